@@ -1,0 +1,5 @@
+#include "model/section.h"
+
+void Section::Reinitialiser() {
+    *this = Section{};
+}
