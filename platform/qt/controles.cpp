@@ -1,0 +1,224 @@
+#include "platform/qt/controles.h"
+
+#include "platform/qt/geometrie.h"
+
+#include <QHash>
+#include <QKeyEvent>
+#include <QMetaMethod>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QToolButton>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace plateforme {
+
+namespace {
+
+bool relacheDedans(const QWidget* w, const QMouseEvent* e) {
+    return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
+}
+
+// One parsed renderer per picture file for the whole run: a sketch is parsed once, however often
+// and wherever it is drawn.
+QSvgRenderer* rendu(const QString& fichier) {
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> cache;
+    auto it = cache.find(fichier);
+    if (it == cache.end()) {
+        it = cache.insert(fichier, std::make_shared<QSvgRenderer>(fichier));
+    }
+    return it.value().get();
+}
+
+} // namespace
+
+// ---- Etiquette
+
+Etiquette::Etiquette(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Etiquette::setCliquable(bool cliquable) {
+    if (cliquable) {
+        setCursor(Qt::UpArrowCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void Etiquette::connectNotify(const QMetaMethod& signal) {
+    if (signal == QMetaMethod::fromSignal(&Etiquette::clicked) ||
+        signal == QMetaMethod::fromSignal(&Etiquette::doubleClicked)) {
+        setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    }
+}
+
+void Etiquette::mousePressEvent(QMouseEvent* e) {
+    m_appuye = e->button() == Qt::LeftButton;
+    e->accept();
+}
+
+void Etiquette::mouseReleaseEvent(QMouseEvent* e) {
+    const bool clic = m_appuye && relacheDedans(this, e);
+    m_appuye = false;
+    e->accept();
+    if (clic) {
+        Q_EMIT clicked();
+    }
+}
+
+void Etiquette::mouseDoubleClickEvent(QMouseEvent* e) {
+    e->accept();
+    if (e->button() == Qt::LeftButton) {
+        m_appuye = false;
+        Q_EMIT doubleClicked();
+    }
+}
+
+// ---- Cadre
+
+Cadre::Cadre(QWidget* parent) : QGroupBox(parent) {}
+
+QPoint Cadre::origine() { return {mm(0.5), mm(2.6)}; }
+
+void Cadre::mouseDoubleClickEvent(QMouseEvent* e) {
+    e->accept();
+    if (e->button() == Qt::LeftButton) {
+        Q_EMIT doubleClicked();
+    }
+}
+
+// ---- Bouton
+
+Bouton::Bouton(QWidget* parent) : QPushButton(parent) { setAutoDefault(false); }
+
+void Bouton::mouseDoubleClickEvent(QMouseEvent* e) {
+    m_double = e->button() == Qt::LeftButton;
+    QPushButton::mouseDoubleClickEvent(e); // pressed again: the release clicks
+}
+
+void Bouton::mouseReleaseEvent(QMouseEvent* e) {
+    QPushButton::mouseReleaseEvent(e);
+    if (m_double) {
+        m_double = false;
+        Q_EMIT doubleClicked();
+    }
+}
+
+// ---- BoutonOption
+
+BoutonOption::BoutonOption(QWidget* parent) : QRadioButton(parent) {}
+
+void BoutonOption::mouseDoubleClickEvent(QMouseEvent* e) {
+    m_double = e->button() == Qt::LeftButton;
+    QRadioButton::mouseDoubleClickEvent(e);
+}
+
+void BoutonOption::mouseReleaseEvent(QMouseEvent* e) {
+    QRadioButton::mouseReleaseEvent(e);
+    if (m_double) {
+        m_double = false;
+        Q_EMIT doubleClicked();
+    }
+}
+
+// ---- Toupie
+
+Toupie::Toupie(QWidget* parent)
+    : QWidget(parent), m_haut(new QToolButton(this)), m_bas(new QToolButton(this)) {
+    setFocusPolicy(Qt::StrongFocus);
+    const auto preparer = [](QToolButton* b, Qt::ArrowType fleche, const QString& nom) {
+        b->setObjectName(nom);
+        b->setArrowType(fleche);
+        b->setAutoRepeat(true);
+        b->setAutoRepeatDelay(400);
+        b->setAutoRepeatInterval(80);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setIconSize({6, 6});
+    };
+    preparer(m_haut, Qt::UpArrow, u"haut"_s);
+    preparer(m_bas, Qt::DownArrow, u"bas"_s);
+    connect(m_haut, &QToolButton::clicked, this, &Toupie::spinUp);
+    connect(m_bas, &QToolButton::clicked, this, &Toupie::spinDown);
+}
+
+void Toupie::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    const int moitie = height() / 2;
+    m_haut->setGeometry(0, 0, width(), moitie);
+    m_bas->setGeometry(0, moitie, width(), height() - moitie);
+}
+
+void Toupie::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Up) {
+        Q_EMIT spinUp();
+    } else if (e->key() == Qt::Key_Down) {
+        Q_EMIT spinDown();
+    } else {
+        QWidget::keyPressEvent(e);
+    }
+}
+
+// ---- Image
+
+Image::Image(QWidget* parent) : QWidget(parent) {}
+
+void Image::setSource(const QString& fichier) {
+    m_source = fichier;
+    update();
+}
+
+void Image::setFondBlanc(bool blanc) {
+    m_fondBlanc = blanc;
+    update();
+}
+
+void Image::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (m_fondBlanc) {
+        p.fillRect(rect(), Qt::white);
+    }
+    if (m_source.isEmpty()) {
+        return;
+    }
+    QSvgRenderer* r = rendu(m_source);
+    if (!r->isValid()) {
+        return;
+    }
+    QSizeF taille = r->defaultSize();
+    taille.scale(size(), Qt::KeepAspectRatio);
+    const QRectF cible((width() - taille.width()) / 2.0, (height() - taille.height()) / 2.0, taille.width(),
+                       taille.height());
+    r->render(&p, cible);
+}
+
+void Image::mousePressEvent(QMouseEvent* e) {
+    m_appuye = e->button() == Qt::LeftButton;
+    e->accept();
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* e) {
+    const bool clic = m_appuye && relacheDedans(this, e);
+    m_appuye = false;
+    e->accept();
+    if (clic) {
+        Q_EMIT clicked();
+    }
+}
+
+void Image::mouseDoubleClickEvent(QMouseEvent* e) {
+    e->accept();
+    if (e->button() == Qt::LeftButton) {
+        m_appuye = false;
+        Q_EMIT doubleClicked();
+    }
+}
+
+} // namespace plateforme

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace plateforme {
+
+// The one message box of the program: title "Brivane", no icon, one OK button, modal, plain text.
+// The lines of `texte` are separated by "\r\n" (as the program builds them) and are shown one under
+// another. Returns once OK is pressed. The box keeps the text as built in its property "texteBrut".
+void afficherMessage(QWidget* parent, const QString& texte);
+
+// For tests: while set, afficherMessage() hands the text as built to this function and shows no box.
+using Intercepteur = std::function<void(const QString& texte)>;
+void definirIntercepteur(Intercepteur intercepteur);
+
+// True, once, when `fenetre` is the window whose own message box closed last: its next activation is
+// only the return from that box. Any other activation forgets it.
+bool retourDeMessage(const QWidget* fenetre);
+
+} // namespace plateforme
