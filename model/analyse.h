@@ -1,0 +1,50 @@
+#pragma once
+
+// What an engineer asks after Igz and Igy: the product of inertia, the principal axes, the extreme
+// fibres, the elastic section moduli and the polar moment. Computed from the element records and the
+// totals of the section, with the same checked arithmetic as the totals.
+//
+// Conventions (the user's frame: Z horizontal pointing left, Y vertical pointing up):
+// - Izy = integral of z·y dA about the element's own centroid; Igzy the same for the section about G.
+// - alpha is the angle in degrees from the axis Gz to the axis of the larger principal moment I1,
+//   positive when turning from +Z towards +Y, in (-90, 90].
+// - The extreme fibres are the distances from G to the farthest points of the solid elements:
+//   Vsup above G, Vinf below, Vgauche to the left (+Z), Vdroite to the right (-Z).
+// - Welz = Igz / max(Vsup, Vinf), Wely = Igy / max(Vgauche, Vdroite) (0 when the distance is 0);
+//   Ip = Igz + Igy.
+
+#include "model/section.h"
+
+struct EtendueElement {
+    double gauche = 0.0; // how far the shape reaches from its centroid towards +Z
+    double droite = 0.0; // towards -Z
+    double haut = 0.0;   // towards +Y
+    double bas = 0.0;    // towards -Y
+};
+
+struct Analyse {
+    double Igzy = 0.0;
+    double I1 = 0.0;
+    double I2 = 0.0;
+    double Alpha = 0.0; // degrees
+    double Vsup = 0.0;
+    double Vinf = 0.0;
+    double Vgauche = 0.0;
+    double Vdroite = 0.0;
+    double Welz = 0.0;
+    double Wely = 0.0;
+    double Ip = 0.0;
+};
+
+// The element's own product of inertia about its centroid, signed by Signe: 0 for the rectangle, the
+// disc and the half discs; -b²h²/72 for the right triangle (its legs run from the right angle towards
+// +Z and +Y); ±(1/8 - 4/(9 pi)) R⁴ for the quarter discs, negative when the straight sides run from
+// the right angle towards +Z and +Y or towards -Z and -Y. Throws plateforme::FauteArithmetique.
+double produitInertiePropre(const ElementSection& e);
+
+// How far the shape reaches from its centroid in each direction (lengths taken as absolute values).
+EtendueElement etendue(const ElementSection& e);
+
+// The whole analysis of elements 1 to NbrElement, from the totals already computed.
+// Throws plateforme::FauteArithmetique; a zero total area gives all zeros.
+Analyse Analyser(const Section& section);

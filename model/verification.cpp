@@ -1,0 +1,154 @@
+#include "model/verification.h"
+
+#include "model/analyse.h"
+#include "model/catalogue.h"
+
+#include <boost/geometry.hpp>
+#include <boost/geometry/geometries/point_xy.hpp>
+#include <boost/geometry/geometries/polygon.hpp>
+#include <cmath>
+#include <exception>
+#include <numbers>
+#include <optional>
+
+namespace bg = boost::geometry;
+
+namespace {
+
+using Point = bg::model::d2::point_xy<double>; // x = Z, y = Y
+using Polygone = bg::model::polygon<Point>;
+using Multi = bg::model::multi_polygon<Polygone>;
+
+constexpr int CotesParTour = 256;
+constexpr double Seuil = 0.001; // 0.1 %
+
+// An arc of radius r about (zc, yc), from angle t0 to t1 (radians, 0 towards +Z, pi/2 towards +Y).
+void arc(Polygone& p, double zc, double yc, double r, double t0, double t1) {
+    const int cotes =
+        std::max(1, static_cast<int>(std::lround((t1 - t0) / (2.0 * std::numbers::pi) * CotesParTour)));
+    for (int i = 0; i <= cotes; ++i) {
+        const double t = t0 + (t1 - t0) * i / cotes;
+        bg::append(p.outer(), Point(zc + r * std::cos(t), yc + r * std::sin(t)));
+    }
+}
+
+// The element's outline in the user's frame, or nothing for an empty or unrepresentable element.
+std::optional<Polygone> contour(const ElementSection& e) {
+    const FormeCatalogue* f = trouverForme(e.Forme);
+    if (f == nullptr || e.Aire == 0.0) {
+        return std::nullopt;
+    }
+    const double z = e.Zg;
+    const double y = e.Yg;
+    const double a = std::fabs(e.Dimension1);
+    const double pi = std::numbers::pi;
+    Polygone p;
+    const EtendueElement t = etendue(e);
+    switch (f->famille) {
+    case FamilleForme::Rectangle:
+    case FamilleForme::Triangle: {
+        const Point basDroite(z - t.droite, y - t.bas);
+        bg::append(p.outer(), basDroite);
+        bg::append(p.outer(), Point(z + t.gauche, y - t.bas));
+        if (f->famille == FamilleForme::Rectangle) {
+            bg::append(p.outer(), Point(z + t.gauche, y + t.haut));
+        }
+        bg::append(p.outer(), Point(z - t.droite, y + t.haut));
+        break;
+    }
+    case FamilleForme::Disque:
+        arc(p, z, y, a, 0.0, 2.0 * pi);
+        break;
+    case FamilleForme::DemiDisqueHorizontal:
+        if (t.haut > t.bas) { // upper half: the flat side lies t.bas below G
+            arc(p, z, y - t.bas, a, 0.0, pi);
+        } else {
+            arc(p, z, y + t.haut, a, pi, 2.0 * pi);
+        }
+        break;
+    case FamilleForme::DemiDisqueVertical:
+        if (t.gauche > t.droite) { // round side to the left (+Z)
+            arc(p, z - t.droite, y, a, -pi / 2.0, pi / 2.0);
+        } else {
+            arc(p, z + t.gauche, y, a, pi / 2.0, 3.0 * pi / 2.0);
+        }
+        break;
+    case FamilleForme::QuartDeDisque: {
+        const bool gauche = t.gauche > t.droite;
+        const bool haut = t.haut > t.bas;
+        const double zc = gauche ? z - t.droite : z + t.gauche;
+        const double yc = haut ? y - t.bas : y + t.haut;
+        const double debut = gauche ? (haut ? 0.0 : 1.5 * pi) : (haut ? 0.5 * pi : pi);
+        bg::append(p.outer(), Point(zc, yc));
+        arc(p, zc, yc, a, debut, debut + pi / 2.0);
+        break;
+    }
+    }
+    for (const Point& q : p.outer()) {
+        if (!std::isfinite(q.x()) || !std::isfinite(q.y())) {
+            return std::nullopt;
+        }
+    }
+    bg::correct(p);
+    return p;
+}
+
+template <class A, class B> double aireCommune(const A& a, const B& b) {
+    Multi commun;
+    bg::intersection(a, b, commun);
+    return bg::area(commun);
+}
+
+} // namespace
+
+std::vector<Incoherence> Verifier(const Section& s) {
+    std::vector<Incoherence> trouvees;
+    struct Forme {
+        int numero;
+        Polygone contour;
+        double aire;
+    };
+    std::vector<Forme> solides;
+    std::vector<Forme> trous;
+    for (int k = 1; k <= s.NbrElement; ++k) {
+        const ElementSection& e = s.element(k);
+        if (auto p = contour(e)) {
+            const double aire = bg::area(*p);
+            (e.Signe == 1.0 ? solides : trous).push_back({k, std::move(*p), aire});
+        }
+    }
+    const auto garder = [&](GenreIncoherence genre, int i, int j, double aire, double reference) {
+        if (aire > Seuil * reference) {
+            trouvees.push_back({genre, i, j, aire});
+        }
+    };
+    try {
+        Multi matiere;
+        for (const Forme& f : solides) {
+            Multi reunion;
+            bg::union_(matiere, f.contour, reunion);
+            matiere = std::move(reunion);
+        }
+        for (const Forme& t : trous) {
+            Multi dehors;
+            bg::difference(t.contour, matiere, dehors);
+            garder(GenreIncoherence::TrouHorsMatiere, t.numero, 0, bg::area(dehors), t.aire);
+        }
+        for (const auto* groupe : {&solides, &trous}) {
+            const GenreIncoherence genre = groupe == &solides ? GenreIncoherence::SuperpositionSolides
+                                                              : GenreIncoherence::SuperpositionTrous;
+            for (std::size_t i = 0; i < groupe->size(); ++i) {
+                for (std::size_t j = i + 1; j < groupe->size(); ++j) {
+                    const Forme& a = (*groupe)[i];
+                    const Forme& b = (*groupe)[j];
+                    garder(genre, a.numero, b.numero, aireCommune(a.contour, b.contour),
+                           std::min(a.aire, b.aire));
+                }
+            }
+        }
+    } catch (const std::exception&) {
+        // Coordinates so far apart that the overlay cannot be computed: nothing reliable to report.
+        trouvees.clear();
+    }
+    return trouvees;
+}

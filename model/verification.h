@@ -1,0 +1,27 @@
+#pragma once
+
+// A check of the section's consistency: the program trusts the user to place every shape, and a
+// misplaced centroid is the commonest error. The check finds the holes that lie (partly) outside the
+// material, and the solids, or the holes, that overlap each other. It refuses nothing: it reports.
+
+#include "model/section.h"
+
+#include <vector>
+
+enum class GenreIncoherence {
+    TrouHorsMatiere,      // a hole lies partly outside every solid: `aire` is the part outside
+    SuperpositionSolides, // two solids share `aire`
+    SuperpositionTrous,   // two holes share `aire`
+};
+
+struct Incoherence {
+    GenreIncoherence genre = GenreIncoherence::TrouHorsMatiere;
+    int premier = 0; // element numbers, 1 to 10; `second` is 0 for a hole outside the material
+    int second = 0;
+    double aire = 0.0; // mm²
+};
+
+// Elements 1 to NbrElement; each finding is kept when its area exceeds 0.1 % of the smaller of the
+// areas concerned (the hole's own area for a hole outside the material). Discs are drawn as polygons
+// of 256 sides (an area error below 0.01 %).
+std::vector<Incoherence> Verifier(const Section& section);

@@ -1,0 +1,271 @@
+// Product of inertia, principal axes, extreme fibres, section moduli and the consistency check.
+
+#include "model/analyse.h"
+#include "model/calcul.h"
+#include "model/verification.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Piece {
+    std::string forme;
+    double d1;
+    double d2;
+    double zg;
+    double yg;
+    bool solide = true;
+};
+
+Section construire(const std::vector<Piece>& pieces) {
+    const plateforme::FormatNombre point{"."};
+    Section s;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0) {
+            EXPECT_TRUE(ChangerNombreElements(s, +1).accepte());
+        }
+        s.ElementCourant = static_cast<std::int16_t>(i + 1);
+        const Piece& p = pieces[i];
+        const auto t = [](double x) {
+            char b[64];
+            std::snprintf(b, sizeof b, "%.17g", x);
+            return std::string(b);
+        };
+        const SaisieElement saisie{p.forme, t(p.d1), t(p.d2), t(p.zg), t(p.yg), p.solide};
+        EXPECT_TRUE(Appliquer(s, saisie, point).accepte()) << p.forme;
+    }
+    return s;
+}
+
+// The second moment about an axis through G at angle theta from Gz, straight from its definition.
+double momentSelonAxe(const Section& s, double igzy, double theta) {
+    const double c = std::cos(theta);
+    const double si = std::sin(theta);
+    return s.Igz * c * c + s.Igy * si * si - 2.0 * igzy * si * c;
+}
+
+void verifierAxesPrincipaux(const Section& s, const Analyse& a) {
+    const double alpha = a.Alpha * std::numbers::pi / 180.0;
+    const double echelle = std::fabs(a.I1) + std::fabs(a.I2);
+    EXPECT_NEAR(momentSelonAxe(s, a.Igzy, alpha), a.I1, 1e-9 * echelle);
+    EXPECT_NEAR(momentSelonAxe(s, a.Igzy, alpha + std::numbers::pi / 2.0), a.I2, 1e-9 * echelle);
+    EXPECT_GE(a.I1, a.I2);
+    EXPECT_GT(a.Alpha, -90.0);
+    EXPECT_LE(a.Alpha, 90.0);
+    EXPECT_NEAR(a.I1 + a.I2, s.Igz + s.Igy, 1e-9 * echelle); // the trace is invariant
+}
+
+TEST(ProduitInertie, TriangleRectangleSeul) {
+    // b = 30, h = 60: Igz = 180000, Igy = 45000, Izy = -b²h²/72 = -45000.
+    const Section s = construire({{"Triangle", 30, 60, 0, 0}});
+    const Analyse a = Analyser(s);
+    EXPECT_DOUBLE_EQ(a.Igzy, -45000.0);
+    // Mohr's circle: centre 112500, radius sqrt(67500² + 45000²).
+    const double rayon = std::sqrt(67500.0 * 67500.0 + 45000.0 * 45000.0);
+    EXPECT_NEAR(a.I1, 112500.0 + rayon, 1e-6);
+    EXPECT_NEAR(a.I2, 112500.0 - rayon, 1e-6);
+    EXPECT_NEAR(a.Alpha, std::atan2(45000.0, 67500.0) / 2.0 * 180.0 / std::numbers::pi, 1e-9);
+    verifierAxesPrincipaux(s, a);
+}
+
+TEST(ProduitInertie, SigneDesQuartsDeDisqueEtDesTrous) {
+    const double k = (1.0 / 8.0 - 4.0 / (9.0 * 3.1415927410125732)) * 10000.0; // R = 10
+    struct Cas {
+        const char* forme;
+        double signe;
+    };
+    for (const Cas c :
+         {Cas{"Quart de disque supérieur gauche", -1.0}, Cas{"Quart de disque supérieur droite", 1.0},
+          Cas{"Quart de disque inférieur gauche", 1.0}, Cas{"Quart de disque inférieur droite", -1.0}}) {
+        SCOPED_TRACE(c.forme);
+        ElementSection e = MemoriseDonnees(c.forme, 10, 0, 0, 0, true);
+        EXPECT_NEAR(produitInertiePropre(e), c.signe * k, 1e-9);
+        e = MemoriseDonnees(c.forme, 10, 0, 0, 0, false);
+        EXPECT_NEAR(produitInertiePropre(e), -c.signe * k, 1e-9);
+    }
+    for (const char* forme : {"Rectangle", "Disque", "Demi disque supérieur", "Demi disque gauche"}) {
+        EXPECT_EQ(produitInertiePropre(MemoriseDonnees(forme, 10, 20, 3, 4, true)), 0.0) << forme;
+    }
+}
+
+TEST(AxesPrincipaux, CorniereAAilesEgales) {
+    // An L 100 x 100 x 10 of two rectangles, heel at O: the web up the Y axis, the leg along +Z.
+    const Section s = construire({{"Rectangle", 10, 100, 5, 50}, {"Rectangle", 90, 10, 55, 5}});
+    const Analyse a = Analyser(s);
+    const double g = 54500.0 / 1900.0; // Zg = Yg by symmetry
+    EXPECT_NEAR(s.Zg, g, 1e-12);
+    EXPECT_NEAR(s.Yg, g, 1e-12);
+    const double igzy = 1000.0 * 50 * 5 + 900.0 * 5 * 55 - 1900.0 * g * g;
+    EXPECT_NEAR(a.Igzy, igzy, 1e-6);
+    EXPECT_NEAR(s.Igz, s.Igy, 1e-6);
+    // Equal moments: the principal axes are at 45°; the larger moment is about the axis of symmetry.
+    EXPECT_NEAR(a.Alpha, 45.0, 1e-9);
+    EXPECT_NEAR(a.I1, s.Igz - igzy, 1e-6);
+    EXPECT_NEAR(a.I2, s.Igz + igzy, 1e-6);
+    verifierAxesPrincipaux(s, a);
+    // Fibres: from G to the leg tip (Z = 100) and to the top of the web (Y = 100).
+    EXPECT_NEAR(a.Vgauche, 100.0 - g, 1e-12);
+    EXPECT_NEAR(a.Vdroite, g, 1e-12);
+    EXPECT_NEAR(a.Vsup, 100.0 - g, 1e-12);
+    EXPECT_NEAR(a.Vinf, g, 1e-12);
+    EXPECT_TRUE(Verifier(s).empty());
+}
+
+TEST(AxesPrincipaux, SansProduitLesAxesSontCeuxDeLaSection) {
+    const Section large = construire({{"Rectangle", 200, 100, 0, 0}}); // Igy > Igz
+    const Analyse a = Analyser(large);
+    EXPECT_EQ(a.Igzy, 0.0);
+    EXPECT_DOUBLE_EQ(a.I1, large.Igy);
+    EXPECT_DOUBLE_EQ(a.I2, large.Igz);
+    EXPECT_DOUBLE_EQ(a.Alpha, 90.0);
+    const Section haut = construire({{"Rectangle", 100, 200, 0, 0}});
+    EXPECT_DOUBLE_EQ(Analyser(haut).Alpha, 0.0);
+    EXPECT_DOUBLE_EQ(Analyser(haut).I1, haut.Igz);
+}
+
+// An IPE 200 (h 200, b 100, tw 5,6, tf 8,5, r 12) from two flanges, the web between the root bands,
+// two bands of width tw + 2r and height r under and over the flanges, and four quarter-disc holes that
+// round the bands off into the root radii.
+Section ipe200() {
+    const double d = 4.0 * 12.0 / (3.0 * 3.1415927410125732);
+    std::vector<Piece> p{{"Rectangle", 100, 8.5, 0, 95.75},
+                         {"Rectangle", 100, 8.5, 0, -95.75},
+                         {"Rectangle", 5.6, 159, 0, 0},
+                         {"Rectangle", 29.6, 12, 0, 85.5},
+                         {"Rectangle", 29.6, 12, 0, -85.5}};
+    for (const double sz : {1.0, -1.0}) {     // +1: left of the web (+Z)
+        for (const double sy : {1.0, -1.0}) { // +1: under the upper flange
+            // The hole's right angle is the band's corner away from web and flange.
+            const std::string forme = std::string("Quart de disque ") +
+                                      (sy > 0 ? "supérieur " : "inférieur ") + (sz > 0 ? "droite" : "gauche");
+            p.push_back({forme, 12, 0, sz * (14.8 - d), sy * (79.5 + d), false});
+        }
+    }
+    return construire(p);
+}
+
+TEST(ModulesDeFlexion, IPE200CommeLesTablesDeProfiles) {
+    const Section s = ipe200();
+    EXPECT_NEAR(s.Atotale, 2848.0, 0.001 * 2848.0); // 28,48 cm²
+    const Analyse a = Analyser(s);
+    EXPECT_NEAR(a.Vsup, 100.0, 1e-9);
+    EXPECT_NEAR(a.Vinf, 100.0, 1e-9);
+    EXPECT_NEAR(a.Vgauche, 50.0, 1e-9);
+    EXPECT_NEAR(a.Vdroite, 50.0, 1e-9);
+    EXPECT_NEAR(a.Welz, 194300.0, 0.001 * 194300.0); // 194,3 cm³
+    EXPECT_NEAR(a.Wely, 28470.0, 0.001 * 28470.0);   // 28,47 cm³
+    EXPECT_NEAR(a.Igzy, 0.0, 1e-6 * s.Igz);          // doubly symmetric
+    EXPECT_DOUBLE_EQ(a.Ip, s.Igz + s.Igy);
+    EXPECT_TRUE(Verifier(s).empty()); // every hole lies in its band, nothing overlaps
+}
+
+TEST(Fibres, ExempleDeLAideEtTrous) {
+    // The hole does not count as material: the fibres are those of the 70 x 70 square.
+    const Section s = construire({{"Rectangle", 70, 70, 35, 35}, {"Rectangle", 50, 50, 35, 40, false}});
+    const Analyse a = Analyser(s);
+    EXPECT_NEAR(a.Vsup, 70.0 - s.Yg, 1e-12);
+    EXPECT_NEAR(a.Vinf, s.Yg, 1e-12);
+    EXPECT_NEAR(a.Vgauche, 35.0, 1e-12);
+    EXPECT_NEAR(a.Vdroite, 35.0, 1e-12);
+    EXPECT_DOUBLE_EQ(a.Welz, s.Igz / (70.0 - s.Yg));
+    EXPECT_DOUBLE_EQ(a.Wely, s.Igy / 35.0);
+    EXPECT_TRUE(Verifier(s).empty());
+}
+
+TEST(Fibres, EtendueDeChaqueForme) {
+    const double d = 4.0 * 10.0 / (3.0 * 3.1415927410125732);
+    const double r = 10.0 - d;
+    struct Cas {
+        const char* forme;
+        EtendueElement attendue; // gauche (+Z), droite (-Z), haut, bas
+    };
+    const Cas cas[] = {
+        {"Rectangle", {15, 15, 30, 30}},
+        {"Triangle", {20, 10, 40, 20}}, // b 30, h 60: right angle at the lower right
+        {"Disque", {10, 10, 10, 10}},
+        {"Demi disque supérieur", {10, 10, r, d}},
+        {"Demi disque inférieur", {10, 10, d, r}},
+        {"Demi disque gauche", {r, d, 10, 10}},
+        {"Demi disque droite", {d, r, 10, 10}},
+        {"Quart de disque supérieur gauche", {r, d, r, d}},
+        {"Quart de disque supérieur droite", {d, r, r, d}},
+        {"Quart de disque inférieur gauche", {r, d, d, r}},
+        {"Quart de disque inférieur droite", {d, r, d, r}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.forme);
+        const bool rect = std::string(c.forme) == "Rectangle" || std::string(c.forme) == "Triangle";
+        const EtendueElement t = etendue(MemoriseDonnees(c.forme, rect ? 30 : 10, 60, 0, 0, true));
+        EXPECT_NEAR(t.gauche, c.attendue.gauche, 1e-12);
+        EXPECT_NEAR(t.droite, c.attendue.droite, 1e-12);
+        EXPECT_NEAR(t.haut, c.attendue.haut, 1e-12);
+        EXPECT_NEAR(t.bas, c.attendue.bas, 1e-12);
+    }
+}
+
+TEST(Analyse, AireNulleEtFaute) {
+    const Analyse vide = Analyser(Section{});
+    EXPECT_EQ(vide.I1, 0.0);
+    EXPECT_EQ(vide.Welz, 0.0);
+    // Totals that fit, but Igz + Igy does not: reported, not turned into inf.
+    const Section s =
+        construire({{"Rectangle", 1, 1, 0.9e154, 0.9e154}, {"Rectangle", 1, 1, -0.9e154, -0.9e154}});
+    ASSERT_GT(s.Igz, 1.6e308);
+    EXPECT_THROW(Analyser(s), plateforme::FauteArithmetique);
+}
+
+struct CasVerification {
+    const char* nom;
+    std::vector<Piece> pieces;
+    std::vector<Incoherence> attendues; // areas compared within 0.1 %
+};
+
+class Verification : public testing::TestWithParam<CasVerification> {};
+
+TEST_P(Verification, TrouveCeQuIlFautEtRienDAutre) {
+    const CasVerification& c = GetParam();
+    const std::vector<Incoherence> trouvees = Verifier(construire(c.pieces));
+    ASSERT_EQ(trouvees.size(), c.attendues.size());
+    for (std::size_t i = 0; i < trouvees.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(trouvees[i].genre, c.attendues[i].genre);
+        EXPECT_EQ(trouvees[i].premier, c.attendues[i].premier);
+        EXPECT_EQ(trouvees[i].second, c.attendues[i].second);
+        EXPECT_NEAR(trouvees[i].aire, c.attendues[i].aire, 0.001 * c.attendues[i].aire);
+    }
+}
+
+const double PiProgramme = 3.1415927410125732;
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, Verification,
+    testing::Values(
+        CasVerification{"TrouAMoitieDehors",
+                        {{"Rectangle", 100, 100, 0, 0}, {"Rectangle", 20, 20, 50, 0, false}},
+                        {{GenreIncoherence::TrouHorsMatiere, 2, 0, 200}}},
+        CasVerification{"TrouToutEntierDehors",
+                        {{"Rectangle", 10, 10, 0, 0}, {"Disque", 5, 0, 100, 0, false}},
+                        {{GenreIncoherence::TrouHorsMatiere, 2, 0, 25 * PiProgramme}}},
+        CasVerification{"DeuxSolidesSeChevauchent",
+                        {{"Rectangle", 10, 10, 0, 0}, {"Rectangle", 10, 10, 6, 0}},
+                        {{GenreIncoherence::SuperpositionSolides, 1, 2, 40}}},
+        CasVerification{"DeuxTrousSeChevauchent",
+                        {{"Rectangle", 100, 100, 0, 0},
+                         {"Rectangle", 10, 10, 0, 0, false},
+                         {"Rectangle", 10, 10, 0, 5, false}},
+                        {{GenreIncoherence::SuperpositionTrous, 2, 3, 50}}},
+        CasVerification{
+            "SolidesJointifsEtTrouPlein",
+            {{"Disque", 10, 0, 0, 0}, {"Disque", 10, 0, 0, 0, false}, {"Rectangle", 10, 10, 15, 0}},
+            {}},
+        CasVerification{"ChevauchementNegligeable", // 0,05 % of the smaller area: below the threshold
+                        {{"Rectangle", 100, 100, 0, 0}, {"Rectangle", 100, 100, 99.95, 0}},
+                        {}}),
+    [](const testing::TestParamInfo<CasVerification>& i) { return std::string(i.param.nom); });
+
+} // namespace
