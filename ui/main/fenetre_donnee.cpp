@@ -1,6 +1,270 @@
 #include "ui/main/fenetre_donnee.h"
 
+#include "model/catalogue.h"
+#include "platform/qt/controles.h"
+#include "platform/qt/locale.h"
+#include "platform/qt/message.h"
+#include "ui/aux/aide.h"
+#include "ui/aux/recapitulatif.h"
+#include "ui/aux/zoom_forme.h"
+#include "ui/detail/affichage.h"
+#include "ui/main/plan_donnee.h"
+#include "ui/main/textes_donnee.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLineEdit>
+#include <QListWidget>
+
+using namespace Qt::StringLiterals;
+using plateforme::afficherMessage;
+
+namespace {
+
+QString texte(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// Connects the double-click of whichever kind of control `w` is.
+template <class F> void surDoubleClic(QWidget* w, QObject* contexte, F action) {
+    if (auto* e = qobject_cast<plateforme::Etiquette*>(w)) {
+        QObject::connect(e, &plateforme::Etiquette::doubleClicked, contexte, action);
+    } else if (auto* c = qobject_cast<plateforme::Cadre*>(w)) {
+        QObject::connect(c, &plateforme::Cadre::doubleClicked, contexte, action);
+    } else if (auto* o = qobject_cast<plateforme::BoutonOption*>(w)) {
+        QObject::connect(o, &plateforme::BoutonOption::doubleClicked, contexte, action);
+    } else if (auto* b = qobject_cast<plateforme::Bouton*>(w)) {
+        QObject::connect(b, &plateforme::Bouton::doubleClicked, contexte, action);
+    } else {
+        Q_ASSERT_X(false, "surDoubleClic", qPrintable(w->objectName()));
+    }
+}
+
+} // namespace
+
 FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
-    : QWidget(nullptr), m_section(section), m_fenetres(fenetres) {
-    setObjectName(QStringLiteral("FenetreDonnee"));
+    : QWidget(nullptr), m_section(section), m_fenetres(fenetres), m_plan(this) {
+    setObjectName(u"FenetreDonnee"_s);
+    setWindowTitle(u"Brivane des sections - Données"_s);
+    setWindowIcon(QIcon(u":/icone.svg"_s));
+    setFont(plateforme::police());
+    plateforme::dimensionner(this, donnee::LargeurFenetre, donnee::HauteurFenetre);
+    m_plan.ajouter(donnee::plan());
+
+    m_nbrElementAffich = m_plan.get<QLabel>(u"NbrElementAffich"_s);
+    m_numElement = m_plan.get<QLabel>(u"NumElement"_s);
+    m_listeForme = m_plan.get<QListWidget>(u"ListeForme"_s);
+    m_dimSection1Texte = m_plan.get<QLabel>(u"DimSection1Texte"_s);
+    m_dimSection2Texte = m_plan.get<QLabel>(u"DimSection2Texte"_s);
+    m_uniteDimSection2 = m_plan.get<QLabel>(u"UniteDimSection2"_s);
+    m_dimSection1 = m_plan.get<QLineEdit>(u"DimSection1"_s);
+    m_dimSection2 = m_plan.get<QLineEdit>(u"DimSection2"_s);
+    m_zg = m_plan.get<QLineEdit>(u"ZG"_s);
+    m_yg = m_plan.get<QLineEdit>(u"YG"_s);
+    m_additionner = m_plan.get<plateforme::BoutonOption>(u"ButtonAdditionner"_s);
+    m_soustraire = m_plan.get<plateforme::BoutonOption>(u"BouttonSoustraire"_s);
+    for (std::size_t i = 0; i < Catalogue.size(); ++i) {
+        m_croquis[i] = m_plan.get<plateforme::Image>(texte(Catalogue[i].image));
+    }
+
+    relier();
+    initialiser();
+}
+
+void FenetreDonnee::relier() {
+    using plateforme::Toupie;
+    auto* compte = m_plan.get<Toupie>(u"SpinButton1"_s);
+    connect(compte, &Toupie::spinUp, this, [this] { changerNombreElements(+1); });
+    connect(compte, &Toupie::spinDown, this, [this] { changerNombreElements(-1); });
+    auto* element = m_plan.get<Toupie>(u"SpinButton2"_s);
+    connect(element, &Toupie::spinUp, this, [this] { changerElementCourant(+1); });
+    connect(element, &Toupie::spinDown, this, [this] { changerElementCourant(-1); });
+
+    // A selection made by the program also sets the captions: the filling procedure sets them too,
+    // and keyboard choices in the list then behave as mouse choices.
+    connect(m_listeForme, &QListWidget::currentRowChanged, this, [this] {
+        ListeForme_Change();
+        ListeForme_Click();
+    });
+    connect(m_listeForme, &QListWidget::itemClicked, this, [this] { ListeForme_Click(); });
+
+    connect(m_dimSection1, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_dimSection1, false); });
+    connect(m_dimSection2, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_dimSection2, false); });
+    connect(m_zg, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_zg, true); });
+    connect(m_yg, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_yg, true); });
+
+    using plateforme::Bouton;
+    connect(m_plan.get<Bouton>(u"BouttonAppliquer"_s), &Bouton::clicked, this,
+            [this] { BouttonAppliquer_Click(); });
+    connect(m_plan.get<Bouton>(u"AideBoutton"_s), &Bouton::clicked, this,
+            [this] { m_fenetres.ouvrir<Aide>(m_fenetres); });
+    connect(m_plan.get<Bouton>(u"BouttonRecapitulatif"_s), &Bouton::clicked, this,
+            [this] { m_fenetres.ouvrir<Recapitulatif>(std::as_const(m_section)); });
+
+    for (plateforme::Image* croquis : m_croquis) {
+        croquis->setCursor(Qt::SizeAllCursor);
+        connect(croquis, &plateforme::Image::clicked, this,
+                [this] { m_fenetres.ouvrir<ZoomForme>(std::as_const(m_section)); });
+    }
+    auto* icone = m_plan.get<plateforme::Image>(u"Image1"_s);
+    icone->setFondBlanc(false);
+    connect(icone, &plateforme::Image::doubleClicked, this,
+            [this] { afficherMessage(this, donnee::noteDeVersion()); });
+
+    for (const donnee::LigneResultat& ligne : donnee::lignesResultats()) {
+        auto* unite = m_plan.get<plateforme::Etiquette>(ligne.unite.toString());
+        unite->setCliquable(true);
+        if (ligne.convertible()) {
+            connect(unite, &plateforme::Etiquette::clicked, this, [this, &ligne] { convertirUnite(ligne); });
+        } else {
+            // The pointer shows over it, but a click does nothing.
+            unite->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        }
+        if (ligne.ouvrirDetail != nullptr) {
+            connect(m_plan.get<Bouton>(ligne.bouton.toString()), &Bouton::clicked, this,
+                    [this, &ligne] { ligne.ouvrirDetail(m_fenetres, m_section); });
+        }
+    }
+
+    for (const QString& nom : donnee::controlesExpliques()) {
+        surDoubleClic(m_plan.widget(nom), this,
+                      [this, nom] { afficherMessage(this, donnee::explication(nom, m_section)); });
+    }
+}
+
+void FenetreDonnee::initialiser() {
+    m_section.Reinitialiser();
+    m_nbrElementAffich->setText(plateforme::texteEntier(int{m_section.NbrElement}));
+    m_numElement->setText(plateforme::texteEntier(int{m_section.ElementCourant}));
+    m_listeForme->clear();
+    for (const FormeCatalogue& forme : Catalogue) {
+        m_listeForme->addItem(texte(forme.nom));
+    }
+    m_section.FormeSelectionnee = "Rectangle";
+    ActualiserAffichageDonnees();
+    AffichageResultats();
+}
+
+void FenetreDonnee::closeEvent(QCloseEvent* e) {
+    m_fenetres.fermerTout();
+    QWidget::closeEvent(e);
+}
+
+void FenetreDonnee::changerNombreElements(int sens) {
+    const auto courantAvant = m_section.ElementCourant;
+    const CompteRendu compteRendu = ChangerNombreElements(m_section, sens);
+    m_nbrElementAffich->setText(plateforme::texteEntier(int{m_section.NbrElement}));
+    if (m_section.ElementCourant != courantAvant) {
+        m_numElement->setText(plateforme::texteEntier(int{m_section.ElementCourant}));
+        ActualiserAffichageDonnees();
+    }
+    rendreCompte(compteRendu);
+}
+
+void FenetreDonnee::changerElementCourant(int sens) {
+    if (ChangerElementCourant(m_section, sens)) {
+        m_numElement->setText(plateforme::texteEntier(int{m_section.ElementCourant}));
+        ActualiserAffichageDonnees();
+    }
+}
+
+void FenetreDonnee::ListeForme_Change() {
+    const QListWidgetItem* item = m_listeForme->currentItem();
+    if (item == nullptr) {
+        return;
+    }
+    m_section.FormeSelectionnee = item->text().toStdString();
+    const FormeCatalogue* forme = trouverForme(m_section.FormeSelectionnee);
+    for (std::size_t i = 0; i < Catalogue.size(); ++i) {
+        m_croquis[i]->setVisible(forme == &Catalogue[i]);
+    }
+}
+
+void FenetreDonnee::ListeForme_Click() {
+    const QListWidgetItem* item = m_listeForme->currentItem();
+    if (item == nullptr) {
+        return;
+    }
+    const FormeCatalogue* forme = trouverForme(item->text().toStdString());
+    montrerHauteur(forme != nullptr && forme->aHauteur());
+}
+
+void FenetreDonnee::montrerHauteur(bool visible) {
+    m_dimSection2Texte->setVisible(visible);
+    m_dimSection2->setVisible(visible);
+    m_uniteDimSection2->setVisible(visible);
+    m_dimSection1Texte->setText(visible ? u"Base ="_s : u"Rayon ="_s);
+}
+
+void FenetreDonnee::verifierSaisie(QLineEdit* champ, bool tiretPermis) {
+    const QString t = champ->text();
+    if (t.isEmpty() || (tiretPermis && t == u"-"_s) || plateforme::estNumerique(t)) {
+        return;
+    }
+    afficherMessage(this, donnee::messageSaisieNonNumerique());
+    champ->setText(u"0"_s); // runs this check again, which "0" passes
+}
+
+void FenetreDonnee::BouttonAppliquer_Click() {
+    SaisieElement saisie;
+    if (const QListWidgetItem* item = m_listeForme->currentItem()) {
+        saisie.forme = item->text().toStdString();
+    }
+    saisie.dimension1 = m_dimSection1->text().toStdString();
+    saisie.dimension2 = m_dimSection2->text().toStdString();
+    saisie.zg = m_zg->text().toStdString();
+    saisie.yg = m_yg->text().toStdString();
+    saisie.additionner = m_additionner->isChecked();
+    const CompteRendu compteRendu = Appliquer(m_section, saisie, plateforme::formatLocal());
+    if (compteRendu.nonNumerique) {
+        afficherMessage(this, donnee::messageValeursNonNumeriques());
+        return;
+    }
+    rendreCompte(compteRendu);
+}
+
+void FenetreDonnee::rendreCompte(const CompteRendu& compteRendu) {
+    if (compteRendu.faute) {
+        afficherMessage(this, donnee::messageCalculImpossible());
+    } else if (compteRendu.aireNegative) {
+        afficherMessage(this, donnee::messageAireNegative());
+    }
+    AffichageResultats();
+}
+
+void FenetreDonnee::ActualiserAffichageDonnees() {
+    const ElementSection& element = m_section.elementCourant();
+    if (const FormeCatalogue* forme = trouverForme(element.Forme)) {
+        montrerHauteur(forme->aHauteur());
+        if (forme->aHauteur()) {
+            m_dimSection2Texte->setText(u"Hauteur ="_s);
+        }
+        const int rang = static_cast<int>(forme - Catalogue.data());
+        if (m_listeForme->currentRow() != rang) {
+            m_listeForme->setCurrentRow(rang);
+        }
+    }
+    // Each write runs the field's check, which a number always passes.
+    m_dimSection1->setText(plateforme::texteNombre(element.Dimension1));
+    m_dimSection2->setText(plateforme::texteNombre(element.Dimension2));
+    m_zg->setText(plateforme::texteNombre(element.Zg));
+    m_yg->setText(plateforme::texteNombre(element.Yg));
+    (element.Signe == 1.0 ? m_additionner : m_soustraire)->setChecked(true);
+}
+
+void FenetreDonnee::AffichageResultats() {
+    for (const donnee::LigneResultat& ligne : donnee::lignesResultats()) {
+        affichage::notation(m_plan.get<QLabel>(ligne.valeur.toString()), m_plan.widget(ligne.e.toString()),
+                            m_plan.get<QLabel>(ligne.puissance.toString()), m_section.*ligne.total);
+    }
+}
+
+void FenetreDonnee::convertirUnite(const donnee::LigneResultat& ligne) {
+    const double v = m_section.*ligne.total;
+    const QString lignes[] = {
+        affichage::ligne(ligne.prefixe.toString(), v, ligne.unites[0].toString()),
+        affichage::ligne(ligne.prefixeSuite.toString(), v / ligne.facteurs[0], ligne.unites[1].toString()),
+        affichage::ligne(ligne.prefixeSuite.toString(), v / ligne.facteurs[1], ligne.unites[2].toString()),
+    };
+    afficherMessage(this, lignes[0] + u"\r\n"_s + lignes[1] + u"\r\n"_s + lignes[2]);
 }

@@ -1,0 +1,52 @@
+#pragma once
+
+// The layout of the main window: every control with its name, caption, place and font, and the seven
+// rows of the results panel, which the window also reads to fill them and to convert their units.
+
+#include "model/section.h"
+#include "platform/qt/fenetres.h"
+#include "platform/qt/plan.h"
+
+#include <QStringView>
+#include <span>
+#include <vector>
+
+namespace donnee {
+
+// One row of the results panel: its labels, the total it shows, its three-unit message and the
+// detail window of its button (the two radius rows have neither).
+struct LigneResultat {
+    double haut = 0.0;  // top of the caption, value, power and unit labels (mm)
+    double hautE = 0.0; // top of the small "E" label
+    QStringView valeur;
+    QStringView e;
+    QStringView puissance;
+    QStringView unite;
+    double largeurUnite = 0.0;
+    QStringView unitePuissance = {}; // the raised "2" or "4" after "mm", if any
+    QStringView texteUnitePuissance = {};
+    QStringView bouton = {}; // detail button, if any
+    QStringView texteBouton = {};
+    double hautBouton = 0.0;
+    double Section::*total = nullptr;
+    // The message shown on a click on the unit: empty prefixes for the rows without one.
+    QStringView prefixe = {};
+    QStringView prefixeSuite = {};
+    QStringView unites[3] = {};
+    double facteurs[2] = {1.0, 1.0};
+    void (*ouvrirDetail)(plateforme::Registre&, const Section&) = nullptr;
+
+    bool convertible() const { return !prefixe.isEmpty(); }
+};
+
+// The seven rows, in the order the panel writes them.
+std::span<const LigneResultat> lignesResultats();
+
+// Every control of the window, in stacking order (later ones on top).
+const std::vector<plateforme::Controle>& plan();
+
+// Client area of the window, mm.
+inline constexpr double LargeurFenetre = 196.3;
+inline constexpr double HauteurFenetre = 136.0;
+
+} // namespace donnee

@@ -1,0 +1,31 @@
+#pragma once
+
+// The texts the main window shows in its message boxes.
+
+#include "model/section.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace donnee {
+
+// The controls that explain themselves on a double-click, in the order of their messages.
+const QStringList& controlesExpliques();
+
+// The explanation of that control, its lines joined by "\r\n"; the two radius-of-gyration messages
+// are built from the current totals. Empty for a control that explains nothing.
+QString explication(const QString& controle, const Section& section);
+
+// The note shown on a double-click on the program's icon.
+QString noteDeVersion();
+
+// A number field holds something that is not a number.
+QString messageSaisieNonNumerique();
+// "Appliquer" with a field that is empty, a lone "-" or not a number.
+QString messageValeursNonNumeriques();
+// The total area came out negative.
+QString messageAireNegative();
+// An action stopped because a value left the range of the computation; nothing was changed.
+QString messageCalculImpossible();
+
+} // namespace donnee
