@@ -1,15 +1,76 @@
 #pragma once
 
+// The second-moment detail windows: the Huygens table of the section about its vertical centroidal
+// axis (DetailIGY) or its horizontal one (DetailIGZ), the check total, the section's second moment,
+// and the second moment about a parallel axis through a point the user types. One implementation
+// serves both; the axis chooses the names, the captions, the figures and the messages.
+
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
+#include "platform/qt/plan.h"
+#include "ui/detail/detail_moment_calcul.h"
 
-class DetailIGY final : public plateforme::FenetreSecondaire {
+#include <array>
+
+class QLineEdit;
+class QLabel;
+
+namespace plateforme {
+class Etiquette;
+}
+
+class DetailMoment : public plateforme::FenetreSecondaire {
+    Q_OBJECT
+public:
+    // Rebuilds the table from the section, sets the typed coordinate back to 0 and computes the
+    // second moment about that axis; the frame in which the coordinate is typed stays.
+    void activer() override;
+
+    // The labels of a row, in the order of the columns: number, area (mantissa, E, exponent),
+    // distance, transport (mantissa, E, exponent), own moment (mantissa, E, exponent), sum (mantissa,
+    // E, exponent).
+    static constexpr int ColonnesParLigne = 14;
+
+protected:
+    DetailMoment(const Section& section, AxeMoment axe);
+
+private:
+    void construire();
+    void relier();
+    void calculerMomentDecale(); // Iycalcul / Izcalcul
+    void changerRepere();
+    void montrer(const QString& texte);
+    void montrerLigne(int colonne, int k);
+    QString explicationPropre(int k) const; // own-moment formula of element k, empty if none
+    void montrerStatique();
+    void montrerMoment();
+    void montrerMomentDecale();
+    void ecrireCoordonnee(const QString& texte);
+    plateforme::Etiquette* etiquette(const char16_t* nomY, const char16_t* nomZ = nullptr) const;
+
+    const Section& m_section;
+    const AxeMoment m_axe;
+    plateforme::Plan m_plan;
+    std::array<std::array<plateforme::Etiquette*, ColonnesParLigne>, Section::MaxElements> m_lignes{};
+    QLineEdit* m_coordonnee = nullptr; // Zo (Yo)
+    plateforme::Etiquette* m_repere = nullptr;
+
+    bool m_repereCentre = false; // false: Zo in the input frame (O, Z, Y); true: in (G, Z, Y)
+    // What the pop-ups repeat: the check total of the last rebuild (none when it could not be
+    // computed) and the mantissa and exponent of the last second moment about the typed axis.
+    bool m_statiqueConnue = false;
+    double m_statique = 0.0;
+    double m_decaleMantisse = 0.0;
+    double m_decaleExposant = 0.0;
+};
+
+class DetailIGY final : public DetailMoment {
     Q_OBJECT
 public:
     explicit DetailIGY(const Section& section);
 };
 
-class DetailIGZ final : public plateforme::FenetreSecondaire {
+class DetailIGZ final : public DetailMoment {
     Q_OBJECT
 public:
     explicit DetailIGZ(const Section& section);
