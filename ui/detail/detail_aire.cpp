@@ -1,5 +1,177 @@
 #include "ui/detail/detail_aire.h"
 
-DetailAire::DetailAire(const Section& /*section*/)
-    : plateforme::FenetreSecondaire(QStringLiteral("DetailAire"), QStringLiteral("Calcul de l'aire"), 80.0,
-                                    60.0, true) {}
+#include "model/catalogue.h"
+#include "platform/qt/controles.h"
+#include "platform/qt/locale.h"
+#include "platform/qt/message.h"
+#include "ui/detail/affichage.h"
+
+using namespace Qt::StringLiterals;
+using plateforme::Controle;
+using plateforme::Etiquette;
+using plateforme::Genre;
+using plateforme::Police;
+
+namespace detailAire {
+
+std::optional<QString> explicationAire(const Section& section, int k) {
+    if (k < 1 || k > section.NbrElement) {
+        return std::nullopt;
+    }
+    const ElementSection& e = section.element(k);
+    const FormeCatalogue* forme = trouverForme(e.Forme);
+    if (forme == nullptr) {
+        return std::nullopt;
+    }
+    const auto V = [](double x) { return plateforme::texteNombre(x); };
+    const bool dernier = k == Section::MaxElements;
+    QString formule;
+    switch (forme->famille) {
+    case FamilleForme::Rectangle:
+        formule = u" Section rectangulaire donc A = base x hauteur = "_s + V(e.Dimension1) + u" x "_s +
+                  V(e.Dimension2) + u" [mm²]"_s;
+        break;
+    case FamilleForme::Triangle:
+        formule = u" Section triangulaire donc A = (base x hauteur) / 2 = ("_s + V(e.Dimension1) + u" x "_s +
+                  V(e.Dimension2) + (dernier ? u") / 2 [mm²]"_s : u" ) / 2 [mm²]"_s);
+        break;
+    case FamilleForme::Disque:
+        formule = u" Section circulaire donc A = Pi x rayon² = Pi x "_s + V(e.Dimension1) + u"² [mm²]"_s;
+        break;
+    case FamilleForme::DemiDisqueHorizontal:
+    case FamilleForme::DemiDisqueVertical:
+        formule = u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x "_s + V(e.Dimension1) +
+                  (dernier ? u"²) / 2 [mm²]"_s : u"²)  / 2 [mm²]"_s);
+        break;
+    case FamilleForme::QuartDeDisque:
+        formule = u" Section quart de cercle donc A = (Pi x rayon²) / 4 = (Pi x "_s + V(e.Dimension1) +
+                  u"²) / 4 [mm²]"_s;
+        break;
+    }
+    return u"L'aire de l'élément saisi en "_s + plateforme::texteEntier(k) + u" vaut : "_s + V(e.Aire) +
+           u" mm² "_s + u"\r\n"_s + formule;
+}
+
+QString aireTroisUnites(const QString& premierPrefixe, double aire) {
+    const QString suite = u"             = "_s;
+    return affichage::ligne(premierPrefixe, aire, u" [mm²]"_s) + u"\r\n"_s +
+           affichage::ligne(suite, aire / 100.0, u" [cm²]"_s) + u"\r\n"_s +
+           affichage::ligne(suite, aire / 1000000.0, u" [m²]"_s);
+}
+
+std::vector<Controle> famille(std::span<const Colonne> colonnes) {
+    std::vector<Controle> lignes;
+    lignes.reserve(colonnes.size() * Section::MaxElements);
+    for (int k = 1; k <= Section::MaxElements; ++k) {
+        const double haut = 6.35 + (k - 1) * 4.233;
+        // Captions without the number ("E") stay as they are.
+        const auto numeroter = [k](const QString& s) { return s.contains(u"%1"_s) ? s.arg(k) : s; };
+        for (const Colonne& c : colonnes) {
+            lignes.push_back({Genre::Etiquette,
+                              numeroter(c.nom),
+                              numeroter(c.texte),
+                              {c.gauche, haut + c.decalage, c.largeur, c.hauteur},
+                              c.police});
+        }
+    }
+    return lignes;
+}
+
+} // namespace detailAire
+
+namespace {
+
+constexpr Police normale{8.25};
+constexpr Police grasse{8.25, true};
+constexpr Police petite{6.0};
+constexpr Police petiteGrasse{6.0, true};
+constexpr Police indice{6.75, true};
+
+// Headers first, then the rows, then the total row; a lowered index lies on top of the caption it
+// belongs to, so that clicking it reaches it.
+const Controle entetes[] = {
+    {Genre::Etiquette, u"Label3"_s, u"i"_s, {6.4, 1.1, 4.2, 4.2}, grasse},
+    {Genre::Etiquette, u"AdeAi"_s, u"A"_s, {23.3, 1.1, 4.2, 4.2}, grasse},
+    {Genre::Etiquette, u"ideAi"_s, u"i"_s, {25.4, 2.1, 4.2, 4.2}, grasse},
+    {Genre::Etiquette, u"Unité"_s, u"[mm²]"_s, {31.8, 0.0, 12.7, 4.2}, normale},
+};
+
+// One row of the table, k = 1 to 10.
+const detailAire::Colonne ligne[] = {
+    {u"i%1"_s, u"%1"_s, 6.4, 0.0, 4.2, 4.2, normale},
+    {u"A%1Valeur"_s, u"A%1"_s, 17.6, 0.0, 9.2, 4.2, normale},
+    {u"E%1"_s, u"E"_s, 27.2, 0.7, 2.1, 2.1, petite},
+    {u"A%1Puissance"_s, u"P%1"_s, 29.6, 0.0, 12.3, 4.2, normale},
+};
+
+const Controle total[] = {
+    {Genre::Etiquette, u"TexteA"_s, u"A          ="_s, {0.7, 50.1, 14.8, 6.4}, grasse},
+    {Genre::Etiquette, u"TexteTotale"_s, u"Totale"_s, {2.8, 51.9, 10.6, 4.2}, indice},
+    {Genre::Etiquette, u"ATotaleValeur"_s, u"Aire"_s, {16.2, 50.1, 10.9, 3.5}, grasse},
+    {Genre::Etiquette, u"EAire"_s, u"E"_s, {27.2, 50.8, 2.1, 2.1}, petiteGrasse},
+    {Genre::Etiquette, u"ATotalePuissance"_s, u"Aire"_s, {29.6, 50.1, 12.3, 3.5}, grasse},
+    {Genre::Etiquette, u"Label12"_s, u"[mm²]"_s, {40.2, 50.8, 10.6, 4.2}, normale},
+};
+
+} // namespace
+
+DetailAire::DetailAire(const Section& section)
+    : plateforme::FenetreSecondaire(u"DetailAire"_s, u"Calcul de l'aire"_s, 48.7, 57.2, true),
+      m_section(section), m_plan(this) {
+    m_plan.ajouter(entetes);
+    m_plan.ajouter(detailAire::famille(ligne));
+    m_plan.ajouter(total);
+
+    for (int k = 1; k <= Section::MaxElements; ++k) {
+        const QString n = QString::number(k);
+        Ligne& l = m_lignes[static_cast<std::size_t>(k - 1)];
+        l.numero = m_plan.get<Etiquette>(u"i"_s + n);
+        l.mantisse = m_plan.get<Etiquette>(u"A"_s + n + u"Valeur"_s);
+        l.e = m_plan.get<Etiquette>(u"E"_s + n);
+        l.puissance = m_plan.get<Etiquette>(u"A"_s + n + u"Puissance"_s);
+        connect(l.mantisse, &Etiquette::doubleClicked, this, [this, k] { expliquerAire(k); });
+    }
+
+    const auto message = [this](const QString& texte) {
+        return [this, texte] { plateforme::afficherMessage(this, texte); };
+    };
+    const QString aireTotale = u"Aire totale calculée."_s + u"\r\n"_s + u"Atotale = somme(Ai)"_s;
+    connect(m_plan.get<Etiquette>(u"TexteA"_s), &Etiquette::doubleClicked, this, message(aireTotale));
+    connect(m_plan.get<Etiquette>(u"TexteTotale"_s), &Etiquette::clicked, this, message(aireTotale));
+    connect(m_plan.get<Etiquette>(u"AdeAi"_s), &Etiquette::doubleClicked, this,
+            message(u"Aire calculée en fonction de la forme et des dimensions saisies."_s));
+    connect(m_plan.get<Etiquette>(u"Label3"_s), &Etiquette::doubleClicked, this,
+            message(u"Numéros des éléments composant la section."_s));
+    for (const QString& nom : {u"ATotaleValeur"_s, u"ATotalePuissance"_s, u"EAire"_s, u"Label12"_s}) {
+        auto* e = m_plan.get<Etiquette>(nom);
+        e->setCliquable(true);
+        connect(e, &Etiquette::clicked, this, &DetailAire::montrerTotal);
+    }
+}
+
+void DetailAire::activer() {
+    for (const Ligne& l : m_lignes) {
+        l.mantisse->hide();
+        l.e->hide();
+        l.puissance->hide();
+        l.numero->hide();
+    }
+    for (int k = 1; k <= m_section.NbrElement; ++k) {
+        const Ligne& l = m_lignes[static_cast<std::size_t>(k - 1)];
+        l.mantisse->show();
+        affichage::notation(l.mantisse, l.e, l.puissance, m_section.element(k).Aire);
+        l.numero->show();
+    }
+    affichage::notation(m_plan.get<Etiquette>(u"ATotaleValeur"_s), m_plan.get<Etiquette>(u"EAire"_s),
+                        m_plan.get<Etiquette>(u"ATotalePuissance"_s), m_section.Atotale);
+}
+
+void DetailAire::expliquerAire(int k) {
+    if (const auto texte = detailAire::explicationAire(m_section, k)) {
+        plateforme::afficherMessage(this, *texte);
+    }
+}
+
+void DetailAire::montrerTotal() {
+    plateforme::afficherMessage(this, detailAire::aireTroisUnites(u"Atotale = "_s, m_section.Atotale));
+}

@@ -1,0 +1,409 @@
+#include <QAbstractButton> // fixture.h uses it without including it
+
+#include "fixture.h"
+
+#include "model/calcul.h"
+#include "platform/qt/controles.h"
+#include "platform/qt/fenetres.h"
+#include "platform/qt/geometrie.h"
+#include "platform/qt/locale.h"
+#include "ui/detail/detail_aire.h"
+
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Makes element k current (raising the count if needed) and applies it as the main window would.
+void saisir(Section& s, int k, const char* forme, const char* d1, const char* d2, bool additionner = true,
+            const char* zg = "0", const char* yg = "0") {
+    while (s.NbrElement < k) {
+        ChangerNombreElements(s, +1);
+    }
+    while (s.ElementCourant < k) {
+        ChangerElementCourant(s, +1);
+    }
+    while (s.ElementCourant > k) {
+        ChangerElementCourant(s, -1);
+    }
+    const SaisieElement e{forme, d1, d2, zg, yg, additionner};
+    QVERIFY(Appliquer(s, e, plateforme::formatLocal()).accepte());
+}
+
+bool visible(const QWidget* f, const char* nom) {
+    const QWidget* w = essai::controle(f, nom);
+    return w != nullptr && !w->isHidden();
+}
+
+QByteArray nom(const char* modele, int k) {
+    return QString::fromUtf8(modele).arg(k).toUtf8();
+}
+
+// Under BRIVANE_CAPTURES=<folder>, keeps a picture of the window as the user sees it.
+void capturer(QWidget* f, const QString& fichier) {
+    const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURES");
+    if (!dossier.isEmpty()) {
+        f->grab().save(dossier + u'/' + fichier);
+    }
+}
+
+} // namespace
+
+class TestDetailAire : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { essai::localeFrancaise(); }
+    void init() { m_section = Section{}; }
+    void cleanup() { m_registre.reset(); }
+
+    void fenetre();
+    void disposition();
+    void rangeesAuDelaDuNombre();
+    void notationDesAires_data();
+    void notationDesAires();
+    void trou();
+    void explication_data();
+    void explication();
+    void pasDExplicationAuDelaDuNombre();
+    void totalTroisUnites_data();
+    void totalTroisUnites();
+    void aireTotaleNulle();
+    void legendes();
+    void indiceCliquableSurSonTitre();
+    void reouvertureApresChangement();
+    void lectureSeule();
+    void captures();
+
+private:
+    DetailAire& ouvrir() {
+        if (!m_registre) {
+            m_registre = std::make_unique<plateforme::Registre>();
+        }
+        return m_registre->ouvrir<DetailAire>(std::as_const(m_section));
+    }
+
+    Section m_section;
+    std::unique_ptr<plateforme::Registre> m_registre;
+};
+
+void TestDetailAire::fenetre() {
+    DetailAire& f = ouvrir();
+    QCOMPARE(f.objectName(), u"DetailAire"_s);
+    QCOMPARE(f.windowTitle(), u"Calcul de l'aire"_s);
+    QCOMPARE(f.size(), QSize(plateforme::mm(48.7), plateforme::mm(57.2)));
+    QCOMPARE(f.palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(!f.isModal());
+    // The same window every time.
+    QCOMPARE(&ouvrir(), &f);
+}
+
+void TestDetailAire::disposition() {
+    DetailAire& f = ouvrir();
+    const auto rect = [&](const char* n) { return essai::controle(&f, n)->geometry(); };
+    QCOMPARE(rect("i1"), plateforme::rectangle({6.4, 6.35, 4.2, 4.2}));
+    QCOMPARE(rect("A10Valeur"), plateforme::rectangle({17.6, 6.35 + 9 * 4.233, 9.2, 4.2}));
+    QCOMPARE(rect("E10"), plateforme::rectangle({27.2, 6.35 + 9 * 4.233 + 0.7, 2.1, 2.1}));
+    QCOMPARE(rect("A5Puissance"), plateforme::rectangle({29.6, 6.35 + 4 * 4.233, 12.3, 4.2}));
+    QCOMPARE(rect("TexteTotale"), plateforme::rectangle({2.8, 51.9, 10.6, 4.2}));
+    QCOMPARE(rect("Label12"), plateforme::rectangle({40.2, 50.8, 10.6, 4.2}));
+    QCOMPARE(essai::texte(&f, "TexteA"), u"A          ="_s);
+    QCOMPARE(essai::texte(&f, "Unité"), u"[mm²]"_s);
+    QCOMPARE(essai::controle(&f, "E3")->font().pointSizeF(), 6.0);
+    QVERIFY(essai::controle(&f, "EAire")->font().bold());
+    QCOMPARE(essai::controle(&f, "TexteTotale")->font().pointSizeF(), 6.75);
+    for (const char* n : {"ATotaleValeur", "EAire", "ATotalePuissance", "Label12"}) {
+        QCOMPARE(essai::controle(&f, n)->cursor().shape(), Qt::UpArrowCursor);
+    }
+    for (const char* n : {"A1Valeur", "TexteA", "i1", "Unité"}) {
+        QVERIFY2(!essai::controle(&f, n)->testAttribute(Qt::WA_SetCursor), n);
+    }
+}
+
+void TestDetailAire::rangeesAuDelaDuNombre() {
+    for (int k = 1; k <= 10; ++k) {
+        saisir(m_section, k, "Rectangle", "10", "20");
+    }
+    DetailAire& f = ouvrir();
+    for (int k = 1; k <= 10; ++k) {
+        QVERIFY(visible(&f, nom("i%1", k)));
+        QCOMPARE(essai::texte(&f, nom("A%1Valeur", k)), u"200"_s);
+    }
+    for (int i = 0; i < 7; ++i) {
+        ChangerNombreElements(m_section, -1);
+    }
+    QCOMPARE(m_section.NbrElement, 3);
+    ouvrir();
+    for (int k = 1; k <= 10; ++k) {
+        const bool attendu = k <= 3;
+        QCOMPARE(visible(&f, nom("i%1", k)), attendu);
+        QCOMPARE(visible(&f, nom("A%1Valeur", k)), attendu);
+        QVERIFY(!visible(&f, nom("E%1", k)));
+        QVERIFY(!visible(&f, nom("A%1Puissance", k)));
+    }
+    QVERIFY(visible(&f, "ATotaleValeur"));
+    QCOMPARE(essai::texte(&f, "ATotaleValeur"), u"600"_s);
+}
+
+void TestDetailAire::notationDesAires_data() {
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("hauteur");
+    QTest::addColumn<QString>("mantisse");
+    QTest::addColumn<QString>("exposant"); // empty: E and exponent hidden
+
+    QTest::newRow("500 mm²") << u"20"_s << u"25"_s << u"500"_s << QString();
+    QTest::newRow("1234,5 mm²") << u"1234,5"_s << u"1"_s << u"1234"_s << QString();
+    QTest::newRow("20000 mm²") << u"100"_s << u"200"_s << u"200"_s << u"2"_s;
+    QTest::newRow("0,0025 mm²") << u"0,05"_s << u"0,05"_s << u"2,5"_s << u"-3"_s;
+    QTest::newRow("nulle") << u"0"_s << u"30"_s << u"0"_s << QString();
+}
+
+void TestDetailAire::notationDesAires() {
+    QFETCH(QString, base);
+    QFETCH(QString, hauteur);
+    QFETCH(QString, mantisse);
+    QFETCH(QString, exposant);
+    saisir(m_section, 1, "Rectangle", "1", "1");
+    saisir(m_section, 2, "Rectangle", base.toUtf8().constData(), hauteur.toUtf8().constData());
+    DetailAire& f = ouvrir();
+    QCOMPARE(essai::texte(&f, "A2Valeur"), mantisse);
+    QCOMPARE(visible(&f, "E2"), !exposant.isEmpty());
+    QCOMPARE(visible(&f, "A2Puissance"), !exposant.isEmpty());
+    if (!exposant.isEmpty()) {
+        QCOMPARE(essai::texte(&f, "A2Puissance"), exposant);
+    }
+    // Row 1 (area 1) keeps its own notation.
+    QCOMPARE(essai::texte(&f, "A1Valeur"), u"1"_s);
+    QVERIFY(!visible(&f, "E1"));
+}
+
+void TestDetailAire::trou() {
+    saisir(m_section, 1, "Disque", "10", "0", false);
+    DetailAire& f = ouvrir();
+    QCOMPARE(essai::texte(&f, "A1Valeur"), u"-314,2"_s);
+    QVERIFY(!visible(&f, "E1"));
+    QCOMPARE(essai::texte(&f, "ATotaleValeur"), u"-314,2"_s);
+
+    essai::Messages messages;
+    QTest::mouseDClick(essai::controle(&f, "A1Valeur"), Qt::LeftButton);
+    QCOMPARE(messages.prendre(),
+             QStringList{essai::lignes({u"L'aire de l'élément saisi en 1 vaut : -314,159274101257 mm² "_s,
+                                        u" Section circulaire donc A = Pi x rayon² = Pi x 10² [mm²]"_s})});
+}
+
+void TestDetailAire::explication_data() {
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("forme");
+    QTest::addColumn<QString>("d1");
+    QTest::addColumn<QString>("d2");
+    QTest::addColumn<QString>("ligne1");
+    QTest::addColumn<QString>("ligne2");
+
+    QTest::newRow("rectangle") << 1 << u"Rectangle"_s << u"30"_s << u"60"_s
+                               << u"L'aire de l'élément saisi en 1 vaut : 1800 mm² "_s
+                               << u" Section rectangulaire donc A = base x hauteur = 30 x 60 [mm²]"_s;
+    QTest::newRow("rectangle décimal")
+        << 4 << u"Rectangle"_s << u"12,5"_s << u"4"_s << u"L'aire de l'élément saisi en 4 vaut : 50 mm² "_s
+        << u" Section rectangulaire donc A = base x hauteur = 12,5 x 4 [mm²]"_s;
+    QTest::newRow("triangle 9")
+        << 9 << u"Triangle"_s << u"30"_s << u"60"_s << u"L'aire de l'élément saisi en 9 vaut : 900 mm² "_s
+        << u" Section triangulaire donc A = (base x hauteur) / 2 = (30 x 60 ) / 2 [mm²]"_s;
+    QTest::newRow("triangle 10")
+        << 10 << u"Triangle"_s << u"30"_s << u"60"_s << u"L'aire de l'élément saisi en 10 vaut : 900 mm² "_s
+        << u" Section triangulaire donc A = (base x hauteur) / 2 = (30 x 60) / 2 [mm²]"_s;
+    QTest::newRow("disque") << 2 << u"Disque"_s << u"10"_s << u"200"_s
+                            << u"L'aire de l'élément saisi en 2 vaut : 314,159274101257 mm² "_s
+                            << u" Section circulaire donc A = Pi x rayon² = Pi x 10² [mm²]"_s;
+    QTest::newRow("demi disque 3")
+        << 3 << u"Demi disque supérieur"_s << u"10"_s << u"0"_s
+        << u"L'aire de l'élément saisi en 3 vaut : 157,079637050629 mm² "_s
+        << u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²)  / 2 [mm²]"_s;
+    QTest::newRow("demi disque 10 supérieur")
+        << 10 << u"Demi disque supérieur"_s << u"10"_s << u"0"_s
+        << u"L'aire de l'élément saisi en 10 vaut : 157,079637050629 mm² "_s
+        << u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²) / 2 [mm²]"_s;
+    QTest::newRow("demi disque 10 gauche")
+        << 10 << u"Demi disque gauche"_s << u"10"_s << u"0"_s
+        << u"L'aire de l'élément saisi en 10 vaut : 157,079637050629 mm² "_s
+        << u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²) / 2 [mm²]"_s;
+    QTest::newRow("demi disque 7 inférieur")
+        << 7 << u"Demi disque inférieur"_s << u"10"_s << u"0"_s
+        << u"L'aire de l'élément saisi en 7 vaut : 157,079637050629 mm² "_s
+        << u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²)  / 2 [mm²]"_s;
+    QTest::newRow("quart de disque 10")
+        << 10 << u"Quart de disque inférieur droite"_s << u"10"_s << u"0"_s
+        << u"L'aire de l'élément saisi en 10 vaut : 78,5398185253143 mm² "_s
+        << u" Section quart de cercle donc A = (Pi x rayon²) / 4 = (Pi x 10²) / 4 [mm²]"_s;
+    QTest::newRow("quart de disque 5")
+        << 5 << u"Quart de disque supérieur gauche"_s << u"10"_s << u"0"_s
+        << u"L'aire de l'élément saisi en 5 vaut : 78,5398185253143 mm² "_s
+        << u" Section quart de cercle donc A = (Pi x rayon²) / 4 = (Pi x 10²) / 4 [mm²]"_s;
+}
+
+void TestDetailAire::explication() {
+    QFETCH(int, k);
+    QFETCH(QString, forme);
+    QFETCH(QString, d1);
+    QFETCH(QString, d2);
+    QFETCH(QString, ligne1);
+    QFETCH(QString, ligne2);
+    saisir(m_section, k, forme.toUtf8().constData(), d1.toUtf8().constData(), d2.toUtf8().constData());
+    DetailAire& f = ouvrir();
+    essai::Messages messages;
+    QTest::mouseDClick(essai::controle(&f, nom("A%1Valeur", k)), Qt::LeftButton);
+    QCOMPARE(messages.prendre(), QStringList{essai::lignes({ligne1, ligne2})});
+}
+
+void TestDetailAire::pasDExplicationAuDelaDuNombre() {
+    saisir(m_section, 4, "Rectangle", "10", "10");
+    ChangerNombreElements(m_section, -1);
+    DetailAire& f = ouvrir();
+    essai::Messages messages;
+    QTest::mouseDClick(essai::controle(&f, "A4Valeur"), Qt::LeftButton);
+    QCOMPARE(messages.nombre(), 0);
+    QTest::mouseDClick(essai::controle(&f, "A3Valeur"), Qt::LeftButton);
+    QCOMPARE(messages.nombre(), 1);
+}
+
+void TestDetailAire::totalTroisUnites_data() {
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("hauteur");
+    QTest::addColumn<QStringList>("lignes");
+
+    QTest::newRow("2500 mm²") << u"50"_s << u"50"_s
+                              << QStringList{u"Atotale = 2500 E0 [mm²]"_s, u"             = 25 E0 [cm²]"_s,
+                                             u"             = 2,5 E-3 [m²]"_s};
+    QTest::newRow("20000 mm²") << u"100"_s << u"200"_s
+                               << QStringList{u"Atotale = 200 E2 [mm²]"_s, u"             = 200 E0 [cm²]"_s,
+                                              u"             = 2 E-2 [m²]"_s};
+}
+
+void TestDetailAire::totalTroisUnites() {
+    QFETCH(QString, base);
+    QFETCH(QString, hauteur);
+    QFETCH(QStringList, lignes);
+    saisir(m_section, 1, "Rectangle", base.toUtf8().constData(), hauteur.toUtf8().constData());
+    DetailAire& f = ouvrir();
+    essai::Messages messages;
+    int attendus = 0;
+    // A hidden label receives nothing: only the visible ones of the four are clicked.
+    for (const char* n : {"ATotaleValeur", "EAire", "ATotalePuissance", "Label12"}) {
+        if (visible(&f, n)) {
+            QTest::mouseClick(essai::controle(&f, n), Qt::LeftButton);
+            ++attendus;
+        }
+    }
+    QCOMPARE(messages.prendre(), QStringList(attendus, essai::lignes(lignes)));
+    QVERIFY(attendus >= 2);
+}
+
+void TestDetailAire::aireTotaleNulle() {
+    // A solid and the same hole cancel exactly.
+    saisir(m_section, 1, "Rectangle", "10", "20");
+    saisir(m_section, 2, "Rectangle", "10", "20", false);
+    QCOMPARE(m_section.Atotale, 0.0);
+    DetailAire& f = ouvrir();
+    QCOMPARE(essai::texte(&f, "ATotaleValeur"), u"0"_s);
+    QVERIFY(!visible(&f, "EAire"));
+    QVERIFY(!visible(&f, "ATotalePuissance"));
+    QVERIFY(visible(&f, "Label12"));
+    QCOMPARE(essai::texte(&f, "A2Valeur"), u"-200"_s);
+    essai::Messages messages;
+    QTest::mouseClick(essai::controle(&f, "Label12"), Qt::LeftButton);
+    QCOMPARE(messages.prendre(),
+             QStringList{essai::lignes({u"Atotale = 0 E0 [mm²]"_s, u"             = 0 E0 [cm²]"_s,
+                                        u"             = 0 E0 [m²]"_s})});
+}
+
+void TestDetailAire::legendes() {
+    DetailAire& f = ouvrir();
+    essai::Messages messages;
+    const QString aireTotale = essai::lignes({u"Aire totale calculée."_s, u"Atotale = somme(Ai)"_s});
+    QTest::mouseDClick(essai::controle(&f, "TexteA"), Qt::LeftButton);
+    QTest::mouseClick(essai::controle(&f, "TexteTotale"), Qt::LeftButton);
+    QTest::mouseDClick(essai::controle(&f, "AdeAi"), Qt::LeftButton);
+    QTest::mouseDClick(essai::controle(&f, "Label3"), Qt::LeftButton);
+    // These react to nothing.
+    QTest::mouseDClick(essai::controle(&f, "ideAi"), Qt::LeftButton);
+    QTest::mouseDClick(essai::controle(&f, "Unité"), Qt::LeftButton);
+    QTest::mouseDClick(essai::controle(&f, "i1"), Qt::LeftButton);
+    QTest::mouseClick(essai::controle(&f, "A1Valeur"), Qt::LeftButton);
+    QCOMPARE(messages.prendre(),
+             (QStringList{aireTotale, aireTotale,
+                          u"Aire calculée en fonction de la forme et des dimensions saisies."_s,
+                          u"Numéros des éléments composant la section."_s}));
+}
+
+// Clicks at window coordinates, as a user does: the lowered index "Totale" lies over "A =", and the
+// click at its centre must reach it.
+void TestDetailAire::indiceCliquableSurSonTitre() {
+    DetailAire& f = ouvrir();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    essai::Messages messages;
+    const QPoint totale = essai::controle(&f, "TexteTotale")->geometry().center();
+    QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, totale);
+    QCOMPARE(messages.nombre(), 1);
+    // The small "i" over the "A" of the area heading does not stop the double-click on "A".
+    const QPoint a = essai::controle(&f, "AdeAi")->geometry().topLeft() + QPoint(2, 3);
+    QCOMPARE(f.childAt(a), essai::controle(&f, "AdeAi"));
+    messages.prendre();
+    QTest::mouseDClick(f.windowHandle(), Qt::LeftButton, {}, a);
+    QCOMPARE(messages.prendre(),
+             QStringList{u"Aire calculée en fonction de la forme et des dimensions saisies."_s});
+}
+
+void TestDetailAire::reouvertureApresChangement() {
+    saisir(m_section, 1, "Rectangle", "10", "20");
+    DetailAire& f = ouvrir();
+    QCOMPARE(essai::texte(&f, "A1Valeur"), u"200"_s);
+    QVERIFY(!visible(&f, "i2"));
+    saisir(m_section, 2, "Rectangle", "100", "200");
+    // The window was left open; the next request shows the new data.
+    ouvrir();
+    QCOMPARE(essai::texte(&f, "A2Valeur"), u"200"_s);
+    QVERIFY(visible(&f, "E2"));
+    QCOMPARE(essai::texte(&f, "A2Puissance"), u"2"_s);
+    QCOMPARE(essai::texte(&f, "ATotaleValeur"), u"202"_s);
+    QCOMPARE(essai::texte(&f, "ATotalePuissance"), u"2"_s);
+    // Closed and opened again: the same.
+    f.close();
+    saisir(m_section, 1, "Rectangle", "1", "5");
+    ouvrir();
+    QVERIFY(f.isVisible());
+    QCOMPARE(essai::texte(&f, "A1Valeur"), u"5"_s);
+}
+
+void TestDetailAire::lectureSeule() {
+    saisir(m_section, 1, "Triangle", "30", "60");
+    saisir(m_section, 2, "Disque", "10", "0", false);
+    const Section avant = m_section;
+    DetailAire& f = ouvrir();
+    essai::Messages messages;
+    QTest::mouseDClick(essai::controle(&f, "A1Valeur"), Qt::LeftButton);
+    QTest::mouseClick(essai::controle(&f, "ATotaleValeur"), Qt::LeftButton);
+    f.activer();
+    QVERIFY(m_section == avant);
+    QCOMPARE(messages.nombre(), 2);
+}
+
+void TestDetailAire::captures() {
+    saisir(m_section, 1, "Rectangle", "100", "200");
+    saisir(m_section, 2, "Disque", "10", "0", false);
+    saisir(m_section, 3, "Triangle", "0,05", "0,1");
+    DetailAire& f = ouvrir();
+    capturer(&f, u"aire_3.png"_s);
+    for (int k = 4; k <= 10; ++k) {
+        saisir(m_section, k, "Quart de disque supérieur droite", QByteArray::number(k * 7).constData(), "0");
+    }
+    ouvrir();
+    capturer(&f, u"aire_10.png"_s);
+    QCOMPARE(essai::texte(&f, "A3Valeur"), u"2,5"_s);
+    QCOMPARE(essai::texte(&f, "A3Puissance"), u"-3"_s);
+    QVERIFY(visible(&f, "E3"));
+    QCOMPARE(essai::texte(&f, "A2Valeur"), u"-314,2"_s);
+    QVERIFY(!visible(&f, "E2"));
+}
+
+QTEST_MAIN(TestDetailAire)
+#include "test_detail_aire.moc"
