@@ -1,0 +1,91 @@
+// Capture and totals over random element sets: shapes, signed dimensions and coordinates up to 1E300,
+// the count and the current element moved at random. After every action either a fault is reported
+// and the section is exactly as before, or every total is finite; the count stays within 1 to 10 and
+// the current element within 1 to the count.
+
+#include "model/calcul.h"
+#include "model/catalogue.h"
+#include "verifier.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+class Lecteur {
+public:
+    Lecteur(const std::uint8_t* d, std::size_t n) : m_d(d), m_n(n) {}
+    bool fini() const { return m_i >= m_n; }
+    std::uint8_t octet() { return m_i < m_n ? m_d[m_i++] : 0; }
+    // A signed value m x 10^e with m in [0, 65535] and e in [-300, 296].
+    double valeur() {
+        const int m = (octet() << 8) | octet();
+        const int e = octet() % 150 * 4 - 300;
+        const bool negatif = (octet() & 1) != 0;
+        const double v = m * std::pow(10.0, e);
+        return negatif ? -v : v;
+    }
+
+private:
+    const std::uint8_t* m_d;
+    std::size_t m_n;
+    std::size_t m_i = 0;
+};
+
+std::string texte(double x) {
+    char b[40];
+    std::snprintf(b, sizeof b, "%.17g", x);
+    return b;
+}
+
+bool totauxFinis(const Section& s) {
+    for (const double t : {s.Atotale, s.Soz, s.Soy, s.Yg, s.Zg, s.Igz, s.Igy, s.iGy, s.iGz}) {
+        if (!std::isfinite(t)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+    const plateforme::FormatNombre point{"."};
+    Lecteur l(donnees, taille);
+    Section s;
+    while (!l.fini()) {
+        const Section avant = s;
+        CompteRendu cr;
+        switch (l.octet() % 4) {
+        case 0:
+        case 1: {
+            SaisieElement saisie;
+            saisie.forme = std::string(Catalogue[l.octet() % Catalogue.size()].nom);
+            saisie.dimension1 = texte(l.valeur());
+            saisie.dimension2 = texte(l.valeur());
+            saisie.zg = texte(l.valeur());
+            saisie.yg = texte(l.valeur());
+            saisie.additionner = (l.octet() & 1) != 0;
+            cr = Appliquer(s, saisie, point);
+            EXIGER(!cr.nonNumerique);
+            break;
+        }
+        case 2:
+            cr = ChangerNombreElements(s, (l.octet() & 1) != 0 ? 1 : -1);
+            break;
+        default:
+            ChangerElementCourant(s, (l.octet() & 1) != 0 ? 1 : -1);
+            break;
+        }
+        if (cr.faute) {
+            EXIGER(s == avant);
+        } else {
+            EXIGER(totauxFinis(s));
+        }
+        EXIGER(s.NbrElement >= 1 && s.NbrElement <= 10);
+        EXIGER(s.ElementCourant >= 1 && s.ElementCourant <= s.NbrElement);
+    }
+    return 0;
+}
