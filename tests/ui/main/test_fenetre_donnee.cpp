@@ -1,0 +1,836 @@
+// The main window driven as a user drives it: typing into the fields, clicking the arrows, the list,
+// the buttons and the units, double-clicking the captions, and reading what it shows and says.
+
+#include <QAbstractButton> // fixture.h uses it without including it
+
+#include "fixture.h"
+
+#include "model/section.h"
+#include "platform/qt/controles.h"
+#include "platform/qt/fenetres.h"
+#include "platform/qt/geometrie.h"
+#include "ui/aux/aide.h"
+#include "ui/aux/recapitulatif.h"
+#include "ui/aux/zoom_forme.h"
+#include "ui/detail/detail_aire.h"
+#include "ui/detail/detail_centre.h"
+#include "ui/detail/detail_moment.h"
+#include "ui/main/fenetre_donnee.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <memory>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString NonNumerique = u"Vous devez saisir une valeur et non du texte"_s;
+const QString AppliquerRefuse =
+    u"Toutes les valeurs ne sont pas numériques. Veuillez les vérifier et corriger.\r\n"
+    u"Les cases des données doivent être remplies et différentes de \"-\"."_s;
+const QString AireNegative = u"L'aire totale est négative, veuillez vérifier les données"_s;
+
+const QStringList Formes = {
+    u"Rectangle"_s,
+    u"Triangle"_s,
+    u"Disque"_s,
+    u"Demi disque supérieur"_s,
+    u"Demi disque inférieur"_s,
+    u"Demi disque droite"_s,
+    u"Demi disque gauche"_s,
+    u"Quart de disque supérieur gauche"_s,
+    u"Quart de disque supérieur droite"_s,
+    u"Quart de disque inférieur gauche"_s,
+    u"Quart de disque inférieur droite"_s,
+};
+const QStringList Croquis = {u"ImageRectangle"_s, u"ImageTriangle"_s, u"ImageDisque"_s, u"ImageDDH"_s,
+                             u"ImageDDB"_s,       u"ImageDDD"_s,      u"ImageDDG"_s,    u"ImageQDHG"_s,
+                             u"ImageQDHD"_s,      u"ImageQDBG"_s,     u"ImageQDBD"_s};
+
+struct Rangee {
+    const char* valeur;
+    const char* e;
+    const char* puissance;
+};
+const Rangee Rangees[] = {
+    {"AireTotaleValeur", "EAire", "AireTotP"}, {"ZgValeur", "EZg", "ZgPuissance"},
+    {"YgValeur", "EYg", "YgPuissance"},        {"IgzValeur", "EIgz", "Izpuissance"},
+    {"IgyValeur", "EIgy", "Iypuissance"},      {"RGigzaff", "ERGigz", "RGizpuissance"},
+    {"RGigyaff", "ERGigy", "RGiypuissance"},
+};
+
+// A decimal number written with the locale's separator: the tests give them in French.
+QString nombre(QString texteFrancais) {
+    return texteFrancais.replace(u',', QLocale().decimalPoint());
+}
+
+} // namespace
+
+class TestFenetreDonnee : public QObject {
+    Q_OBJECT
+
+private:
+    QWidget* w() const { return m_fenetre.get(); }
+    template <class T = QWidget> T* ctl(const char* nom) const {
+        T* c = essai::controle<T>(w(), nom);
+        if (c == nullptr) {
+            qFatal("missing control %s", nom);
+        }
+        return c;
+    }
+    bool visible(const char* nom) const { return ctl(nom)->isVisibleTo(w()); }
+
+    void taper(const char* champ, const QString& texte) {
+        auto* c = ctl<QLineEdit>(champ);
+        c->setFocus();
+        c->selectAll();
+        QTest::keyClick(c, Qt::Key_Backspace);
+        QTest::keyClicks(c, texte);
+    }
+    void cliquer(const char* nom) { QTest::mouseClick(ctl(nom), Qt::LeftButton); }
+    // What a desktop sends for a double-click: a click, then the double-click and its release.
+    static void doubleCliquer(QWidget* c, QPoint pos = QPoint(4, 4)) {
+        QTest::mouseClick(c, Qt::LeftButton, {}, pos);
+        QTest::mouseDClick(c, Qt::LeftButton, {}, pos);
+        QTest::mouseRelease(c, Qt::LeftButton, {}, pos);
+    }
+    void fleche(const char* toupie, bool haut, int fois = 1) {
+        auto* b = ctl(toupie)->findChild<QToolButton*>(haut ? u"haut"_s : u"bas"_s);
+        QVERIFY(b != nullptr);
+        for (int i = 0; i < fois; ++i) {
+            QTest::mouseClick(b, Qt::LeftButton);
+        }
+    }
+    void choisirForme(const QString& forme) {
+        auto* liste = ctl<QListWidget>("ListeForme");
+        const auto items = liste->findItems(forme, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QCOMPARE(items.size(), 1);
+        liste->scrollToItem(items.first());
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualItemRect(items.first()).center());
+        QCOMPARE(liste->currentItem()->text(), forme);
+    }
+    // Types one element into the fields, chooses its shape and solid/hole, and presses "Appliquer".
+    void entrer(const QString& forme, const QString& d1, const QString& d2, const QString& zg,
+                const QString& yg, bool plein) {
+        choisirForme(forme);
+        taper("DimSection1", d1);
+        if (!d2.isNull()) {
+            taper("DimSection2", d2);
+        }
+        taper("ZG", zg);
+        taper("YG", yg);
+        cliquer(plein ? "ButtonAdditionner" : "BouttonSoustraire");
+        cliquer("BouttonAppliquer");
+    }
+    // The help page's example: a solid 70 x 70 square with a 50 x 50 square hole.
+    void entrerExemple() {
+        fleche("SpinButton1", true);
+        entrer(u"Rectangle"_s, u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
+        fleche("SpinButton2", true);
+        entrer(u"Rectangle"_s, u"50"_s, u"50"_s, u"35"_s, u"40"_s, false);
+    }
+    // Value, and exponent when shown, of a result row: "135,2 E 4", "2400".
+    QString resultat(const Rangee& r) const {
+        const QString v = essai::texte(w(), r.valeur);
+        const bool eVisible = visible(r.e);
+        if (eVisible != visible(r.puissance)) {
+            return u"<E and exponent disagree>"_s;
+        }
+        return eVisible ? v + u" E "_s + essai::texte(w(), r.puissance) : v;
+    }
+    QStringList panneau() const {
+        QStringList p;
+        for (const Rangee& r : Rangees) {
+            p << resultat(r);
+        }
+        return p;
+    }
+
+    std::unique_ptr<Section> m_section;
+    std::unique_ptr<plateforme::Registre> m_registre;
+    std::unique_ptr<FenetreDonnee> m_fenetre;
+    std::optional<essai::Messages> m_messages;
+
+private Q_SLOTS:
+    void initTestCase() { essai::localeFrancaise(); }
+
+    void init() {
+        essai::localeFrancaise();
+        m_messages.emplace();
+        m_section = std::make_unique<Section>();
+        m_registre = std::make_unique<plateforme::Registre>();
+        m_fenetre = std::make_unique<FenetreDonnee>(*m_section, *m_registre);
+        m_fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
+    }
+
+    void cleanup() {
+        m_fenetre.reset();
+        m_registre.reset();
+        m_section.reset();
+        m_messages.reset();
+        essai::localeFrancaise();
+    }
+
+    void demarrage() {
+        // A section left dirty by someone else is reset by the window.
+        cleanup();
+        m_messages.emplace();
+        m_section = std::make_unique<Section>();
+        m_section->NbrElement = 4;
+        m_section->element(1).Dimension1 = 7.0;
+        m_section->Atotale = 12.0;
+        m_registre = std::make_unique<plateforme::Registre>();
+        m_fenetre = std::make_unique<FenetreDonnee>(*m_section, *m_registre);
+        m_fenetre->show();
+
+        Section reinitialisee;
+        reinitialisee.Reinitialiser();
+        QVERIFY(*m_section == reinitialisee);
+        QCOMPARE(w()->windowTitle(), u"Brivane des sections - Données"_s);
+        QCOMPARE(w()->objectName(), u"FenetreDonnee"_s);
+        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
+        QCOMPARE(essai::texte(w(), "NumElement"), u"1"_s);
+
+        auto* liste = ctl<QListWidget>("ListeForme");
+        QStringList items;
+        for (int i = 0; i < liste->count(); ++i) {
+            items << liste->item(i)->text();
+        }
+        QCOMPARE(items, Formes);
+        QCOMPARE(liste->currentItem()->text(), u"Rectangle"_s);
+        QCOMPARE(QString::fromStdString(m_section->FormeSelectionnee), u"Rectangle"_s);
+        for (const QString& c : Croquis) {
+            QCOMPARE(ctl(c.toUtf8().constData())->isVisibleTo(w()), c == u"ImageRectangle"_s);
+        }
+
+        QCOMPARE(essai::texte(w(), "DimSection1Texte"), u"Base ="_s);
+        QCOMPARE(essai::texte(w(), "DimSection2Texte"), u"Hauteur ="_s);
+        QVERIFY(visible("DimSection2"));
+        QVERIFY(visible("UniteDimSection2"));
+        for (const char* champ : {"DimSection1", "DimSection2", "ZG", "YG"}) {
+            QCOMPARE(ctl<QLineEdit>(champ)->text(), u"0"_s);
+        }
+        QVERIFY(ctl<QRadioButton>("ButtonAdditionner")->isChecked());
+        QVERIFY(!ctl<QRadioButton>("BouttonSoustraire")->isChecked());
+
+        QCOMPARE(panneau(), QStringList(7, u"0"_s));
+        for (const Rangee& r : Rangees) {
+            QCOMPARE(essai::texte(w(), r.puissance), u"0"_s); // hidden, keeps its caption
+        }
+        QCOMPARE(essai::texte(w(), "AirePuissance"), u"2"_s);
+        QCOMPARE(essai::texte(w(), "IGZpuissance"), u"4"_s);
+        QCOMPARE(essai::texte(w(), "IGYPuissance"), u"4"_s);
+        QCOMPARE(m_messages->prendre(), QStringList());
+    }
+
+    void placesEtPolices_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRectF>("mm");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("italique");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("count") << u"NbrElementAffich"_s << u""_s << QRectF(61.4, 4.2, 6.4, 4.2) << 8.25
+                               << false << u"1"_s;
+        QTest::newRow("help") << u"AideBoutton"_s << u""_s << QRectF(143.9, 2.1, 19.1, 8.5) << 8.25 << false
+                              << u"Aide"_s;
+        QTest::newRow("input zone") << u"ZoneSaisie"_s << u""_s << QRectF(4.2, 12.7, 190.5, 72.0) << 8.25
+                                    << false << u"Caractéristiques des éléments :"_s;
+        QTest::newRow("summary") << u"BouttonRecapitulatif"_s << u"ZoneSaisie"_s
+                                 << QRectF(80.4, 4.2, 29.6, 6.7) << 8.25 << true << u"Tableau de données"_s;
+        QTest::newRow("height") << u"DimSection2"_s << u"DimensionsTexte"_s << QRectF(23.3, 8.5, 21.2, 5.6)
+                                << 8.25 << false << u"0"_s;
+        QTest::newRow("zg field") << u"ZG"_s << u"PositionTexte"_s << QRectF(25.4, 2.1, 21.2, 5.7) << 9.0
+                                  << false << u"0"_s;
+        QTest::newRow("position frame")
+            << u"PositionTexte"_s << u"ZoneSaisie"_s << QRectF(61.4, 36.0, 57.2, 23.3) << 8.25 << false
+            << u"Position du CdG de l'élément  :"_s;
+        QTest::newRow("zg caption") << u"PositionSectionZTexte"_s << u"PositionTexte"_s
+                                    << QRectF(2.1, 2.1, 23.3, 8.5) << 8.25 << false
+                                    << u"Coordonnée Zg selon l'axe \"OZ\" :"_s;
+        QTest::newRow("hole") << u"BouttonSoustraire"_s << u"PleinTexte"_s << QRectF(19.1, 8.5, 24.1, 6.4)
+                              << 8.25 << false << u"Soustraire"_s;
+        QTest::newRow("apply") << u"BouttonAppliquer"_s << u"ZoneSaisie"_s << QRectF(80.4, 61.4, 16.9, 7.1)
+                               << 8.25 << true << u"Appliquer"_s;
+        QTest::newRow("sketch") << u"ImageQDBG"_s << u"ZoneSaisie"_s << QRectF(122.8, 2.1, 63.5, 63.5) << 8.25
+                                << false << u""_s;
+        QTest::newRow("results") << u"ZoneResultats"_s << u""_s << QRectF(38.1, 86.8, 105.8, 48.7) << 8.25
+                                 << false << u"Résultats"_s;
+        QTest::newRow("area caption")
+            << u"AireTotaleTexte"_s << u"ZoneResultats"_s << QRectF(2.1, 2.1, 42.3, 4.2) << 8.25 << false
+            << u"Aire totale de la section :    A ="_s;
+        QTest::newRow("igz caption") << u"RGirationgzTexte"_s << u"ZoneResultats"_s
+                                     << QRectF(33.9, 33.9, 10.6, 4.2) << 8.25 << false << u"  igz  ="_s;
+        QTest::newRow("E of Igy") << u"EIgy"_s << u"ZoneResultats"_s << QRectF(55.0, 28.6, 2.1, 2.8) << 6.75
+                                  << false << u"E"_s;
+        QTest::newRow("Yg exponent") << u"YgPuissance"_s << u"ZoneResultats"_s
+                                     << QRectF(57.2, 14.8, 12.4, 4.2) << 8.25 << false << u"0"_s;
+        QTest::newRow("Igz unit") << u"IgzUnite"_s << u"ZoneResultats"_s << QRectF(72.0, 21.2, 6.4, 4.2)
+                                  << 8.25 << false << u"mm"_s;
+        QTest::newRow("Igy unit power") << u"IGYPuissance"_s << u"ZoneResultats"_s
+                                        << QRectF(76.2, 27.5, 2.1, 4.2) << 6.0 << false << u"4"_s;
+        QTest::newRow("area detail") << u"AireTotaleBoutton"_s << u"ZoneResultats"_s
+                                     << QRectF(82.6, 0.0, 21.2, 6.4) << 6.75 << true << u"Détailler l'aire"_s;
+        QTest::newRow("Igy detail") << u"IgyBoutton"_s << u"ZoneResultats"_s << QRectF(82.6, 25.4, 21.2, 6.4)
+                                    << 6.75 << true << u"Détailler Igy"_s;
+    }
+
+    void placesEtPolices() {
+        QFETCH(QString, nom);
+        QFETCH(QString, parent);
+        QFETCH(QRectF, mm);
+        QFETCH(double, points);
+        QFETCH(bool, italique);
+        QFETCH(QString, texte);
+        auto* c = ctl(nom.toUtf8().constData());
+        QCOMPARE(c->parentWidget()->objectName(), parent.isEmpty() ? u"FenetreDonnee"_s : parent);
+        QRect attendu = plateforme::rectangle({mm.left(), mm.top(), mm.width(), mm.height()});
+        if (!parent.isEmpty()) {
+            attendu.translate(plateforme::Cadre::origine());
+        }
+        QCOMPARE(c->geometry(), attendu);
+        QCOMPARE(c->font().pointSizeF(), points);
+        QCOMPARE(c->font().italic(), italique);
+        QString vu;
+        if (auto* l = qobject_cast<QLabel*>(c)) {
+            vu = l->text();
+        } else if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+            vu = b->text();
+        } else if (auto* g = qobject_cast<QGroupBox*>(c)) {
+            vu = g->title();
+        } else if (auto* e = qobject_cast<QLineEdit*>(c)) {
+            vu = e->text();
+        }
+        QCOMPARE(vu, texte);
+        QCOMPARE(c->toolTip(), QString());
+    }
+
+    void exempleDeLAide_data() {
+        QTest::addColumn<bool>("francais");
+        QTest::newRow("français") << true;
+        QTest::newRow("english") << false;
+    }
+
+    void exempleDeLAide() {
+        QFETCH(bool, francais);
+        if (!francais) {
+            essai::localeAnglaise();
+        }
+        entrerExemple();
+        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(panneau(), (QStringList{u"2400"_s, u"35"_s, nombre(u"29,79"_s), nombre(u"135,2 E 4"_s),
+                                         u"148 E 4"_s, nombre(u"23,74"_s), nombre(u"24,83"_s)}));
+        QCOMPARE(m_section->NbrElement, 2);
+        QCOMPARE(m_section->element(2).Signe, -1.0);
+        QCOMPARE(m_section->element(2).Aire, -2500.0);
+    }
+
+    void conversionDesUnites_data() {
+        QTest::addColumn<QString>("unite");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("area") << u"AireTotaleUnite"_s
+                              << u"A = 200 E2 [mm²]\r\n   = 200 E0 [cm²]\r\n   = 2 E-2 [m²]"_s;
+        QTest::newRow("Igz")
+            << u"IgzUnite"_s
+            << u"Igz = 666,7 E5 [mm^4]\r\n      = 6667 E0 [cm^4]\r\n      = 6,667 E-5 [m^4]"_s;
+        QTest::newRow("Igy")
+            << u"IgyUnite"_s
+            << u"Igy = 166,7 E5 [mm^4]\r\n      = 1667 E0 [cm^4]\r\n      = 1,667 E-5 [m^4]"_s;
+        QTest::newRow("Zg") << u"ZgUnite"_s << u"Zg = 50 E0 [mm]\r\n     = 5 E0 [cm]\r\n     = 5 E-2 [m]"_s;
+        QTest::newRow("Yg") << u"YgUnite"_s << u"Yg = 100 E0 [mm]\r\n     = 10 E0 [cm]\r\n     = 1 E-1 [m]"_s;
+        QTest::newRow("radius z") << u"RGigzUnite"_s << QString();
+        QTest::newRow("radius y") << u"RGigyUnite"_s << QString();
+    }
+
+    void conversionDesUnites() {
+        QFETCH(QString, unite);
+        QFETCH(QString, message);
+        entrer(u"Rectangle"_s, u"100"_s, u"200"_s, u"50"_s, u"100"_s, true);
+        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(resultat(Rangees[0]), u"200 E 2"_s);
+
+        auto* etiquette = ctl<QLabel>(unite.toUtf8().constData());
+        QCOMPARE(etiquette->cursor().shape(), Qt::UpArrowCursor);
+        // The label itself is what the mouse meets at its centre (not the raised unit power over it).
+        const QPoint centre = etiquette->mapTo(w(), etiquette->rect().center());
+        QCOMPARE(w()->childAt(centre), etiquette);
+        QTest::mouseClick(etiquette, Qt::LeftButton);
+        QCOMPARE(m_messages->prendre(), message.isNull() ? QStringList() : QStringList{message});
+    }
+
+    void conversionAuDemarrage() {
+        cliquer("AireTotaleUnite");
+        QCOMPARE(m_messages->prendre(),
+                 QStringList{u"A = 0 E0 [mm²]\r\n   = 0 E0 [cm²]\r\n   = 0 E0 [m²]"_s});
+    }
+
+    void controleDesChamps_data() {
+        QTest::addColumn<bool>("francais");
+        QTest::addColumn<QString>("champ");
+        QTest::addColumn<QString>("frappe");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<QString>("reste");
+        QTest::newRow("decimal comma") << true << u"DimSection1"_s << u"12,5"_s << 0 << u"12,5"_s;
+        QTest::newRow("letter after digits") << true << u"DimSection1"_s << u"12a"_s << 1 << u"0"_s;
+        QTest::newRow("lone minus, base") << true << u"DimSection1"_s << u"-"_s << 1 << u"0"_s;
+        QTest::newRow("lone minus, height") << true << u"DimSection2"_s << u"-"_s << 1 << u"0"_s;
+        QTest::newRow("lone minus, Zg") << true << u"ZG"_s << u"-"_s << 0 << u"-"_s;
+        QTest::newRow("lone minus, Yg") << true << u"YG"_s << u"-"_s << 0 << u"-"_s;
+        QTest::newRow("negative Yg") << true << u"YG"_s << u"-12,5"_s << 0 << u"-12,5"_s;
+        QTest::newRow("text in Zg") << true << u"ZG"_s << u"x"_s << 1 << u"0"_s;
+        QTest::newRow("exponent") << true << u"ZG"_s << u"2E"_s << 1 << u"0"_s;
+        QTest::newRow("point in French") << true << u"DimSection2"_s << u"3."_s << 1 << u"0"_s;
+        QTest::newRow("decimal point") << false << u"DimSection1"_s << u"12.5"_s << 0 << u"12.5"_s;
+        QTest::newRow("comma in English") << false << u"DimSection1"_s << u"12,"_s << 1 << u"0"_s;
+        QTest::newRow("negative, English") << false << u"ZG"_s << u"-0.25"_s << 0 << u"-0.25"_s;
+    }
+
+    void controleDesChamps() {
+        QFETCH(bool, francais);
+        QFETCH(QString, champ);
+        QFETCH(QString, frappe);
+        QFETCH(int, messages);
+        QFETCH(QString, reste);
+        if (!francais) {
+            essai::localeAnglaise();
+        }
+        const Section avant = *m_section;
+        taper(champ.toUtf8().constData(), frappe);
+        QCOMPARE(m_messages->prendre(), QStringList(messages, NonNumerique));
+        QCOMPARE(ctl<QLineEdit>(champ.toUtf8().constData())->text(), reste);
+        QVERIFY(*m_section == avant);
+    }
+
+    void moinsDevantDesChiffres() {
+        taper("DimSection1", u"3"_s);
+        auto* c = ctl<QLineEdit>("DimSection1");
+        QTest::keyClick(c, Qt::Key_Home);
+        QTest::keyClicks(c, u"-"_s);
+        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(c->text(), u"-3"_s);
+    }
+
+    void appliquerRefuse_data() {
+        QTest::addColumn<QString>("champ");
+        QTest::addColumn<QString>("frappe");
+        QTest::newRow("empty base") << u"DimSection1"_s << u""_s;
+        QTest::newRow("lone minus Yg") << u"YG"_s << u"-"_s;
+        QTest::newRow("lone minus Zg") << u"ZG"_s << u"-"_s;
+        QTest::newRow("empty height") << u"DimSection2"_s << u""_s;
+    }
+
+    void appliquerRefuse() {
+        QFETCH(QString, champ);
+        QFETCH(QString, frappe);
+        taper("DimSection1", u"10"_s);
+        cliquer("BouttonSoustraire");
+        choisirForme(u"Triangle"_s);
+        taper(champ.toUtf8().constData(), frappe);
+        QCOMPARE(m_messages->prendre(), QStringList());
+        const Section avant = *m_section;
+        cliquer("BouttonAppliquer");
+        QCOMPARE(m_messages->prendre(), QStringList{AppliquerRefuse});
+        QVERIFY(*m_section == avant); // not even the shape or the sign
+        QCOMPARE(ctl<QLineEdit>(champ.toUtf8().constData())->text(), frappe);
+    }
+
+    void hauteurCacheeQuiCompte() {
+        // An empty hidden height refuses "Appliquer".
+        taper("DimSection2", u""_s);
+        choisirForme(u"Disque"_s);
+        QVERIFY(!visible("DimSection2"));
+        taper("DimSection1", u"10"_s);
+        cliquer("BouttonAppliquer");
+        QCOMPARE(m_messages->prendre(), QStringList{AppliquerRefuse});
+        QCOMPARE(m_section->element(1).Forme, std::string("Rectangle"));
+
+        // A hidden height holding 200 is stored but enters no result.
+        choisirForme(u"Rectangle"_s);
+        QCOMPARE(ctl<QLineEdit>("DimSection2")->text(), QString()); // kept while hidden
+        taper("DimSection2", u"200"_s);
+        choisirForme(u"Disque"_s);
+        cliquer("BouttonAppliquer");
+        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_section->element(1).Forme, std::string("Disque"));
+        QCOMPARE(m_section->element(1).Dimension2, 200.0);
+        QCOMPARE(resultat(Rangees[0]), u"314,2"_s);
+        QCOMPARE(resultat(Rangees[5]), u"5"_s);
+    }
+
+    void nombreDElements() {
+        fleche("SpinButton1", false);
+        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
+        fleche("SpinButton1", true, 12);
+        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"10"_s);
+        QCOMPARE(m_section->NbrElement, 10);
+        fleche("SpinButton2", true, 12);
+        QCOMPARE(essai::texte(w(), "NumElement"), u"10"_s);
+        fleche("SpinButton1", false, 9);
+        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
+        QCOMPARE(essai::texte(w(), "NumElement"), u"1"_s);
+        QCOMPARE(m_messages->prendre(), QStringList());
+    }
+
+    void baisserLeNombreSuitLElementCourant() {
+        fleche("SpinButton1", true, 2);
+        entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 1: area 100
+        fleche("SpinButton2", true);
+        entrer(u"Triangle"_s, u"4"_s, u"5"_s, u"1"_s, u"2"_s, true); // element 2: area 10
+        fleche("SpinButton2", true);
+        entrer(u"Rectangle"_s, u"9"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 3: area 90
+        QCOMPARE(resultat(Rangees[0]), u"200"_s);
+
+        fleche("SpinButton1", false);
+        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"2"_s);
+        QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
+        QCOMPARE(ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Triangle"_s);
+        QCOMPARE(ctl<QLineEdit>("DimSection1")->text(), u"4"_s);
+        QCOMPARE(ctl<QLineEdit>("DimSection2")->text(), u"5"_s);
+        QCOMPARE(ctl<QLineEdit>("ZG")->text(), u"1"_s);
+        QCOMPARE(ctl<QLineEdit>("YG")->text(), u"2"_s);
+        QCOMPARE(resultat(Rangees[0]), u"110"_s);
+
+        fleche("SpinButton1", true);
+        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"3"_s);
+        QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
+        QCOMPARE(resultat(Rangees[0]), u"200"_s);
+        QCOMPARE(m_messages->prendre(), QStringList());
+    }
+
+    void changerDElementOublieLaSaisie() {
+        fleche("SpinButton1", true);
+        entrer(u"Disque"_s, u"12,5"_s, QString(), u"-3"_s, u"4"_s, false);
+        QCOMPARE(m_messages->prendre(), QStringList{AireNegative});
+        fleche("SpinButton2", true);
+        choisirForme(u"Triangle"_s);
+        taper("DimSection1", u"30"_s);
+        taper("DimSection2", u"60"_s);
+        fleche("SpinButton2", false);
+        // Element 1 as stored.
+        QCOMPARE(ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Disque"_s);
+        QCOMPARE(essai::texte(w(), "DimSection1Texte"), u"Rayon ="_s);
+        QVERIFY(!visible("DimSection2"));
+        QVERIFY(visible("ImageDisque"));
+        QCOMPARE(ctl<QLineEdit>("DimSection1")->text(), u"12,5"_s);
+        QCOMPARE(ctl<QLineEdit>("ZG")->text(), u"-3"_s);
+        QVERIFY(ctl<QRadioButton>("BouttonSoustraire")->isChecked());
+        // Element 2 never applied: the reset rectangle again.
+        fleche("SpinButton2", true);
+        QCOMPARE(ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Rectangle"_s);
+        QCOMPARE(essai::texte(w(), "DimSection1Texte"), u"Base ="_s);
+        QCOMPARE(essai::texte(w(), "DimSection2Texte"), u"Hauteur ="_s);
+        QVERIFY(visible("DimSection2"));
+        for (const char* champ : {"DimSection1", "DimSection2", "ZG", "YG"}) {
+            QCOMPARE(ctl<QLineEdit>(champ)->text(), u"0"_s);
+        }
+        QVERIFY(ctl<QRadioButton>("ButtonAdditionner")->isChecked());
+        QCOMPARE(m_section->element(2), ElementSection{});
+        QCOMPARE(m_messages->prendre(), QStringList());
+        // The element arrows stop at the count.
+        fleche("SpinButton2", true);
+        QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
+    }
+
+    void croquisQuiSuitLaListe_data() {
+        QTest::addColumn<int>("rang");
+        for (int i = 0; i < Formes.size(); ++i) {
+            QTest::newRow(Formes[i].toUtf8().constData()) << i;
+        }
+    }
+
+    void croquisQuiSuitLaListe() {
+        QFETCH(int, rang);
+        choisirForme(rang == 0 ? Formes[1] : Formes[0]); // start from another one
+        choisirForme(Formes[rang]);
+        for (int i = 0; i < Croquis.size(); ++i) {
+            QCOMPARE(ctl(Croquis[i].toUtf8().constData())->isVisibleTo(w()), i == rang);
+        }
+        QCOMPARE(QString::fromStdString(m_section->FormeSelectionnee), Formes[rang]);
+        const bool hauteur = rang < 2;
+        QCOMPARE(essai::texte(w(), "DimSection1Texte"), hauteur ? u"Base ="_s : u"Rayon ="_s);
+        QCOMPARE(visible("DimSection2Texte"), hauteur);
+        QCOMPARE(visible("DimSection2"), hauteur);
+        QCOMPARE(visible("UniteDimSection2"), hauteur);
+        QCOMPARE(m_section->element(1), ElementSection{}); // choosing stores nothing
+
+        auto* croquis = ctl<plateforme::Image>(Croquis[rang].toUtf8().constData());
+        QCOMPARE(croquis->cursor().shape(), Qt::SizeAllCursor);
+        QCOMPARE(croquis->source(), u":/formes/"_s + croquis->source().section(u'/', -1));
+        QTest::mouseClick(croquis, Qt::LeftButton);
+        auto* zoom = m_registre->trouver<ZoomForme>();
+        QVERIFY(zoom != nullptr);
+        QVERIFY(zoom->isVisible());
+        QTest::mouseClick(croquis, Qt::LeftButton);
+        QCOMPARE(m_registre->trouver<ZoomForme>(), zoom);
+    }
+
+    void explications_data() {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("message");
+        const auto ligne = [](const char* nom, const QStringList& lignes) {
+            QTest::newRow(nom) << QString::fromUtf8(nom) << essai::lignes(lignes);
+        };
+        ligne(
+            "NbrElementTexte",
+            {u"Utilisez les ascenseurs afin de définir le nombre de formes élémentaires composant la section "
+             u"totale à étudier."_s,
+             u"La valeur ne peut être nulle ou négative !"_s,
+             u"Ce logiciel ne traite que des sections composées d'au plus 10 formes simples."_s});
+        ligne("ElementTexte",
+              {u"La section est composée de 'x' formes."_s,
+               u"Vous saisissez, dans cet onglet, les caractéristiques de l'élément numéroté à droite."_s});
+        ligne("Label1",
+              {u"Ce logiciel ne permet qu'une unité de saisie pour les caractéristiques de la section :"_s,
+               u"le millimètre."_s,
+               u"Par contre, pour les résultats, en \"cliquant\" sur l'unité, vous obtiendrez la valeur "
+               u"dans différentes unités."_s});
+        ligne(
+            "FormeTexte",
+            {u"La section est composée d'un certain nombre de formes additionnées ou soustraites entre-elles."_s,
+             u"Saisissez, dans cette zone la géométrie de l'élément en cours de sélection."_s});
+        ligne("DimSection1Texte", {u"Dimension n°1 de l'élément en cours de saisie :"_s,
+                                   u"base ou rayon selon la forme de cet élément (en mm)."_s});
+        ligne("DimSection2Texte",
+              {u"Dimension n°2 de l'élément en cours de saisie :"_s,
+               u"hauteur si l'élément est un rectangle ou un triangle - inaccessible sinon."_s});
+        ligne(
+            "PositionSectionZTexte",
+            {u"Indiquez dans la zone 'Selon l'axe z' la distance horizontale entre le centre de votre repère "
+             u"global de la section (de préférence à droite) et le centre de gravité de l'élément que vous "
+             u"saisissez."_s});
+        ligne(
+            "PositionSectionYTexte",
+            {u"Indiquez dans la zone 'Selon l'axe y' la distance verticale entre le centre de votre repère "
+             u"global "
+             u"de la section (de préférence en bas) et le centre de gravité de l'élément que vous saisissez."_s});
+        ligne(
+            "AdditionSoustractionTexte",
+            {u"La forme que vous saisissez peut être pleine de 'matière' ou un trou. Dans la cas de matière, "
+             u"sélectionnez 'Additionner'."_s,
+             u"Dans le cas d'un trou, sélectionnez 'Soustraire'."_s});
+        ligne("ButtonAdditionner",
+              {u"Sélectionnez 'Additionner' si la forme que vous saisissez est pleine, et "
+               u"'Soustraire' si c'est un trou."_s});
+        ligne("BouttonSoustraire",
+              {u"Sélectionnez 'Soustraire' si la forme que vous saisissez est un trou et "
+               u"'Additionner' si la forme est pleine."_s});
+        ligne("BouttonAppliquer", {u"Permet de mémoriser les données de l'élément composant la section."_s});
+        ligne("AireTotaleTexte",
+              {u"'Aire totale de la section' indique la surface cumulée des éléments composant la "
+               u"section (en soustrayant les trous)"_s,
+               u"[A=somme des Ai]."_s});
+        ligne("CdgTexte",
+              {u"Ce logiciel calcule la position du centre de gravité de la section totale : Zg et Yg."_s});
+        ligne("ZgTexte",
+              {u"Zg indique la coordonnée horizontale du centre de gravité de la section totale par "
+               u"rapport à votre repère."_s,
+               u"[Zg=Soy/A avec Soy=somme(Ai*Zgi)]"_s});
+        ligne("YgTexte",
+              {u"Yg indique la coordonnée verticale du centre de gravité de la section totale par rapport "
+               u"à votre repère."_s,
+               u"[Yg=Soz/A avec Soz=somme(Ai*Ygi)]"_s});
+        ligne(
+            "MomentQuadratiqueTexte",
+            {u"Le moment quadratique est encore parfois appellé moment d'inertie."_s,
+             u"C'est un paramètre de la rigidité."_s,
+             u"Ils sont donnés par rapport à un axe passant pas le centre de gravité de la section totale."_s});
+        ligne("IgzTexte",
+              {u"Igz : moment quadratique par rapport à l'axe Gz : axe horizontal passant par le centre "
+               u"de gravité de la section totale."_s,
+               u"[Igz=somme(Ai*Ygi^2+Igzi)]"_s,
+               u"avec Igzi : moments quadratiques des formes élémentaires (bh^3/12 pour un rectangle, "
+               u"bh^3/36 pour un triangle ...)."_s});
+        ligne("IgyTexte",
+              {u"Igy : moment quadratique par rapport à l'axe Gy : axe vertical passant par le centre de "
+               u"gravité de la section totale."_s,
+               u"[Igy=somme(Ai*Zgi^2+Igyi)]"_s,
+               u"avec Igyi : moments quadratiques des formes élémentaires (hb^3/12 pour un rectangle, "
+               u"hb^3/36 pour un triangle ...)."_s});
+        ligne("RGirationgzTexte", {u"Rayon de giration par rapport à l'axe Gz :"_s, u"iGz = (IGz/A)^0,5"_s,
+                                   u"      = (0 / 0)^0,5"_s});
+        ligne("RGirationgyTexte", {u"Rayon de giration par rapport à l'axe Gy :"_s, u"iGy = (IGy/A)^0,5"_s,
+                                   u"      = (0 / 0)^0,5"_s});
+        // Nothing else explains itself.
+        for (const char* muet : {"RayonGirationTexte", "NbrElementAffich", "NumElement", "UniteDimSection1",
+                                 "AireTotaleValeur", "IgzValeur", "RGigyUnite", "AirePuissance",
+                                 "ZoneResultats", "PleinTexte", "ImageRectangle", "AideBoutton"}) {
+            QTest::newRow(muet) << QString::fromUtf8(muet) << QString();
+        }
+    }
+
+    void explications() {
+        QFETCH(QString, controle);
+        QFETCH(QString, message);
+        auto* c = ctl(controle.toUtf8().constData());
+        doubleCliquer(c);
+        const QStringList vus = m_messages->prendre();
+        if (message.isNull()) {
+            QCOMPARE(vus, QStringList());
+        } else {
+            QVERIFY(!vus.isEmpty());
+            QCOMPARE(vus.last(), message);
+            QCOMPARE(vus.size(), 1);
+        }
+        if (controle == u"BouttonSoustraire"_s) {
+            QVERIFY(ctl<QRadioButton>("BouttonSoustraire")->isChecked()); // the click came first
+        }
+    }
+
+    void rayonsAvecUneAireNegative() {
+        entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true);
+        fleche("SpinButton1", true);
+        fleche("SpinButton2", true);
+        entrer(u"Rectangle"_s, u"20"_s, u"20"_s, u"0"_s, u"0"_s, false);
+        QCOMPARE(m_messages->prendre(), QStringList{AireNegative});
+        QCOMPARE(resultat(Rangees[0]), u"-300"_s);
+        QCOMPARE(resultat(Rangees[5]), u"6,455"_s); // |Igz| / |A|
+        doubleCliquer(ctl("RGirationgzTexte"));
+        QCOMPARE(m_messages->prendre(),
+                 QStringList{essai::lignes({u"Rayon de giration par rapport à l'axe Gz :"_s,
+                                            u"iGz = (IGz/A)^0,5"_s, u"      = (-12500 / -300)^0,5"_s})});
+        // The count's arrows recompute, and warn again.
+        fleche("SpinButton1", true);
+        QCOMPARE(m_messages->prendre(), QStringList{AireNegative});
+    }
+
+    void rayonAvecUneAireDecimale_data() { exempleDeLAide_data(); }
+
+    void rayonAvecUneAireDecimale() {
+        QFETCH(bool, francais);
+        if (!francais) {
+            essai::localeAnglaise();
+        }
+        entrer(u"Rectangle"_s, nombre(u"2,5"_s), u"5"_s, u"0"_s, u"0"_s, true);
+        doubleCliquer(ctl("RGirationgyTexte"));
+        QCOMPARE(m_messages->prendre(),
+                 QStringList{
+                     essai::lignes({u"Rayon de giration par rapport à l'axe Gy :"_s, u"iGy = (IGy/A)^0,5"_s,
+                                    u"      = ("_s + nombre(u"6,51041666666667"_s) + u" / "_s +
+                                        nombre(u"12,5"_s) + u")^0,5"_s})});
+    }
+
+    void noteDeVersion() {
+        const Section avant = *m_section;
+        doubleCliquer(ctl("Image1"));
+        const QStringList vus = m_messages->prendre();
+        QCOMPARE(vus.size(), 1);
+        const QStringList lignes = vus.first().split(u"\r\n"_s);
+        QCOMPARE(lignes.size(), 3);
+        QVERIFY(lignes[0].contains(u"Brivane"_s));
+        QCOMPARE(lignes[1], u"Version n°2 du 14/11/06"_s);
+        QVERIFY(lignes[2].contains(u"README"_s));
+        QVERIFY(!vus.first().contains(u"http"_s) && !vus.first().contains(u"www"_s));
+        QVERIFY(*m_section == avant);
+    }
+
+    void valeursTropGrandes() {
+        entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"1"_s, u"2"_s, true);
+        const QStringList panneauAvant = panneau();
+        // A radius of 1E80, typed as 180 with the E slipped in, so that every keystroke is a number.
+        choisirForme(u"Disque"_s);
+        taper("DimSection1", u"180"_s);
+        auto* rayon = ctl<QLineEdit>("DimSection1");
+        QTest::keyClick(rayon, Qt::Key_Home);
+        QTest::keyClick(rayon, Qt::Key_Right);
+        QTest::keyClicks(rayon, u"E"_s);
+        QCOMPARE(rayon->text(), u"1E80"_s);
+        QCOMPARE(m_messages->prendre(), QStringList());
+        const Section avant = *m_section;
+        cliquer("BouttonAppliquer");
+        const QStringList vus = m_messages->prendre();
+        QCOMPARE(vus.size(), 1);
+        QVERIFY(vus.first().contains(u"trop grandes"_s));
+        QVERIFY(vus.first().contains(u"Rien n'a été modifié"_s));
+        QVERIFY(*m_section == avant);
+        QCOMPARE(panneau(), panneauAvant);
+        QCOMPARE(rayon->text(), u"1E80"_s); // left for the user to correct
+    }
+
+    void sommeTropGrandeAuChangementDuNombre() {
+        // Two elements that are each computable but not together: Zg x A x Zg is 1E308 for each.
+        const auto entrerGrand = [this] {
+            choisirForme(u"Rectangle"_s);
+            taper("DimSection1", u"1"_s);
+            taper("DimSection2", u"1"_s);
+            taper("ZG", u"1154"_s);
+            auto* zg = ctl<QLineEdit>("ZG");
+            QTest::keyClick(zg, Qt::Key_Home);
+            QTest::keyClick(zg, Qt::Key_Right);
+            QTest::keyClicks(zg, u"E"_s);
+            taper("YG", u"0"_s);
+            cliquer("BouttonAppliquer");
+        };
+        fleche("SpinButton1", true);
+        fleche("SpinButton2", true);
+        entrerGrand();
+        fleche("SpinButton1", false);
+        entrerGrand();
+        QCOMPARE(m_messages->prendre(), QStringList());
+        const Section avant = *m_section;
+        const QStringList panneauAvant = panneau();
+        fleche("SpinButton1", true);
+        const QStringList vus = m_messages->prendre();
+        QCOMPARE(vus.size(), 1);
+        QVERIFY(vus.first().contains(u"trop grandes"_s));
+        QVERIFY(*m_section == avant);
+        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
+        QCOMPARE(panneau(), panneauAvant);
+    }
+
+    void fenetresOuvertes_data() {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<int>("fenetre");
+        QTest::newRow("help") << u"AideBoutton"_s << 0;
+        QTest::newRow("summary") << u"BouttonRecapitulatif"_s << 1;
+        QTest::newRow("area") << u"AireTotaleBoutton"_s << 2;
+        QTest::newRow("Zg") << u"ZgBoutton"_s << 3;
+        QTest::newRow("Yg") << u"YgBoutton"_s << 4;
+        QTest::newRow("Igz") << u"IgzBoutton"_s << 5;
+        QTest::newRow("Igy") << u"IgyBoutton"_s << 6;
+    }
+
+    void fenetresOuvertes() {
+        QFETCH(QString, bouton);
+        QFETCH(int, fenetre);
+        const auto trouvee = [this, fenetre]() -> QWidget* {
+            switch (fenetre) {
+            case 0:
+                return m_registre->trouver<Aide>();
+            case 1:
+                return m_registre->trouver<Recapitulatif>();
+            case 2:
+                return m_registre->trouver<DetailAire>();
+            case 3:
+                return m_registre->trouver<DetailZg>();
+            case 4:
+                return m_registre->trouver<DetailYg>();
+            case 5:
+                return m_registre->trouver<DetailIGZ>();
+            default:
+                return m_registre->trouver<DetailIGY>();
+            }
+        };
+        QCOMPARE(trouvee(), nullptr);
+        cliquer(bouton.toUtf8().constData());
+        QWidget* ouverte = trouvee();
+        QVERIFY(ouverte != nullptr);
+        QVERIFY(ouverte->isVisible());
+        ouverte->close();
+        cliquer(bouton.toUtf8().constData());
+        QCOMPARE(trouvee(), ouverte); // the same window, shown again
+        QVERIFY(ouverte->isVisible());
+        // Closing the main window closes it too.
+        w()->close();
+        QVERIFY(!ouverte->isVisible());
+    }
+};
+
+QTEST_MAIN(TestFenetreDonnee)
+#include "test_fenetre_donnee.moc"
