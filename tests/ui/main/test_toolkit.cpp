@@ -1,0 +1,280 @@
+// The controls, the window builder, the registry and the message box, as the main window uses them.
+
+#include <QAbstractButton> // fixture.h uses it without including it
+
+#include "fixture.h"
+
+#include "platform/qt/controles.h"
+#include "platform/qt/fenetres.h"
+#include "platform/qt/geometrie.h"
+#include "platform/qt/plan.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using plateforme::Controle;
+using plateforme::Genre;
+
+namespace {
+
+void doubleCliquer(QWidget* w, QPoint pos = QPoint(3, 3)) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, pos);
+    QTest::mouseDClick(w, Qt::LeftButton, {}, pos);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, pos);
+}
+
+// A secondary window that counts its creations and rebuilds.
+class Essai final : public plateforme::FenetreSecondaire {
+public:
+    explicit Essai(int& creations) : FenetreSecondaire(u"Essai"_s, u"Fenêtre d'essai"_s, 50.0, 30.0, true) {
+        ++creations;
+    }
+    void activer() override { ++activations; }
+    int activations = 0;
+};
+
+class Autre final : public plateforme::FenetreSecondaire {
+public:
+    Autre() : FenetreSecondaire(u"Autre"_s, u"Autre"_s, 40.0, 20.0, false) {}
+};
+
+const Controle Table[] = {
+    {Genre::Etiquette, u"Dessous"_s, u"dessous"_s, {2.0, 2.0, 20.0, 5.0}},
+    {Genre::Etiquette, u"Dessus"_s, u"2"_s, {10.0, 2.0, 4.0, 5.0}, {6.0}},
+    {Genre::Cadre, u"Cadre"_s, u"Un cadre"_s, {5.0, 10.0, 40.0, 30.0}},
+    {Genre::Champ, u"Champ"_s, u"0"_s, {3.0, 4.0, 20.0, 5.6}, {9.0}, u"Cadre"_s},
+    {Genre::Bouton, u"Bouton"_s, u"Appliquer"_s, {3.0, 12.0, 17.0, 7.0}, {8.25, false, true}, u"Cadre"_s},
+};
+
+} // namespace
+
+class TestToolkit : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { essai::localeFrancaise(); }
+
+    void etiquetteTransparenteTantQuePersonneNEcoute() {
+        plateforme::Etiquette e;
+        e.resize(60, 20);
+        QVERIFY(e.testAttribute(Qt::WA_TransparentForMouseEvents));
+        QSignalSpy clics(&e, &plateforme::Etiquette::clicked);
+        QVERIFY(!e.testAttribute(Qt::WA_TransparentForMouseEvents));
+        QSignalSpy doubles(&e, &plateforme::Etiquette::doubleClicked);
+        QTest::mouseClick(&e, Qt::LeftButton);
+        QCOMPARE(clics.size(), 1);
+        QCOMPARE(doubles.size(), 0);
+        doubleCliquer(&e);
+        QCOMPARE(clics.size(), 2); // the click of the double-click, once
+        QCOMPARE(doubles.size(), 1);
+        QTest::mouseClick(&e, Qt::RightButton);
+        QCOMPARE(clics.size(), 2);
+        // A press inside released outside is no click.
+        QTest::mousePress(&e, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&e, Qt::LeftButton, {}, QPoint(500, 5));
+        QCOMPARE(clics.size(), 2);
+    }
+
+    void etiquetteCliquable() {
+        plateforme::Etiquette e;
+        e.setCliquable(true);
+        QCOMPARE(e.cursor().shape(), Qt::UpArrowCursor);
+        e.setCliquable(false);
+        QCOMPARE(e.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void planPlaceEtEmpile() {
+        QWidget fenetre;
+        plateforme::Plan plan(&fenetre);
+        plan.ajouter(Table);
+        auto* dessous = plan.get<plateforme::Etiquette>(u"Dessous"_s);
+        auto* dessus = plan.get<plateforme::Etiquette>(u"Dessus"_s);
+        auto* champ = plan.get<QLineEdit>(u"Champ"_s);
+        QCOMPARE(champ->objectName(), u"Champ"_s);
+        QCOMPARE(plan.widget(u"Absent"_s), nullptr);
+        QCOMPARE(dessous->geometry(), plateforme::rectangle({2.0, 2.0, 20.0, 5.0}));
+        QCOMPARE(dessous->text(), u"dessous"_s);
+        QCOMPARE(dessus->font().pointSizeF(), 6.0);
+        // A control in a frame is placed from the frame's client area.
+        QCOMPARE(champ->parentWidget(), plan.widget(u"Cadre"_s));
+        QCOMPARE(champ->geometry(),
+                 plateforme::rectangle({3.0, 4.0, 20.0, 5.6}).translated(plateforme::Cadre::origine()));
+        QCOMPARE(champ->font().pointSizeF(), 9.0);
+        QVERIFY(plan.get<plateforme::Bouton>(u"Bouton"_s)->font().italic());
+        QCOMPARE(plan.get<QGroupBox>(u"Cadre"_s)->title(), u"Un cadre"_s);
+        // 96 dpi offscreen: 3.7795 pixels a millimetre.
+        QCOMPARE(plateforme::mm(10.0), 38);
+        QCOMPARE(plateforme::mm(25.4), 96);
+
+        // The later label lies on top; while nobody listens to it, the mouse reaches the one below.
+        const QPoint commun = dessus->geometry().center();
+        QSignalSpy clics(dessous, &plateforme::Etiquette::clicked);
+        QCOMPARE(fenetre.childAt(commun), dessous);
+        QSignalSpy clicsDessus(dessus, &plateforme::Etiquette::clicked);
+        QCOMPARE(fenetre.childAt(commun), dessus);
+    }
+
+    void cadreDoubleClic() {
+        plateforme::Cadre c;
+        c.resize(100, 60);
+        QSignalSpy doubles(&c, &plateforme::Cadre::doubleClicked);
+        QTest::mouseClick(&c, Qt::LeftButton);
+        QCOMPARE(doubles.size(), 0);
+        doubleCliquer(&c);
+        QCOMPARE(doubles.size(), 1);
+    }
+
+    void boutonCliqueAvantSonDoubleClic() {
+        plateforme::Bouton b;
+        b.resize(80, 25);
+        QStringList ordre;
+        connect(&b, &QPushButton::clicked, this, [&ordre] { ordre << u"clic"_s; });
+        connect(&b, &plateforme::Bouton::doubleClicked, this, [&ordre] { ordre << u"double"_s; });
+        QTest::mouseClick(&b, Qt::LeftButton);
+        QCOMPARE(ordre, QStringList{u"clic"_s});
+        ordre.clear();
+        doubleCliquer(&b);
+        QVERIFY(ordre.size() >= 2);
+        QCOMPARE(ordre.last(), u"double"_s);
+        QCOMPARE(ordre.count(u"double"_s), 1);
+        QVERIFY(ordre.first() == u"clic"_s);
+    }
+
+    void optionChoisieAvantSonDoubleClic() {
+        QWidget cadre;
+        auto* a = new plateforme::BoutonOption(&cadre);
+        auto* b = new plateforme::BoutonOption(&cadre);
+        a->setGeometry(0, 0, 80, 20);
+        b->setGeometry(0, 30, 80, 20);
+        a->setChecked(true);
+        bool choisieAuDoubleClic = false;
+        connect(b, &plateforme::BoutonOption::doubleClicked, this,
+                [&] { choisieAuDoubleClic = b->isChecked(); });
+        doubleCliquer(b);
+        QVERIFY(choisieAuDoubleClic);
+        QVERIFY(!a->isChecked()); // one exclusive group per parent
+    }
+
+    void toupie() {
+        plateforme::Toupie t;
+        t.resize(16, 32);
+        t.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t));
+        QSignalSpy haut(&t, &plateforme::Toupie::spinUp);
+        QSignalSpy bas(&t, &plateforme::Toupie::spinDown);
+        auto* flecheHaut = t.findChild<QToolButton*>(u"haut"_s);
+        auto* flecheBas = t.findChild<QToolButton*>(u"bas"_s);
+        QVERIFY(flecheHaut != nullptr && flecheBas != nullptr);
+        // Up in the upper half, down in the lower half.
+        QCOMPARE(t.childAt(8, 4), flecheHaut);
+        QCOMPARE(t.childAt(8, 28), flecheBas);
+        QVERIFY(flecheHaut->autoRepeat());
+        QTest::mouseClick(flecheHaut, Qt::LeftButton);
+        QCOMPARE(haut.size(), 1);
+        QCOMPARE(bas.size(), 0);
+        QTest::mouseClick(flecheBas, Qt::LeftButton);
+        QTest::mouseClick(flecheBas, Qt::LeftButton);
+        QCOMPARE(bas.size(), 2);
+        t.setFocus();
+        QTest::keyClick(&t, Qt::Key_Up);
+        QTest::keyClick(&t, Qt::Key_Down);
+        QTest::keyClick(&t, Qt::Key_A);
+        QCOMPARE(haut.size(), 2);
+        QCOMPARE(bas.size(), 3);
+    }
+
+    void imageCliquable() {
+        plateforme::Image i;
+        i.resize(40, 40);
+        i.setSource(u":/absent.svg"_s);
+        QSignalSpy clics(&i, &plateforme::Image::clicked);
+        QSignalSpy doubles(&i, &plateforme::Image::doubleClicked);
+        QVERIFY(!i.grab().isNull()); // a missing file draws nothing and does not fail
+        QTest::mouseClick(&i, Qt::LeftButton);
+        doubleCliquer(&i);
+        QCOMPARE(clics.size(), 2);
+        QCOMPARE(doubles.size(), 1);
+    }
+
+    void registreCreeUneFoisPuisReutilise() {
+        int creations = 0;
+        plateforme::Registre registre;
+        QCOMPARE(registre.trouver<Essai>(), nullptr);
+        Essai& premiere = registre.ouvrir<Essai>(creations);
+        QCOMPARE(creations, 1);
+        QVERIFY(premiere.isVisible());
+        QCOMPARE(premiere.objectName(), u"Essai"_s);
+        QCOMPARE(premiere.windowTitle(), u"Fenêtre d'essai"_s);
+        const int activationsApresPremiere = premiere.activations;
+        QVERIFY(activationsApresPremiere >= 1);
+        premiere.close();
+        QVERIFY(!premiere.isVisible());
+        Essai& seconde = registre.ouvrir<Essai>(creations);
+        QCOMPARE(&seconde, &premiere);
+        QCOMPARE(creations, 1);
+        QVERIFY(seconde.isVisible());
+        QVERIFY(seconde.activations > activationsApresPremiere); // rebuilt at each opening
+        Autre& autre = registre.ouvrir<Autre>();
+        QCOMPARE(registre.trouver<Autre>(), &autre);
+        registre.fermerTout();
+        QVERIFY(!seconde.isVisible());
+        QVERIFY(!autre.isVisible());
+    }
+
+    void boiteDeMessage() {
+        QWidget parent;
+        QString titre, texte, texteBrut;
+        QMessageBox::Icon icone = QMessageBox::Warning;
+        qsizetype boutons = -1;
+        bool okParDefaut = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (boite == nullptr) {
+                return; // the checks below then fail
+            }
+            titre = boite->windowTitle();
+            texte = boite->text();
+            texteBrut = boite->property("texteBrut").toString();
+            icone = boite->icon();
+            boutons = boite->buttons().size();
+            okParDefaut = boite->defaultButton() == boite->button(QMessageBox::Ok);
+            boite->button(QMessageBox::Ok)->click();
+        });
+        plateforme::afficherMessage(&parent, u"Première ligne\r\nSeconde ligne"_s);
+        QCOMPARE(titre, u"Brivane"_s);
+        QCOMPARE(icone, QMessageBox::NoIcon);
+        QCOMPARE(boutons, 1);
+        QVERIFY(okParDefaut);
+        QCOMPARE(texteBrut, u"Première ligne\r\nSeconde ligne"_s);
+        QCOMPARE(texte.split(u'\n'), (QStringList{u"Première ligne"_s, u"Seconde ligne"_s}));
+    }
+
+    void boiteAttendue() {
+        essai::BoiteAttendue boite;
+        plateforme::afficherMessage(nullptr, u"Une seule ligne"_s);
+        QVERIFY(boite.vue());
+        QCOMPARE(boite.titre(), u"Brivane"_s);
+        QCOMPARE(boite.texte(), u"Une seule ligne"_s);
+    }
+
+    void intercepteur() {
+        {
+            essai::Messages messages;
+            plateforme::afficherMessage(nullptr, u"a\r\nb"_s);
+            plateforme::afficherMessage(nullptr, u"c"_s);
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+            QCOMPARE(messages.prendre(), (QStringList{u"a\r\nb"_s, u"c"_s}));
+            QCOMPARE(messages.prendre(), QStringList());
+        }
+        // Once the interceptor is gone, the real box is back.
+        essai::BoiteAttendue boite;
+        plateforme::afficherMessage(nullptr, u"d"_s);
+        QVERIFY(boite.vue());
+    }
+};
+
+QTEST_MAIN(TestToolkit)
+#include "test_toolkit.moc"
