@@ -1,0 +1,530 @@
+#include <QAbstractButton> // fixture.h uses it without including it
+
+#include "fixture.h"
+
+#include "model/calcul.h"
+#include "platform/qt/fenetres.h"
+#include "platform/qt/geometrie.h"
+#include "platform/qt/locale.h"
+#include "ui/detail/detail_centre.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool visible(const QWidget* f, const QString& nom) {
+    const QWidget* w = f->findChild<QWidget*>(nom);
+    if (w == nullptr) {
+        qWarning("no control named %s", qPrintable(nom));
+    }
+    return w != nullptr && !w->isHidden();
+}
+
+QString texte(const QWidget* f, const QString& nom) {
+    return essai::texte(f, nom.toUtf8().constData());
+}
+
+QWidget* controle(const QWidget* f, const QString& nom) {
+    return essai::controle(f, nom.toUtf8().constData());
+}
+
+// Under BRIVANE_CAPTURES=<folder>, keeps a picture of the window as the user sees it.
+void capturer(QWidget* f, const QString& fichier) {
+    const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURES");
+    if (!dossier.isEmpty()) {
+        f->grab().save(dossier + u'/' + fichier);
+    }
+}
+
+} // namespace
+
+// Runs every test on both windows: "Yg" reads the ordinates and Soz, "Zg" the abscissae and Soy.
+class TestDetailCentre : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { essai::localeFrancaise(); }
+    void init() {
+        m_section = Section{};
+        m_registre = std::make_unique<plateforme::Registre>();
+    }
+    void cleanup() { m_registre.reset(); }
+
+    void fenetre_data() { axes(); }
+    void fenetre();
+    void deuxFenetres();
+    void unSeulElement_data() { axes(); }
+    void unSeulElement();
+    void rangeesAuDelaDuNombre_data() { axes(); }
+    void rangeesAuDelaDuNombre();
+    void colonnes_data() { axes(); }
+    void colonnes();
+    void momentEtCentreSansExposant_data() { axes(); }
+    void momentEtCentreSansExposant();
+    void momentAvecExposant_data() { axes(); }
+    void momentAvecExposant();
+    void legendes_data();
+    void legendes();
+    void explicationDesAires_data() { axes(); }
+    void explicationDesAires();
+    void aireTotaleNulle_data() { axes(); }
+    void aireTotaleNulle();
+    void reouvertureApresChangement_data() { axes(); }
+    void reouvertureApresChangement();
+    void momentTropGrand_data() { axes(); }
+    void momentTropGrand();
+    void captures_data() { axes(); }
+    void captures();
+
+private:
+    static void axes() {
+        QTest::addColumn<QString>("axe");
+        QTest::newRow("Yg") << u"Yg"_s;
+        QTest::newRow("Zg") << u"Zg"_s;
+    }
+
+    plateforme::FenetreSecondaire& ouvrir(const QString& axe) {
+        if (axe == u"Yg"_s) {
+            return m_registre->ouvrir<DetailYg>(std::as_const(m_section));
+        }
+        return m_registre->ouvrir<DetailZg>(std::as_const(m_section));
+    }
+
+    // Applies element k with `coordonnee` on the axis under test and 7 on the other one, so that a
+    // window reading the wrong coordinate shows it.
+    void saisir(const QString& axe, int k, const char* forme, const char* d1, const char* d2,
+                const char* coordonnee, bool additionner = true) {
+        while (m_section.NbrElement < k) {
+            ChangerNombreElements(m_section, +1);
+        }
+        while (m_section.ElementCourant < k) {
+            ChangerElementCourant(m_section, +1);
+        }
+        while (m_section.ElementCourant > k) {
+            ChangerElementCourant(m_section, -1);
+        }
+        const bool y = axe == u"Yg"_s;
+        const SaisieElement e{forme, d1, d2, y ? "7" : coordonnee, y ? coordonnee : "7", additionner};
+        QVERIFY(Appliquer(m_section, e, plateforme::formatLocal()).accepte());
+    }
+
+    Section m_section;
+    std::unique_ptr<plateforme::Registre> m_registre;
+};
+
+// Names of the controls that differ between the two windows.
+struct Noms {
+    QString coordonnee; // "YG%1"
+    QString lettre, texteMoment, uniteMoment, moment, momentE, momentPuissance, texteCentre, texteGdeCentre;
+    QString valeur, e, puissance, unite;
+};
+
+static Noms noms(const QString& axe) {
+    if (axe == u"Yg"_s) {
+        return {u"YG%1"_s, u"TexteY"_s,       u"TexteAY"_s, u"UniteSGZ"_s,   u"SOZValeur"_s,
+                u"ESoz"_s, u"SOZPuissance"_s, u"TexteYg"_s, u"TexteGdeYg"_s, u"YgValeur"_s,
+                u"EYg"_s,  u"YGPuissance"_s,  u"YgUnité"_s};
+    }
+    return {u"ZG%1"_s, u"TexteZ"_s,       u"TexteAZ"_s, u"UniteSGY"_s,   u"SOYValeur"_s,
+            u"ESoy"_s, u"SOYPuissance"_s, u"TexteZg"_s, u"TexteGdeZg"_s, u"ZgValeur"_s,
+            u"EZg"_s,  u"ZGPuissance"_s,  u"ZgUnité"_s};
+}
+
+void TestDetailCentre::fenetre() {
+    QFETCH(QString, axe);
+    const Noms n = noms(axe);
+    const bool y = axe == u"Yg"_s;
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    QCOMPARE(f.objectName(), u"Detail"_s + axe);
+    QCOMPARE(f.windowTitle(), u"Calcul de "_s + axe);
+    QCOMPARE(f.size(), QSize(plateforme::mm(86.3), plateforme::mm(y ? 67.7 : 69.3)));
+    QCOMPARE(f.palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(texte(&f, n.lettre), y ? u"Y"_s : u"Z"_s);
+    QCOMPARE(texte(&f, n.texteMoment), y ? u"A   x Y"_s : u"A   x Z"_s);
+    QCOMPARE(texte(&f, u"TexteGO"_s), y ? u"OZ"_s : u"OY"_s);
+    QCOMPARE(texte(&f, n.uniteMoment), u"[mm ]"_s);
+    QCOMPARE(texte(&f, n.texteCentre), y ? u"Y    ="_s : u"Z    ="_s);
+    QCOMPARE(texte(&f, n.texteGdeCentre), u"G"_s);
+    QCOMPARE(texte(&f, u"TexteiGi"_s), u"i       Gi"_s);
+    QCOMPARE(texte(&f, u"TexteS"_s), u"S      ="_s);
+    QCOMPARE(texte(&f, u"Label14"_s), u"3"_s);
+    // Only the unit of the result shows the up arrow.
+    QCOMPARE(controle(&f, n.unite)->cursor().shape(), Qt::UpArrowCursor);
+    for (const QString& autre : {u"ATotaleValeur"_s, n.valeur, n.moment, u"A1Valeur"_s}) {
+        QVERIFY(!controle(&f, autre)->testAttribute(Qt::WA_SetCursor));
+    }
+    const auto rect = [&](const QString& nom) { return controle(&f, nom)->geometry(); };
+    QCOMPARE(rect(n.coordonnee.arg(10)), plateforme::rectangle({42.7, 6.35 + 9 * 4.233, 13.8, 4.2}));
+    QCOMPARE(rect(u"ES7"_s), plateforme::rectangle({70.6, 6.35 + 6 * 4.233 + 0.7, 2.1, 2.1}));
+    QCOMPARE(rect(u"EA2"_s), plateforme::rectangle({27.5, 6.35 + 4.233 + 0.7, 2.1, 2.1}));
+    QCOMPARE(rect(n.unite), plateforme::rectangle({59.3, 61.4, 8.5, 4.2}));
+    QCOMPARE(rect(n.momentPuissance), plateforme::rectangle({73.7, 50.1, 9.9, 4.2}));
+}
+
+void TestDetailCentre::deuxFenetres() {
+    plateforme::FenetreSecondaire& yg = ouvrir(u"Yg"_s);
+    plateforme::FenetreSecondaire& zg = ouvrir(u"Zg"_s);
+    QVERIFY(&yg != &zg);
+    QVERIFY(yg.isVisible() && zg.isVisible());
+    QCOMPARE(&ouvrir(u"Yg"_s), &yg);
+}
+
+void TestDetailCentre::unSeulElement() {
+    QFETCH(QString, axe);
+    const Noms n = noms(axe);
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    QVERIFY(visible(&f, u"i1"_s));
+    QVERIFY(visible(&f, n.coordonnee.arg(1)));
+    QVERIFY(visible(&f, u"S1Valeur"_s));
+    for (int k = 2; k <= 10; ++k) {
+        for (const QString& m : {u"i%1"_s, u"A%1Valeur"_s, n.coordonnee, u"S%1Valeur"_s}) {
+            QVERIFY2(!visible(&f, m.arg(k)), qPrintable(m.arg(k)));
+        }
+    }
+    for (const QString& total :
+         {u"ATotaleValeur"_s, n.moment, n.valeur, u"TexteA"_s, u"TexteS"_s, n.texteCentre}) {
+        QVERIFY(visible(&f, total));
+    }
+}
+
+void TestDetailCentre::rangeesAuDelaDuNombre() {
+    QFETCH(QString, axe);
+    const Noms n = noms(axe);
+    for (int k = 1; k <= 10; ++k) {
+        saisir(axe, k, "Rectangle", "100", "200", QByteArray::number(k).constData());
+    }
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    QVERIFY(visible(&f, u"EA10"_s));
+    QVERIFY(visible(&f, u"ES10"_s));
+    QCOMPARE(texte(&f, n.coordonnee.arg(10)), u"10"_s);
+    for (int i = 0; i < 7; ++i) {
+        ChangerNombreElements(m_section, -1);
+    }
+    ouvrir(axe);
+    const QStringList rangee = {u"i%1"_s,     u"A%1Valeur"_s, u"EA%1"_s, u"A%1Puissance"_s,
+                                n.coordonnee, u"S%1Valeur"_s, u"ES%1"_s, u"S%1Puissance"_s};
+    for (int k = 1; k <= 10; ++k) {
+        for (const QString& m : rangee) {
+            QCOMPARE(visible(&f, m.arg(k)), k <= 3);
+        }
+    }
+    // Soz of the three rows: 20000 x (1 + 2 + 3).
+    QCOMPARE(texte(&f, n.moment), u"120"_s);
+    QCOMPARE(texte(&f, n.momentPuissance), u"3"_s);
+}
+
+void TestDetailCentre::colonnes() {
+    QFETCH(QString, axe);
+    const Noms n = noms(axe);
+    saisir(axe, 1, "Rectangle", "10", "20", "12,5");
+    saisir(axe, 2, "Disque", "10", "0", "4", false);
+    saisir(axe, 3, "Rectangle", "100", "200", "0");
+    saisir(axe, 4, "Rectangle", "100", "200", "30");
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+
+    // Coordinates as entered; areas and static moments as mantissa and exponent.
+    struct Rangee {
+        QString aire, aireP, coordonnee, moment, momentP; // empty exponent: hidden
+    };
+    const Rangee attendu[] = {
+        {u"200"_s, {}, u"12,5"_s, u"2500"_s, {}},
+        {u"-314,2"_s, {}, u"4"_s, u"-1257"_s, {}}, // a hole: opposite sign to its coordinate
+        {u"200"_s, u"2"_s, u"0"_s, u"0"_s, {}},    // on the axis
+        {u"200"_s, u"2"_s, u"30"_s, u"600"_s, u"3"_s},
+    };
+    for (int k = 1; k <= 4; ++k) {
+        const Rangee& r = attendu[k - 1];
+        const QString c = QString::number(k);
+        QCOMPARE(texte(&f, u"A"_s + c + u"Valeur"_s), r.aire);
+        QCOMPARE(visible(&f, u"EA"_s + c), !r.aireP.isEmpty());
+        QCOMPARE(visible(&f, u"A"_s + c + u"Puissance"_s), !r.aireP.isEmpty());
+        QCOMPARE(texte(&f, n.coordonnee.arg(k)), r.coordonnee);
+        QCOMPARE(texte(&f, u"S"_s + c + u"Valeur"_s), r.moment);
+        QCOMPARE(visible(&f, u"ES"_s + c), !r.momentP.isEmpty());
+        QCOMPARE(visible(&f, u"S"_s + c + u"Puissance"_s), !r.momentP.isEmpty());
+        if (!r.aireP.isEmpty()) {
+            QCOMPARE(texte(&f, u"A"_s + c + u"Puissance"_s), r.aireP);
+        }
+        if (!r.momentP.isEmpty()) {
+            QCOMPARE(texte(&f, u"S"_s + c + u"Puissance"_s), r.momentP);
+        }
+    }
+    // A = 39885,84..., S = 601243,36..., centre = 15,0741...
+    QCOMPARE(texte(&f, u"ATotaleValeur"_s), u"398,9"_s);
+    QCOMPARE(texte(&f, u"ATotalePuissance"_s), u"2"_s);
+    QVERIFY(visible(&f, u"EAire"_s));
+    QCOMPARE(texte(&f, n.moment), u"601,2"_s);
+    QCOMPARE(texte(&f, n.momentPuissance), u"3"_s);
+    QVERIFY(visible(&f, n.momentE));
+    QCOMPARE(texte(&f, n.valeur), u"15,07"_s);
+    QVERIFY(!visible(&f, n.e));
+    QVERIFY(!visible(&f, n.puissance));
+}
+
+void TestDetailCentre::momentEtCentreSansExposant() {
+    QFETCH(QString, axe);
+    const Noms n = noms(axe);
+    const bool y = axe == u"Yg"_s;
+    saisir(axe, 1, "Rectangle", "10", "10", "25");
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    QCOMPARE(texte(&f, n.moment), u"2500"_s);
+    QVERIFY(!visible(&f, n.momentE));
+    QCOMPARE(texte(&f, n.valeur), u"25"_s);
+    QVERIFY(!visible(&f, n.e));
+    QVERIFY(!visible(&f, n.puissance));
+
+    essai::Messages messages;
+    QTest::mouseDClick(controle(&f, n.moment), Qt::LeftButton);
+    QCOMPARE(messages.prendre(),
+             QStringList{essai::lignes({y ? u"Soz = somme(AixYgi)"_s : u"Soy = somme(AixZgi)"_s,
+                                        u"       = 2500 E0 [mm^3]"_s, u"       = 2,5 E0 [cm^3]"_s,
+                                        u"       = 2,5 E-6 [m^3]"_s})});
+
+    const QString m10 = essai::lignes(
+        {u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s,
+         y ? u"Yg = Soz/A = 2500 / 100 [mm]"_s : u"Zg = Soy/A = 2500 / 100 [mm]"_s,
+         y ? u"Yg = 25 E0 [mm]"_s : u"Zg = 25 E0 [mm]"_s, u"     = 2,5 E0 [cm]"_s, u"     = 2,5 E-2 [m]"_s});
+    QTest::mouseDClick(controle(&f, n.valeur), Qt::LeftButton);
+    QTest::mouseClick(controle(&f, n.unite), Qt::LeftButton);
+    QCOMPARE(messages.prendre(), QStringList(2, m10));
+    // A single click on the value, a double-click on the exponent do nothing.
+    QTest::mouseClick(controle(&f, n.valeur), Qt::LeftButton);
+    QTest::mouseDClick(controle(&f, n.puissance), Qt::LeftButton);
+    QCOMPARE(messages.nombre(), 0);
+}
+
+void TestDetailCentre::momentAvecExposant() {
+    QFETCH(QString, axe);
+    const Noms n = noms(axe);
+    const bool y = axe == u"Yg"_s;
+    saisir(axe, 1, "Rectangle", "100", "200", "30");
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    QCOMPARE(texte(&f, n.moment), u"600"_s);
+    QCOMPARE(texte(&f, n.momentPuissance), u"3"_s);
+    const QString m6 =
+        essai::lignes({y ? u"Soz = somme(AixYgi)"_s : u"Soy = somme(AixZgi)"_s, u"       = 600 E3 [mm^3]"_s,
+                       u"       = 600 E0 [cm^3]"_s, u"       = 6 E-4 [m^3]"_s});
+    essai::Messages messages;
+    for (const QString& nom : {n.moment, n.momentE, n.momentPuissance}) {
+        QVERIFY(visible(&f, nom));
+        QTest::mouseDClick(controle(&f, nom), Qt::LeftButton);
+    }
+    QCOMPARE(messages.prendre(), QStringList(3, m6));
+    QTest::mouseClick(controle(&f, n.unite), Qt::LeftButton);
+    QCOMPARE(messages.prendre(),
+             QStringList{essai::lignes(
+                 {u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s,
+                  y ? u"Yg = Soz/A = 600000 / 20000 [mm]"_s : u"Zg = Soy/A = 600000 / 20000 [mm]"_s,
+                  y ? u"Yg = 30 E0 [mm]"_s : u"Zg = 30 E0 [mm]"_s, u"     = 3 E0 [cm]"_s,
+                  u"     = 3 E-2 [m]"_s})});
+}
+
+void TestDetailCentre::legendes_data() {
+    QTest::addColumn<QString>("axe");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("message"); // empty: the control reacts to nothing
+
+    const QString m1 = u"Numéros des éléments composant la section."_s;
+    const QString m2 =
+        u"Aires des éléments composant la section, calculées en fonction des formes et des dimensions saisies."_s;
+    const QString m3 =
+        essai::lignes({u"Aire totale calculée."_s, u"Atotale = somme(Ai)"_s, u"             = 200 E2 [mm²]"_s,
+                       u"             = 200 E0 [cm²]"_s, u"             = 2 E-2 [m²]"_s});
+    const QString m7 =
+        u"Coordonnées des centres de gravité des éléments dans le repère de saisie (O, Z, Y)."_s;
+    const QString m8 = u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s;
+    const QString m4y = essai::lignes(
+        {u"Moments statiques Sozi des éléments formant la section."_s, u"Sozi = Ai x Ygi"_s,
+         u"Ils correspondent aux moments de renversement de la section lorsqu'on les charge d'une "
+         u"force surfacique de 1 (sans unité)."_s});
+    const QString m4z = essai::lignes(
+        {u"Moments statiques Soyi des éléments formant la section."_s, u"Soyi = Ai x Zgi"_s,
+         u"Ils correspondent aux moments de renversement des éléments lorsqu'on les charge d'une "
+         u"force surfacique de 1 (sans unité)."_s});
+    const QString m5y =
+        essai::lignes({u"Moment statique total de la section par rapport à l'axe horizontal OZ."_s,
+                       u"Soz=somme(AixYGi)"_s});
+    const QString m5z = essai::lignes(
+        {u"Moment statique total de la section par rapport à l'axe vertical OY."_s, u"Soy=somme(AixZGi)"_s});
+
+    for (const QString& axe : {u"Yg"_s, u"Zg"_s}) {
+        const bool y = axe == u"Yg"_s;
+        const Noms n = noms(axe);
+        const auto ligne = [&](const QString& nom, const QString& message) {
+            QTest::addRow("%s %s", qPrintable(axe), qPrintable(nom)) << axe << nom << message;
+        };
+        ligne(u"Label3"_s, m1);
+        ligne(u"AdeAi"_s, m2);
+        ligne(u"ideAi"_s, m2);
+        for (const QString& nom :
+             {u"TexteA"_s, u"TexteTotale"_s, u"ATotaleValeur"_s, u"EAire"_s, u"ATotalePuissance"_s}) {
+            ligne(nom, m3);
+        }
+        ligne(n.texteMoment, y ? m4y : m4z);
+        ligne(u"TexteS"_s, y ? m5y : m5z);
+        ligne(n.lettre, m7);
+        ligne(u"TexteGi"_s, m7);
+        ligne(n.texteCentre, m8);
+        ligne(n.texteGdeCentre, m8);
+        ligne(n.coordonnee.arg(3), (y ? u"Coordonnée verticale"_s : u"Coordonnée horizontale"_s) +
+                                       u" saisie du centre de gravité de l'élément 3"_s);
+        ligne(n.coordonnee.arg(1), (y ? u"Coordonnée verticale"_s : u"Coordonnée horizontale"_s) +
+                                       u" saisie du centre de gravité de l'élément 1"_s);
+        for (const QString& rien :
+             {u"i1"_s, u"EA1"_s, u"A1Puissance"_s, u"S1Valeur"_s, u"ES1"_s, u"S1Puissance"_s, u"TexteiGi"_s,
+              u"TexteGO"_s, u"UnitéA"_s, u"UniteY"_s, n.uniteMoment, u"Label14"_s}) {
+            ligne(rien, QString());
+        }
+    }
+}
+
+void TestDetailCentre::legendes() {
+    QFETCH(QString, axe);
+    QFETCH(QString, nom);
+    QFETCH(QString, message);
+    saisir(axe, 1, "Rectangle", "100", "200", "30");
+    saisir(axe, 3, "Rectangle", "0", "0", "0");
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    QVERIFY(visible(&f, nom));
+    essai::Messages messages;
+    QTest::mouseDClick(controle(&f, nom), Qt::LeftButton);
+    QCOMPARE(messages.prendre(), message.isEmpty() ? QStringList() : QStringList{message});
+}
+
+void TestDetailCentre::explicationDesAires() {
+    QFETCH(QString, axe);
+    saisir(axe, 10, "Demi disque droite", "10", "0", "5");
+    saisir(axe, 2, "Triangle", "30", "60", "5");
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    essai::Messages messages;
+    QTest::mouseDClick(controle(&f, u"A10Valeur"_s), Qt::LeftButton);
+    QTest::mouseDClick(controle(&f, u"A2Valeur"_s), Qt::LeftButton);
+    QCOMPARE(messages.prendre(),
+             (QStringList{
+                 essai::lignes({u"L'aire de l'élément saisi en 10 vaut : 157,079637050629 mm² "_s,
+                                u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²) / 2 [mm²]"_s}),
+                 essai::lignes(
+                     {u"L'aire de l'élément saisi en 2 vaut : 900 mm² "_s,
+                      u" Section triangulaire donc A = (base x hauteur) / 2 = (30 x 60 ) / 2 [mm²]"_s})}));
+    // Beyond the count: nothing.
+    ChangerNombreElements(m_section, -1);
+    ouvrir(axe);
+    QTest::mouseDClick(controle(&f, u"A10Valeur"_s), Qt::LeftButton);
+    QCOMPARE(messages.nombre(), 0);
+}
+
+void TestDetailCentre::aireTotaleNulle() {
+    QFETCH(QString, axe);
+    const Noms n = noms(axe);
+    const bool y = axe == u"Yg"_s;
+    saisir(axe, 1, "Rectangle", "10", "20", "5");
+    saisir(axe, 2, "Rectangle", "10", "20", "5", false);
+    QCOMPARE(m_section.Atotale, 0.0);
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    for (const auto& [valeur, e, puissance] :
+         {std::tuple{u"ATotaleValeur"_s, u"EAire"_s, u"ATotalePuissance"_s},
+          std::tuple{n.moment, n.momentE, n.momentPuissance}, std::tuple{n.valeur, n.e, n.puissance}}) {
+        QCOMPARE(texte(&f, valeur), u"0"_s);
+        QVERIFY(!visible(&f, e));
+        QVERIFY(!visible(&f, puissance));
+    }
+    // The rows still show each element's own product.
+    QCOMPARE(texte(&f, u"S1Valeur"_s), u"1000"_s);
+    QCOMPARE(texte(&f, u"S2Valeur"_s), u"-1000"_s);
+    essai::Messages messages;
+    QTest::mouseClick(controle(&f, n.unite), Qt::LeftButton);
+    QCOMPARE(
+        messages.prendre(),
+        QStringList{essai::lignes(
+            {u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s,
+             y ? u"Yg = Soz/A = 0 / 0 [mm]"_s : u"Zg = Soy/A = 0 / 0 [mm]"_s,
+             y ? u"Yg = 0 E0 [mm]"_s : u"Zg = 0 E0 [mm]"_s, u"     = 0 E0 [cm]"_s, u"     = 0 E0 [m]"_s})});
+}
+
+void TestDetailCentre::reouvertureApresChangement() {
+    QFETCH(QString, axe);
+    const Noms n = noms(axe);
+    saisir(axe, 1, "Rectangle", "10", "10", "25");
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    QCOMPARE(texte(&f, n.coordonnee.arg(1)), u"25"_s);
+    QCOMPARE(texte(&f, n.valeur), u"25"_s);
+    saisir(axe, 1, "Rectangle", "10", "10", "-0,5");
+    saisir(axe, 2, "Rectangle", "10", "10", "-1,5");
+    ouvrir(axe);
+    QCOMPARE(texte(&f, n.coordonnee.arg(1)), u"-0,5"_s);
+    QVERIFY(visible(&f, n.coordonnee.arg(2)));
+    QCOMPARE(texte(&f, n.coordonnee.arg(2)), u"-1,5"_s);
+    QCOMPARE(texte(&f, n.valeur), u"-1"_s);
+    QCOMPARE(texte(&f, n.moment), u"-200"_s);
+    QVERIFY(!visible(&f, n.e));
+}
+
+// Two opposite elements give a total area of 0, so the totals are not computed, and an element far
+// enough from the axis then has a product that leaves the double range: its cell stays empty and the
+// user is told, instead of the notation never ending.
+void TestDetailCentre::momentTropGrand() {
+    QFETCH(QString, axe);
+    const Noms n = noms(axe);
+    saisir(axe, 1, "Rectangle", "100000", "100000", "0");
+    saisir(axe, 2, "Rectangle", "100000", "100000", "0", false);
+    saisir(axe, 1, "Rectangle", "100000", "100000", "1E300");
+    QCOMPARE(m_section.Atotale, 0.0);
+    essai::Messages messages;
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    QTRY_VERIFY(messages.nombre() > 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(
+        messages.prendre(),
+        QStringList{
+            u"Le moment statique de l'élément 1 est trop grand pour être calculé : sa case reste vide."_s});
+    QVERIFY(!visible(&f, u"S1Valeur"_s));
+    QVERIFY(!visible(&f, u"ES1"_s));
+    QCOMPARE(texte(&f, n.coordonnee.arg(1)), u"1E+300"_s);
+    QVERIFY(visible(&f, u"S2Valeur"_s));
+    QCOMPARE(texte(&f, u"S2Valeur"_s), u"0"_s);
+    QCOMPARE(texte(&f, n.moment), u"0"_s);
+    // Rebuilds that find the same section do not say it again.
+    f.activer();
+    ouvrir(axe);
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.nombre(), 0);
+    // Once the element is back within range the cell is filled again; out of range once more, it is
+    // said again.
+    saisir(axe, 1, "Rectangle", "100000", "100000", "2");
+    ouvrir(axe);
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.nombre(), 0);
+    QCOMPARE(texte(&f, u"S1Valeur"_s), u"200"_s);
+    QCOMPARE(texte(&f, u"S1Puissance"_s), u"8"_s);
+    QVERIFY(visible(&f, u"S1Valeur"_s));
+    saisir(axe, 1, "Rectangle", "100000", "100000", "-1E300");
+    ouvrir(axe);
+    QTRY_COMPARE(messages.nombre(), 1);
+}
+
+void TestDetailCentre::captures() {
+    QFETCH(QString, axe);
+    const Noms n = noms(axe);
+    saisir(axe, 1, "Rectangle", "70", "70", "35");
+    saisir(axe, 2, "Rectangle", "50", "50", axe == u"Yg"_s ? "40" : "35", false);
+    saisir(axe, 3, "Disque", "5", "0", "-12,5");
+    plateforme::FenetreSecondaire& f = ouvrir(axe);
+    capturer(&f, u"centre_"_s + axe + u"_3.png"_s);
+    QCOMPARE(texte(&f, u"A3Valeur"_s), u"78,54"_s);
+    QCOMPARE(texte(&f, n.coordonnee.arg(3)), u"-12,5"_s);
+    QCOMPARE(texte(&f, u"S3Valeur"_s), u"-981,7"_s);
+    for (int k = 4; k <= 10; ++k) {
+        saisir(axe, k, "Triangle", QByteArray::number(k * 11).constData(), "30",
+               QByteArray::number(k * 100).constData());
+    }
+    ouvrir(axe);
+    capturer(&f, u"centre_"_s + axe + u"_10.png"_s);
+    // Element 10: a triangle of 110 x 30 (1650 mm²) at 1000 mm.
+    QCOMPARE(texte(&f, u"A10Valeur"_s), u"1650"_s);
+    QCOMPARE(texte(&f, n.coordonnee.arg(10)), u"1000"_s);
+    QCOMPARE(texte(&f, u"S10Valeur"_s), u"165"_s);
+    QCOMPARE(texte(&f, u"S10Puissance"_s), u"4"_s);
+}
+
+QTEST_MAIN(TestDetailCentre)
+#include "test_detail_centre.moc"
