@@ -330,6 +330,10 @@ private Q_SLOTS:
         QCOMPARE(m_section->NbrElement, 2);
         QCOMPARE(m_section->element(2).Signe, -1.0);
         QCOMPARE(m_section->element(2).Aire, -2500.0);
+        // BRIVANE_CAPTURE=<folder> keeps a picture of the window for a look by eye.
+        if (const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURE"); !dossier.isEmpty()) {
+            QVERIFY(w()->grab().save(dossier + u"/exemple_"_s + QLocale().name() + u".png"_s));
+        }
     }
 
     void conversionDesUnites_data() {
