@@ -2,9 +2,19 @@
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
+#include "platform/qt/plan.h"
 
+// "Récapitulatif des valeurs saisies": the data stored for elements 1 to NbrElement, one row each
+// (number, shape, both dimensions, Zg, Yg, sign). Reads the section at every activation; changes
+// nothing and reacts to no click.
 class Recapitulatif final : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
     explicit Recapitulatif(const Section& section);
+
+    void activer() override;
+
+private:
+    const Section& m_section;
+    plateforme::Plan m_plan{this};
 };

@@ -1,0 +1,262 @@
+// The data summary: one row per element of the section, read afresh at every opening.
+
+#include <QAbstractButton> // fixture.h uses it without including it
+
+#include "capture.h"
+#include "fixture.h"
+
+#include "model/calcul.h"
+#include "platform/qt/controles.h"
+#include "platform/qt/fenetres.h"
+#include "platform/qt/locale.h"
+#include "ui/aux/recapitulatif.h"
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The name of row k's label in each column: prefix, k, suffix.
+const std::pair<const char*, const char*> Colonnes[] = {{"Num", ""}, {"Form", ""}, {"Dim", "1"}, {"Dim", "2"},
+                                                        {"Zg", ""},  {"Yg", ""},   {"Signe", ""}};
+
+QString nom(const std::pair<const char*, const char*>& colonne, int k) {
+    return QString::fromUtf8(colonne.first) + QString::number(k) + QString::fromUtf8(colonne.second);
+}
+
+QLabel* etiquette(const QWidget* w, const QString& n) {
+    auto* l = w->findChild<QLabel*>(n);
+    if (l == nullptr) {
+        qWarning("no label named %s", qPrintable(n));
+    }
+    return l;
+}
+
+// The seven captions of row k, or "<caché>" for a hidden label.
+QStringList ligne(const QWidget* w, int k) {
+    QStringList cases;
+    for (const auto& modele : Colonnes) {
+        const QLabel* l = etiquette(w, nom(modele, k));
+        cases << (l == nullptr ? u"<absent>"_s : l->isVisible() ? l->text() : u"<caché>"_s);
+    }
+    return cases;
+}
+
+int lignesVisibles(const QWidget* w) {
+    int n = 0;
+    for (int k = 1; k <= 10; ++k) {
+        bool une = false;
+        for (const auto& modele : Colonnes) {
+            const QLabel* l = etiquette(w, nom(modele, k));
+            une = une || (l != nullptr && l->isVisible());
+        }
+        n += une ? 1 : 0;
+    }
+    return n;
+}
+
+SaisieElement saisie(const char* forme, const char* d1, const char* d2, const char* zg, const char* yg,
+                     bool additionner = true) {
+    return {forme, d1, d2, zg, yg, additionner};
+}
+
+} // namespace
+
+class TestRecapitulatif : public QObject {
+    Q_OBJECT
+
+private:
+    Section m_section;
+    plateforme::Registre* m_fenetres = nullptr;
+
+    QWidget* ouvrir() { return &m_fenetres->ouvrir<Recapitulatif>(m_section); }
+    void appliquer(const SaisieElement& s) {
+        QVERIFY(Appliquer(m_section, s, plateforme::formatLocal()).accepte());
+    }
+    // Adds an element and makes it current, as the main window's two arrows do.
+    void elementSuivant() {
+        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
+        while (ChangerElementCourant(m_section, +1)) {
+        }
+        QCOMPARE(m_section.ElementCourant, m_section.NbrElement);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { essai::localeFrancaise(); }
+    void init() {
+        m_section.Reinitialiser();
+        m_fenetres = new plateforme::Registre;
+    }
+    void cleanup() {
+        delete m_fenetres;
+        m_fenetres = nullptr;
+    }
+
+    void fenetre() {
+        const QWidget* w = ouvrir();
+        QCOMPARE(w->objectName(), u"Recapitulatif"_s);
+        QCOMPARE(w->windowTitle(), u"Récapitulatif des valeurs saisies"_s);
+        const QStringList entetes{
+            u"Numéro"_s, u"Forme de l'élément"_s, u"Dimension 1"_s, u"Dimension 2"_s, u"Zg"_s, u"Yg"_s,
+            u"Signe"_s};
+        const char* const noms[] = {"TexteNuméro", "TexteForme", "Label11",   "Label10",
+                                    "TexteZg",     "TexteYg",    "TexteSigne"};
+        for (int i = 0; i < entetes.size(); ++i) {
+            const QLabel* l = essai::controle<QLabel>(w, noms[i]);
+            QVERIFY(l != nullptr);
+            QCOMPARE(l->text(), entetes[i]);
+            QVERIFY(l->isVisible());
+            QVERIFY(l->font().bold());
+        }
+        // The summary only shows: no label takes a click or a double-click.
+        for (const auto* l : w->findChildren<plateforme::Etiquette*>()) {
+            QVERIFY2(l->testAttribute(Qt::WA_TransparentForMouseEvents), qPrintable(l->objectName()));
+        }
+    }
+
+    // Right after start-up: one untouched element, every other row hidden.
+    void depart() {
+        const QWidget* w = ouvrir();
+        QCOMPARE(ligne(w, 1), (QStringList{u"1"_s, u"Rectangle"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"+"_s}));
+        QCOMPARE(lignesVisibles(w), 1);
+    }
+
+    void formes_data() {
+        QTest::addColumn<QString>("forme");
+        QTest::addColumn<QStringList>("attendu");
+        const auto r = [](const char* forme, const char* d2) {
+            QTest::newRow(forme) << QString::fromUtf8(forme)
+                                 << QStringList{u"1"_s,    QString::fromUtf8(forme),
+                                                u"30"_s,   QString::fromUtf8(d2),
+                                                u"12,5"_s, u"7"_s,
+                                                u"+"_s};
+        };
+        r("Rectangle", "60");
+        r("Triangle", "60");
+        for (const char* disque :
+             {"Disque", "Demi disque supérieur", "Demi disque inférieur", "Demi disque droite",
+              "Demi disque gauche", "Quart de disque supérieur gauche", "Quart de disque supérieur droite",
+              "Quart de disque inférieur gauche", "Quart de disque inférieur droite"}) {
+            r(disque, "<caché>");
+        }
+    }
+    // A disc shape has a radius only: its second dimension stays an empty cell.
+    void formes() {
+        QFETCH(QString, forme);
+        QFETCH(QStringList, attendu);
+        appliquer(saisie(forme.toUtf8().constData(), "30", "60", "12,5", "7"));
+        QCOMPARE(ligne(ouvrir(), 1), attendu);
+    }
+
+    void trou() {
+        appliquer(saisie("Rectangle", "70", "70", "35", "35"));
+        elementSuivant();
+        appliquer(saisie("Rectangle", "50", "50", "35", "40", false));
+        const QWidget* w = ouvrir();
+        QCOMPARE(ligne(w, 1),
+                 (QStringList{u"1"_s, u"Rectangle"_s, u"70"_s, u"70"_s, u"35"_s, u"35"_s, u"+"_s}));
+        QCOMPARE(ligne(w, 2),
+                 (QStringList{u"2"_s, u"Rectangle"_s, u"50"_s, u"50"_s, u"35"_s, u"40"_s, u"-"_s}));
+        QCOMPARE(lignesVisibles(w), 2);
+    }
+
+    // A slot within the count that was never applied shows its start-up record.
+    void elementNonSaisi() {
+        appliquer(saisie("Disque", "10", "0", "4", "5", false));
+        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
+        const QWidget* w = ouvrir();
+        QCOMPARE(ligne(w, 1),
+                 (QStringList{u"1"_s, u"Disque"_s, u"10"_s, u"<caché>"_s, u"4"_s, u"5"_s, u"-"_s}));
+        QCOMPARE(ligne(w, 2), (QStringList{u"2"_s, u"Rectangle"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"+"_s}));
+    }
+
+    void nombres_data() {
+        QTest::addColumn<QString>("saisi");
+        QTest::addColumn<QString>("affiche");
+        QTest::newRow("négatif") << u"-12,5"_s << u"-12,5"_s;
+        QTest::newRow("pleine précision") << u"0,333333333333333"_s << u"0,333333333333333"_s;
+        QTest::newRow("entier écrit décimal") << u"25,0"_s << u"25"_s;
+        QTest::newRow("petit") << u"0,00001"_s << u"1E-05"_s;
+    }
+    // Stored values are written at full precision in the user's locale, not as mantissa and exponent.
+    void nombres() {
+        QFETCH(QString, saisi);
+        QFETCH(QString, affiche);
+        const QByteArray t = saisi.toUtf8();
+        appliquer(saisie("Triangle", t.constData(), t.constData(), t.constData(), t.constData()));
+        const QStringList cases = ligne(ouvrir(), 1);
+        QCOMPARE(cases.mid(2, 4), (QStringList{affiche, affiche, affiche, affiche}));
+    }
+
+    void nombreElements() {
+        QWidget* w = ouvrir();
+        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
+        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
+        ouvrir();
+        QCOMPARE(lignesVisibles(w), 3);
+
+        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
+        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
+        QCOMPARE(ouvrir(), w);
+        QCOMPARE(lignesVisibles(w), 5);
+        QCOMPARE(ligne(w, 4), (QStringList{u"4"_s, u"Rectangle"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"+"_s}));
+        QCOMPARE(ligne(w, 5).first(), u"5"_s);
+
+        QVERIFY(ChangerNombreElements(m_section, -1).accepte());
+        QVERIFY(ChangerNombreElements(m_section, -1).accepte());
+        ouvrir();
+        QCOMPARE(lignesVisibles(w), 3);
+        QCOMPARE(ligne(w, 4), (QStringList(7, u"<caché>"_s)));
+    }
+
+    // A full section of ten elements, each shown on its own row.
+    void dixElements() {
+        const char* const formes[] = {"Rectangle",
+                                      "Triangle",
+                                      "Disque",
+                                      "Demi disque supérieur",
+                                      "Demi disque inférieur",
+                                      "Demi disque droite",
+                                      "Demi disque gauche",
+                                      "Quart de disque supérieur gauche",
+                                      "Quart de disque supérieur droite",
+                                      "Quart de disque inférieur gauche"};
+        for (int k = 1; k <= 10; ++k) {
+            if (k > 1) {
+                elementSuivant();
+            }
+            const QByteArray d1 = QByteArray::number(10 * k);
+            const QByteArray zg = QByteArray::number(k) + ",5";
+            appliquer(saisie(formes[k - 1], d1.constData(), "20", zg.constData(), "-3,25", k % 2 == 1));
+        }
+        QWidget* w = ouvrir();
+        essai::capturer(w);
+        QCOMPARE(lignesVisibles(w), 10);
+        QCOMPARE(ligne(w, 2),
+                 (QStringList{u"2"_s, u"Triangle"_s, u"20"_s, u"20"_s, u"2,5"_s, u"-3,25"_s, u"-"_s}));
+        QCOMPARE(ligne(w, 9), (QStringList{u"9"_s, u"Quart de disque supérieur droite"_s, u"90"_s,
+                                           u"<caché>"_s, u"9,5"_s, u"-3,25"_s, u"+"_s}));
+        QCOMPARE(ligne(w, 10), (QStringList{u"10"_s, u"Quart de disque inférieur gauche"_s, u"100"_s,
+                                            u"<caché>"_s, u"10,5"_s, u"-3,25"_s, u"-"_s}));
+    }
+
+    // The window shows the section as it was at its last activation, and follows it at the next one.
+    void reconstructionALActivation() {
+        QWidget* w = ouvrir();
+        appliquer(saisie("Disque", "10", "0", "-3", "4"));
+        QCOMPARE(ligne(w, 1)[1], u"Rectangle"_s);
+
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(w, &activation);
+        QCOMPARE(ligne(w, 1),
+                 (QStringList{u"1"_s, u"Disque"_s, u"10"_s, u"<caché>"_s, u"-3"_s, u"4"_s, u"+"_s}));
+
+        m_section.element(1) = ElementSection{};
+        ouvrir();
+        QCOMPARE(ligne(w, 1), (QStringList{u"1"_s, u"Rectangle"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"+"_s}));
+    }
+};
+
+QTEST_MAIN(TestRecapitulatif)
+#include "test_recapitulatif.moc"
