@@ -101,6 +101,17 @@ template <class A, class B> double aireCommune(const A& a, const B& b) {
 
 } // namespace
 
+std::vector<PointZY> Contour(const ElementSection& e) {
+    std::vector<PointZY> points;
+    if (const auto p = contour(e)) {
+        points.reserve(p->outer().size());
+        for (const Point& q : p->outer()) {
+            points.push_back({q.x(), q.y()});
+        }
+    }
+    return points;
+}
+
 std::vector<Incoherence> Verifier(const Section& s) {
     std::vector<Incoherence> trouvees;
     struct Forme {

@@ -21,6 +21,15 @@ struct Incoherence {
     double aire = 0.0; // mm²
 };
 
+struct PointZY {
+    double z = 0.0;
+    double y = 0.0;
+};
+
+// The outline of an element in the user's frame (discs and arcs as polygons of 256 sides to the
+// turn), closed (the last point repeats the first); empty for an element of zero area.
+std::vector<PointZY> Contour(const ElementSection& e);
+
 // Elements 1 to NbrElement; each finding is kept when its area exceeds 0.1 % of the smaller of the
 // areas concerned (the hole's own area for a hole outside the material). Discs are drawn as polygons
 // of 256 sides (an area error below 0.01 %).

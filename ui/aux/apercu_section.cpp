@@ -1,0 +1,354 @@
+#include "ui/aux/apercu_section.h"
+
+#include "model/verification.h"
+#include "platform/arithmetique.h"
+#include "platform/arrondi.h"
+#include "platform/qt/controles.h"
+#include "platform/qt/geometrie.h"
+#include "platform/qt/locale.h"
+#include "platform/qt/message.h"
+#include "platform/qt/police.h"
+#include "ui/detail/affichage.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+#include <numbers>
+
+using namespace Qt::StringLiterals;
+using plateforme::Controle;
+using plateforme::Etiquette;
+using plateforme::Genre;
+using plateforme::Police;
+
+namespace {
+
+constexpr Police normale{8.25};
+constexpr Police grasse{8.25, true};
+constexpr Police petite{6.75};
+constexpr Police exposantUnite{6.0};
+
+constexpr double HautPremiereLigne = 4.0;
+constexpr double Pas = 6.4;
+
+// Columns of a result row, in mm from the window's left edge.
+constexpr double Legende = 124.0;
+constexpr double Valeur = 150.0;
+constexpr double LettreE = 161.2;
+constexpr double Puissance = 163.5;
+constexpr double Unite = 173.0;
+constexpr double PuissanceUnite = 178.3;
+
+QString unites(int puissance, const char* prefixe) {
+    QString u = u" ["_s + QString::fromUtf8(prefixe) + u"m"_s;
+    if (puissance > 1) {
+        u += u"^"_s + QString::number(puissance);
+    }
+    return u + u"]"_s;
+}
+
+QString texteIncoherence(const Incoherence& i) {
+    const QString aire = plateforme::texteNombre(plateforme::arrondir(i.aire, 1)) + u" mm²"_s;
+    switch (i.genre) {
+    case GenreIncoherence::TrouHorsMatiere:
+        return u"Le trou n° %1 sort de la matière (%2 hors matière)."_s.arg(i.premier).arg(aire);
+    case GenreIncoherence::SuperpositionSolides:
+        return u"Les éléments %1 et %2 se superposent (%3)."_s.arg(i.premier).arg(i.second).arg(aire);
+    case GenreIncoherence::SuperpositionTrous:
+        return u"Les trous n° %1 et %2 se superposent (%3)."_s.arg(i.premier).arg(i.second).arg(aire);
+    }
+    return {};
+}
+
+} // namespace
+
+const ApercuSection::Ligne ApercuSection::Lignes[] = {
+    {"Igzy", "Igzy =", &Analyse::Igzy, 4,
+     "Igzy : produit d'inertie de la section par rapport aux axes Gz et Gy.\r\n"
+     "[Igzy=somme(Ai*Ygi*Zgi+Izyi)-A*Yg*Zg]\r\n"
+     "avec Izyi : produits d'inertie propres des formes élémentaires (0 pour un rectangle, un disque ou un "
+     "demi "
+     "disque, -b²h²/72 pour un triangle, ±(1/8-4/(9*Pi))R^4 pour un quart de disque)."},
+    {"I1", "I1 =", &Analyse::I1, 4,
+     "I1 : moment quadratique principal maximal, par rapport à l'axe principal 1 passant par le centre de "
+     "gravité de la section totale.\r\n"
+     "[I1=(Igz+Igy)/2+(((Igz-Igy)/2)^2+Igzy^2)^0,5]"},
+    {"I2", "I2 =", &Analyse::I2, 4,
+     "I2 : moment quadratique principal minimal, par rapport à l'axe principal 2, perpendiculaire à l'axe "
+     "1.\r\n"
+     "[I2=(Igz+Igy)/2-(((Igz-Igy)/2)^2+Igzy^2)^0,5]"},
+    {"Alpha", "alpha =", &Analyse::Alpha, 0,
+     "alpha : angle, en degrés, entre l'axe Gz et l'axe principal 1 (celui de I1), compté positivement en "
+     "tournant de l'axe Z vers l'axe Y, entre -90° (exclu) et 90°.\r\n"
+     "[tan(2*alpha)=-2*Igzy/(Igz-Igy)]"},
+    {"Vsup", "v sup =", &Analyse::Vsup, 1,
+     "v sup : distance verticale entre le centre de gravité de la section et le point de matière le plus "
+     "haut."},
+    {"Vinf", "v inf =", &Analyse::Vinf, 1,
+     "v inf : distance verticale entre le centre de gravité de la section et le point de matière le plus "
+     "bas."},
+    {"Vgauche", "v gauche =", &Analyse::Vgauche, 1,
+     "v gauche : distance horizontale entre le centre de gravité de la section et le point de matière le "
+     "plus "
+     "à gauche."},
+    {"Vdroite", "v droite =", &Analyse::Vdroite, 1,
+     "v droite : distance horizontale entre le centre de gravité de la section et le point de matière le "
+     "plus "
+     "à droite."},
+    {"Welz", "Wel,z =", &Analyse::Welz, 3,
+     "Wel,z : module de flexion élastique par rapport à l'axe Gz ; la contrainte maximale vaut M/Wel,z.\r\n"
+     "[Wel,z=Igz/v avec v=max(v sup ; v inf)]"},
+    {"Wely", "Wel,y =", &Analyse::Wely, 3,
+     "Wel,y : module de flexion élastique par rapport à l'axe Gy ; la contrainte maximale vaut M/Wel,y.\r\n"
+     "[Wel,y=Igy/v avec v=max(v gauche ; v droite)]"},
+    {"Ip", "Ip =", &Analyse::Ip, 4,
+     "Ip : moment quadratique polaire par rapport au centre de gravité de la section totale.\r\n"
+     "[Ip=Igz+Igy]"},
+};
+
+ApercuSection::ApercuSection(const Section& section)
+    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 142.0, true),
+      m_section(section), m_plan(this), m_dessin(new DessinSection(this)) {
+    m_dessin->setObjectName(u"Dessin"_s);
+    m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 112.0}));
+
+    std::vector<Controle> controles;
+    double haut = HautPremiereLigne;
+    for (const Ligne& l : Lignes) {
+        const QString nom = QString::fromUtf8(l.nom);
+        controles.push_back({Genre::Etiquette,
+                             nom + u"Texte"_s,
+                             QString::fromUtf8(l.legende),
+                             {Legende, haut, Valeur - Legende - 1.0, 4.2},
+                             grasse});
+        controles.push_back(
+            {Genre::Etiquette, nom + u"Valeur"_s, u"0"_s, {Valeur, haut, 11.0, 4.2}, normale});
+        if (l.puissanceUnite == 0) {
+            controles.push_back(
+                {Genre::Etiquette, nom + u"Unite"_s, u"°"_s, {Puissance, haut, 4.0, 4.2}, normale});
+        } else {
+            controles.push_back(
+                {Genre::Etiquette, u"E"_s + nom, u"E"_s, {LettreE, haut + 0.7, 2.1, 2.8}, petite});
+            controles.push_back(
+                {Genre::Etiquette, nom + u"Puissance"_s, u"0"_s, {Puissance, haut, 9.0, 4.2}, normale});
+            controles.push_back(
+                {Genre::Etiquette, nom + u"Unite"_s, u"mm"_s, {Unite, haut, 5.3, 4.2}, normale});
+            if (l.puissanceUnite > 1) {
+                controles.push_back({Genre::Etiquette,
+                                     nom + u"UnitePuissance"_s,
+                                     QString::number(l.puissanceUnite),
+                                     {PuissanceUnite, haut, 2.1, 4.2},
+                                     exposantUnite});
+            }
+        }
+        haut += Pas;
+    }
+    controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 116.0, 192.0, 24.0}, normale});
+    m_plan.ajouter(controles);
+
+    for (const Ligne& l : Lignes) {
+        const QString nom = QString::fromUtf8(l.nom);
+        connect(m_plan.get<Etiquette>(nom + u"Texte"_s), &Etiquette::doubleClicked, this,
+                [this, &l] { plateforme::afficherMessage(this, QString::fromUtf8(l.explication)); });
+        if (l.puissanceUnite != 0) {
+            auto* unite = m_plan.get<Etiquette>(nom + u"Unite"_s);
+            unite->setCliquable(true);
+            connect(unite, &Etiquette::clicked, this, [this, &l] { montrerUnites(l); });
+        }
+    }
+}
+
+void ApercuSection::activer() {
+    try {
+        m_analyse = Analyser(m_section);
+    } catch (const plateforme::FauteArithmetique&) {
+        m_analyse.reset();
+    }
+    const Analyse a = m_analyse.value_or(Analyse{});
+    for (const Ligne& l : Lignes) {
+        const QString nom = QString::fromUtf8(l.nom);
+        auto* valeur = m_plan.get<Etiquette>(nom + u"Valeur"_s);
+        if (l.puissanceUnite == 0) {
+            valeur->setText(plateforme::texteNombre(plateforme::arrondir(a.*l.valeur, 2)));
+        } else {
+            affichage::notation(valeur, m_plan.get<Etiquette>(u"E"_s + nom),
+                                m_plan.get<Etiquette>(nom + u"Puissance"_s), a.*l.valeur);
+        }
+    }
+
+    QStringList constats;
+    if (!m_analyse) {
+        constats << u"Les valeurs sont trop grandes pour que ces grandeurs soient calculées."_s;
+    }
+    const std::vector<Incoherence> incoherences = Verifier(m_section);
+    for (const Incoherence& i : incoherences) {
+        constats << texteIncoherence(i);
+    }
+    if (constats.isEmpty()) {
+        constats << u"Aucune incohérence détectée."_s;
+    }
+    m_plan.get<Etiquette>(u"Verification"_s)->setText(constats.join(u'\n'));
+    m_dessin->dessiner(m_section, m_analyse);
+}
+
+void ApercuSection::montrerUnites(const Ligne& l) const {
+    const double v = m_analyse.value_or(Analyse{}).*l.valeur;
+    const QString premier = QString::fromUtf8(l.nom) + u" = "_s;
+    const QString suite = QString(premier.size() - 1, u' ') + u"= "_s;
+    const double cm = std::pow(10.0, l.puissanceUnite);
+    const double m = std::pow(1000.0, l.puissanceUnite);
+    plateforme::afficherMessage(const_cast<ApercuSection*>(this),
+                                affichage::ligne(premier, v, unites(l.puissanceUnite, "m")) + u"\r\n"_s +
+                                    affichage::ligne(suite, v / cm, unites(l.puissanceUnite, "c")) +
+                                    u"\r\n"_s + affichage::ligne(suite, v / m, unites(l.puissanceUnite, "")));
+}
+
+// ---- DessinSection
+
+DessinSection::DessinSection(QWidget* parent) : QWidget(parent) {}
+
+void DessinSection::dessiner(const Section& section, const std::optional<Analyse>& analyse) {
+    m_traces.clear();
+    for (int k = 1; k <= section.NbrElement; ++k) {
+        const ElementSection& e = section.element(k);
+        Trace t;
+        t.numero = k;
+        t.solide = e.Signe == 1.0;
+        for (const PointZY& p : Contour(e)) {
+            t.contour.emplace_back(p.z, p.y);
+        }
+        t.centre = {e.Zg, e.Yg};
+        if (!t.contour.empty()) {
+            m_traces.push_back(std::move(t));
+        }
+    }
+    m_aG = section.Atotale != 0.0;
+    m_g = {section.Zg, section.Yg};
+    m_alpha.reset();
+    if (analyse && analyse->Igzy != 0.0) {
+        m_alpha = analyse->Alpha;
+    }
+    update();
+}
+
+void DessinSection::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), Qt::white);
+    p.setPen(QPen(Qt::lightGray, 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setFont(plateforme::police());
+    if (m_traces.empty()) {
+        p.setPen(Qt::gray);
+        p.drawText(rect(), Qt::AlignCenter, u"Aucun élément à dessiner"_s);
+        return;
+    }
+
+    // The extent of everything drawn, the origin O included.
+    double zMin = 0.0, zMax = 0.0, yMin = 0.0, yMax = 0.0;
+    for (const Trace& t : m_traces) {
+        for (const QPointF& q : t.contour) {
+            zMin = std::min(zMin, q.x());
+            zMax = std::max(zMax, q.x());
+            yMin = std::min(yMin, q.y());
+            yMax = std::max(yMax, q.y());
+        }
+    }
+    const double largeur = zMax - zMin;
+    const double hauteur = yMax - yMin;
+    const QRectF zone = QRectF(rect()).adjusted(28, 24, -28, -36);
+    const double echelle = std::min(zone.width() / largeur, zone.height() / hauteur);
+    if (!std::isfinite(echelle) || echelle <= 0.0 || !std::isfinite(largeur) || !std::isfinite(hauteur)) {
+        p.setPen(Qt::gray);
+        p.drawText(rect(), Qt::AlignCenter, u"Section trop grande pour être dessinée"_s);
+        return;
+    }
+    // Z points left and Y up: the larger Z, the further left; the larger Y, the higher.
+    const double x0 = zone.center().x() + (zMax + zMin) / 2.0 * echelle;
+    const double y0 = zone.center().y() + (yMax + yMin) / 2.0 * echelle;
+    const auto ecran = [&](QPointF q) { return QPointF(x0 - q.x() * echelle, y0 - q.y() * echelle); };
+
+    const auto chemin = [&](const Trace& t) {
+        QPainterPath c;
+        c.moveTo(ecran(t.contour.front()));
+        for (std::size_t i = 1; i < t.contour.size(); ++i) {
+            c.lineTo(ecran(t.contour[i]));
+        }
+        c.closeSubpath();
+        return c;
+    };
+    for (const Trace& t : m_traces) {
+        if (t.solide) {
+            p.fillPath(chemin(t), QColor(220, 30, 30));
+        }
+    }
+    for (const Trace& t : m_traces) {
+        if (!t.solide) {
+            p.fillPath(chemin(t), Qt::white);
+            p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+            p.drawPath(chemin(t));
+        }
+    }
+    p.setPen(Qt::black);
+    for (const Trace& t : m_traces) {
+        const QPointF c = ecran(t.centre);
+        p.drawText(QRectF(c.x() - 12, c.y() - 8, 24, 16), Qt::AlignCenter, QString::number(t.numero));
+    }
+
+    // The frame (O, Z, Y).
+    const QPointF o = ecran({0.0, 0.0});
+    const auto fleche = [&p](QPointF de, QPointF a, const QString& nom, QPointF decalageNom) {
+        p.drawLine(de, a);
+        const QPointF d = (a - de) / std::hypot(a.x() - de.x(), a.y() - de.y());
+        const QPointF n(-d.y(), d.x());
+        const QPointF pointe[] = {a, a - 7 * d + 3.5 * n, a - 7 * d - 3.5 * n};
+        p.drawPolygon(pointe, 3);
+        p.drawText(a + decalageNom, nom);
+    };
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(Qt::black);
+    fleche(o, o + QPointF(-40, 0), u"Z"_s, {-10, 4});
+    fleche(o, o + QPointF(0, -40), u"Y"_s, {-3, -5});
+    p.drawText(o + QPointF(3, 13), u"O"_s);
+
+    if (m_aG && std::isfinite(m_g.x()) && std::isfinite(m_g.y())) {
+        const QPointF g = ecran(m_g);
+        p.setPen(QPen(QColor(0, 0, 200), 1, Qt::DashDotLine));
+        p.drawLine(QPointF(rect().left() + 4, g.y()), QPointF(rect().right() - 4, g.y()));
+        p.drawLine(QPointF(g.x(), rect().top() + 4), QPointF(g.x(), rect().bottom() - 30));
+        if (m_alpha) {
+            // The principal axis 1 turns alpha from +Z towards +Y: on screen, from the left towards the top.
+            const double a = *m_alpha * std::numbers::pi / 180.0;
+            const QPointF d1(-std::cos(a), -std::sin(a));
+            const QPointF d2(std::sin(a), -std::cos(a));
+            const double l = std::hypot(width(), height());
+            p.setPen(QPen(QColor(0, 140, 0), 1.2, Qt::DashLine));
+            p.drawLine(g - l * d1, g + l * d1);
+            p.drawLine(g - l * d2, g + l * d2);
+            p.setPen(QColor(0, 110, 0));
+            p.drawText(g + 45 * d1 + QPointF(3, -3), u"1"_s);
+            p.drawText(g + 45 * d2 + QPointF(3, -3), u"2"_s);
+        }
+        p.setPen(QPen(QColor(0, 0, 220), 2));
+        p.drawLine(g + QPointF(-6, -6), g + QPointF(6, 6));
+        p.drawLine(g + QPointF(-6, 6), g + QPointF(6, -6));
+        p.drawText(g + QPointF(6, -6), u"G"_s);
+    }
+
+    // A scale bar of a round length, about a fifth of the drawing's width.
+    const double cible = width() / 5.0 / echelle;
+    const double decade = std::pow(10.0, std::floor(std::log10(cible)));
+    double longueur = decade;
+    for (const double f : {2.0, 5.0, 10.0}) {
+        if (f * decade <= cible) {
+            longueur = f * decade;
+        }
+    }
+    const double pixels = longueur * echelle;
+    const QPointF debut(10, height() - 12);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawLine(debut, debut + QPointF(pixels, 0));
+    p.drawLine(debut + QPointF(0, -4), debut + QPointF(0, 4));
+    p.drawLine(debut + QPointF(pixels, -4), debut + QPointF(pixels, 4));
+    p.drawText(debut + QPointF(pixels + 6, 4), plateforme::texteNombre(longueur) + u" mm"_s);
+}
