@@ -5,6 +5,7 @@
 
 #include "platform/qt/message.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLocale>
