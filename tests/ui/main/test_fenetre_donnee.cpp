@@ -8,7 +8,6 @@
 #include "model/section.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/fenetres.h"
-#include "platform/qt/geometrie.h"
 #include "ui/aux/aide.h"
 #include "ui/aux/recapitulatif.h"
 #include "ui/aux/zoom_forme.h"
@@ -228,88 +227,6 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(w(), "IGZpuissance"), u"4"_s);
         QCOMPARE(essai::texte(w(), "IGYPuissance"), u"4"_s);
         QCOMPARE(m_messages->prendre(), QStringList());
-    }
-
-    void placesEtPolices_data() {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("parent");
-        QTest::addColumn<QRectF>("mm");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("italique");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("count") << u"NbrElementAffich"_s << u""_s << QRectF(61.4, 4.2, 6.4, 4.2) << 8.25
-                               << false << u"1"_s;
-        QTest::newRow("help") << u"AideBoutton"_s << u""_s << QRectF(143.9, 2.1, 19.1, 8.5) << 8.25 << false
-                              << u"Aide"_s;
-        QTest::newRow("input zone") << u"ZoneSaisie"_s << u""_s << QRectF(4.2, 12.7, 190.5, 72.0) << 8.25
-                                    << false << u"Caractéristiques des éléments :"_s;
-        QTest::newRow("summary") << u"BouttonRecapitulatif"_s << u"ZoneSaisie"_s
-                                 << QRectF(80.4, 4.2, 29.6, 6.7) << 8.25 << true << u"Tableau de données"_s;
-        QTest::newRow("height") << u"DimSection2"_s << u"DimensionsTexte"_s << QRectF(23.3, 8.5, 21.2, 5.6)
-                                << 8.25 << false << u"0"_s;
-        QTest::newRow("zg field") << u"ZG"_s << u"PositionTexte"_s << QRectF(25.4, 2.1, 21.2, 5.7) << 9.0
-                                  << false << u"0"_s;
-        QTest::newRow("position frame")
-            << u"PositionTexte"_s << u"ZoneSaisie"_s << QRectF(61.4, 36.0, 57.2, 23.3) << 8.25 << false
-            << u"Position du CdG de l'élément  :"_s;
-        QTest::newRow("zg caption") << u"PositionSectionZTexte"_s << u"PositionTexte"_s
-                                    << QRectF(2.1, 2.1, 23.3, 8.5) << 8.25 << false
-                                    << u"Coordonnée Zg selon l'axe \"OZ\" :"_s;
-        QTest::newRow("hole") << u"BouttonSoustraire"_s << u"PleinTexte"_s << QRectF(19.1, 8.5, 24.1, 6.4)
-                              << 8.25 << false << u"Soustraire"_s;
-        QTest::newRow("apply") << u"BouttonAppliquer"_s << u"ZoneSaisie"_s << QRectF(80.4, 61.4, 16.9, 7.1)
-                               << 8.25 << true << u"Appliquer"_s;
-        QTest::newRow("sketch") << u"ImageQDBG"_s << u"ZoneSaisie"_s << QRectF(122.8, 2.1, 63.5, 63.5) << 8.25
-                                << false << u""_s;
-        QTest::newRow("results") << u"ZoneResultats"_s << u""_s << QRectF(38.1, 86.8, 105.8, 48.7) << 8.25
-                                 << false << u"Résultats"_s;
-        QTest::newRow("area caption")
-            << u"AireTotaleTexte"_s << u"ZoneResultats"_s << QRectF(2.1, 2.1, 42.3, 4.2) << 8.25 << false
-            << u"Aire totale de la section :    A ="_s;
-        QTest::newRow("igz caption") << u"RGirationgzTexte"_s << u"ZoneResultats"_s
-                                     << QRectF(33.9, 33.9, 10.6, 4.2) << 8.25 << false << u"  igz  ="_s;
-        QTest::newRow("E of Igy") << u"EIgy"_s << u"ZoneResultats"_s << QRectF(55.0, 28.6, 2.1, 2.8) << 6.75
-                                  << false << u"E"_s;
-        QTest::newRow("Yg exponent") << u"YgPuissance"_s << u"ZoneResultats"_s
-                                     << QRectF(57.2, 14.8, 12.4, 4.2) << 8.25 << false << u"0"_s;
-        QTest::newRow("Igz unit") << u"IgzUnite"_s << u"ZoneResultats"_s << QRectF(72.0, 21.2, 6.4, 4.2)
-                                  << 8.25 << false << u"mm"_s;
-        QTest::newRow("Igy unit power") << u"IGYPuissance"_s << u"ZoneResultats"_s
-                                        << QRectF(76.2, 27.5, 2.1, 4.2) << 6.0 << false << u"4"_s;
-        QTest::newRow("area detail") << u"AireTotaleBoutton"_s << u"ZoneResultats"_s
-                                     << QRectF(82.6, 0.0, 21.2, 6.4) << 6.75 << true << u"Détailler l'aire"_s;
-        QTest::newRow("Igy detail") << u"IgyBoutton"_s << u"ZoneResultats"_s << QRectF(82.6, 25.4, 21.2, 6.4)
-                                    << 6.75 << true << u"Détailler Igy"_s;
-    }
-
-    void placesEtPolices() {
-        QFETCH(QString, nom);
-        QFETCH(QString, parent);
-        QFETCH(QRectF, mm);
-        QFETCH(double, points);
-        QFETCH(bool, italique);
-        QFETCH(QString, texte);
-        auto* c = ctl(nom.toUtf8().constData());
-        QCOMPARE(c->parentWidget()->objectName(), parent.isEmpty() ? u"FenetreDonnee"_s : parent);
-        QRect attendu = plateforme::rectangle({mm.left(), mm.top(), mm.width(), mm.height()});
-        if (!parent.isEmpty()) {
-            attendu.translate(plateforme::Cadre::origine());
-        }
-        QCOMPARE(c->geometry(), attendu);
-        QCOMPARE(c->font().pointSizeF(), points);
-        QCOMPARE(c->font().italic(), italique);
-        QString vu;
-        if (auto* l = qobject_cast<QLabel*>(c)) {
-            vu = l->text();
-        } else if (auto* b = qobject_cast<QAbstractButton*>(c)) {
-            vu = b->text();
-        } else if (auto* g = qobject_cast<QGroupBox*>(c)) {
-            vu = g->title();
-        } else if (auto* e = qobject_cast<QLineEdit*>(c)) {
-            vu = e->text();
-        }
-        QCOMPARE(vu, texte);
-        QCOMPARE(c->toolTip(), QString());
     }
 
     void exempleDeLAide_data() {
