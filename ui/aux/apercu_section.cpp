@@ -107,7 +107,7 @@ const ApercuSection::Ligne ApercuSection::Lignes[] = {
 };
 
 ApercuSection::ApercuSection(const Section& section)
-    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 142.0, true),
+    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 136.0, true),
       m_section(section), m_plan(this), m_dessin(new DessinSection(this)) {
     m_dessin->setObjectName(u"Dessin"_s);
     m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 112.0}));
@@ -143,7 +143,7 @@ ApercuSection::ApercuSection(const Section& section)
         }
         haut += Pas;
     }
-    controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 116.0, 192.0, 24.0}, normale});
+    controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 116.0, 192.0, 18.0}, normale});
     m_plan.ajouter(controles);
 
     for (const Ligne& l : Lignes) {
@@ -194,7 +194,7 @@ void ApercuSection::activer() {
 void ApercuSection::montrerUnites(const Ligne& l) const {
     const double v = m_analyse.value_or(Analyse{}).*l.valeur;
     const QString premier = QString::fromUtf8(l.nom) + u" = "_s;
-    const QString suite = QString(premier.size() - 1, u' ') + u"= "_s;
+    const QString suite = QString(premier.size() - 2, u' ') + u"= "_s; // "=" under "="
     const double cm = std::pow(10.0, l.puissanceUnite);
     const double m = std::pow(1000.0, l.puissanceUnite);
     plateforme::afficherMessage(const_cast<ApercuSection*>(this),

@@ -1,0 +1,137 @@
+// The section preview: figures, the consistency check in the window, the explanations and units.
+
+#include "capture.h"
+#include "fixture.h"
+
+#include "model/calcul.h"
+#include "platform/qt/controles.h"
+#include "platform/qt/locale.h"
+#include "ui/aux/apercu_section.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Piece {
+    const char* forme;
+    const char* d1;
+    const char* d2;
+    const char* zg;
+    const char* yg;
+    bool solide = true;
+};
+
+void construire(Section& s, std::initializer_list<Piece> pieces) {
+    s.Reinitialiser();
+    int k = 0;
+    for (const Piece& p : pieces) {
+        if (++k > 1) {
+            QVERIFY(ChangerNombreElements(s, +1).accepte());
+        }
+        s.ElementCourant = static_cast<std::int16_t>(k);
+        const CompteRendu cr =
+            Appliquer(s, {p.forme, p.d1, p.d2, p.zg, p.yg, p.solide}, plateforme::formatLocal());
+        QVERIFY(cr.accepte());
+    }
+}
+
+} // namespace
+
+class TestApercuSection : public QObject {
+    Q_OBJECT
+
+private:
+    Section m_section;
+    plateforme::Registre m_fenetres;
+
+private Q_SLOTS:
+    void initTestCase() { essai::localeFrancaise(); }
+
+    void exempleDeLAideCoherent() {
+        construire(m_section,
+                   {{"Rectangle", "70", "70", "35", "35"}, {"Rectangle", "50", "50", "35", "40", false}});
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        QCOMPARE(f.objectName(), u"ApercuSection"_s);
+        QCOMPARE(f.windowTitle(), u"Aperçu de la section"_s);
+        QCOMPARE(essai::texte(&f, "Verification"), u"Aucune incohérence détectée."_s);
+        // Symmetric about a vertical axis: no product of inertia, alpha 0 (Igz < Igy: I1 is Igy, alpha 90).
+        QCOMPARE(essai::texte(&f, "IgzyValeur"), u"0"_s);
+        QVERIFY(!essai::controle<QWidget>(&f, "EIgzy")->isVisible());
+        QCOMPARE(essai::texte(&f, "AlphaValeur"), u"90"_s);
+        QCOMPARE(essai::texte(&f, "I1Valeur"), u"148"_s); // Igy = 148 E4
+        QCOMPARE(essai::texte(&f, "I1Puissance"), u"4"_s);
+        QCOMPARE(essai::texte(&f, "I2Valeur"), u"135,2"_s); // Igz
+        QCOMPARE(essai::texte(&f, "VgaucheValeur"), u"35"_s);
+        QCOMPARE(essai::texte(&f, "VinfValeur"), u"29,79"_s);
+        QCOMPARE(essai::texte(&f, "VsupValeur"), u"40,21"_s); // 70 - 29,79
+        QCOMPARE(essai::texte(&f, "IpValeur"), u"283,2"_s);   // 1352395,83 + 1480000
+        essai::capturer(&f, u"_exemple"_s);
+    }
+
+    void incoherencesDecritesDansLaFenetre_data() {
+        QTest::addColumn<int>("cas");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("trou à moitié dehors")
+            << 0 << u"Le trou n° 2 sort de la matière (200 mm² hors matière)."_s;
+        QTest::newRow("solides superposés") << 1 << u"Les éléments 1 et 2 se superposent (40 mm²)."_s;
+        QTest::newRow("trous superposés") << 2 << u"Les trous n° 2 et 3 se superposent (12,5 mm²)."_s;
+    }
+    void incoherencesDecritesDansLaFenetre() {
+        QFETCH(int, cas);
+        QFETCH(QString, attendu);
+        if (cas == 0) {
+            construire(m_section,
+                       {{"Rectangle", "100", "100", "0", "0"}, {"Rectangle", "20", "20", "50", "0", false}});
+        } else if (cas == 1) {
+            construire(m_section, {{"Rectangle", "10", "10", "0", "0"}, {"Rectangle", "10", "10", "6", "0"}});
+        } else {
+            construire(m_section, {{"Rectangle", "100", "100", "0", "0"},
+                                   {"Rectangle", "5", "5", "0", "0", false},
+                                   {"Rectangle", "5", "5", "0", "2,5", false}});
+        }
+        essai::Messages messages;
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        QCOMPARE(essai::texte(&f, "Verification"), attendu);
+        QCOMPARE(messages.nombre(), 0); // reported in the window, never by a box
+    }
+
+    void explicationsEtUnites() {
+        construire(m_section, {{"Triangle", "30", "60", "0", "0"}});
+        essai::Messages messages;
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        // Igzy = -b²h²/72 = -45000 = -450 E2.
+        QCOMPARE(essai::texte(&f, "IgzyValeur"), u"-450"_s);
+        QCOMPARE(essai::texte(&f, "IgzyPuissance"), u"2"_s);
+        QTest::mouseClick(essai::controle<QWidget>(&f, "IgzyUnite"), Qt::LeftButton);
+        QCOMPARE(messages.prendre(),
+                 QStringList{u"Igzy = -450 E2 [mm^4]\r\n     = -4,5 E0 [cm^4]\r\n     = -4,5 E-8 [m^4]"_s});
+        QTest::mouseDClick(essai::controle<QWidget>(&f, "AlphaTexte"), Qt::LeftButton);
+        const QStringList t = messages.prendre();
+        QCOMPARE(t.size(), 1);
+        QVERIFY(t.first().startsWith(u"alpha : angle, en degrés"_s));
+        // Every caption explains itself, and no value label does.
+        for (const char* nom : {"IgzyTexte", "I1Texte", "I2Texte", "VsupTexte", "VinfTexte", "VgaucheTexte",
+                                "VdroiteTexte", "WelzTexte", "WelyTexte", "IpTexte"}) {
+            QTest::mouseDClick(essai::controle<QWidget>(&f, nom), Qt::LeftButton);
+            QCOMPARE(messages.prendre().size(), 1);
+        }
+        QTest::mouseDClick(essai::controle<QWidget>(&f, "I1Valeur"), Qt::LeftButton);
+        QCOMPARE(messages.nombre(), 0);
+        essai::capturer(&f, u"_triangle"_s);
+    }
+
+    void suitLaSectionAChaqueActivation() {
+        construire(m_section, {{"Disque", "10", "0", "0", "0"}});
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        QCOMPARE(essai::texte(&f, "VsupValeur"), u"10"_s);
+        construire(m_section, {{"Disque", "20", "0", "0", "0"}});
+        QCOMPARE(essai::texte(&f, "VsupValeur"), u"10"_s); // nothing read between two activations
+        m_fenetres.ouvrir<ApercuSection>(m_section);
+        QCOMPARE(essai::texte(&f, "VsupValeur"), u"20"_s);
+    }
+};
+
+QTEST_MAIN(TestApercuSection)
+#include "test_apercu_section.moc"
