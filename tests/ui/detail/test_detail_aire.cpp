@@ -1,5 +1,3 @@
-#include <QAbstractButton> // fixture.h uses it without including it
-
 #include "fixture.h"
 
 #include "model/calcul.h"
