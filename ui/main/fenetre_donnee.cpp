@@ -5,6 +5,7 @@
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
 #include "ui/aux/aide.h"
+#include "ui/aux/apercu_section.h"
 #include "ui/aux/recapitulatif.h"
 #include "ui/aux/zoom_forme.h"
 #include "ui/detail/affichage.h"
@@ -100,6 +101,8 @@ void FenetreDonnee::relier() {
             [this] { m_fenetres.ouvrir<Aide>(m_fenetres); });
     connect(m_plan.get<Bouton>(u"BouttonRecapitulatif"_s), &Bouton::clicked, this,
             [this] { m_fenetres.ouvrir<Recapitulatif>(std::as_const(m_section)); });
+    connect(m_plan.get<Bouton>(u"BouttonApercu"_s), &Bouton::clicked, this,
+            [this] { m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section)); });
 
     for (plateforme::Image* croquis : m_croquis) {
         croquis->setCursor(Qt::SizeAllCursor);
@@ -230,6 +233,10 @@ void FenetreDonnee::rendreCompte(const CompteRendu& compteRendu) {
         afficherMessage(this, donnee::messageAireNegative());
     }
     AffichageResultats();
+    // The preview follows the section while it is open.
+    if (ApercuSection* apercu = m_fenetres.trouver<ApercuSection>(); apercu != nullptr && apercu->isVisible()) {
+        apercu->activer();
+    }
 }
 
 void FenetreDonnee::ActualiserAffichageDonnees() {

@@ -236,6 +236,7 @@ constexpr plateforme::RectMm PlaceCroquis{122.8, 2.1, 63.5, 63.5};
 // The results panel and the captions of its rows; the value, "E", power and unit labels of each row
 // and its detail button come from the row table.
 const Controle Resultats[] = {
+    {Genre::Bouton, u"BouttonApercu"_s, u"Aperçu de la section"_s, {4.2, 88.9, 31.8, 8.5}, Italique},
     {Genre::Cadre, u"ZoneResultats"_s, u"Résultats"_s, {38.1, 86.8, 105.8, 48.7}},
     {Genre::Etiquette,
      u"AireTotaleTexte"_s,

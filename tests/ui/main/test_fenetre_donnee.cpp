@@ -9,6 +9,7 @@
 #include "platform/qt/controles.h"
 #include "platform/qt/fenetres.h"
 #include "ui/aux/aide.h"
+#include "ui/aux/apercu_section.h"
 #include "ui/aux/recapitulatif.h"
 #include "ui/aux/zoom_forme.h"
 #include "ui/detail/detail_aire.h"
@@ -750,6 +751,25 @@ private Q_SLOTS:
         // Closing the main window closes it too.
         w()->close();
         QVERIFY(!ouverte->isVisible());
+    }
+
+    void apercuQuiSuitLaSection() {
+        cliquer("BouttonApercu");
+        auto* apercu = m_registre->trouver<ApercuSection>();
+        QVERIFY(apercu != nullptr && apercu->isVisible());
+        QCOMPARE(essai::texte(apercu, "VsupValeur"), u"0"_s);
+        // While it is open, "Appliquer" and the count arrows refresh it.
+        entrerExemple();
+        QCOMPARE(essai::texte(apercu, "VsupValeur"), u"40,21"_s);
+        QCOMPARE(essai::texte(apercu, "Verification"), u"Aucune incohérence détectée."_s);
+        fleche("SpinButton1", false); // the hole left out: the full square
+        QCOMPARE(essai::texte(apercu, "VsupValeur"), u"35"_s);
+        // Closed, it is left alone until opened again.
+        apercu->close();
+        fleche("SpinButton1", true);
+        QCOMPARE(essai::texte(apercu, "VsupValeur"), u"35"_s);
+        cliquer("BouttonApercu");
+        QCOMPARE(essai::texte(apercu, "VsupValeur"), u"40,21"_s);
     }
 };
 
