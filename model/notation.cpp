@@ -2,6 +2,8 @@
 
 #include "platform/arrondi.h"
 
+#include <cmath>
+
 namespace {
 
 // Scales v one multiplication or division by 10 at a time:
@@ -50,6 +52,9 @@ int decimales(double v) {
 } // namespace
 
 Notation Noter(double x) {
+    if (!std::isfinite(x)) {
+        return {x, 0.0}; // no power of ten scales an infinity: written as it is rather than looping
+    }
     double v = x;
     double p = 0.0;
     Normaliser(v, p);

@@ -9,6 +9,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -198,3 +199,14 @@ TEST(NotationProprietes, OverRandomDoubles) {
 }
 
 } // namespace
+
+// No finite number of steps by ten scales an infinity: the notation must still return, with the
+// value itself and exponent 0, rather than loop for ever.
+TEST(NotationNonFinie, RendLaMainSansBoucler) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(Noter(inf).mantisse, inf);
+    EXPECT_EQ(Noter(-inf).mantisse, -inf);
+    EXPECT_EQ(Noter(inf).exposant, 0.0);
+    EXPECT_TRUE(std::isnan(Noter(std::numeric_limits<double>::quiet_NaN()).mantisse));
+    EXPECT_EQ(Noter(std::numeric_limits<double>::quiet_NaN()).exposant, 0.0);
+}
