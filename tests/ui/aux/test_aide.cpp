@@ -125,19 +125,6 @@ private Q_SLOTS:
         }
     }
 
-    // A window closed by the user comes back, still alone, at the next request.
-    void fermeePuisRouverte() {
-        QWidget* aide = &m_fenetres->ouvrir<Aide>(*m_fenetres);
-        cliquer(essai::controle(aide, "BouttonExemple"));
-        QWidget* exemple = fenetre(u"Exemple"_s);
-        QVERIFY(exemple != nullptr);
-        exemple->close();
-        QCOMPARE(compter(u"Exemple"_s).visibles, 0);
-        cliquer(essai::controle(aide, "BouttonExemple"));
-        QCOMPARE(fenetre(u"Exemple"_s), exemple);
-        QCOMPARE(compter(u"Exemple"_s).existantes, 1);
-    }
-
     // Only the two sketches of the example open something: the rest of the page does nothing.
     void rienDAutre() {
         QWidget* aide = &m_fenetres->ouvrir<Aide>(*m_fenetres);
@@ -156,38 +143,6 @@ private Q_SLOTS:
         QCOMPARE(compter(u"ExempleDonnee"_s).visibles, 1);
         cliquer(essai::controle(exemple, "Label19"));
         QCOMPARE(compter(u"ExempleDetail"_s).existantes, 0);
-    }
-
-    void sketches_data() {
-        QTest::addColumn<QString>("fenetre");
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<QString>("fichier");
-        QTest::newRow("petit schéma des données")
-            << u"Exemple"_s << u"ImageDonnee"_s << u":/exemple/exemple.svg"_s;
-        QTest::newRow("petit schéma détaillé")
-            << u"Exemple"_s << u"Image1"_s << u":/exemple/exemple_detail.svg"_s;
-        QTest::newRow("schéma des données")
-            << u"ExempleDonnee"_s << u"Image1"_s << u":/exemple/exemple.svg"_s;
-        QTest::newRow("schéma détaillé")
-            << u"ExempleDetail"_s << u"Image1"_s << u":/exemple/exemple_detail.svg"_s;
-    }
-    // The small and the enlarged sketch of each pair are one drawing.
-    void sketches() {
-        QFETCH(QString, fenetre);
-        QFETCH(QString, image);
-        QFETCH(QString, fichier);
-        QWidget* w = nullptr;
-        if (fenetre == u"Exemple"_s) {
-            w = &m_fenetres->ouvrir<Exemple>(*m_fenetres);
-        } else if (fenetre == u"ExempleDonnee"_s) {
-            w = &m_fenetres->ouvrir<ExempleDonnee>();
-        } else {
-            w = &m_fenetres->ouvrir<ExempleDetail>();
-        }
-        const auto* i = w->findChild<plateforme::Image*>(image);
-        QVERIFY(i != nullptr);
-        QCOMPARE(i->source(), fichier);
-        QVERIFY(w->rect().contains(i->geometry()));
     }
 
     // Captions laid over the blanks of another caption: each must sit inside its blank, so that the
