@@ -86,7 +86,9 @@ void Etiquette::mouseDoubleClickEvent(QMouseEvent* e) {
 
 Cadre::Cadre(QWidget* parent) : QGroupBox(parent) {}
 
-QPoint Cadre::origine() { return {mm(0.5), mm(2.6)}; }
+QPoint Cadre::origine() {
+    return {mm(0.5), mm(2.6)};
+}
 
 void Cadre::mouseDoubleClickEvent(QMouseEvent* e) {
     e->accept();
@@ -97,7 +99,9 @@ void Cadre::mouseDoubleClickEvent(QMouseEvent* e) {
 
 // ---- Bouton
 
-Bouton::Bouton(QWidget* parent) : QPushButton(parent) { setAutoDefault(false); }
+Bouton::Bouton(QWidget* parent) : QPushButton(parent) {
+    setAutoDefault(false);
+}
 
 void Bouton::mouseDoubleClickEvent(QMouseEvent* e) {
     m_double = e->button() == Qt::LeftButton;

@@ -19,7 +19,9 @@ double pixelsParMm() {
 
 } // namespace
 
-int mm(double millimetres) { return static_cast<int>(std::lround(millimetres * pixelsParMm())); }
+int mm(double millimetres) {
+    return static_cast<int>(std::lround(millimetres * pixelsParMm()));
+}
 
 QRect rectangle(const RectMm& r) {
     // Edges are rounded, not sizes, so that controls laid side by side in mm stay side by side.

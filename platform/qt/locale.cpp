@@ -16,12 +16,20 @@ FormatNombre formatLocal() {
     return format;
 }
 
-std::optional<double> lireNombre(const QString& texte) { return lireNombre(texte.toStdString(), formatLocal()); }
+std::optional<double> lireNombre(const QString& texte) {
+    return lireNombre(texte.toStdString(), formatLocal());
+}
 
-bool estNumerique(const QString& texte) { return lireNombre(texte).has_value(); }
+bool estNumerique(const QString& texte) {
+    return lireNombre(texte).has_value();
+}
 
-QString texteNombre(double x) { return QString::fromStdString(texteNombre(x, formatLocal())); }
+QString texteNombre(double x) {
+    return QString::fromStdString(texteNombre(x, formatLocal()));
+}
 
-QString texteEntier(int n) { return QString::number(n); }
+QString texteEntier(int n) {
+    return QString::number(n);
+}
 
 } // namespace plateforme

@@ -1,7 +1,9 @@
 #include "platform/qt/message.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -38,9 +40,23 @@ void afficherMessage(QWidget* parent, const QString& texte) {
     boite.setDefaultButton(QMessageBox::Ok);
     boite.exec();
     fenetreDeRetour() = parent != nullptr ? parent->window() : nullptr;
+    // The return lasts until that window's next activation, or until the focus goes to another window
+    // (the platform may never re-activate a window that stayed active under its box).
+    static const bool suivi = [] {
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* w) {
+            const QWidget* f = fenetreDeRetour().data();
+            if (w != nullptr && f != nullptr && w != f->windowHandle()) {
+                fenetreDeRetour() = nullptr;
+            }
+        });
+        return true;
+    }();
+    (void)suivi;
 }
 
-void definirIntercepteur(Intercepteur i) { intercepteur() = std::move(i); }
+void definirIntercepteur(Intercepteur i) {
+    intercepteur() = std::move(i);
+}
 
 bool retourDeMessage(const QWidget* fenetre) {
     const bool retour = !fenetreDeRetour().isNull() && fenetreDeRetour().data() == fenetre;

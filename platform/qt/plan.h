@@ -16,14 +16,14 @@ class QWidget;
 namespace plateforme {
 
 enum class Genre {
-    Etiquette,    // plateforme::Etiquette
-    Champ,        // QLineEdit
-    Liste,        // QListWidget, single selection
-    Option,       // plateforme::BoutonOption
-    Bouton,       // plateforme::Bouton
-    Cadre,        // plateforme::Cadre
-    Image,        // plateforme::Image (the caption is the SVG resource path)
-    Toupie,       // plateforme::Toupie
+    Etiquette, // plateforme::Etiquette
+    Champ,     // QLineEdit
+    Liste,     // QListWidget, single selection
+    Option,    // plateforme::BoutonOption
+    Bouton,    // plateforme::Bouton
+    Cadre,     // plateforme::Cadre
+    Image,     // plateforme::Image (the caption is the SVG resource path)
+    Toupie,    // plateforme::Toupie
 };
 
 struct Controle {

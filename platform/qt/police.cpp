@@ -24,7 +24,8 @@ void installerPolices() {
         return;
     }
     fait = true;
-    for (const QString& fichier : {u"/usr/share/wine/fonts/tahoma.ttf"_s, u"/usr/share/wine/fonts/tahomabd.ttf"_s}) {
+    for (const QString& fichier :
+         {u"/usr/share/wine/fonts/tahoma.ttf"_s, u"/usr/share/wine/fonts/tahomabd.ttf"_s}) {
         if (QFile::exists(fichier)) {
             const int id = QFontDatabase::addApplicationFont(fichier);
             const QStringList familles = QFontDatabase::applicationFontFamilies(id);
