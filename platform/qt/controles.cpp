@@ -84,7 +84,13 @@ void Etiquette::mouseDoubleClickEvent(QMouseEvent* e) {
 
 // ---- Cadre
 
-Cadre::Cadre(QWidget* parent) : QGroupBox(parent) {}
+Cadre::Cadre(QWidget* parent) : QGroupBox(parent) {
+    // The caption sits on the top border, as frames of the period drew it; the border starts half a
+    // caption below the frame's top, so the children placed from origine() fall inside it.
+    setStyleSheet(u"plateforme--Cadre { border: 1px solid #a0a0a0; border-radius: 0px; margin-top: 6px; }"
+                  "plateforme--Cadre::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                  " left: 6px; padding: 0px 2px; }"_s);
+}
 
 QPoint Cadre::origine() {
     return {mm(0.5), mm(2.6)};
