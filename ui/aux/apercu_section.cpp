@@ -225,7 +225,9 @@ void DessinSection::dessiner(const Section& section, const std::optional<Analyse
     m_aG = section.Atotale != 0.0;
     m_g = {section.Zg, section.Yg};
     m_alpha.reset();
-    if (analyse && analyse->Igzy != 0.0) {
+    // Principal axes only when the product of inertia is more than the rounding residue of a
+    // symmetric section (an IPE built from its parts leaves some 1E-12 mm⁴).
+    if (analyse && std::fabs(analyse->Igzy) > 1e-9 * (std::fabs(section.Igz) + std::fabs(section.Igy))) {
         m_alpha = analyse->Alpha;
     }
     update();

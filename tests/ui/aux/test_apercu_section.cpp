@@ -122,6 +122,31 @@ private Q_SLOTS:
         essai::capturer(&f, u"_triangle"_s);
     }
 
+    void ipe200() {
+        // Flanges, the web between the root bands, two bands tw + 2r wide and r high, four quarter-disc
+        // holes rounding the bands into the root radii (r = 12; 4r/3pi = 5,09295...).
+        construire(m_section,
+                   {{"Rectangle", "100", "8,5", "0", "95,75"},
+                    {"Rectangle", "100", "8,5", "0", "-95,75"},
+                    {"Rectangle", "5,6", "159", "0", "0"},
+                    {"Rectangle", "29,6", "12", "0", "85,5"},
+                    {"Rectangle", "29,6", "12", "0", "-85,5"},
+                    {"Quart de disque supérieur droite", "12", "0", "9,70704746", "84,59295254", false},
+                    {"Quart de disque supérieur gauche", "12", "0", "-9,70704746", "84,59295254", false},
+                    {"Quart de disque inférieur droite", "12", "0", "9,70704746", "-84,59295254", false},
+                    {"Quart de disque inférieur gauche", "12", "0", "-9,70704746", "-84,59295254", false}});
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        QCOMPARE(essai::texte(&f, "Verification"), u"Aucune incohérence détectée."_s);
+        // Wel,z = 194,3 cm³ and Wel,y = 28,47 cm³, as the rolled-section tables give.
+        QCOMPARE(essai::texte(&f, "WelzValeur"), u"194,3"_s);
+        QCOMPARE(essai::texte(&f, "WelzPuissance"), u"3"_s);
+        QCOMPARE(essai::texte(&f, "WelyValeur"), u"284,7"_s);
+        QCOMPARE(essai::texte(&f, "WelyPuissance"), u"2"_s);
+        QCOMPARE(essai::texte(&f, "VsupValeur"), u"100"_s);
+        QCOMPARE(essai::texte(&f, "VgaucheValeur"), u"50"_s);
+        essai::capturer(&f, u"_ipe200"_s);
+    }
+
     void suitLaSectionAChaqueActivation() {
         construire(m_section, {{"Disque", "10", "0", "0", "0"}});
         auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
