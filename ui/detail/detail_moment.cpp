@@ -417,11 +417,15 @@ void DetailMoment::relier() {
 }
 
 void DetailMoment::activer() {
-    for (auto& ligne : m_lignes) {
-        for (Etiquette* e : ligne) {
-            e->hide();
+    // Each cell goes straight to its final state: hiding the whole table to show most of it again
+    // would lay out and repaint every cell at each activation.
+    const auto cacherLignes = [this](std::size_t depuis) {
+        for (std::size_t i = depuis; i < m_lignes.size(); ++i) {
+            for (Etiquette* e : m_lignes[i]) {
+                e->hide();
+            }
         }
-    }
+    };
     Etiquette* statique = etiquette(u"Sgy", u"Sgz");
     Etiquette* eStatique = etiquette(u"ESgy", u"ESgz");
     Etiquette* pStatique = etiquette(u"SgyPuissance", u"SgzPuissance");
@@ -440,10 +444,12 @@ void DetailMoment::activer() {
                 r[c]->show();
             }
         }
+        cacherLignes(t.lignes.size());
         m_statique = t.statique;
         m_statiqueConnue = true;
         affichage::notation(statique, eStatique, pStatique, t.statique);
     } catch (const plateforme::FauteArithmetique&) {
+        cacherLignes(0);
         m_statiqueConnue = false;
         statique->clear();
         eStatique->hide();
