@@ -489,6 +489,11 @@ void DetailMoment::calculerMomentDecale() {
                              : plateforme::soustraire(*saisie, coordonnee(m_section, m_axe), "Zo - Zg");
         valeur = momentDecale(m_section, m_axe, d);
     } catch (const plateforme::FauteArithmetique&) {
+        // No value of an earlier section or axis may stay on show, nor be repeated by the pop-up.
+        m_decaleConnu = false;
+        etiquette(u"IyValeur", u"IzValeur")->clear();
+        etiquette(u"EIy", u"EIz")->hide();
+        etiquette(u"IyPuissance", u"IzPuissance")->hide();
         montrer(m_axe == AxeMoment::Y ? u"La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne "
                                         u"peut pas être calculé.\r\n"
                                         u"Zo est remis à 0."_s
@@ -499,6 +504,7 @@ void DetailMoment::calculerMomentDecale() {
         return;
     }
     const Notation n = Noter(valeur);
+    m_decaleConnu = true;
     m_decaleMantisse = n.mantisse;
     m_decaleExposant = n.exposant;
     affichage::notation(etiquette(u"IyValeur", u"IzValeur"), etiquette(u"EIy", u"EIz"),
@@ -623,6 +629,9 @@ void DetailMoment::montrerMoment() {
 }
 
 void DetailMoment::montrerMomentDecale() {
+    if (!m_decaleConnu) {
+        return;
+    }
     const QString nom = m_axe == AxeMoment::Y ? u"Iy = "_s : u"Iz = "_s;
     const QString suite = u"    = "_s;
     const QString m = V(m_decaleMantisse);

@@ -57,9 +57,11 @@ private:
 
     bool m_repereCentre = false; // false: Zo in the input frame (O, Z, Y); true: in (G, Z, Y)
     // What the pop-ups repeat: the check total of the last rebuild (none when it could not be
-    // computed) and the mantissa and exponent of the last second moment about the typed axis.
+    // computed) and the mantissa and exponent of the last second moment about the typed axis (none
+    // when it could not be computed).
     bool m_statiqueConnue = false;
     double m_statique = 0.0;
+    bool m_decaleConnu = false;
     double m_decaleMantisse = 0.0;
     double m_decaleExposant = 0.0;
 };
