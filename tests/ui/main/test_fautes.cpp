@@ -302,6 +302,44 @@ private Q_SLOTS:
         QVERIFY(ctl(fenetreNommee("DetailIGZ"), "AYY2Valeur")->isVisibleTo(fenetreNommee("DetailIGZ")));
     }
 
+    void momentDecaleSansValeurPerimee() {
+        // A 10 x 10 square at O: Iy about the axis Zo = 0 is its Igy, 833,3.
+        appliquer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true);
+        cliquer("IgyBoutton");
+        QWidget* detail = fenetreNommee("DetailIGY");
+        QCOMPARE(essai::texte(detail, "IyValeur"), u"833,3"_s);
+        // Now a square of 1E-10 mm² at Z = 1E155: the totals hold ((Zg x A) x Zg is 1E300) but the
+        // axis Zo = 0 lies 1E155 from G, and d x d is 1E310.
+        for (const char* nom : {"DimSection1", "DimSection2"}) {
+            taper(nom, u"15"_s, u"E"_s); // 1E5, then 1E-5
+            QTest::keyClicks(ctl(w(), nom), u"-"_s);
+        }
+        taper("ZG", u"1155"_s, u"E"_s);
+        QCOMPARE(ctl<QLineEdit>(w(), "DimSection1")->text(), u"1E-5"_s);
+        QCOMPARE(ctl<QLineEdit>(w(), "ZG")->text(), u"1E155"_s);
+        cliquer("BouttonAppliquer");
+        QCOMPARE(m_messages->prendre(), QStringList());
+        cliquer("IgyBoutton");
+        QCoreApplication::processEvents();
+        QStringList vus = m_messages->prendre();
+        vus.removeDuplicates();
+        QCOMPARE(vus,
+                 QStringList{u"La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne peut pas "
+                             u"être calculé.\r\nZo est remis à 0."_s});
+        // Nothing of the square before is left on show, nor repeated by the pop-up of Iy.
+        QCOMPARE(essai::texte(detail, "IyValeur"), QString());
+        QVERIFY(!ctl(detail, "EIy")->isVisibleTo(detail));
+        QVERIFY(!ctl(detail, "IyPuissance")->isVisibleTo(detail));
+        QTest::mouseClick(ctl(detail, "Label36"), Qt::LeftButton);
+        QCOMPARE(m_messages->prendre(), QStringList());
+        // In the centroidal frame the same axis is just as far, and Zo is set back to 0 there: the axis
+        // through G, whose second moment is the section's.
+        QTest::mouseClick(ctl(detail, "Label30"), Qt::LeftButton);
+        QCOMPARE(m_messages->prendre().size(), 1);
+        QCOMPARE(ctl<QLineEdit>(detail, "Z")->text(), u"0"_s);
+        QCOMPARE(essai::texte(detail, "IyValeur"), essai::texte(w(), "IgyValeur"));
+    }
+
     void coordonneeDeLAxeTropGrande_data() {
         QTest::addColumn<QString>("fenetre");
         QTest::addColumn<QString>("champ");

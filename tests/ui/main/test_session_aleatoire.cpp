@@ -314,7 +314,7 @@ private:
             bool ouvert = false;
             bool centre = false;
             QString coordonnee = u"0"_s;
-            std::optional<double> affiche; // the second moment about the typed axis last shown
+            std::optional<double> affiche; // the second moment about the typed axis shown, if any
         };
         std::array<Detail, 2> details;
         // What the centroid windows last announced (DetailYg, DetailZg).
@@ -390,6 +390,7 @@ private:
             const double dist = d.centre ? *zo : v(*zo - g);
             d.affiche = v(v(v(dist * dist) * m_m.totaux.a) + moment);
         } catch (Faute) {
+            d.affiche.reset();
             m_attendus << Axes[a].coordonneeTropGrande;
             if (d.coordonnee != u"0"_s) {
                 d.coordonnee = u"0"_s;
@@ -790,6 +791,10 @@ private:
                     !e.isEmpty()) {
                     return QString::fromUtf8(Axes[a].fenetre) + u": "_s + e;
                 }
+            } else if (!essai::texte(f, Axes[a].valeur).isEmpty() || ctl(f, Axes[a].e)->isVisibleTo(f) ||
+                       ctl(f, Axes[a].puissance)->isVisibleTo(f)) {
+                return QString::fromUtf8(Axes[a].fenetre) +
+                       u": a second moment shown that could not be computed"_s;
             }
         }
         return {};
