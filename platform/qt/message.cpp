@@ -43,7 +43,7 @@ void afficherMessage(QWidget* parent, const QString& texte) {
     // The return lasts until that window's next activation, or until the focus goes to another window
     // (the platform may never re-activate a window that stayed active under its box).
     static const bool suivi = [] {
-        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* w) {
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](const QWindow* w) {
             const QWidget* f = fenetreDeRetour().data();
             if (w != nullptr && f != nullptr && w != f->windowHandle()) {
                 fenetreDeRetour() = nullptr;
