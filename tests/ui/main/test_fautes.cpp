@@ -340,6 +340,22 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(detail, "IyValeur"), essai::texte(w(), "IgyValeur"));
     }
 
+    void verificationDeFormesTresDifferentes() {
+        // A triangle of 320 x 999 mm and a hole 6,85E17 mm long across it: the preview's check of the
+        // holes against the material works on shapes sizes 15 decades apart.
+        appliquer(u"Triangle"_s, u"320"_s, u"999"_s, u"-76"_s, u"21"_s, true);
+        fleche("SpinButton1", true);
+        fleche("SpinButton2", true);
+        appliquer(u"Rectangle"_s, u"685130310889198904"_s, u"74"_s, u"300"_s, u"-164"_s, false);
+        QCOMPARE(m_messages->prendre(),
+                 QStringList{u"L'aire totale est négative, veuillez vérifier les données"_s});
+        cliquer("BouttonApercu");
+        QCOMPARE(m_messages->prendre(), QStringList());
+        // Nearly all of the hole lies outside the triangle.
+        const QString constat = essai::texte(fenetreNommee("ApercuSection"), "Verification");
+        QVERIFY2(constat.startsWith(u"Le trou n° 2 sort de la matière (5,0699"_s), qPrintable(constat));
+    }
+
     void coordonneeDeLAxeTropGrande_data() {
         QTest::addColumn<QString>("fenetre");
         QTest::addColumn<QString>("champ");
