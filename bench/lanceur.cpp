@@ -10,6 +10,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h> // environ (declared there by glibc for C++)
 
 #include <algorithm>
 #include <chrono>
@@ -17,8 +18,6 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
