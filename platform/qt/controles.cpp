@@ -2,13 +2,17 @@
 
 #include "platform/qt/geometrie.h"
 
+#include <QFile>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 #include <QToolButton>
+#include <QXmlStreamReader>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -30,6 +34,28 @@ QSvgRenderer* rendu(const QString& fichier) {
         it = cache.insert(fichier, std::make_shared<QSvgRenderer>(fichier));
     }
     return it.value().get();
+}
+
+// The title of a drawing: the text of the first <title> of the SVG file, or empty.
+QString titreDessin(const QString& fichier) {
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QXmlStreamReader xml(&f);
+    while (xml.readNextStartElement()) {
+        if (xml.name() == u"title") {
+            return xml.readElementText().simplified();
+        }
+        if (xml.name() != u"svg") {
+            xml.skipCurrentElement();
+        }
+    }
+    return {};
+}
+
+bool toucheDeClic(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -155,8 +181,20 @@ Toupie::Toupie(QWidget* parent)
     };
     preparer(m_haut, Qt::UpArrow, u"haut"_s);
     preparer(m_bas, Qt::DownArrow, u"bas"_s);
+    setLibelle({});
     connect(m_haut, &QToolButton::clicked, this, &Toupie::spinUp);
     connect(m_bas, &QToolButton::clicked, this, &Toupie::spinDown);
+}
+
+void Toupie::setLibelle(const QString& libelle) {
+    QString l = libelle.trimmed();
+    if (l.endsWith(u':')) {
+        l.chop(1);
+    }
+    l = l.trimmed();
+    const QString prefixe = l.isEmpty() ? QString() : l + u" : "_s;
+    m_haut->setAccessibleName(prefixe + u"augmenter"_s);
+    m_bas->setAccessibleName(prefixe + u"diminuer"_s);
 }
 
 void Toupie::resizeEvent(QResizeEvent* e) {
@@ -182,7 +220,23 @@ Image::Image(QWidget* parent) : QWidget(parent) {}
 
 void Image::setSource(const QString& fichier) {
     m_source = fichier;
+    setAccessibleName(titreDessin(fichier));
     update();
+}
+
+void Image::connectNotify(const QMetaMethod& signal) {
+    if (signal == QMetaMethod::fromSignal(&Image::clicked)) {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+}
+
+void Image::keyPressEvent(QKeyEvent* e) {
+    if (focusPolicy() != Qt::NoFocus && toucheDeClic(e) && !e->isAutoRepeat()) {
+        e->accept();
+        Q_EMIT clicked();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void Image::setFondBlanc(bool blanc) {
@@ -207,6 +261,12 @@ void Image::paintEvent(QPaintEvent*) {
     const QRectF cible((width() - taille.width()) / 2.0, (height() - taille.height()) / 2.0, taille.width(),
                        taille.height());
     r->render(&p, cible);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
 }
 
 void Image::mousePressEvent(QMouseEvent* e) {

@@ -96,6 +96,9 @@ public:
     explicit Toupie(QWidget* parent = nullptr);
     QToolButton* flecheHaut() const { return m_haut; }
     QToolButton* flecheBas() const { return m_bas; }
+    // Names the arrows for screen readers after what they change: "<caption> : augmenter" and
+    // "<caption> : diminuer", the caption without its closing colon.
+    void setLibelle(const QString& libelle);
 
 Q_SIGNALS:
     void spinUp();
@@ -111,7 +114,9 @@ private:
 };
 
 // A picture drawn from an SVG resource, centred in its area at the size shown, with click and
-// double-click. White background unless told otherwise.
+// double-click. White background unless told otherwise. Its accessible name is the title of the
+// drawing (the SVG's <title>). A picture that answers a click also takes the keyboard focus, and
+// Space or Entrée clicks it.
 class Image final : public QWidget {
     Q_OBJECT
 public:
@@ -125,7 +130,9 @@ Q_SIGNALS:
     void doubleClicked();
 
 protected:
+    void connectNotify(const QMetaMethod& signal) override;
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;

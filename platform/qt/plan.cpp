@@ -2,10 +2,86 @@
 
 #include "platform/qt/controles.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 
 namespace plateforme {
+
+namespace {
+
+// Controls that take a value from the user and so need a caption of their own.
+bool saisie(Genre g) {
+    return g == Genre::Champ || g == Genre::Liste || g == Genre::Toupie;
+}
+
+} // namespace
+
+// The controls of a window in the order of its table. Each time the window is shown, the keyboard
+// focus chain is laid in that order over the controls that take the focus then: a control that
+// starts answering the keyboard once the window is wired (a clickable picture) finds its place.
+class OrdreLecture final : public QObject {
+public:
+    explicit OrdreLecture(QWidget* fenetre) : QObject(fenetre) { fenetre->installEventFilter(this); }
+    void ajouter(QWidget* w) { m_controles.append(w); }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override {
+        if (e->type() == QEvent::Show && objet == parent()) {
+            enchainer();
+        }
+        return false;
+    }
+
+private:
+    void enchainer() const {
+        QWidget* precedent = nullptr;
+        for (const QPointer<QWidget>& w : m_controles) {
+            if (w.isNull() || (w->focusPolicy() & Qt::TabFocus) == 0) {
+                continue;
+            }
+            if (precedent != nullptr) {
+                QWidget::setTabOrder(precedent, w);
+            }
+            precedent = w;
+        }
+    }
+
+    QList<QPointer<QWidget>> m_controles;
+};
+
+// The caption of an input control is the last caption label ("...Texte") laid out before it in the
+// same frame since the previous input control, or else the last label there. A label made its buddy
+// names it for screen readers and follows its text when the program changes it; with no label, the
+// frame's caption names it.
+void Plan::legender(QWidget* w, const QString& parent) {
+    QList<QLabel*> legendes = m_legendes.take(parent);
+    QLabel* legende = nullptr;
+    for (QLabel* l : legendes) {
+        if (l->objectName().endsWith(u"Texte")) {
+            legende = l;
+        }
+    }
+    if (legende == nullptr && !legendes.isEmpty()) {
+        legende = legendes.last();
+    }
+    // Qt's list takes no name from a buddy label or its frame: it gets the caption as it is now.
+    const bool liste = qobject_cast<QListWidget*>(w) != nullptr;
+    if (legende == nullptr) {
+        if (auto* cadre = qobject_cast<Cadre*>(w->parentWidget()); cadre != nullptr && liste) {
+            w->setAccessibleName(cadre->title());
+        }
+        return;
+    }
+    legende->setBuddy(w);
+    if (liste) {
+        w->setAccessibleName(legende->text());
+    }
+    if (auto* t = qobject_cast<Toupie*>(w)) {
+        t->setLibelle(legende->text());
+    }
+}
 
 QWidget* Plan::ajouter(const Controle& c) {
     QWidget* parent = c.parent.isEmpty() ? m_fenetre : widget(c.parent);
@@ -67,6 +143,15 @@ QWidget* Plan::ajouter(const Controle& c) {
     w->setGeometry(r);
     w->raise();
     m_controles.insert(c.nom, w);
+    if (c.genre == Genre::Etiquette) {
+        m_legendes[c.parent].append(static_cast<QLabel*>(w));
+    } else if (saisie(c.genre)) {
+        legender(w, c.parent);
+    }
+    if (m_ordre == nullptr) {
+        m_ordre = new OrdreLecture(m_fenetre);
+    }
+    m_ordre->ajouter(w);
     return w;
 }
 

@@ -3,14 +3,19 @@
 // Builds a window from a table of controls, each given by kind, name, caption, position and size in
 // millimetres, font, and the frame it belongs to. Every control gets its name as objectName, so
 // tests and tools find it by name. Controls are stacked in the order of the table (later on top).
+// The order of the table is also the reading order: the keyboard focus moves through the controls
+// in that order, and each field, list or spin button is named, for screen readers, by the caption
+// laid out before it in the same frame (or by the frame's caption when it has none).
 
 #include "platform/qt/geometrie.h"
 #include "platform/qt/police.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <span>
 
+class QLabel;
 class QWidget;
 
 namespace plateforme {
@@ -35,6 +40,8 @@ struct Controle {
     QString parent = {}; // name of a frame listed earlier; empty for the window itself
 };
 
+class OrdreLecture;
+
 class Plan {
 public:
     explicit Plan(QWidget* fenetre) : m_fenetre(fenetre) {}
@@ -52,8 +59,13 @@ public:
     }
 
 private:
+    void legender(QWidget* w, const QString& parent);
+
     QWidget* m_fenetre;
     QHash<QString, QWidget*> m_controles;
+    OrdreLecture* m_ordre = nullptr; // owned by the window
+    // Per frame (empty name: the window), the captions laid out since its last input control.
+    QHash<QString, QList<QLabel*>> m_legendes;
 };
 
 // Fixes the client area of a window to that size in millimetres.

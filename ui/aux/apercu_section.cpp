@@ -110,6 +110,7 @@ ApercuSection::ApercuSection(const Section& section)
     : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 136.0, true),
       m_section(section), m_plan(this), m_dessin(new DessinSection(this)) {
     m_dessin->setObjectName(u"Dessin"_s);
+    m_dessin->setAccessibleName(u"Dessin de la section à l'échelle"_s);
     m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 112.0}));
 
     std::vector<Controle> controles;

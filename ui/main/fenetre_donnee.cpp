@@ -95,8 +95,12 @@ void FenetreDonnee::relier() {
     connect(m_yg, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_yg, true); });
 
     using plateforme::Bouton;
-    connect(m_plan.get<Bouton>(u"BouttonAppliquer"_s), &Bouton::clicked, this,
-            [this] { BouttonAppliquer_Click(); });
+    auto* appliquer = m_plan.get<Bouton>(u"BouttonAppliquer"_s);
+    connect(appliquer, &Bouton::clicked, this, [this] { BouttonAppliquer_Click(); });
+    // Entrée in a field of the input zone applies the element, as the button does.
+    for (QLineEdit* champ : {m_dimSection1, m_dimSection2, m_zg, m_yg}) {
+        connect(champ, &QLineEdit::returnPressed, appliquer, &Bouton::click);
+    }
     connect(m_plan.get<Bouton>(u"AideBoutton"_s), &Bouton::clicked, this,
             [this] { m_fenetres.ouvrir<Aide>(m_fenetres); });
     connect(m_plan.get<Bouton>(u"BouttonRecapitulatif"_s), &Bouton::clicked, this,
