@@ -1,0 +1,365 @@
+// The program used from the keyboard alone: the focus moves through each window in reading order,
+// Entrée applies the element from any field of the input zone, the spin buttons answer the arrow
+// keys, clickable pictures answer Space, and Échap closes the secondary windows.
+
+#include "fixture.h"
+#include "model/section.h"
+#include "platform/qt/fenetres.h"
+#include "ui/aux/aide.h"
+#include "ui/aux/apercu_section.h"
+#include "ui/aux/exemple.h"
+#include "ui/aux/recapitulatif.h"
+#include "ui/aux/zoom_forme.h"
+#include "ui/detail/detail_aire.h"
+#include "ui/detail/detail_centre.h"
+#include "ui/detail/detail_moment.h"
+#include "ui/main/fenetre_donnee.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <functional>
+#include <memory>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Ouvrir = std::function<plateforme::FenetreSecondaire&(plateforme::Registre&, const Section&)>;
+
+template <class W> Ouvrir avecSection() {
+    return [](plateforme::Registre& r, const Section& s) -> plateforme::FenetreSecondaire& {
+        return r.ouvrir<W>(s);
+    };
+}
+template <class W> Ouvrir avecRegistre() {
+    return [](plateforme::Registre& r, const Section&) -> plateforme::FenetreSecondaire& {
+        return r.ouvrir<W>(r);
+    };
+}
+template <class W> Ouvrir seule() {
+    return [](plateforme::Registre& r, const Section&) -> plateforme::FenetreSecondaire& {
+        return r.ouvrir<W>();
+    };
+}
+
+// Under BRIVANE_CAPTURES=<folder>, keeps a picture of the window as the user sees it.
+void capturer(QWidget* f, const QString& fichier) {
+    if (const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURES"); !dossier.isEmpty()) {
+        QVERIFY(f->grab().save(dossier + u'/' + fichier));
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Ouvrir)
+
+class TestClavier : public QObject {
+    Q_OBJECT
+
+    QWidget* w() const { return m_fenetre.get(); }
+    template <class T = QWidget> T* ctl(const char* nom) const { return essai::controle<T>(w(), nom); }
+
+    static QString focus() {
+        const QWidget* f = QApplication::focusWidget();
+        return f != nullptr ? f->objectName() : u"<none>"_s;
+    }
+    // Presses Tab from the focus until the focus comes back where it started; the names met.
+    static QStringList tourDeTabulation(QWidget* fenetre) {
+        QStringList noms{focus()};
+        for (int i = 0; i < 60; ++i) {
+            QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : fenetre,
+                            Qt::Key_Tab);
+            if (focus() == noms.first()) {
+                return noms;
+            }
+            noms << focus();
+        }
+        noms << u"<no cycle>"_s;
+        return noms;
+    }
+    static void montrerActive(QWidget* f) {
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+    }
+    // Moves the focus with Tab to the control of that name.
+    void tabulerJusqua(const QString& nom) {
+        for (int i = 0; i < 40 && focus() != nom; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(focus(), nom);
+    }
+    void taper(const QString& champ, const QString& texte) {
+        tabulerJusqua(champ);
+        auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(e != nullptr);
+        e->selectAll();
+        QTest::keyClicks(e, texte);
+        QCOMPARE(e->text(), texte);
+    }
+    // Value, and "E" and exponent when shown, of each row of the results panel.
+    QStringList panneau() const {
+        static const char* const rangees[][3] = {
+            {"AireTotaleValeur", "EAire", "AireTotP"}, {"ZgValeur", "EZg", "ZgPuissance"},
+            {"YgValeur", "EYg", "YgPuissance"},        {"IgzValeur", "EIgz", "Izpuissance"},
+            {"IgyValeur", "EIgy", "Iypuissance"},      {"RGigzaff", "ERGigz", "RGizpuissance"},
+            {"RGigyaff", "ERGigy", "RGiypuissance"},
+        };
+        QStringList p;
+        for (const auto& r : rangees) {
+            QString t = essai::texte(w(), r[0]);
+            if (ctl(r[1])->isVisibleTo(w())) {
+                t += u" E "_s + essai::texte(w(), r[2]);
+            }
+            p << t;
+        }
+        return p;
+    }
+
+    std::unique_ptr<Section> m_section;
+    std::unique_ptr<plateforme::Registre> m_registre;
+    std::unique_ptr<FenetreDonnee> m_fenetre;
+    std::optional<essai::Messages> m_messages;
+
+private Q_SLOTS:
+    void initTestCase() { essai::localeFrancaise(); }
+
+    void init() {
+        m_messages.emplace();
+        m_section = std::make_unique<Section>();
+        m_registre = std::make_unique<plateforme::Registre>();
+        m_fenetre = std::make_unique<FenetreDonnee>(*m_section, *m_registre);
+        montrerActive(w());
+        ctl("SpinButton1")->setFocus(Qt::TabFocusReason);
+    }
+
+    void cleanup() {
+        m_fenetre.reset();
+        m_registre.reset();
+        m_section.reset();
+        m_messages.reset();
+    }
+
+    void ordreDeLaFenetreDonnee_data() {
+        QTest::addColumn<QString>("forme");
+        QTest::addColumn<QStringList>("ordre");
+        const QStringList haut{u"SpinButton1"_s,          u"AideBoutton"_s, u"SpinButton2"_s,
+                               u"BouttonRecapitulatif"_s, u"ListeForme"_s,  u"DimSection1"_s};
+        const QStringList bas{u"BouttonApercu"_s, u"AireTotaleBoutton"_s, u"ZgBoutton"_s,
+                              u"YgBoutton"_s,     u"IgzBoutton"_s,        u"IgyBoutton"_s};
+        // Of the two option buttons, only the chosen one is a stop; the height field only when the
+        // shape has one; the sketch of the chosen shape opens the zoom.
+        QTest::newRow("rectangle") << u"Rectangle"_s
+                                   << haut + QStringList{u"DimSection2"_s,
+                                                         u"ZG"_s,
+                                                         u"YG"_s,
+                                                         u"ButtonAdditionner"_s,
+                                                         u"BouttonAppliquer"_s,
+                                                         u"ImageRectangle"_s} +
+                                          bas;
+        QTest::newRow("disc") << u"Disque"_s
+                              << haut +
+                                     QStringList{u"ZG"_s, u"YG"_s, u"ButtonAdditionner"_s,
+                                                 u"BouttonAppliquer"_s, u"ImageDisque"_s} +
+                                     bas;
+    }
+
+    void ordreDeLaFenetreDonnee() {
+        QFETCH(QString, forme);
+        QFETCH(QStringList, ordre);
+        auto* liste = ctl<QListWidget>("ListeForme");
+        liste->setCurrentItem(liste->findItems(forme, Qt::MatchExactly).value(0));
+        QCOMPARE(liste->currentItem()->text(), forme);
+        ctl("SpinButton1")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(tourDeTabulation(w()), ordre);
+    }
+
+    void ordreDesFenetresSecondaires_data() {
+        QTest::addColumn<Ouvrir>("ouvrir");
+        QTest::addColumn<QString>("premier");
+        QTest::addColumn<QStringList>("ordre");
+        QTest::newRow("Exemple") << avecRegistre<Exemple>() << u"ImageDonnee"_s
+                                 << QStringList{u"ImageDonnee"_s, u"Image1"_s};
+        QTest::newRow("Aide") << avecRegistre<Aide>() << u"BouttonExemple"_s
+                              << QStringList{u"BouttonExemple"_s};
+        QTest::newRow("DetailIGY") << avecSection<DetailIGY>() << u"Z"_s << QStringList{u"Z"_s};
+        QTest::newRow("DetailIGZ") << avecSection<DetailIGZ>() << u"Y"_s << QStringList{u"Y"_s};
+    }
+
+    void ordreDesFenetresSecondaires() {
+        QFETCH(Ouvrir, ouvrir);
+        QFETCH(QString, premier);
+        QFETCH(QStringList, ordre);
+        plateforme::FenetreSecondaire& f = ouvrir(*m_registre, *m_section);
+        montrerActive(&f);
+        QWidget* depart = f.findChild<QWidget*>(premier);
+        QVERIFY(depart != nullptr);
+        depart->setFocus(Qt::TabFocusReason);
+        QCOMPARE(tourDeTabulation(&f), ordre);
+    }
+
+    void entreeAppliqueLElement_data() {
+        QTest::addColumn<QString>("champ");
+        QTest::addColumn<int>("touche");
+        for (const QString& champ : {u"DimSection1"_s, u"DimSection2"_s, u"ZG"_s, u"YG"_s}) {
+            QTest::addRow("%s Return", qPrintable(champ)) << champ << int(Qt::Key_Return);
+            QTest::addRow("%s Enter", qPrintable(champ)) << champ << int(Qt::Key_Enter);
+        }
+    }
+
+    void entreeAppliqueLElement() {
+        QFETCH(QString, champ);
+        QFETCH(int, touche);
+        taper(u"DimSection1"_s, u"70"_s);
+        taper(u"DimSection2"_s, u"60"_s);
+        taper(u"ZG"_s, u"35"_s);
+        taper(u"YG"_s, u"-10"_s);
+        QCOMPARE(m_section->Atotale, 0.0); // nothing is applied while typing
+        ctl(champ.toUtf8().constData())->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(touche));
+        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_section->element(1).Aire, 4200.0);
+        QCOMPARE(m_section->element(1).Yg, -10.0);
+        QCOMPARE(essai::texte(w(), "AireTotaleValeur"), u"4200"_s);
+        QCOMPARE(essai::texte(w(), "YgValeur"), u"-10"_s);
+        QCOMPARE(focus(), champ); // the user goes on typing where they were
+    }
+
+    void entreeRefuseUnChampVide() {
+        taper(u"DimSection1"_s, u"70"_s);
+        taper(u"ZG"_s, u"-"_s); // a lone minus sign passes the keystroke check, not "Appliquer"
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(m_messages->prendre().size(), 1);
+        QCOMPARE(m_section->element(1).Aire, 0.0);
+        QCOMPARE(essai::texte(w(), "AireTotaleValeur"), u"0"_s);
+    }
+
+    void toupiesAuClavier() {
+        QCOMPARE(focus(), u"SpinButton1"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"3"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"2"_s);
+        QCOMPARE(m_section->NbrElement, 2);
+        tabulerJusqua(u"SpinButton2"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // stays at the count
+        QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(essai::texte(w(), "NumElement"), u"1"_s);
+        QCOMPARE(m_section->ElementCourant, 1);
+    }
+
+    void listeAuClavier() {
+        tabulerJusqua(u"ListeForme"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Disque"_s);
+        QCOMPARE(QString::fromStdString(m_section->FormeSelectionnee), u"Disque"_s);
+        QCOMPARE(essai::texte(w(), "DimSection1Texte"), u"Rayon ="_s);
+        QVERIFY(!ctl("DimSection2")->isVisibleTo(w()));
+    }
+
+    // The help page's example, entered without the mouse: a solid 70 x 70 square with a 50 x 50
+    // square hole; then "Détailler Igy" from the keyboard.
+    void exempleSansSouris() {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        taper(u"DimSection1"_s, u"70"_s);
+        taper(u"DimSection2"_s, u"70"_s);
+        taper(u"ZG"_s, u"35"_s);
+        taper(u"YG"_s, u"35"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        tabulerJusqua(u"SpinButton2"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
+        taper(u"DimSection1"_s, u"50"_s);
+        taper(u"DimSection2"_s, u"50"_s);
+        taper(u"ZG"_s, u"35"_s);
+        taper(u"YG"_s, u"40"_s);
+        tabulerJusqua(u"ButtonAdditionner"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // to "Soustraire" within the frame
+        QVERIFY(ctl<QRadioButton>("BouttonSoustraire")->isChecked());
+        tabulerJusqua(u"BouttonAppliquer"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(panneau(), (QStringList{u"2400"_s, u"35"_s, u"29,79"_s, u"135,2 E 4"_s, u"148 E 4"_s,
+                                         u"23,74"_s, u"24,83"_s}));
+        capturer(w(), u"fenetre_donnee.png"_s);
+
+        tabulerJusqua(u"IgyBoutton"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        auto* detail = m_registre->trouver<DetailIGY>();
+        QVERIFY(detail != nullptr);
+        QVERIFY(detail->isVisible());
+        QCOMPARE(essai::texte(detail, "IGYValeur"), u"148"_s);
+        QCOMPARE(essai::texte(detail, "IGYPuissance"), u"4"_s);
+        capturer(detail, u"detail_igy.png"_s);
+    }
+
+    void imagesAuClavier() {
+        tabulerJusqua(u"ImageRectangle"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        auto* zoom = m_registre->trouver<ZoomForme>();
+        QVERIFY(zoom != nullptr);
+        QVERIFY(zoom->isVisible());
+
+        Exemple& exemple = m_registre->ouvrir<Exemple>(*m_registre);
+        montrerActive(&exemple);
+        exemple.findChild<QWidget*>(u"ImageDonnee"_s)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(m_registre->trouver<ExempleDonnee>() != nullptr);
+        QVERIFY(m_registre->trouver<ExempleDetail>() == nullptr);
+        montrerActive(&exemple);
+        exemple.findChild<QWidget*>(u"Image1"_s)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(m_registre->trouver<ExempleDetail>() != nullptr);
+    }
+
+    void echapFermeLesFenetresSecondaires_data() {
+        QTest::addColumn<Ouvrir>("ouvrir");
+        QTest::newRow("DetailAire") << avecSection<DetailAire>();
+        QTest::newRow("DetailYg") << avecSection<DetailYg>();
+        QTest::newRow("DetailZg") << avecSection<DetailZg>();
+        QTest::newRow("DetailIGY") << avecSection<DetailIGY>();
+        QTest::newRow("DetailIGZ") << avecSection<DetailIGZ>();
+        QTest::newRow("Recapitulatif") << avecSection<Recapitulatif>();
+        QTest::newRow("ZoomForme") << avecSection<ZoomForme>();
+        QTest::newRow("ApercuSection") << avecSection<ApercuSection>();
+        QTest::newRow("Aide") << avecRegistre<Aide>();
+        QTest::newRow("Exemple") << avecRegistre<Exemple>();
+        QTest::newRow("ExempleDonnee") << seule<ExempleDonnee>();
+        QTest::newRow("ExempleDetail") << seule<ExempleDetail>();
+    }
+
+    void echapFermeLesFenetresSecondaires() {
+        QFETCH(Ouvrir, ouvrir);
+        plateforme::FenetreSecondaire& f = ouvrir(*m_registre, *m_section);
+        montrerActive(&f);
+        // From inside the window: its first focus stop when it has one.
+        for (QWidget* c : f.findChildren<QWidget*>()) {
+            if ((c->focusPolicy() & Qt::TabFocus) != 0 && c->isVisibleTo(&f)) {
+                c->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+        QWidget* cible = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &f;
+        QTest::keyClick(cible, Qt::Key_Escape);
+        QVERIFY(!f.isVisible());
+        QVERIFY(w()->isVisible());
+        // Opened again, it is the same window.
+        QCOMPARE(&ouvrir(*m_registre, *m_section), &f);
+        QVERIFY(f.isVisible());
+    }
+
+    void echapNeFermePasLaFenetreDonnee() {
+        tabulerJusqua(u"ZG"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(w()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestClavier)
+#include "test_clavier.moc"
