@@ -4,6 +4,7 @@
 #include "fixture.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
+#include "programme.h"
 #include "ui/aux/aide.h"
 #include "ui/aux/apercu_section.h"
 #include "ui/aux/exemple.h"
@@ -27,7 +28,7 @@ using namespace Qt::StringLiterals;
 class TestAccessibilite : public QObject {
     Q_OBJECT
 
-    QWidget* w() const { return m_fenetre.get(); }
+    QWidget* w() const { return m_p.fenetre.get(); }
 
     static QString nomAccessible(QWidget* c) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
@@ -35,8 +36,8 @@ class TestAccessibilite : public QObject {
     }
     // The windows a user can open from the main one, each opened once.
     QList<QWidget*> toutesLesFenetres() {
-        plateforme::Registre& r = *m_registre;
-        const Section& s = *m_section;
+        plateforme::Registre& r = *m_p.registre;
+        const Section& s = *m_p.section;
         return {w(),
                 &r.ouvrir<DetailAire>(s),
                 &r.ouvrir<DetailYg>(s),
@@ -61,34 +62,21 @@ class TestAccessibilite : public QObject {
         essai::controle<QAbstractButton>(w(), "BouttonAppliquer")->click();
     }
 
-    std::unique_ptr<Section> m_section;
-    std::unique_ptr<plateforme::Registre> m_registre;
-    std::unique_ptr<FenetreDonnee> m_fenetre;
-    std::optional<essai::Messages> m_messages;
+    essai::Programme m_p;
 
 private Q_SLOTS:
     void initTestCase() { essai::localeFrancaise(); }
 
     void init() {
-        m_messages.emplace();
-        m_section = std::make_unique<Section>();
-        m_registre = std::make_unique<plateforme::Registre>();
-        m_fenetre = std::make_unique<FenetreDonnee>(*m_section, *m_registre);
-        m_fenetre->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w()));
+        QVERIFY(m_p.demarrer());
         essai::controle<QToolButton>(essai::controle(w(), "SpinButton1"), "haut")->click();
         entrer(u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
         essai::controle<QToolButton>(essai::controle(w(), "SpinButton2"), "haut")->click();
         entrer(u"50"_s, u"50"_s, u"35"_s, u"40"_s, false);
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
     }
 
-    void cleanup() {
-        m_fenetre.reset();
-        m_registre.reset();
-        m_section.reset();
-        m_messages.reset();
-    }
+    void cleanup() { m_p.arreter(); }
 
     // Every visible control of every window, the inner parts of Qt's own widgets aside.
     void toutControleVisibleANom() {

@@ -5,6 +5,7 @@
 #include "fixture.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
+#include "programme.h"
 #include "ui/aux/aide.h"
 #include "ui/aux/apercu_section.h"
 #include "ui/aux/exemple.h"
@@ -58,7 +59,7 @@ Q_DECLARE_METATYPE(Ouvrir)
 class TestClavier : public QObject {
     Q_OBJECT
 
-    QWidget* w() const { return m_fenetre.get(); }
+    QWidget* w() const { return m_p.fenetre.get(); }
     template <class T = QWidget> T* ctl(const char* nom) const { return essai::controle<T>(w(), nom); }
 
     static QString focus() {
@@ -118,29 +119,18 @@ class TestClavier : public QObject {
         return p;
     }
 
-    std::unique_ptr<Section> m_section;
-    std::unique_ptr<plateforme::Registre> m_registre;
-    std::unique_ptr<FenetreDonnee> m_fenetre;
-    std::optional<essai::Messages> m_messages;
+    essai::Programme m_p;
 
 private Q_SLOTS:
     void initTestCase() { essai::localeFrancaise(); }
 
     void init() {
-        m_messages.emplace();
-        m_section = std::make_unique<Section>();
-        m_registre = std::make_unique<plateforme::Registre>();
-        m_fenetre = std::make_unique<FenetreDonnee>(*m_section, *m_registre);
+        m_p.construire();
         montrerActive(w());
         ctl("SpinButton1")->setFocus(Qt::TabFocusReason);
     }
 
-    void cleanup() {
-        m_fenetre.reset();
-        m_registre.reset();
-        m_section.reset();
-        m_messages.reset();
-    }
+    void cleanup() { m_p.arreter(); }
 
     void ordreDeLaFenetreDonnee_data() {
         QTest::addColumn<QString>("forme");
@@ -192,7 +182,7 @@ private Q_SLOTS:
         QFETCH(Ouvrir, ouvrir);
         QFETCH(QString, premier);
         QFETCH(QStringList, ordre);
-        plateforme::FenetreSecondaire& f = ouvrir(*m_registre, *m_section);
+        plateforme::FenetreSecondaire& f = ouvrir(*m_p.registre, *m_p.section);
         montrerActive(&f);
         QWidget* depart = f.findChild<QWidget*>(premier);
         QVERIFY(depart != nullptr);
@@ -216,12 +206,12 @@ private Q_SLOTS:
         taper(u"DimSection2"_s, u"60"_s);
         taper(u"ZG"_s, u"35"_s);
         taper(u"YG"_s, u"-10"_s);
-        QCOMPARE(m_section->Atotale, 0.0); // nothing is applied while typing
+        QCOMPARE(m_p.section->Atotale, 0.0); // nothing is applied while typing
         ctl(champ.toUtf8().constData())->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(touche));
-        QCOMPARE(m_messages->prendre(), QStringList());
-        QCOMPARE(m_section->element(1).Aire, 4200.0);
-        QCOMPARE(m_section->element(1).Yg, -10.0);
+        QCOMPARE(m_p.messages->prendre(), QStringList());
+        QCOMPARE(m_p.section->element(1).Aire, 4200.0);
+        QCOMPARE(m_p.section->element(1).Yg, -10.0);
         QCOMPARE(essai::texte(w(), "AireTotaleValeur"), u"4200"_s);
         QCOMPARE(essai::texte(w(), "YgValeur"), u"-10"_s);
         QCOMPARE(focus(), champ); // the user goes on typing where they were
@@ -231,8 +221,8 @@ private Q_SLOTS:
         taper(u"DimSection1"_s, u"70"_s);
         taper(u"ZG"_s, u"-"_s); // a lone minus sign passes the keystroke check, not "Appliquer"
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(m_messages->prendre().size(), 1);
-        QCOMPARE(m_section->element(1).Aire, 0.0);
+        QCOMPARE(m_p.messages->prendre().size(), 1);
+        QCOMPARE(m_p.section->element(1).Aire, 0.0);
         QCOMPARE(essai::texte(w(), "AireTotaleValeur"), u"0"_s);
     }
 
@@ -243,14 +233,14 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"3"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"2"_s);
-        QCOMPARE(m_section->NbrElement, 2);
+        QCOMPARE(m_p.section->NbrElement, 2);
         tabulerJusqua(u"SpinButton2"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // stays at the count
         QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(essai::texte(w(), "NumElement"), u"1"_s);
-        QCOMPARE(m_section->ElementCourant, 1);
+        QCOMPARE(m_p.section->ElementCourant, 1);
     }
 
     void listeAuClavier() {
@@ -258,7 +248,7 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Disque"_s);
-        QCOMPARE(QString::fromStdString(m_section->FormeSelectionnee), u"Disque"_s);
+        QCOMPARE(QString::fromStdString(m_p.section->FormeSelectionnee), u"Disque"_s);
         QCOMPARE(essai::texte(w(), "DimSection1Texte"), u"Rayon ="_s);
         QVERIFY(!ctl("DimSection2")->isVisibleTo(w()));
     }
@@ -284,14 +274,14 @@ private Q_SLOTS:
         QVERIFY(ctl<QRadioButton>("BouttonSoustraire")->isChecked());
         tabulerJusqua(u"BouttonAppliquer"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(panneau(), (QStringList{u"2400"_s, u"35"_s, u"29,79"_s, u"135,2 E 4"_s, u"148 E 4"_s,
                                          u"23,74"_s, u"24,83"_s}));
         capturer(w(), u"fenetre_donnee.png"_s);
 
         tabulerJusqua(u"IgyBoutton"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        auto* detail = m_registre->trouver<DetailIGY>();
+        auto* detail = m_p.registre->trouver<DetailIGY>();
         QVERIFY(detail != nullptr);
         QVERIFY(detail->isVisible());
         QCOMPARE(essai::texte(detail, "IGYValeur"), u"148"_s);
@@ -302,20 +292,20 @@ private Q_SLOTS:
     void imagesAuClavier() {
         tabulerJusqua(u"ImageRectangle"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        auto* zoom = m_registre->trouver<ZoomForme>();
+        auto* zoom = m_p.registre->trouver<ZoomForme>();
         QVERIFY(zoom != nullptr);
         QVERIFY(zoom->isVisible());
 
-        Exemple& exemple = m_registre->ouvrir<Exemple>(*m_registre);
+        Exemple& exemple = m_p.registre->ouvrir<Exemple>(*m_p.registre);
         montrerActive(&exemple);
         exemple.findChild<QWidget*>(u"ImageDonnee"_s)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(m_registre->trouver<ExempleDonnee>() != nullptr);
-        QVERIFY(m_registre->trouver<ExempleDetail>() == nullptr);
+        QVERIFY(m_p.registre->trouver<ExempleDonnee>() != nullptr);
+        QVERIFY(m_p.registre->trouver<ExempleDetail>() == nullptr);
         montrerActive(&exemple);
         exemple.findChild<QWidget*>(u"Image1"_s)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QVERIFY(m_registre->trouver<ExempleDetail>() != nullptr);
+        QVERIFY(m_p.registre->trouver<ExempleDetail>() != nullptr);
     }
 
     void echapFermeLesFenetresSecondaires_data() {
@@ -336,7 +326,7 @@ private Q_SLOTS:
 
     void echapFermeLesFenetresSecondaires() {
         QFETCH(Ouvrir, ouvrir);
-        plateforme::FenetreSecondaire& f = ouvrir(*m_registre, *m_section);
+        plateforme::FenetreSecondaire& f = ouvrir(*m_p.registre, *m_p.section);
         montrerActive(&f);
         // From inside the window: its first focus stop when it has one.
         for (QWidget* c : f.findChildren<QWidget*>()) {
@@ -350,7 +340,7 @@ private Q_SLOTS:
         QVERIFY(!f.isVisible());
         QVERIFY(w()->isVisible());
         // Opened again, it is the same window.
-        QCOMPARE(&ouvrir(*m_registre, *m_section), &f);
+        QCOMPARE(&ouvrir(*m_p.registre, *m_p.section), &f);
         QVERIFY(f.isVisible());
     }
 

@@ -5,6 +5,7 @@
 #include <QAbstractButton> // fixture.h uses it without including it
 
 #include "fixture.h"
+#include "programme.h"
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
@@ -73,7 +74,7 @@ class TestFautes : public QObject {
     Q_OBJECT
 
 private:
-    QWidget* w() const { return m_fenetre.get(); }
+    QWidget* w() const { return m_p.fenetre.get(); }
     template <class T = QWidget> T* ctl(const QWidget* fenetre, const char* nom) const {
         T* c = essai::controle<T>(fenetre, nom);
         if (c == nullptr) {
@@ -143,7 +144,7 @@ private:
         appliquer(u"Rectangle"_s, u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
         fleche("SpinButton2", true);
         appliquer(u"Rectangle"_s, u"50"_s, u"50"_s, u"35"_s, u"40"_s, false);
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(essai::texte(w(), "AireTotaleValeur"), u"2400"_s);
     }
     void ouvrirTout() {
@@ -169,67 +170,48 @@ private:
     // drawing of the preview as before, also once every window has been opened again.
     void verifierInchange(const QString& message, const Section& avant, const Photo& photoAvant,
                           const QImage& dessinAvant) {
-        QCOMPARE(m_messages->prendre(), QStringList{message});
-        QVERIFY(*m_section == avant);
+        QCOMPARE(m_p.messages->prendre(), QStringList{message});
+        QVERIFY(*m_p.section == avant);
         QCOMPARE(photographierTout(), photoAvant);
         QCOMPARE(dessinApercu(), dessinAvant);
         ouvrirTout();
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(photographierTout(), photoAvant);
         QCOMPARE(dessinApercu(), dessinAvant);
     }
 
-    std::unique_ptr<Section> m_section;
-    std::unique_ptr<plateforme::Registre> m_registre;
-    std::unique_ptr<FenetreDonnee> m_fenetre;
-    std::optional<essai::Messages> m_messages;
+    essai::Programme m_p;
 
 private Q_SLOTS:
     void initTestCase() {
         essai::localeFrancaise();
-        // The offscreen platform says so at every opening of a window: noise here.
-        static const QtMessageHandler suivant = qInstallMessageHandler(nullptr);
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& contexte, const QString& texte) {
-            if (suivant != nullptr && !texte.contains(u"does not support raise()"_s)) {
-                suivant(type, contexte, texte);
-            }
-        });
+        essai::taireRaiseOffscreen();
     }
 
     void init() {
         essai::localeFrancaise();
-        m_messages.emplace();
-        m_section = std::make_unique<Section>();
-        m_registre = std::make_unique<plateforme::Registre>();
-        m_fenetre = std::make_unique<FenetreDonnee>(*m_section, *m_registre);
-        m_fenetre->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
+        QVERIFY(m_p.demarrer());
     }
 
-    void cleanup() {
-        m_fenetre.reset();
-        m_registre.reset();
-        m_section.reset();
-        m_messages.reset();
-    }
+    void cleanup() { m_p.arreter(); }
 
     void rayonDontLaPuissanceQuatreDeborde() {
         entrerExemple();
         ouvrirTout();
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         // Element 2, the hole, becomes a disc of radius 1E80: R x R x R x R is 1E320.
         choisirForme(u"Disque"_s);
         taper("DimSection1", u"180"_s, u"E"_s);
         QCOMPARE(ctl<QLineEdit>(w(), "DimSection1")->text(), u"1E80"_s);
-        QCOMPARE(m_messages->prendre(), QStringList());
-        const Section avant = *m_section;
+        QCOMPARE(m_p.messages->prendre(), QStringList());
+        const Section avant = *m_p.section;
         const Photo photoAvant = photographierTout();
         QCOMPARE(photoAvant.value(u"DetailAire/A2Valeur"_s), u"-2500"_s);
         const QImage dessinAvant = dessinApercu();
 
         cliquer("BouttonAppliquer");
         verifierInchange(CalculImpossible, avant, photoAvant, dessinAvant);
-        QCOMPARE(m_section->element(2).Forme, std::string("Rectangle"));
+        QCOMPARE(m_p.section->element(2).Forme, std::string("Rectangle"));
         QCOMPARE(ctl<QLineEdit>(w(), "DimSection1")->text(), u"1E80"_s); // left for the user to correct
     }
 
@@ -242,12 +224,12 @@ private Q_SLOTS:
         fleche("SpinButton1", false);
         QCOMPARE(essai::texte(w(), "NumElement"), u"1"_s);
         appliquerGrandDisque();
-        QCOMPARE(m_messages->prendre(), QStringList());
-        QCOMPARE(m_section->NbrElement, 1);
-        QCOMPARE(m_section->element(2).Forme, std::string("Disque"));
+        QCOMPARE(m_p.messages->prendre(), QStringList());
+        QCOMPARE(m_p.section->NbrElement, 1);
+        QCOMPARE(m_p.section->element(2).Forme, std::string("Disque"));
         ouvrirTout();
-        QCOMPARE(m_messages->prendre(), QStringList());
-        const Section avant = *m_section;
+        QCOMPARE(m_p.messages->prendre(), QStringList());
+        const Section avant = *m_p.section;
         const Photo photoAvant = photographierTout();
         QCOMPARE(photoAvant.value(u"FenetreDonnee/NbrElementAffich"_s), u"1"_s);
         QCOMPARE(photoAvant.value(u"Recapitulatif/Form1"_s), u"Disque"_s);
@@ -258,7 +240,7 @@ private Q_SLOTS:
         fleche("SpinButton1", true);
         verifierInchange(CalculImpossible, avant, photoAvant, dessinAvant);
         QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
-        QCOMPARE(m_section->NbrElement, 1);
+        QCOMPARE(m_p.section->NbrElement, 1);
     }
 
     void tableauTropGrand() {
@@ -276,17 +258,17 @@ private Q_SLOTS:
         taper("YG", u"0"_s);
         cliquer("BouttonSoustraire");
         cliquer("BouttonAppliquer");
-        QCOMPARE(m_messages->prendre(), QStringList());
-        QVERIFY(m_section->Zg > 1E149);
-        const Section avant = *m_section;
+        QCOMPARE(m_p.messages->prendre(), QStringList());
+        QVERIFY(m_p.section->Zg > 1E149);
+        const Section avant = *m_p.section;
 
         cliquer("IgyBoutton");
         QCoreApplication::processEvents();
-        QStringList vus = m_messages->prendre();
+        QStringList vus = m_p.messages->prendre();
         vus.removeDuplicates(); // the opening and the platform's activation may both rebuild
         QCOMPARE(vus, QStringList{u"Une valeur du tableau est trop grande pour être calculée : le détail du "
                                   u"calcul de Igy ne peut pas être affiché."_s});
-        QVERIFY(*m_section == avant);
+        QVERIFY(*m_p.section == avant);
         const QWidget* detail = fenetreNommee("DetailIGY");
         for (const char* ligne :
              {"i1", "A1Valeur", "ZG1", "AZZ1Valeur", "i2", "A2Valeur", "ZG2", "AZZ2Valeur"}) {
@@ -298,7 +280,7 @@ private Q_SLOTS:
         // The other axis has nothing too large.
         cliquer("IgzBoutton");
         QCoreApplication::processEvents();
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         QVERIFY(ctl(fenetreNommee("DetailIGZ"), "AYY2Valeur")->isVisibleTo(fenetreNommee("DetailIGZ")));
     }
 
@@ -318,10 +300,10 @@ private Q_SLOTS:
         QCOMPARE(ctl<QLineEdit>(w(), "DimSection1")->text(), u"1E-5"_s);
         QCOMPARE(ctl<QLineEdit>(w(), "ZG")->text(), u"1E155"_s);
         cliquer("BouttonAppliquer");
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         cliquer("IgyBoutton");
         QCoreApplication::processEvents();
-        QStringList vus = m_messages->prendre();
+        QStringList vus = m_p.messages->prendre();
         vus.removeDuplicates();
         QCOMPARE(vus,
                  QStringList{u"La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne peut pas "
@@ -331,11 +313,11 @@ private Q_SLOTS:
         QVERIFY(!ctl(detail, "EIy")->isVisibleTo(detail));
         QVERIFY(!ctl(detail, "IyPuissance")->isVisibleTo(detail));
         QTest::mouseClick(ctl(detail, "Label36"), Qt::LeftButton);
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         // In the centroidal frame the same axis is just as far, and Zo is set back to 0 there: the axis
         // through G, whose second moment is the section's.
         QTest::mouseClick(ctl(detail, "Label30"), Qt::LeftButton);
-        QCOMPARE(m_messages->prendre().size(), 1);
+        QCOMPARE(m_p.messages->prendre().size(), 1);
         QCOMPARE(ctl<QLineEdit>(detail, "Z")->text(), u"0"_s);
         QCOMPARE(essai::texte(detail, "IyValeur"), essai::texte(w(), "IgyValeur"));
     }
@@ -347,10 +329,10 @@ private Q_SLOTS:
         fleche("SpinButton1", true);
         fleche("SpinButton2", true);
         appliquer(u"Rectangle"_s, u"685130310889198904"_s, u"74"_s, u"300"_s, u"-164"_s, false);
-        QCOMPARE(m_messages->prendre(),
+        QCOMPARE(m_p.messages->prendre(),
                  QStringList{u"L'aire totale est négative, veuillez vérifier les données"_s});
         cliquer("BouttonApercu");
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         // Nearly all of the hole lies outside the triangle.
         const QString constat = essai::texte(fenetreNommee("ApercuSection"), "Verification");
         QVERIFY2(constat.startsWith(u"Le trou n° 2 sort de la matière (5,0699"_s), qPrintable(constat));
@@ -379,7 +361,7 @@ private Q_SLOTS:
         QWidget* detail = fenetreNommee(fenetre.toUtf8().constData());
         auto* coordonnee = ctl<QLineEdit>(detail, champ.toUtf8().constData());
         QCOMPARE(coordonnee->text(), u"0"_s);
-        const Section avant = *m_section;
+        const Section avant = *m_p.section;
         const Photo photoAvant = photographierTout();
         const QImage dessinAvant = dessinApercu();
 

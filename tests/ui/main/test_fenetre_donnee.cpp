@@ -4,6 +4,7 @@
 #include <QAbstractButton> // fixture.h uses it without including it
 
 #include "fixture.h"
+#include "programme.h"
 
 #include "model/section.h"
 #include "platform/qt/controles.h"
@@ -75,7 +76,7 @@ class TestFenetreDonnee : public QObject {
     Q_OBJECT
 
 private:
-    QWidget* w() const { return m_fenetre.get(); }
+    QWidget* w() const { return m_p.fenetre.get(); }
     template <class T = QWidget> T* ctl(const char* nom) const {
         T* c = essai::controle<T>(w(), nom);
         if (c == nullptr) {
@@ -152,47 +153,36 @@ private:
         return p;
     }
 
-    std::unique_ptr<Section> m_section;
-    std::unique_ptr<plateforme::Registre> m_registre;
-    std::unique_ptr<FenetreDonnee> m_fenetre;
-    std::optional<essai::Messages> m_messages;
+    essai::Programme m_p;
 
 private Q_SLOTS:
     void initTestCase() { essai::localeFrancaise(); }
 
     void init() {
         essai::localeFrancaise();
-        m_messages.emplace();
-        m_section = std::make_unique<Section>();
-        m_registre = std::make_unique<plateforme::Registre>();
-        m_fenetre = std::make_unique<FenetreDonnee>(*m_section, *m_registre);
-        m_fenetre->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
+        QVERIFY(m_p.demarrer());
     }
 
     void cleanup() {
-        m_fenetre.reset();
-        m_registre.reset();
-        m_section.reset();
-        m_messages.reset();
+        m_p.arreter();
         essai::localeFrancaise();
     }
 
     void demarrage() {
         // A section left dirty by someone else is reset by the window.
         cleanup();
-        m_messages.emplace();
-        m_section = std::make_unique<Section>();
-        m_section->NbrElement = 4;
-        m_section->element(1).Dimension1 = 7.0;
-        m_section->Atotale = 12.0;
-        m_registre = std::make_unique<plateforme::Registre>();
-        m_fenetre = std::make_unique<FenetreDonnee>(*m_section, *m_registre);
-        m_fenetre->show();
+        m_p.messages.emplace();
+        m_p.section = std::make_unique<Section>();
+        m_p.section->NbrElement = 4;
+        m_p.section->element(1).Dimension1 = 7.0;
+        m_p.section->Atotale = 12.0;
+        m_p.registre = std::make_unique<plateforme::Registre>();
+        m_p.fenetre = std::make_unique<FenetreDonnee>(*m_p.section, *m_p.registre);
+        m_p.fenetre->show();
 
         Section reinitialisee;
         reinitialisee.Reinitialiser();
-        QVERIFY(*m_section == reinitialisee);
+        QVERIFY(*m_p.section == reinitialisee);
         QCOMPARE(w()->windowTitle(), u"Brivane des sections - Données"_s);
         QCOMPARE(w()->objectName(), u"FenetreDonnee"_s);
         QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
@@ -205,7 +195,7 @@ private Q_SLOTS:
         }
         QCOMPARE(items, Formes);
         QCOMPARE(liste->currentItem()->text(), u"Rectangle"_s);
-        QCOMPARE(QString::fromStdString(m_section->FormeSelectionnee), u"Rectangle"_s);
+        QCOMPARE(QString::fromStdString(m_p.section->FormeSelectionnee), u"Rectangle"_s);
         for (const QString& c : Croquis) {
             QCOMPARE(ctl(c.toUtf8().constData())->isVisibleTo(w()), c == u"ImageRectangle"_s);
         }
@@ -227,7 +217,7 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(w(), "AirePuissance"), u"2"_s);
         QCOMPARE(essai::texte(w(), "IGZpuissance"), u"4"_s);
         QCOMPARE(essai::texte(w(), "IGYPuissance"), u"4"_s);
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
     }
 
     void exempleDeLAide_data() {
@@ -242,12 +232,12 @@ private Q_SLOTS:
             essai::localeAnglaise();
         }
         entrerExemple();
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(panneau(), (QStringList{u"2400"_s, u"35"_s, nombre(u"29,79"_s), nombre(u"135,2 E 4"_s),
                                          u"148 E 4"_s, nombre(u"23,74"_s), nombre(u"24,83"_s)}));
-        QCOMPARE(m_section->NbrElement, 2);
-        QCOMPARE(m_section->element(2).Signe, -1.0);
-        QCOMPARE(m_section->element(2).Aire, -2500.0);
+        QCOMPARE(m_p.section->NbrElement, 2);
+        QCOMPARE(m_p.section->element(2).Signe, -1.0);
+        QCOMPARE(m_p.section->element(2).Aire, -2500.0);
         // BRIVANE_CAPTURE=<folder> keeps a picture of the window for a look by eye.
         if (const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURE"); !dossier.isEmpty()) {
             QVERIFY(w()->grab().save(dossier + u"/exemple_"_s + QLocale().name() + u".png"_s));
@@ -275,7 +265,7 @@ private Q_SLOTS:
         QFETCH(QString, unite);
         QFETCH(QString, message);
         entrer(u"Rectangle"_s, u"100"_s, u"200"_s, u"50"_s, u"100"_s, true);
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(resultat(Rangees[0]), u"200 E 2"_s);
 
         auto* etiquette = ctl<QLabel>(unite.toUtf8().constData());
@@ -284,12 +274,12 @@ private Q_SLOTS:
         const QPoint centre = etiquette->mapTo(w(), etiquette->rect().center());
         QCOMPARE(w()->childAt(centre), etiquette);
         QTest::mouseClick(etiquette, Qt::LeftButton);
-        QCOMPARE(m_messages->prendre(), message.isNull() ? QStringList() : QStringList{message});
+        QCOMPARE(m_p.messages->prendre(), message.isNull() ? QStringList() : QStringList{message});
     }
 
     void conversionAuDemarrage() {
         cliquer("AireTotaleUnite");
-        QCOMPARE(m_messages->prendre(),
+        QCOMPARE(m_p.messages->prendre(),
                  QStringList{u"A = 0 E0 [mm²]\r\n   = 0 E0 [cm²]\r\n   = 0 E0 [m²]"_s});
     }
 
@@ -323,11 +313,11 @@ private Q_SLOTS:
         if (!francais) {
             essai::localeAnglaise();
         }
-        const Section avant = *m_section;
+        const Section avant = *m_p.section;
         taper(champ.toUtf8().constData(), frappe);
-        QCOMPARE(m_messages->prendre(), QStringList(messages, NonNumerique));
+        QCOMPARE(m_p.messages->prendre(), QStringList(messages, NonNumerique));
         QCOMPARE(ctl<QLineEdit>(champ.toUtf8().constData())->text(), reste);
-        QVERIFY(*m_section == avant);
+        QVERIFY(*m_p.section == avant);
     }
 
     void moinsDevantDesChiffres() {
@@ -335,7 +325,7 @@ private Q_SLOTS:
         auto* c = ctl<QLineEdit>("DimSection1");
         QTest::keyClick(c, Qt::Key_Home);
         QTest::keyClicks(c, u"-"_s);
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(c->text(), u"-3"_s);
     }
 
@@ -355,11 +345,11 @@ private Q_SLOTS:
         cliquer("BouttonSoustraire");
         choisirForme(u"Triangle"_s);
         taper(champ.toUtf8().constData(), frappe);
-        QCOMPARE(m_messages->prendre(), QStringList());
-        const Section avant = *m_section;
+        QCOMPARE(m_p.messages->prendre(), QStringList());
+        const Section avant = *m_p.section;
         cliquer("BouttonAppliquer");
-        QCOMPARE(m_messages->prendre(), QStringList{AppliquerRefuse});
-        QVERIFY(*m_section == avant); // not even the shape or the sign
+        QCOMPARE(m_p.messages->prendre(), QStringList{AppliquerRefuse});
+        QVERIFY(*m_p.section == avant); // not even the shape or the sign
         QCOMPARE(ctl<QLineEdit>(champ.toUtf8().constData())->text(), frappe);
     }
 
@@ -370,8 +360,8 @@ private Q_SLOTS:
         QVERIFY(!visible("DimSection2"));
         taper("DimSection1", u"10"_s);
         cliquer("BouttonAppliquer");
-        QCOMPARE(m_messages->prendre(), QStringList{AppliquerRefuse});
-        QCOMPARE(m_section->element(1).Forme, std::string("Rectangle"));
+        QCOMPARE(m_p.messages->prendre(), QStringList{AppliquerRefuse});
+        QCOMPARE(m_p.section->element(1).Forme, std::string("Rectangle"));
 
         // A hidden height holding 200 is stored but enters no result.
         choisirForme(u"Rectangle"_s);
@@ -379,9 +369,9 @@ private Q_SLOTS:
         taper("DimSection2", u"200"_s);
         choisirForme(u"Disque"_s);
         cliquer("BouttonAppliquer");
-        QCOMPARE(m_messages->prendre(), QStringList());
-        QCOMPARE(m_section->element(1).Forme, std::string("Disque"));
-        QCOMPARE(m_section->element(1).Dimension2, 200.0);
+        QCOMPARE(m_p.messages->prendre(), QStringList());
+        QCOMPARE(m_p.section->element(1).Forme, std::string("Disque"));
+        QCOMPARE(m_p.section->element(1).Dimension2, 200.0);
         QCOMPARE(resultat(Rangees[0]), u"314,2"_s);
         QCOMPARE(resultat(Rangees[5]), u"5"_s);
     }
@@ -391,13 +381,13 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
         fleche("SpinButton1", true, 12);
         QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"10"_s);
-        QCOMPARE(m_section->NbrElement, 10);
+        QCOMPARE(m_p.section->NbrElement, 10);
         fleche("SpinButton2", true, 12);
         QCOMPARE(essai::texte(w(), "NumElement"), u"10"_s);
         fleche("SpinButton1", false, 9);
         QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
         QCOMPARE(essai::texte(w(), "NumElement"), u"1"_s);
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
     }
 
     void baisserLeNombreSuitLElementCourant() {
@@ -423,13 +413,13 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"3"_s);
         QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
         QCOMPARE(resultat(Rangees[0]), u"200"_s);
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.messages->prendre(), QStringList());
     }
 
     void changerDElementOublieLaSaisie() {
         fleche("SpinButton1", true);
         entrer(u"Disque"_s, u"12,5"_s, QString(), u"-3"_s, u"4"_s, false);
-        QCOMPARE(m_messages->prendre(), QStringList{AireNegative});
+        QCOMPARE(m_p.messages->prendre(), QStringList{AireNegative});
         fleche("SpinButton2", true);
         choisirForme(u"Triangle"_s);
         taper("DimSection1", u"30"_s);
@@ -453,8 +443,8 @@ private Q_SLOTS:
             QCOMPARE(ctl<QLineEdit>(champ)->text(), u"0"_s);
         }
         QVERIFY(ctl<QRadioButton>("ButtonAdditionner")->isChecked());
-        QCOMPARE(m_section->element(2), ElementSection{});
-        QCOMPARE(m_messages->prendre(), QStringList());
+        QCOMPARE(m_p.section->element(2), ElementSection{});
+        QCOMPARE(m_p.messages->prendre(), QStringList());
         // The element arrows stop at the count.
         fleche("SpinButton2", true);
         QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
@@ -474,23 +464,23 @@ private Q_SLOTS:
         for (int i = 0; i < Croquis.size(); ++i) {
             QCOMPARE(ctl(Croquis[i].toUtf8().constData())->isVisibleTo(w()), i == rang);
         }
-        QCOMPARE(QString::fromStdString(m_section->FormeSelectionnee), Formes[rang]);
+        QCOMPARE(QString::fromStdString(m_p.section->FormeSelectionnee), Formes[rang]);
         const bool hauteur = rang < 2;
         QCOMPARE(essai::texte(w(), "DimSection1Texte"), hauteur ? u"Base ="_s : u"Rayon ="_s);
         QCOMPARE(visible("DimSection2Texte"), hauteur);
         QCOMPARE(visible("DimSection2"), hauteur);
         QCOMPARE(visible("UniteDimSection2"), hauteur);
-        QCOMPARE(m_section->element(1), ElementSection{}); // choosing stores nothing
+        QCOMPARE(m_p.section->element(1), ElementSection{}); // choosing stores nothing
 
         auto* croquis = ctl<plateforme::Image>(Croquis[rang].toUtf8().constData());
         QCOMPARE(croquis->cursor().shape(), Qt::SizeAllCursor);
         QCOMPARE(croquis->source(), u":/formes/"_s + croquis->source().section(u'/', -1));
         QTest::mouseClick(croquis, Qt::LeftButton);
-        auto* zoom = m_registre->trouver<ZoomForme>();
+        auto* zoom = m_p.registre->trouver<ZoomForme>();
         QVERIFY(zoom != nullptr);
         QVERIFY(zoom->isVisible());
         QTest::mouseClick(croquis, Qt::LeftButton);
-        QCOMPARE(m_registre->trouver<ZoomForme>(), zoom);
+        QCOMPARE(m_p.registre->trouver<ZoomForme>(), zoom);
     }
 
     void explications_data() {
@@ -592,7 +582,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         auto* c = ctl(controle.toUtf8().constData());
         doubleCliquer(c);
-        const QStringList vus = m_messages->prendre();
+        const QStringList vus = m_p.messages->prendre();
         if (message.isNull()) {
             QCOMPARE(vus, QStringList());
         } else {
@@ -610,16 +600,16 @@ private Q_SLOTS:
         fleche("SpinButton1", true);
         fleche("SpinButton2", true);
         entrer(u"Rectangle"_s, u"20"_s, u"20"_s, u"0"_s, u"0"_s, false);
-        QCOMPARE(m_messages->prendre(), QStringList{AireNegative});
+        QCOMPARE(m_p.messages->prendre(), QStringList{AireNegative});
         QCOMPARE(resultat(Rangees[0]), u"-300"_s);
         QCOMPARE(resultat(Rangees[5]), u"6,455"_s); // |Igz| / |A|
         doubleCliquer(ctl("RGirationgzTexte"));
-        QCOMPARE(m_messages->prendre(),
+        QCOMPARE(m_p.messages->prendre(),
                  QStringList{essai::lignes({u"Rayon de giration par rapport à l'axe Gz :"_s,
                                             u"iGz = (IGz/A)^0,5"_s, u"      = (-12500 / -300)^0,5"_s})});
         // The count's arrows recompute, and warn again.
         fleche("SpinButton1", true);
-        QCOMPARE(m_messages->prendre(), QStringList{AireNegative});
+        QCOMPARE(m_p.messages->prendre(), QStringList{AireNegative});
     }
 
     void rayonAvecUneAireDecimale_data() { exempleDeLAide_data(); }
@@ -631,7 +621,7 @@ private Q_SLOTS:
         }
         entrer(u"Rectangle"_s, nombre(u"2,5"_s), u"5"_s, u"0"_s, u"0"_s, true);
         doubleCliquer(ctl("RGirationgyTexte"));
-        QCOMPARE(m_messages->prendre(),
+        QCOMPARE(m_p.messages->prendre(),
                  QStringList{
                      essai::lignes({u"Rayon de giration par rapport à l'axe Gy :"_s, u"iGy = (IGy/A)^0,5"_s,
                                     u"      = ("_s + nombre(u"6,51041666666667"_s) + u" / "_s +
@@ -639,9 +629,9 @@ private Q_SLOTS:
     }
 
     void noteDeVersion() {
-        const Section avant = *m_section;
+        const Section avant = *m_p.section;
         doubleCliquer(ctl("Image1"));
-        const QStringList vus = m_messages->prendre();
+        const QStringList vus = m_p.messages->prendre();
         QCOMPARE(vus.size(), 1);
         const QStringList lignes = vus.first().split(u"\r\n"_s);
         QCOMPARE(lignes.size(), 3);
@@ -649,7 +639,7 @@ private Q_SLOTS:
         QCOMPARE(lignes[1], u"Version n°2 du 14/11/06"_s);
         QVERIFY(lignes[2].contains(u"README"_s));
         QVERIFY(!vus.first().contains(u"http"_s) && !vus.first().contains(u"www"_s));
-        QVERIFY(*m_section == avant);
+        QVERIFY(*m_p.section == avant);
     }
 
     void valeursTropGrandes() {
@@ -663,14 +653,14 @@ private Q_SLOTS:
         QTest::keyClick(rayon, Qt::Key_Right);
         QTest::keyClicks(rayon, u"E"_s);
         QCOMPARE(rayon->text(), u"1E80"_s);
-        QCOMPARE(m_messages->prendre(), QStringList());
-        const Section avant = *m_section;
+        QCOMPARE(m_p.messages->prendre(), QStringList());
+        const Section avant = *m_p.section;
         cliquer("BouttonAppliquer");
-        const QStringList vus = m_messages->prendre();
+        const QStringList vus = m_p.messages->prendre();
         QCOMPARE(vus.size(), 1);
         QVERIFY(vus.first().contains(u"trop grandes"_s));
         QVERIFY(vus.first().contains(u"Rien n'a été modifié"_s));
-        QVERIFY(*m_section == avant);
+        QVERIFY(*m_p.section == avant);
         QCOMPARE(panneau(), panneauAvant);
         QCOMPARE(rayon->text(), u"1E80"_s); // left for the user to correct
     }
@@ -694,14 +684,14 @@ private Q_SLOTS:
         entrerGrand();
         fleche("SpinButton1", false);
         entrerGrand();
-        QCOMPARE(m_messages->prendre(), QStringList());
-        const Section avant = *m_section;
+        QCOMPARE(m_p.messages->prendre(), QStringList());
+        const Section avant = *m_p.section;
         const QStringList panneauAvant = panneau();
         fleche("SpinButton1", true);
-        const QStringList vus = m_messages->prendre();
+        const QStringList vus = m_p.messages->prendre();
         QCOMPARE(vus.size(), 1);
         QVERIFY(vus.first().contains(u"trop grandes"_s));
-        QVERIFY(*m_section == avant);
+        QVERIFY(*m_p.section == avant);
         QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
         QCOMPARE(panneau(), panneauAvant);
     }
@@ -724,19 +714,19 @@ private Q_SLOTS:
         const auto trouvee = [this, fenetre]() -> QWidget* {
             switch (fenetre) {
             case 0:
-                return m_registre->trouver<Aide>();
+                return m_p.registre->trouver<Aide>();
             case 1:
-                return m_registre->trouver<Recapitulatif>();
+                return m_p.registre->trouver<Recapitulatif>();
             case 2:
-                return m_registre->trouver<DetailAire>();
+                return m_p.registre->trouver<DetailAire>();
             case 3:
-                return m_registre->trouver<DetailZg>();
+                return m_p.registre->trouver<DetailZg>();
             case 4:
-                return m_registre->trouver<DetailYg>();
+                return m_p.registre->trouver<DetailYg>();
             case 5:
-                return m_registre->trouver<DetailIGZ>();
+                return m_p.registre->trouver<DetailIGZ>();
             default:
-                return m_registre->trouver<DetailIGY>();
+                return m_p.registre->trouver<DetailIGY>();
             }
         };
         QCOMPARE(trouvee(), nullptr);
@@ -755,7 +745,7 @@ private Q_SLOTS:
 
     void apercuQuiSuitLaSection() {
         cliquer("BouttonApercu");
-        auto* apercu = m_registre->trouver<ApercuSection>();
+        auto* apercu = m_p.registre->trouver<ApercuSection>();
         QVERIFY(apercu != nullptr && apercu->isVisible());
         QCOMPARE(essai::texte(apercu, "VsupValeur"), u"0"_s);
         // While it is open, "Appliquer" and the count arrows refresh it.

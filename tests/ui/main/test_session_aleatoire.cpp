@@ -10,6 +10,7 @@
 #include <QAbstractButton> // fixture.h uses it without including it
 
 #include "fixture.h"
+#include "programme.h"
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
@@ -321,7 +322,7 @@ private:
         std::array<QString, 2> annonces;
     };
 
-    QWidget* w() const { return m_fenetre.get(); }
+    QWidget* w() const { return m_p.fenetre.get(); }
     template <class T = QWidget> T* ctl(const QWidget* f, const char* nom) const {
         T* c = essai::controle<T>(f, nom);
         if (c == nullptr) {
@@ -693,7 +694,7 @@ private:
     }
 
     QString verifier() const {
-        const Section& s = *m_section;
+        const Section& s = *m_p.section;
         // The invariants, then the section against the reference.
         if (s.NbrElement < 1 || s.NbrElement > 10 || s.ElementCourant < 1 ||
             s.ElementCourant > s.NbrElement) {
@@ -812,10 +813,7 @@ private:
         return u"messages ["_s + vus.join(u" | "_s) + u"], expected ["_s + m_attendus.join(u" | "_s) + u']';
     }
 
-    std::unique_ptr<Section> m_section;
-    std::unique_ptr<plateforme::Registre> m_registre;
-    std::unique_ptr<FenetreDonnee> m_fenetre;
-    std::optional<essai::Messages> m_messages;
+    essai::Programme m_p;
     std::mt19937_64 m_alea;
     Modele m_m;
     QStringList m_attendus;
@@ -825,32 +823,16 @@ private:
 private Q_SLOTS:
     void initTestCase() {
         essai::localeFrancaise();
-        // The offscreen platform says so at every opening of a window: noise here.
-        static const QtMessageHandler suivant = qInstallMessageHandler(nullptr);
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& contexte, const QString& texte) {
-            if (suivant != nullptr && !texte.contains(u"does not support raise()"_s)) {
-                suivant(type, contexte, texte);
-            }
-        });
+        essai::taireRaiseOffscreen();
     }
 
     void init() {
         essai::localeFrancaise();
-        m_messages.emplace();
-        m_section = std::make_unique<Section>();
-        m_registre = std::make_unique<plateforme::Registre>();
-        m_fenetre = std::make_unique<FenetreDonnee>(*m_section, *m_registre);
-        m_fenetre->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_fenetre.get()));
+        QVERIFY(m_p.demarrer());
         m_m = Modele{};
     }
 
-    void cleanup() {
-        m_fenetre.reset();
-        m_registre.reset();
-        m_section.reset();
-        m_messages.reset();
-    }
+    void cleanup() { m_p.arreter(); }
 
     void session() {
         const QByteArray graine = qgetenv("BRIVANE_GRAINE");
@@ -866,7 +848,7 @@ private Q_SLOTS:
             m_attendus.clear();
             m_repetable = false;
             agir();
-            const QStringList vus = m_messages->prendre();
+            const QStringList vus = m_p.messages->prendre();
             fautes += int(vus.count(CalculImpossible));
             refus += int(vus.count(NonNumerique) + vus.count(AppliquerRefuse));
             dernieres.push_back(m_action);
