@@ -37,7 +37,7 @@ QSvgRenderer* rendu(const QString& fichier) {
 }
 
 // The title of a drawing: the text of the first <title> of the SVG file, or empty.
-QString titreDessin(const QString& fichier) {
+QString lireTitre(const QString& fichier) {
     QFile f(fichier);
     if (!f.open(QIODevice::ReadOnly)) {
         return {};
@@ -52,6 +52,17 @@ QString titreDessin(const QString& fichier) {
         }
     }
     return {};
+}
+
+// Read once per file for the whole run, however many windows show the drawing (the zoom shows the
+// main window's eleven sketches again).
+QString titreDessin(const QString& fichier) {
+    static QHash<QString, QString> titres;
+    auto it = titres.constFind(fichier);
+    if (it == titres.constEnd()) {
+        it = titres.insert(fichier, lireTitre(fichier));
+    }
+    return it.value();
 }
 
 bool toucheDeClic(const QKeyEvent* e) {
