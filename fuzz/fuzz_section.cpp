@@ -73,6 +73,9 @@ bool totauxFinis(const Section& s) {
 
 } // namespace
 
+// When set (trace_section.cpp), called with the section after every action and at the end.
+void (*suivreSection)(const Section&) = nullptr;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const plateforme::FormatNombre point{"."};
     Lecteur l(donnees, taille);
@@ -108,6 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         }
         EXIGER(s.NbrElement >= 1 && s.NbrElement <= 10);
         EXIGER(s.ElementCourant >= 1 && s.ElementCourant <= s.NbrElement);
+        if (suivreSection != nullptr) {
+            suivreSection(s);
+        }
     }
     verifierApercu(s);
     return 0;

@@ -6,10 +6,13 @@
 //
 // BRIVANE_GRAINE sets the seed and BRIVANE_ACTIONS the number of actions; a failure prints both
 // with the index of the failing action and the actions just before it, so that it can be replayed.
+// BRIVANE_TRACE names a file that receives, after each action that changed the section or the axis
+// of a second-moment window, the engine's figures for it in exact bits (fuzz/trace.h).
 
 #include <QAbstractButton> // fixture.h uses it without including it
 
 #include "fixture.h"
+#include "fuzz/trace.h"
 #include "programme.h"
 
 #include "model/section.h"
@@ -834,6 +837,24 @@ private Q_SLOTS:
 
     void cleanup() { m_p.arreter(); }
 
+    // The trace after action i, when the section or a shown axis changed since the last one.
+    void tracer(std::FILE* f, int i, std::optional<Section>& avant, std::array<double, 2>& axesAvant) const {
+        std::array<double, 2> axes{};
+        for (int a = 0; a < 2; ++a) {
+            const Modele::Detail& d = m_m.details[std::size_t(a)];
+            const double zo = nombre(d.coordonnee).value_or(0.0);
+            axes[std::size_t(a)] = d.centre ? zo : zo - (a == 0 ? m_m.totaux.zg : m_m.totaux.yg);
+        }
+        const Section& s = *m_p.section;
+        if (avant && *avant == s && memes(axes[0], axesAvant[0]) && memes(axes[1], axesAvant[1])) {
+            return;
+        }
+        avant = s;
+        axesAvant = axes;
+        std::fprintf(f, "# %d\n", i);
+        trace::section(f, s, {axes[0], axes[1]});
+    }
+
     void session() {
         const QByteArray graine = qgetenv("BRIVANE_GRAINE");
         const QByteArray nombreActions = qgetenv("BRIVANE_ACTIONS");
@@ -841,6 +862,13 @@ private Q_SLOTS:
         const int actions = nombreActions.isEmpty() ? 20000 : nombreActions.toInt();
         m_alea.seed(g);
         QCOMPARE(verifier(), QString());
+
+        const QByteArray nomTrace = qgetenv("BRIVANE_TRACE");
+        std::unique_ptr<std::FILE, int (*)(std::FILE*)> fichierTrace(
+            nomTrace.isEmpty() ? nullptr : std::fopen(nomTrace.constData(), "w"), &std::fclose);
+        QVERIFY(nomTrace.isEmpty() || fichierTrace);
+        std::optional<Section> traceAvant;
+        std::array<double, 2> axesAvant{};
 
         std::deque<QString> dernieres;
         int fautes = 0, refus = 0;
@@ -864,6 +892,9 @@ private Q_SLOTS:
                 QFAIL(
                     qPrintable(u"BRIVANE_GRAINE=%1, action %2 (%3): %4\nlast actions: %5"_s.arg(g).arg(i).arg(
                         m_action, e, avant.join(u"; "_s))));
+            }
+            if (fichierTrace) {
+                tracer(fichierTrace.get(), i, traceAvant, axesAvant);
             }
         }
         qInfo("seed %llu: %d actions, %d refused inputs, %d computations too large", g, actions, refus,
