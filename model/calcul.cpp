@@ -1,15 +1,10 @@
 #include "model/calcul.h"
 
 #include "model/catalogue.h"
+#include "platform/reel.h"
 
-#include <cmath>
-
-using plateforme::ajouter;
-using plateforme::diviser;
 using plateforme::FauteArithmetique;
-using plateforme::multiplier;
-using plateforme::puissance;
-using plateforme::soustraire;
+using plateforme::Reel;
 
 namespace {
 
@@ -25,46 +20,46 @@ Totaux totaux(const Section& section, int n, bool& aireNegative, const ElementSe
     auto element = [&](int k) -> const ElementSection& {
         return (remplace != nullptr && k == indice) ? *remplace : section.element(k);
     };
-    Totaux t;
-    t.Atotale = element(1).Aire;
+    Reel a = element(1).Aire;
     for (int k = 2; k <= n; ++k) {
-        t.Atotale = ajouter(t.Atotale, element(k).Aire, "aire totale : somme des Ai");
+        a += element(k).Aire;
     }
-    aireNegative = t.Atotale < 0.0;
-    if (t.Atotale == 0.0) {
+    Totaux t;
+    t.Atotale = static_cast<double>(a);
+    aireNegative = a < 0.0;
+    if (a == 0.0) {
         return t; // every other total is 0
     }
+    Reel soz = 0.0, soy = 0.0, igz = 0.0, igy = 0.0;
     for (int k = 1; k <= n; ++k) {
-        const ElementSection& e = element(k);
-        t.Soz = ajouter(t.Soz, multiplier(e.Yg, e.Aire, "moment statique Soz : Ygi x Ai"), "Soz : somme");
-        t.Soy = ajouter(t.Soy, multiplier(e.Zg, e.Aire, "moment statique Soy : Zgi x Ai"), "Soy : somme");
+        const Reel ai = element(k).Aire, ygi = element(k).Yg, zgi = element(k).Zg;
+        soz += ygi * ai;
+        soy += zgi * ai;
     }
     for (int k = 1; k <= n; ++k) {
-        const ElementSection& e = element(k);
-        const double transport =
-            multiplier(multiplier(e.Yg, e.Aire, "Igz : Ygi x Ai"), e.Yg, "Igz : (Ygi x Ai) x Ygi");
-        t.Igz = ajouter(t.Igz, transport, "Igz : somme des termes de transport");
-        t.Igz = ajouter(t.Igz, e.Igz, "Igz : somme des moments propres");
+        const Reel ai = element(k).Aire, ygi = element(k).Yg;
+        igz += ygi * ai * ygi;
+        igz += element(k).Igz;
     }
     for (int k = 1; k <= n; ++k) {
-        const ElementSection& e = element(k);
-        const double transport =
-            multiplier(multiplier(e.Zg, e.Aire, "Igy : Zgi x Ai"), e.Zg, "Igy : (Zgi x Ai) x Zgi");
-        t.Igy = ajouter(t.Igy, transport, "Igy : somme des termes de transport");
-        t.Igy = ajouter(t.Igy, e.Igy, "Igy : somme des moments propres");
+        const Reel ai = element(k).Aire, zgi = element(k).Zg;
+        igy += zgi * ai * zgi;
+        igy += element(k).Igy;
     }
-    t.Yg = diviser(t.Soz, t.Atotale, "Yg = Soz / A");
-    t.Zg = diviser(t.Soy, t.Atotale, "Zg = Soy / A");
-    t.Igz = soustraire(t.Igz,
-                       multiplier(multiplier(t.Yg, t.Atotale, "Igz : Yg x A"), t.Yg, "Igz : (Yg x A) x Yg"),
-                       "Igz : formule de Huygens");
-    t.Igy = soustraire(t.Igy,
-                       multiplier(multiplier(t.Zg, t.Atotale, "Igy : Zg x A"), t.Zg, "Igy : (Zg x A) x Zg"),
-                       "Igy : formule de Huygens");
-    t.iGz =
-        puissance(diviser(std::fabs(t.Igz), std::fabs(t.Atotale), "iGz : |Igz| / |A|"), 0.5, "iGz : ^0,5");
-    t.iGy =
-        puissance(diviser(std::fabs(t.Igy), std::fabs(t.Atotale), "iGy : |Igy| / |A|"), 0.5, "iGy : ^0,5");
+    const Reel yg = soz / a;
+    const Reel zg = soy / a;
+    igz -= yg * a * yg; // to the axes through G
+    igy -= zg * a * zg;
+    const Reel iGz = puissance(abs(igz) / abs(a), 0.5);
+    const Reel iGy = puissance(abs(igy) / abs(a), 0.5);
+    t.Soz = static_cast<double>(soz);
+    t.Soy = static_cast<double>(soy);
+    t.Yg = static_cast<double>(yg);
+    t.Zg = static_cast<double>(zg);
+    t.Igz = static_cast<double>(igz);
+    t.Igy = static_cast<double>(igy);
+    t.iGy = static_cast<double>(iGy);
+    t.iGz = static_cast<double>(iGz);
     return t;
 }
 
@@ -94,9 +89,9 @@ ElementSection MemoriseDonnees(const std::string& forme, double dimension1, doub
         f != nullptr ? proprietesForme(f->famille, dimension1, dimension2) : ProprietesForme{};
     e.Yg = yg;
     e.Zg = zg;
-    e.Aire = multiplier(p.aire, e.Signe, "aire x signe");
-    e.Igz = multiplier(p.igz, e.Signe, "Igz x signe");
-    e.Igy = multiplier(p.igy, e.Signe, "Igy x signe");
+    e.Aire = static_cast<double>(Reel(p.aire) * e.Signe);
+    e.Igz = static_cast<double>(Reel(p.igz) * e.Signe);
+    e.Igy = static_cast<double>(Reel(p.igy) * e.Signe);
     return e;
 }
 

@@ -2,7 +2,7 @@
 
 // The section totals, and the actions of the main window that change the section. Each action is one
 // step that either completes or changes nothing: on an arithmetic fault the section is left exactly as
-// it was, and the report says which operation failed.
+// it was, and the report gives the kind of the fault.
 
 #include "model/section.h"
 #include "platform/arithmetique.h"

@@ -1,9 +1,8 @@
 #include "model/catalogue.h"
 
-#include "platform/arithmetique.h"
+#include "platform/reel.h"
 
-using plateforme::diviser;
-using plateforme::multiplier;
+using plateforme::Reel;
 
 const std::array<FormeCatalogue, 11> Catalogue{{
     {"Rectangle", FamilleForme::Rectangle, "ImageRectangle", ":/formes/rectangle.svg"},
@@ -37,63 +36,53 @@ double coefficientK16() {
 
 namespace {
 
-// ((R x pi) x R) x R) x R, the steps of pi R⁴.
-double piR4(double r) {
-    const double rPi = multiplier(r, Pi, "R x Pi");
-    const double aire = multiplier(rPi, r, "(R x Pi) x R");
-    const double r3 = multiplier(aire, r, "(R x Pi x R) x R");
-    return multiplier(r3, r, "(R x Pi x R x R) x R");
+Reel piR2(Reel r) {
+    return r * Pi * r;
 }
-
-// ((R x R) x R) x R
-double r4(double r) {
-    const double r2 = multiplier(r, r, "R x R");
-    const double r3 = multiplier(r2, r, "(R x R) x R");
-    return multiplier(r3, r, "(R x R x R) x R");
+Reel piR4(Reel r) {
+    return r * Pi * r * r * r;
 }
-
-double piR2(double r) {
-    return multiplier(multiplier(r, Pi, "R x Pi"), r, "(R x Pi) x R");
+Reel r4(Reel r) {
+    return r * r * r * r;
 }
 
 } // namespace
 
 ProprietesForme proprietesForme(FamilleForme famille, double d1, double d2) {
-    ProprietesForme p;
+    Reel aire, igz, igy;
     switch (famille) {
-    case FamilleForme::Rectangle:
+    case FamilleForme::Rectangle: {
+        const Reel b = d1, h = d2;
+        aire = h * b;
+        igz = h * b * h * h / 12.0;
+        igy = h * b * b * b / 12.0;
+        break;
+    }
     case FamilleForme::Triangle: {
-        const double b = d1;
-        const double h = d2;
-        const double diviseur = famille == FamilleForme::Rectangle ? 12.0 : 36.0;
-        const double hb = multiplier(h, b, "h x b");
-        p.aire = famille == FamilleForme::Rectangle ? hb : diviser(hb, 2.0, "(h x b) / 2");
-        p.igz = diviser(multiplier(multiplier(hb, h, "(h x b) x h"), h, "(h x b x h) x h"), diviseur,
-                        "b h^3 / 12");
-        p.igy = diviser(multiplier(multiplier(hb, b, "(h x b) x b"), b, "(h x b x b) x b"), diviseur,
-                        "h b^3 / 12");
+        const Reel b = d1, h = d2;
+        aire = h * b / 2.0;
+        igz = h * b * h * h / 36.0;
+        igy = h * b * b * b / 36.0;
         break;
     }
     case FamilleForme::Disque:
-        p.aire = piR2(d1);
-        p.igz = diviser(piR4(d1), 4.0, "Pi R^4 / 4");
-        p.igy = p.igz;
+        aire = piR2(d1);
+        igz = igy = piR4(d1) / 4.0;
         break;
     case FamilleForme::DemiDisqueHorizontal:
-        p.aire = diviser(piR2(d1), 2.0, "(Pi R^2) / 2");
-        p.igz = multiplier(coefficientK8(), r4(d1), "K8 x R^4");
-        p.igy = diviser(piR4(d1), 8.0, "Pi R^4 / 8");
+        aire = piR2(d1) / 2.0;
+        igz = coefficientK8() * r4(d1);
+        igy = piR4(d1) / 8.0;
         break;
     case FamilleForme::DemiDisqueVertical:
-        p.aire = diviser(piR2(d1), 2.0, "(Pi R^2) / 2");
-        p.igz = diviser(piR4(d1), 8.0, "Pi R^4 / 8");
-        p.igy = multiplier(coefficientK8(), r4(d1), "K8 x R^4");
+        aire = piR2(d1) / 2.0;
+        igz = piR4(d1) / 8.0;
+        igy = coefficientK8() * r4(d1);
         break;
     case FamilleForme::QuartDeDisque:
-        p.aire = diviser(piR2(d1), 4.0, "(Pi R^2) / 4");
-        p.igz = multiplier(coefficientK16(), r4(d1), "K16 x R^4");
-        p.igy = p.igz;
+        aire = piR2(d1) / 4.0;
+        igz = igy = coefficientK16() * r4(d1);
         break;
     }
-    return p;
+    return {static_cast<double>(aire), static_cast<double>(igz), static_cast<double>(igy)};
 }

@@ -9,6 +9,7 @@
 
 #include "model/analyse.h"
 #include "model/catalogue.h"
+#include "platform/reel.h"
 
 #include <boost/geometry.hpp>
 #include <boost/geometry/geometries/point_xy.hpp>
@@ -19,6 +20,7 @@
 #include <optional>
 
 namespace bg = boost::geometry;
+using plateforme::Reel;
 
 namespace {
 
@@ -29,38 +31,37 @@ using Multi = bg::model::multi_polygon<Polygone>;
 constexpr int CotesParTour = 256;
 constexpr double Seuil = 0.001; // 0.1 %
 
+Point point(Reel z, Reel y) {
+    return {static_cast<double>(z), static_cast<double>(y)};
+}
+
 // An arc of radius r about (zc, yc), from angle t0 to t1 (radians, 0 towards +Z, pi/2 towards +Y).
-void arc(Polygone& p, double zc, double yc, double r, double t0, double t1) {
+void arc(Polygone& p, Reel zc, Reel yc, Reel r, double t0, double t1) {
     const int cotes =
         std::max(1, static_cast<int>(std::lround((t1 - t0) / (2.0 * std::numbers::pi) * CotesParTour)));
     for (int i = 0; i <= cotes; ++i) {
         const double t = t0 + (t1 - t0) * i / cotes;
-        bg::append(p.outer(), Point(zc + r * std::cos(t), yc + r * std::sin(t)));
+        bg::append(p.outer(), point(zc + r * std::cos(t), yc + r * std::sin(t)));
     }
 }
 
-// The element's outline in the user's frame, or nothing for an empty or unrepresentable element.
-std::optional<Polygone> contour(const ElementSection& e) {
-    const FormeCatalogue* f = trouverForme(e.Forme);
-    if (f == nullptr || e.Aire == 0.0) {
-        return std::nullopt;
-    }
-    const double z = e.Zg;
-    const double y = e.Yg;
-    const double a = std::fabs(e.Dimension1);
+// The element's outline in the user's frame; throws plateforme::FauteArithmetique.
+Polygone trace(const ElementSection& e, FamilleForme famille) {
+    const Reel z = e.Zg;
+    const Reel y = e.Yg;
+    const Reel a = abs(Reel(e.Dimension1));
     const double pi = std::numbers::pi;
     Polygone p;
     const EtendueElement t = etendue(e);
-    switch (f->famille) {
+    switch (famille) {
     case FamilleForme::Rectangle:
     case FamilleForme::Triangle: {
-        const Point basDroite(z - t.droite, y - t.bas);
-        bg::append(p.outer(), basDroite);
-        bg::append(p.outer(), Point(z + t.gauche, y - t.bas));
-        if (f->famille == FamilleForme::Rectangle) {
-            bg::append(p.outer(), Point(z + t.gauche, y + t.haut));
+        bg::append(p.outer(), point(z - t.droite, y - t.bas));
+        bg::append(p.outer(), point(z + t.gauche, y - t.bas));
+        if (famille == FamilleForme::Rectangle) {
+            bg::append(p.outer(), point(z + t.gauche, y + t.haut));
         }
-        bg::append(p.outer(), Point(z - t.droite, y + t.haut));
+        bg::append(p.outer(), point(z - t.droite, y + t.haut));
         break;
     }
     case FamilleForme::Disque:
@@ -83,21 +84,30 @@ std::optional<Polygone> contour(const ElementSection& e) {
     case FamilleForme::QuartDeDisque: {
         const bool gauche = t.gauche > t.droite;
         const bool haut = t.haut > t.bas;
-        const double zc = gauche ? z - t.droite : z + t.gauche;
-        const double yc = haut ? y - t.bas : y + t.haut;
+        const Reel zc = gauche ? z - t.droite : z + t.gauche;
+        const Reel yc = haut ? y - t.bas : y + t.haut;
         const double debut = gauche ? (haut ? 0.0 : 1.5 * pi) : (haut ? 0.5 * pi : pi);
-        bg::append(p.outer(), Point(zc, yc));
+        bg::append(p.outer(), point(zc, yc));
         arc(p, zc, yc, a, debut, debut + pi / 2.0);
         break;
     }
     }
-    for (const Point& q : p.outer()) {
-        if (!std::isfinite(q.x()) || !std::isfinite(q.y())) {
-            return std::nullopt;
-        }
-    }
-    bg::correct(p);
     return p;
+}
+
+// The outline, or nothing for an empty element or one whose points leave the double range.
+std::optional<Polygone> contour(const ElementSection& e) {
+    const FormeCatalogue* f = trouverForme(e.Forme);
+    if (f == nullptr || e.Aire == 0.0) {
+        return std::nullopt;
+    }
+    try {
+        Polygone p = trace(e, f->famille);
+        bg::correct(p);
+        return p;
+    } catch (const plateforme::FauteArithmetique&) {
+        return std::nullopt;
+    }
 }
 
 template <class A, class B> double aireCommune(const A& a, const B& b) {

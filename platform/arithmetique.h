@@ -1,14 +1,9 @@
 #pragma once
 
-// Checked double arithmetic.
-//
-// Every operation computes the IEEE double result and checks it at once: a result that is infinite
-// (overflow), a division by zero, and a NaN (invalid operation) are faults; underflow and inexact
-// results are not. A fault throws FauteArithmetique naming the operation, so that it is caught at
-// the step where it happens and not two steps later (x / inf = 0 would hide it).
+// The fault of a checked arithmetic step (platform/reel.h): a result that is infinite (overflow), a
+// division by zero, or a NaN (invalid operation). Underflow and inexact results are no fault.
 
 #include <stdexcept>
-#include <string>
 
 namespace plateforme {
 
@@ -16,22 +11,11 @@ enum class GenreFaute { Depassement, DivisionParZero, OperationInvalide };
 
 class FauteArithmetique : public std::runtime_error {
 public:
-    FauteArithmetique(GenreFaute genre, std::string operation);
+    explicit FauteArithmetique(GenreFaute genre);
     GenreFaute genre() const noexcept { return m_genre; }
-    // What was being computed, e.g. "aire de l'élément 3 : R x Pi".
-    const std::string& operation() const noexcept { return m_operation; }
 
 private:
     GenreFaute m_genre;
-    std::string m_operation;
 };
-
-// Each takes a short description of the operation, used only when it fails.
-double ajouter(double a, double b, const char* operation);
-double soustraire(double a, double b, const char* operation);
-double multiplier(double a, double b, const char* operation);
-double diviser(double a, double b, const char* operation);
-// base raised to the power exposant (std::pow), checked like the others.
-double puissance(double base, double exposant, const char* operation);
 
 } // namespace plateforme

@@ -219,6 +219,25 @@ TEST(Analyse, AireNulleEtFaute) {
     EXPECT_THROW(Analyser(s), plateforme::FauteArithmetique);
 }
 
+// A record whose reach leaves the double range (2b / 3 for a base near the largest double): a fault
+// of the analysis, and no outline to draw or check.
+TEST(Analyse, EtendueHorsDesDoubles) {
+    Section s;
+    ElementSection& e = s.element(1);
+    e.Forme = "Triangle";
+    e.Dimension1 = 1.7e308;
+    e.Dimension2 = 1;
+    e.Aire = s.Atotale = 1;
+    try {
+        (void)etendue(e);
+        ADD_FAILURE() << "no fault";
+    } catch (const plateforme::FauteArithmetique& f) {
+        EXPECT_EQ(f.genre(), plateforme::GenreFaute::Depassement);
+    }
+    EXPECT_THROW(Analyser(s), plateforme::FauteArithmetique);
+    EXPECT_TRUE(Contour(e).empty());
+}
+
 struct CasVerification {
     const char* nom;
     std::vector<Piece> pieces;

@@ -525,7 +525,6 @@ void attendreFaute(const CompteRendu& cr) {
     EXPECT_FALSE(cr.accepte());
     EXPECT_FALSE(cr.nonNumerique);
     EXPECT_EQ(cr.faute->genre(), GenreFaute::Depassement);
-    EXPECT_FALSE(cr.faute->operation().empty());
 }
 
 TEST(Fautes, DiscOfRadius1E80) {

@@ -213,7 +213,6 @@ TEST(Catalogue, OverflowIsAFault) {
             ADD_FAILURE() << "no fault";
         } catch (const plateforme::FauteArithmetique& f) {
             EXPECT_EQ(f.genre(), plateforme::GenreFaute::Depassement);
-            EXPECT_FALSE(f.operation().empty());
         }
     }
 }

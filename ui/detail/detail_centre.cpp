@@ -1,9 +1,9 @@
 #include "ui/detail/detail_centre.h"
 
-#include "platform/arithmetique.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "platform/reel.h"
 #include "ui/detail/affichage.h"
 #include "ui/detail/detail_aire.h"
 
@@ -285,7 +285,7 @@ void FenetreCentre::activer() {
         // The totals never overflow here (they passed the checked computation), but an element's
         // product is not computed there when the total area is 0: it can leave the double range.
         try {
-            const double s = plateforme::multiplier(e.Aire, coordonnee, "moment statique de l'élément");
+            const double s = static_cast<double>(plateforme::Reel(e.Aire) * coordonnee);
             affichage::notation(l.moment, l.momentE, l.momentPuissance, s);
             l.moment->show();
         } catch (const plateforme::FauteArithmetique&) {

@@ -2,10 +2,10 @@
 
 #include "model/catalogue.h"
 #include "model/notation.h"
-#include "platform/arithmetique.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "platform/reel.h"
 #include "ui/detail/affichage.h"
 
 #include <QLineEdit>
@@ -16,6 +16,7 @@ using plateforme::Etiquette;
 using plateforme::Genre;
 using plateforme::Police;
 using plateforme::RectMm;
+using plateforme::Reel;
 
 namespace {
 
@@ -484,9 +485,8 @@ void DetailMoment::calculerMomentDecale() {
     }
     double valeur = 0.0;
     try {
-        const double d = m_repereCentre
-                             ? *saisie
-                             : plateforme::soustraire(*saisie, coordonnee(m_section, m_axe), "Zo - Zg");
+        const double d =
+            m_repereCentre ? *saisie : static_cast<double>(Reel(*saisie) - coordonnee(m_section, m_axe));
         valeur = momentDecale(m_section, m_axe, d);
     } catch (const plateforme::FauteArithmetique&) {
         // No value of an earlier section or axis may stay on show, nor be repeated by the pop-up.
@@ -516,8 +516,7 @@ void DetailMoment::changerRepere() {
     const double g = coordonnee(m_section, m_axe);
     double nouvelle = 0.0;
     try {
-        nouvelle =
-            m_repereCentre ? plateforme::ajouter(zo, g, "Zo + Zg") : plateforme::soustraire(zo, g, "Zo - Zg");
+        nouvelle = static_cast<double>(m_repereCentre ? Reel(zo) + g : Reel(zo) - g);
     } catch (const plateforme::FauteArithmetique&) {
         montrer(m_axe == AxeMoment::Y
                     ? u"La valeur de Zo est trop grande pour être donnée dans l'autre repère."_s
@@ -556,7 +555,7 @@ void DetailMoment::montrerLigne(int colonne, int k) {
         const double section = coordonnee(m_section, m_axe);
         double difference = 0.0;
         try {
-            difference = plateforme::soustraire(element, section, "Zgi - Zg");
+            difference = static_cast<double>(Reel(element) - section);
         } catch (const plateforme::FauteArithmetique&) {
             montrer(u"Cette distance est trop grande pour être calculée."_s);
             return;

@@ -1,11 +1,9 @@
 #include "ui/detail/detail_moment_calcul.h"
 
-#include "platform/arithmetique.h"
 #include "platform/arrondi.h"
+#include "platform/reel.h"
 
-using plateforme::ajouter;
-using plateforme::multiplier;
-using plateforme::soustraire;
+using plateforme::Reel;
 
 double coordonnee(const ElementSection& e, AxeMoment axe) {
     return axe == AxeMoment::Y ? e.Zg : e.Yg;
@@ -22,27 +20,29 @@ double moment(const Section& s, AxeMoment axe) {
 
 TableauHuygens tableauHuygens(const Section& s, AxeMoment axe) {
     TableauHuygens t;
-    const double centre = coordonnee(s, axe);
+    const Reel centre = coordonnee(s, axe);
     for (int k = 1; k <= s.NbrElement; ++k) {
         const ElementSection& e = s.element(k);
-        LigneHuygens l;
-        l.aire = e.Aire;
-        l.distance = soustraire(coordonnee(e, axe), centre, "distance au centre de gravité");
-        l.statique = multiplier(l.distance, l.aire, "moment statique de l'élément");
-        l.transport = multiplier(multiplier(l.distance, l.distance, "carré de la distance"), l.aire,
-                                 "terme de transport");
-        l.propre = momentPropre(e, axe);
-        l.somme = ajouter(l.transport, l.propre, "moment quadratique de l'élément");
-        t.lignes.push_back(l);
+        const Reel aire = e.Aire;
+        const Reel propre = momentPropre(e, axe);
+        const Reel distance = coordonnee(e, axe) - centre;
+        const Reel statique = distance * aire;
+        const Reel transport = distance * distance * aire;
+        const Reel somme = transport + propre;
+        t.lignes.push_back({static_cast<double>(aire), static_cast<double>(distance),
+                            static_cast<double>(statique), static_cast<double>(transport),
+                            static_cast<double>(propre), static_cast<double>(somme)});
     }
     // Element 2 comes first, then element 1, then the others in order.
-    if (t.lignes.size() == 1) {
-        t.statique = t.lignes[0].statique;
-    } else if (t.lignes.size() >= 2) {
-        t.statique = ajouter(t.lignes[1].statique, t.lignes[0].statique, "contrôle : somme des Pi");
-        for (std::size_t i = 2; i < t.lignes.size(); ++i) {
-            t.statique = ajouter(t.statique, t.lignes[i].statique, "contrôle : somme des Pi");
+    if (!t.lignes.empty()) {
+        Reel statique = t.lignes[0].statique;
+        if (t.lignes.size() >= 2) {
+            statique = Reel(t.lignes[1].statique) + t.lignes[0].statique;
         }
+        for (std::size_t i = 2; i < t.lignes.size(); ++i) {
+            statique += t.lignes[i].statique;
+        }
+        t.statique = static_cast<double>(statique);
     }
     return t;
 }
@@ -57,6 +57,5 @@ double arrondirDistance(double v) {
 }
 
 double momentDecale(const Section& s, AxeMoment axe, double d) {
-    const double carre = multiplier(d, d, "carré de la distance de l'axe");
-    return ajouter(multiplier(carre, s.Atotale, "d² x A"), moment(s, axe), "d² x A + moment de la section");
+    return static_cast<double>(Reel(d) * d * s.Atotale + moment(s, axe));
 }

@@ -2,7 +2,7 @@
 
 // The figures of the second-moment detail windows, without any window: the Huygens table of the
 // section about one of its centroidal axes, the rounding of the distance column, and the second
-// moment about a parallel axis. Every step is checked (platform/arithmetique.h) and throws
+// moment about a parallel axis. Every step is checked (platform/reel.h) and throws
 // plateforme::FauteArithmetique where it leaves the double range.
 
 #include "model/section.h"
