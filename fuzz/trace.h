@@ -10,7 +10,7 @@
 #include "model/section.h"
 #include "model/verification.h"
 #include "platform/arithmetique.h"
-#include "ui/detail/detail_moment_calcul.h"
+#include "model/huygens.h"
 
 #include <cstdio>
 #include <functional>

@@ -5,10 +5,10 @@
 // and the second moment about a parallel axis through a point the user types. One implementation
 // serves both; the axis chooses the names, the captions, the figures and the messages.
 
+#include "model/huygens.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
-#include "ui/detail/detail_moment_calcul.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "ui/detail/detail_moment_calcul.h"
+#include "model/huygens.h"
 
 #include "platform/arrondi.h"
 #include "platform/reel.h"
