@@ -7,10 +7,10 @@
 // the same trace for the same sections compute the same bits.
 
 #include "model/analyse.h"
+#include "model/huygens.h"
 #include "model/section.h"
 #include "model/verification.h"
 #include "platform/arithmetique.h"
-#include "model/huygens.h"
 
 #include <cstdio>
 #include <functional>
