@@ -20,7 +20,9 @@ namespace plateforme {
 class Reel {
 public:
     constexpr Reel() = default;
-    constexpr Reel(double v) : m_v(v) {} // NOLINT(google-explicit-constructor): 12.0 and h mix freely
+    // Implicit, so that numbers and doubles enter a formula as they are: h * b / 12.0.
+    // cppcheck-suppress noExplicitConstructor
+    constexpr Reel(double v) : m_v(v) {}
     constexpr explicit operator double() const { return m_v; }
 
     friend Reel operator+(Reel a, Reel b) { return verifier(operandes(a, b).m_v + b.m_v); }
