@@ -73,7 +73,7 @@ bool totauxFinis(const Section& s) {
 
 } // namespace
 
-// When set (trace_section.cpp), called with the section after every action and at the end.
+// When set (tests/trace_section.cpp), called with the section after every action.
 void (*suivreSection)(const Section&) = nullptr;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {

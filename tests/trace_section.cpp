@@ -1,6 +1,6 @@
 // The trace (trace.h) of every section the section fuzz target goes through, for each input file
 // named on the command line, on the standard output; built with the ordinary compiler, no fuzzer:
-//   build/tests/trace_section fuzz/corpus/section/* > trace.txt
+//   build/tests/trace_section fuzz/corpus/*/* > trace.txt
 // The target's own properties are checked on the way (a failure aborts).
 
 #include "trace.h"

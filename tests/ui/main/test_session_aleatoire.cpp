@@ -7,13 +7,13 @@
 // BRIVANE_GRAINE sets the seed and BRIVANE_ACTIONS the number of actions; a failure prints both
 // with the index of the failing action and the actions just before it, so that it can be replayed.
 // BRIVANE_TRACE names a file that receives, after each action that changed the section or the axis
-// of a second-moment window, the engine's figures for it in exact bits (fuzz/trace.h).
+// of a second-moment window, the engine's figures for it in exact bits (tests/trace.h).
 
 #include <QAbstractButton> // fixture.h uses it without including it
 
 #include "fixture.h"
-#include "fuzz/trace.h"
 #include "programme.h"
+#include "tests/trace.h"
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
