@@ -34,54 +34,37 @@ double coefficientK16() {
     return (Pi / 16.0) - ((4.0 / 9.0) / Pi);
 }
 
-namespace {
-
-Reel piR2(Reel r) {
-    return r * Pi * r;
-}
-Reel piR4(Reel r) {
-    return r * Pi * r * r * r;
-}
-Reel r4(Reel r) {
-    return r * r * r * r;
-}
-
-} // namespace
-
 ProprietesForme proprietesForme(FamilleForme famille, double d1, double d2) {
+    const Reel b = d1, h = d2, r = d1;
     Reel aire, igz, igy;
     switch (famille) {
-    case FamilleForme::Rectangle: {
-        const Reel b = d1, h = d2;
+    case FamilleForme::Rectangle:
         aire = h * b;
         igz = h * b * h * h / 12.0;
         igy = h * b * b * b / 12.0;
         break;
-    }
-    case FamilleForme::Triangle: {
-        const Reel b = d1, h = d2;
+    case FamilleForme::Triangle:
         aire = h * b / 2.0;
         igz = h * b * h * h / 36.0;
         igy = h * b * b * b / 36.0;
         break;
-    }
     case FamilleForme::Disque:
-        aire = piR2(d1);
-        igz = igy = piR4(d1) / 4.0;
+        aire = r * Pi * r;
+        igz = igy = r * Pi * r * r * r / 4.0;
         break;
     case FamilleForme::DemiDisqueHorizontal:
-        aire = piR2(d1) / 2.0;
-        igz = coefficientK8() * r4(d1);
-        igy = piR4(d1) / 8.0;
+        aire = r * Pi * r / 2.0;
+        igz = coefficientK8() * (r * r * r * r);
+        igy = r * Pi * r * r * r / 8.0;
         break;
     case FamilleForme::DemiDisqueVertical:
-        aire = piR2(d1) / 2.0;
-        igz = piR4(d1) / 8.0;
-        igy = coefficientK8() * r4(d1);
+        aire = r * Pi * r / 2.0;
+        igz = r * Pi * r * r * r / 8.0;
+        igy = coefficientK8() * (r * r * r * r);
         break;
     case FamilleForme::QuartDeDisque:
-        aire = piR2(d1) / 4.0;
-        igz = igy = coefficientK16() * r4(d1);
+        aire = r * Pi * r / 4.0;
+        igz = igy = coefficientK16() * (r * r * r * r);
         break;
     }
     return {static_cast<double>(aire), static_cast<double>(igz), static_cast<double>(igy)};
