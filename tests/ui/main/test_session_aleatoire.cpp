@@ -816,6 +816,24 @@ private:
         return u"messages ["_s + vus.join(u" | "_s) + u"], expected ["_s + m_attendus.join(u" | "_s) + u']';
     }
 
+    // The trace after action i, when the section or a shown axis changed since the last one.
+    void tracer(std::FILE* f, int i, std::optional<Section>& avant, std::array<double, 2>& axesAvant) const {
+        std::array<double, 2> axes{};
+        for (int a = 0; a < 2; ++a) {
+            const Modele::Detail& d = m_m.details[std::size_t(a)];
+            const double zo = nombre(d.coordonnee).value_or(0.0);
+            axes[std::size_t(a)] = d.centre ? zo : zo - (a == 0 ? m_m.totaux.zg : m_m.totaux.yg);
+        }
+        const Section& s = *m_p.section;
+        if (avant && *avant == s && memes(axes[0], axesAvant[0]) && memes(axes[1], axesAvant[1])) {
+            return;
+        }
+        avant = s;
+        axesAvant = axes;
+        std::fprintf(f, "# %d\n", i);
+        trace::section(f, s, {axes[0], axes[1]});
+    }
+
     essai::Programme m_p;
     std::mt19937_64 m_alea;
     Modele m_m;
@@ -836,24 +854,6 @@ private Q_SLOTS:
     }
 
     void cleanup() { m_p.arreter(); }
-
-    // The trace after action i, when the section or a shown axis changed since the last one.
-    void tracer(std::FILE* f, int i, std::optional<Section>& avant, std::array<double, 2>& axesAvant) const {
-        std::array<double, 2> axes{};
-        for (int a = 0; a < 2; ++a) {
-            const Modele::Detail& d = m_m.details[std::size_t(a)];
-            const double zo = nombre(d.coordonnee).value_or(0.0);
-            axes[std::size_t(a)] = d.centre ? zo : zo - (a == 0 ? m_m.totaux.zg : m_m.totaux.yg);
-        }
-        const Section& s = *m_p.section;
-        if (avant && *avant == s && memes(axes[0], axesAvant[0]) && memes(axes[1], axesAvant[1])) {
-            return;
-        }
-        avant = s;
-        axesAvant = axes;
-        std::fprintf(f, "# %d\n", i);
-        trace::section(f, s, {axes[0], axes[1]});
-    }
 
     void session() {
         const QByteArray graine = qgetenv("BRIVANE_GRAINE");
