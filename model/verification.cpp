@@ -46,7 +46,7 @@ void arc(Polygone& p, Reel zc, Reel yc, Reel r, double t0, double t1) {
 }
 
 // The element's outline in the user's frame; throws plateforme::FauteArithmetique.
-Polygone trace(const ElementSection& e, FamilleForme famille) {
+Polygone construireContour(const ElementSection& e, FamilleForme famille) {
     const Reel z = e.Zg;
     const Reel y = e.Yg;
     const Reel a = abs(Reel(e.Dimension1));
@@ -102,7 +102,7 @@ std::optional<Polygone> contour(const ElementSection& e) {
         return std::nullopt;
     }
     try {
-        Polygone p = trace(e, f->famille);
+        Polygone p = construireContour(e, f->famille);
         bg::correct(p);
         return p;
     } catch (const plateforme::FauteArithmetique&) {
