@@ -11,9 +11,11 @@ struct Police {
     bool souligne = false;
 };
 
-// Registers Tahoma from Debian's fonts-wine when it is there (once; later calls do nothing).
+// Registers the regular Tahoma of Debian's fonts-wine when it is there (once; later calls do nothing).
 void installerPolices();
-// Tahoma at that size and style, or the platform's sans font when Tahoma is missing.
+// "Tahoma", or "DejaVu Sans" when Tahoma is missing: the family of every caption, in every style.
+QString famillePolice();
+// That family at that size and style; bold and italic are drawn from the regular letters.
 QFont police(const Police& p = {});
 
 } // namespace plateforme
