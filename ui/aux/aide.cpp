@@ -1,8 +1,8 @@
 #include "ui/aux/aide.h"
 
 #include "platform/qt/controles.h"
+#include "platform/qt/mise_en_page.h"
 #include "ui/aux/exemple.h"
-#include "ui/aux/mise_en_page.h"
 
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
@@ -159,8 +159,8 @@ const Controle Page[] = {
 };
 
 // The bold button name fills the blank of Label28.
-const mise_en_page::Incrustation Incrustations[] = {
-    {u"Label30"_s, u"Label28"_s, u"Il est impératif d'"_s, mise_en_page::Incrustation::Place::AuCentre},
+const plateforme::Incrustation Incrustations[] = {
+    {u"Label30"_s, u"Label28"_s, u"Il est impératif d'"_s, plateforme::Incrustation::Place::AuCentre},
 };
 
 } // namespace
@@ -168,8 +168,8 @@ const mise_en_page::Incrustation Incrustations[] = {
 Aide::Aide(plateforme::Registre& fenetres)
     : plateforme::FenetreSecondaire(u"Aide"_s, u"Aide"_s, 185.5, 159.0, true), m_fenetres(fenetres) {
     m_plan.ajouter(Page);
-    mise_en_page::ajusterLegendes(this);
-    mise_en_page::incruster(m_plan, Incrustations);
+    plateforme::ajusterLegendes(this);
+    plateforme::incruster(m_plan, Incrustations);
     connect(m_plan.get<plateforme::Bouton>(u"BouttonExemple"_s), &plateforme::Bouton::clicked, this,
             [this] { m_fenetres.ouvrir<Exemple>(m_fenetres); });
 }

@@ -1,7 +1,7 @@
 #include "ui/aux/exemple.h"
 
 #include "platform/qt/controles.h"
-#include "ui/aux/mise_en_page.h"
+#include "platform/qt/mise_en_page.h"
 
 #include <QPalette>
 
@@ -63,8 +63,8 @@ const Controle Page[] = {
 };
 
 // "Remarque" fills the blank that opens Label2; the exponents follow the "10" and the "mm" they raise.
-using Place = mise_en_page::Incrustation::Place;
-const mise_en_page::Incrustation Incrustations[] = {
+using Place = plateforme::Incrustation::Place;
+const plateforme::Incrustation Incrustations[] = {
     {u"Label29"_s, u"Label2"_s, QString(), Place::Apres},
     {u"Label24"_s, u"Label23"_s, u"Igz = 1352.10"_s, Place::Apres},
     {u"Label25"_s, u"Label23"_s, u"Igz = 1352.10  mm"_s, Place::Apres},
@@ -78,8 +78,8 @@ Exemple::Exemple(plateforme::Registre& fenetres)
     : plateforme::FenetreSecondaire(u"Exemple"_s, u"Exemple de calcul"_s, 124.1, 96.3, false),
       m_fenetres(fenetres) {
     m_plan.ajouter(Page);
-    mise_en_page::ajusterLegendes(this);
-    mise_en_page::incruster(m_plan, Incrustations);
+    plateforme::ajusterLegendes(this);
+    plateforme::incruster(m_plan, Incrustations);
 
     // The unit of the data sketch stands on white over the picture's corner.
     auto* unite = m_plan.get<plateforme::Etiquette>(u"Label7"_s);

@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace mise_en_page {
+namespace plateforme {
 
 // Every caption shows whole in its box although this font draws letters a little wider than the
 // layout was made for: a box of one line never wraps and grows to the right up to the window's edge;
@@ -31,6 +31,6 @@ struct Incrustation {
     Place place = Place::Apres;
 };
 
-void incruster(const plateforme::Plan& plan, std::span<const Incrustation> incrustations);
+void incruster(const Plan& plan, std::span<const Incrustation> incrustations);
 
-} // namespace mise_en_page
+} // namespace plateforme

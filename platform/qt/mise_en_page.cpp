@@ -1,4 +1,4 @@
-#include "ui/aux/mise_en_page.h"
+#include "platform/qt/mise_en_page.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace mise_en_page {
+namespace plateforme {
 
 namespace {
 
@@ -70,7 +70,7 @@ void ajusterLegendes(QWidget* fenetre) {
     }
 }
 
-void incruster(const plateforme::Plan& plan, std::span<const Incrustation> incrustations) {
+void incruster(const Plan& plan, std::span<const Incrustation> incrustations) {
     for (const Incrustation& i : incrustations) {
         auto* dessus = plan.get<QLabel>(i.dessus);
         const auto* dessous = plan.get<QLabel>(i.dessous);
@@ -91,4 +91,4 @@ void incruster(const plateforme::Plan& plan, std::span<const Incrustation> incru
     }
 }
 
-} // namespace mise_en_page
+} // namespace plateforme
