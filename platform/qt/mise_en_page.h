@@ -19,7 +19,8 @@ namespace plateforme {
 void ajusterLegendes(QWidget* fenetre);
 
 // A small caption laid over a blank (a run of spaces) or over the end of a larger one: a word in
-// bold, a raised exponent. Its left edge is set from where the larger caption's text actually falls.
+// bold, a raised exponent, a lowered index. Its left edge is set from where the larger caption's text
+// actually falls; a blank too narrow for it, with text after it ("[mm ]"), is widened to hold it.
 struct Incrustation {
     enum class Place {
         Apres,    // right after `avant`

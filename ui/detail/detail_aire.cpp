@@ -4,6 +4,7 @@
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "platform/qt/mise_en_page.h"
 #include "ui/detail/affichage.h"
 
 using namespace Qt::StringLiterals;
@@ -113,6 +114,12 @@ const Controle total[] = {
     {Genre::Etiquette, u"Label12"_s, u"[mm²]"_s, {40.2, 50.8, 10.6, 4.2}, normale},
 };
 
+// The lowered indices, each right after the letter it belongs to.
+const plateforme::Incrustation incrustations[] = {
+    {u"ideAi"_s, u"AdeAi"_s, u"A"_s},
+    {u"TexteTotale"_s, u"TexteA"_s, u"A"_s},
+};
+
 } // namespace
 
 DetailAire::DetailAire(const Section& section)
@@ -121,6 +128,7 @@ DetailAire::DetailAire(const Section& section)
     m_plan.ajouter(entetes);
     m_plan.ajouter(detailAire::famille(ligne));
     m_plan.ajouter(total);
+    plateforme::incruster(m_plan, incrustations);
 
     for (int k = 1; k <= Section::MaxElements; ++k) {
         const QString n = QString::number(k);

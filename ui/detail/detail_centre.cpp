@@ -4,6 +4,7 @@
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "platform/qt/mise_en_page.h"
 #include "ui/detail/affichage.h"
 #include "ui/detail/detail_aire.h"
 
@@ -126,14 +127,14 @@ std::vector<Controle> plan(const AxeCentre& a) {
         {E, u"Label3"_s, u"i"_s, {6.4, 1.1, 4.2, 4.2}, grasse},
         {E, u"AdeAi"_s, u"A"_s, {23.3, 1.1, 4.2, 4.2}, grasse},
         {E, u"ideAi"_s, u"i"_s, {25.4, 2.1, 4.2, 4.2}, grasse},
-        {E, u"UnitéA"_s, u"[mm²]"_s, {29.6, 0.0, 8.5, 4.2}, normale},
+        {E, u"UnitéA"_s, u"[mm²]"_s, {29.6, 0.5, 8.5, 4.2}, normale},
         {E, a.texteCoordonnee, a.lettre, {42.3, 1.1, 4.2, 4.2}, grasse},
         {E, u"TexteGi"_s, u"Gi"_s, {44.5, 2.1, 4.2, 4.2}, grasse},
-        {E, u"UniteY"_s, u"[mm]"_s, {49.4, 0.0, 8.5, 4.2}, normale},
+        {E, u"UniteY"_s, u"[mm]"_s, {49.4, 0.5, 8.5, 4.2}, normale},
         {E, a.texteMoment, a.enteteMoment, {59.3, 1.1, 14.8, 4.2}, grasse},
         {E, u"TexteiGi"_s, u"i       Gi"_s, {61.4, 2.1, 12.7, 4.2}, grasse},
-        {E, a.uniteMoment, u"[mm ]"_s, {76.2, 0.0, 8.5, 4.2}, normale},
-        {E, u"Label14"_s, u"3"_s, {81.1, 0.0, 2.1, 4.2}, petite},
+        {E, a.uniteMoment, u"[mm ]"_s, {76.2, 0.5, 8.5, 4.2}, normale},
+        {E, u"Label14"_s, u"3"_s, {81.1, 0.5, 2.1, 4.2}, petite},
     };
 
     const detailAire::Colonne ligne[] = {
@@ -171,12 +172,26 @@ std::vector<Controle> plan(const AxeCentre& a) {
     return controles;
 }
 
+// The lowered indices and the raised "3", each right after the text it belongs to.
+std::vector<plateforme::Incrustation> incrustations(const AxeCentre& a) {
+    return {
+        {u"ideAi"_s, u"AdeAi"_s, u"A"_s},
+        {u"TexteGi"_s, a.texteCoordonnee, a.lettre},
+        {u"TexteiGi"_s, a.texteMoment, u"A"_s},
+        {u"Label14"_s, a.uniteMoment, u"[mm"_s},
+        {u"TexteTotale"_s, u"TexteA"_s, u"A"_s},
+        {u"TexteGO"_s, u"TexteS"_s, u"S"_s},
+        {a.texteGdeCentre, a.texteCentre, a.lettre},
+    };
+}
+
 } // namespace
 
 FenetreCentre::FenetreCentre(const Section& section, const AxeCentre& axe)
     : plateforme::FenetreSecondaire(axe.fenetre, axe.titre, 86.3, axe.hauteur, true), m_section(section),
       m_axe(axe), m_plan(this) {
     m_plan.ajouter(plan(axe));
+    plateforme::incruster(m_plan, incrustations(axe));
 
     for (int k = 1; k <= Section::MaxElements; ++k) {
         const QString n = QString::number(k);

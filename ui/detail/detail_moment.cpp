@@ -6,10 +6,12 @@
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "platform/qt/mise_en_page.h"
 #include "ui/detail/affichage.h"
 
 #include <QLineEdit>
 #include <cmath>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using plateforme::Etiquette;
@@ -59,7 +61,7 @@ const Trace entetes[] = {
     {Genre::Etiquette, {u"UniteZ", u"UniteY"}, u"[mm]", {49.4, 2.1, 8.5, 4.2}, normale},
     {Genre::Etiquette,
      {u"TexteAZZ", u"TexteAYY"},
-     {u"A   x Z   ²", u"A   x Y    ²"},
+     {u"A   x Z    ²", u"A   x Y    ²"},
      {59.3, 3.2, 14.8, 4.2},
      grasse},
     {Genre::Etiquette, {u"TexteiAZZ", u"TexteiAYY"}, u"i       Gi", {61.4, 4.2, 12.7, 4.2}, grasse},
@@ -76,7 +78,7 @@ const Trace entetes[] = {
      grasse},
     {Genre::Etiquette,
      {u"IndicesDesIGyitot", u"IndicesDesIGzitot"},
-     {u"i       Gi        GYi", u"i       Gi        GZi"},
+     {u"i       Gi       GYi", u"i       Gi       GZi"},
      {119.2, 3.2, 21.2, 4.2},
      grasse},
     {Genre::Etiquette, {u"TexteIgyitotunit", u"TexteIgzitotunit"}, u"[mm ]", {142.5, 2.1, 8.5, 4.2}, normale},
@@ -141,6 +143,27 @@ const Trace totaux[] = {
      u"Frame1"},
     {Genre::Etiquette, u"Label36", u"[mm ]", {84.7, 14.8, 8.5, 4.2}, normale, u"Frame1"},
     {Genre::Etiquette, u"Label37", u"4", {89.6, 14.8, 2.1, 4.2}, exposant, u"Frame1"},
+};
+
+// The lowered indices and the raised exponents, each right after the text it belongs to: overlaid
+// label, label below, text of the label below before the place.
+const Variante incrustations[][3] = {
+    {u"ideAi", u"AdeAi", u"A"},
+    {u"TexteGi", {u"TexteZ", u"TexteY"}, {u"Z", u"Y"}},
+    {{u"TexteiAZZ", u"TexteiAYY"}, {u"TexteAZZ", u"TexteAYY"}, u"A"},
+    {u"PuissanceAYY", {u"UniteAZZ", u"UniteAYY"}, u"[mm"},
+    {u"Label25", u"Label26", u"I"},
+    {u"PuissanceIgzi", {u"UniteIgyi", u"UniteIgzi"}, u"[mm"},
+    {{u"IndicesDesIGyitot", u"IndicesDesIGzitot"}, {u"TexteIgyitot", u"TexteIgzitot"}, u"A"},
+    {{u"TexteIgyitotPuissance", u"TexteIgzitotPuissance"},
+     {u"TexteIgyitotunit", u"TexteIgzitotunit"},
+     u"[mm"},
+    {u"TexteTotale", {u"TexteSgy", u"TexteSgz"}, u"S"},
+    {u"Label39", u"Label22", u"[mm"},
+    {{u"TexteOY", u"TexteOZ"}, u"TexteI", u"I"},
+    {u"Label24", u"Label23", u"[mm"},
+    {u"Label32", u"Label31", u"I"},
+    {u"Label37", u"Label36", u"[mm"},
 };
 
 // What a double-click on a row label explains.
@@ -368,6 +391,11 @@ void DetailMoment::construire() {
     for (const Trace& t : totaux) {
         placer(t);
     }
+    std::vector<plateforme::Incrustation> places;
+    for (const auto& [dessus, dessous, avant] : incrustations) {
+        places.push_back({dessus.pour(m_axe), dessous.pour(m_axe), avant.pour(m_axe)});
+    }
+    plateforme::incruster(m_plan, places);
     // Every caption here is one line. Qt's Tahoma runs a few pixels wider than the widths the layout
     // gives some of them; clipped at the edge, they keep their line instead of losing their last word
     // to a hidden second one.

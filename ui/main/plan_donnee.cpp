@@ -352,4 +352,17 @@ const std::vector<Controle>& plan() {
     return table;
 }
 
+const std::vector<plateforme::Incrustation>& incrustations() {
+    static const std::vector<plateforme::Incrustation> table = [] {
+        std::vector<plateforme::Incrustation> t;
+        for (const LigneResultat& l : Lignes) {
+            if (!l.unitePuissance.isEmpty()) {
+                t.push_back({l.unitePuissance.toString(), l.unite.toString(), u"mm"_s});
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
 } // namespace donnee
