@@ -391,17 +391,14 @@ void DetailMoment::construire() {
     for (const Trace& t : totaux) {
         placer(t);
     }
+    // Every caption here is one line, and shows whole although this Tahoma runs a few pixels wider
+    // than the widths the layout gives some of them.
+    plateforme::ajusterLegendes(this);
     std::vector<plateforme::Incrustation> places;
     for (const auto& [dessus, dessous, avant] : incrustations) {
         places.push_back({dessus.pour(m_axe), dessous.pour(m_axe), avant.pour(m_axe)});
     }
     plateforme::incruster(m_plan, places);
-    // Every caption here is one line. Qt's Tahoma runs a few pixels wider than the widths the layout
-    // gives some of them; clipped at the edge, they keep their line instead of losing their last word
-    // to a hidden second one.
-    for (Etiquette* e : findChildren<Etiquette*>()) {
-        e->setWordWrap(false);
-    }
     m_coordonnee = m_plan.get<QLineEdit>(m_axe == AxeMoment::Y ? u"Z"_s : u"Y"_s);
     m_repere = m_plan.get<Etiquette>(u"Repere"_s);
     for (const char16_t* nom : {u"Label22", u"Label23", u"Label30", u"Label36"}) {
