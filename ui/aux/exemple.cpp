@@ -49,7 +49,7 @@ const Controle Page[] = {
     {Genre::Etiquette, u"Label19"_s, u"On trouve les résultats suivants :"_s, {2.1, 84.7, 63.5, 4.2}},
     {Genre::Etiquette, u"Label22"_s, u"A = 2400 mm²"_s, {2.1, 91.0, 21.2, 4.2}},
     {Genre::Etiquette, u"Label21"_s, u"Yg = 29,79 mm"_s, {23.3, 91.0, 21.2, 4.2}},
-    {Genre::Etiquette, u"Label20"_s, u"Zg = 35 mm"_s, {46.6, 91.0, 16.9, 4.2}},
+    {Genre::Etiquette, u"Label20"_s, u"Zg = 35 mm"_s, {45.4, 91.0, 16.9, 4.2}},
     // 1352.10³ mm⁴ and 1480.10³ mm⁴: the two exponents of each are small labels set in the gaps.
     {Genre::Etiquette, u"Label23"_s, u"Igz = 1352.10  mm"_s, {63.5, 91.0, 27.5, 4.2}},
     {Genre::Etiquette, u"Label24"_s, u"3"_s, {81.5, 90.7, 1.4, 4.2}, Exposant},
@@ -58,7 +58,7 @@ const Controle Page[] = {
     {Genre::Etiquette, u"Label27"_s, u"3"_s, {111.5, 91.0, 1.4, 4.2}, Exposant},
     {Genre::Etiquette, u"Label28"_s, u"4"_s, {117.8, 91.0, 1.4, 4.2}, Exposant},
     {Genre::Image, u"ImageDonnee"_s, SchemaDonnees, {72.0, 2.1, 44.5, 38.1}},
-    {Genre::Etiquette, u"Label7"_s, u"[mm]"_s, {108.0, 33.9, 8.5, 4.2}, Unite},
+    {Genre::Etiquette, u"Label7"_s, u"[mm]"_s, {108.0, 38.0, 8.5, 2.1}, Unite},
     {Genre::Image, u"Image1"_s, SchemaDetaille, {69.1, 42.3, 50.8, 42.3}},
 };
 
@@ -81,7 +81,7 @@ Exemple::Exemple(plateforme::Registre& fenetres)
     plateforme::ajusterLegendes(this);
     plateforme::incruster(m_plan, Incrustations);
 
-    // The unit of the data sketch stands on white over the picture's corner.
+    // The unit of the data sketch stands on white in the picture's corner, under the red square.
     auto* unite = m_plan.get<plateforme::Etiquette>(u"Label7"_s);
     QPalette p = unite->palette();
     p.setColor(QPalette::Window, Qt::white);
