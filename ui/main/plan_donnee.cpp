@@ -159,7 +159,7 @@ const Controle Saisie[] = {
      {2.1, 19.1, 57.2, 16.9},
      Normale,
      u"ZoneSaisie"_s},
-    {Genre::Liste, u"ListeForme"_s, {}, {0.0, 2.1, 55.3, 12.2}, Normale, u"FormeTexte"_s},
+    {Genre::Liste, u"ListeForme"_s, {}, {0.0, 2.1, 55.3, 11.6}, Normale, u"FormeTexte"_s},
     {Genre::Cadre,
      u"DimensionsTexte"_s,
      u"Dimensions de l'élément :"_s,
