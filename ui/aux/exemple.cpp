@@ -8,17 +8,12 @@
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Genre;
-using plateforme::Police;
+using namespace plateforme::polices;
 
 namespace {
 
 const QString SchemaDonnees = u":/exemple/exemple.svg"_s;
 const QString SchemaDetaille = u":/exemple/exemple_detail.svg"_s;
-
-constexpr Police Normal{};
-constexpr Police Souligne{8.25, false, false, true};
-constexpr Police Exposant{6.0};
-constexpr Police Unite{6.75, false, true};
 
 const Controle Page[] = {
     {Genre::Etiquette,
@@ -41,7 +36,7 @@ const Controle Page[] = {
     {Genre::Etiquette, u"Label15"_s, u". Zg : 35 mm ;"_s, {4.2, 63.5, 57.2, 4.2}},
     {Genre::Etiquette, u"Label16"_s, u". yg : 40 mm ;"_s, {4.2, 67.7, 57.2, 4.2}},
     // "Remarque", underlined, fills the 17 spaces that open Label2.
-    {Genre::Etiquette, u"Label29"_s, u"Remarque"_s, {4.2, 73.7, 63.5, 6.4}, Souligne},
+    {Genre::Etiquette, u"Label29"_s, u"Remarque"_s, {4.2, 73.7, 63.5, 6.4}, Soulignee},
     {Genre::Etiquette,
      u"Label2"_s,
      u"                 : Pour trouver ces valeurs, il est naturellement conseillé de faire le dessin suivant :"_s,
@@ -58,7 +53,7 @@ const Controle Page[] = {
     {Genre::Etiquette, u"Label27"_s, u"3"_s, {111.5, 91.0, 1.4, 4.2}, Exposant},
     {Genre::Etiquette, u"Label28"_s, u"4"_s, {117.8, 91.0, 1.4, 4.2}, Exposant},
     {Genre::Image, u"ImageDonnee"_s, SchemaDonnees, {72.0, 2.1, 44.5, 38.1}},
-    {Genre::Etiquette, u"Label7"_s, u"[mm]"_s, {108.0, 38.0, 8.5, 2.1}, Unite},
+    {Genre::Etiquette, u"Label7"_s, u"[mm]"_s, {108.0, 38.0, 8.5, 2.1}, PetiteItalique},
     {Genre::Image, u"Image1"_s, SchemaDetaille, {69.1, 42.3, 50.8, 42.3}},
 };
 
