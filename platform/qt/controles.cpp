@@ -3,6 +3,8 @@
 #include "platform/qt/geometrie.h"
 
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMetaMethod>
@@ -11,8 +13,10 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
+#include <QTextLayout>
 #include <QToolButton>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -95,6 +99,34 @@ void Etiquette::connectNotify(const QMetaMethod& signal) {
         signal == QMetaMethod::fromSignal(&Etiquette::doubleClicked)) {
         setAttribute(Qt::WA_TransparentForMouseEvents, false);
     }
+}
+
+void Etiquette::paintEvent(QPaintEvent* e) {
+    if (!wordWrap() || text().isEmpty()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    const QRectF cadre = contentsRect();
+    QTextLayout mise(text(), font());
+    QTextOption option(alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    mise.setTextOption(option);
+    const qreal pas = std::max(QFontMetricsF(font()).lineSpacing(), 1.2 * QFontInfo(font()).pixelSize());
+    int lignes = 0;
+    mise.beginLayout();
+    for (QTextLine ligne = mise.createLine(); ligne.isValid(); ligne = mise.createLine()) {
+        ligne.setLineWidth(cadre.width());
+        ligne.setPosition({0.0, lignes * pas});
+        ++lignes;
+    }
+    mise.endLayout();
+    if (lignes < 2) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    mise.draw(&p, cadre.topLeft());
 }
 
 void Etiquette::mousePressEvent(QMouseEvent* e) {

@@ -13,8 +13,10 @@ class QToolButton;
 namespace plateforme {
 
 // A label with click and double-click. Transparent background, plain text, word-wrapped, top-left
-// aligned. A label nobody listens to lets the mouse through to what lies under it, so that a small
-// overlaid label (a lowered index, a raised exponent) never hides a clickable one.
+// aligned. A caption on several lines has them 1.2 times the size of its letters apart, as the layout
+// tables were made for (this Tahoma's own line spacing would let them touch). A label nobody listens
+// to lets the mouse through to what lies under it, so that a small overlaid label (a lowered index, a
+// raised exponent) never hides a clickable one.
 class Etiquette final : public QLabel {
     Q_OBJECT
 public:
@@ -28,6 +30,7 @@ Q_SIGNALS:
 
 protected:
     void connectNotify(const QMetaMethod& signal) override;
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;

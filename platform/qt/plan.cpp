@@ -3,9 +3,14 @@
 #include "platform/qt/controles.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
 
 namespace plateforme {
 
@@ -14,6 +19,26 @@ namespace {
 // Controls that take a value from the user and so need a caption of their own.
 bool saisie(Genre g) {
     return g == Genre::Champ || g == Genre::Liste || g == Genre::Toupie;
+}
+
+// A label draws its first line from its top with the font's ascent above the baseline, but this
+// Tahoma's capitals and digits rise a pixel or two higher (more in bold), and a box of one line may
+// be lower than the letters: its box grows by what it lacks, upwards with its text kept in place
+// (downwards once it reaches the top of its parent), so every glyph shows whole. The glyphs counted
+// are those of its caption and the digits and "E" of the numbers it may show later.
+void logerLesGlyphes(QLabel* l) {
+    const QFontMetricsF fm(l->font());
+    const QRectF encre = fm.tightBoundingRect(l->text() + u"0123456789E-"_s);
+    QRect r = l->geometry();
+    const int manqueHaut = std::max(0, static_cast<int>(std::ceil(-(fm.ascent() + encre.top()))));
+    const int monte = std::min(manqueHaut, r.top());
+    r.setTop(r.top() - monte);
+    if (r.height() < 2 * fm.lineSpacing()) {
+        const int bas = manqueHaut + static_cast<int>(std::ceil(fm.ascent() + encre.bottom()));
+        r.setHeight(std::max(r.height(), bas));
+    }
+    l->setContentsMargins(0, manqueHaut, 0, 0);
+    l->setGeometry(r);
 }
 
 } // namespace
@@ -141,6 +166,9 @@ QWidget* Plan::ajouter(const Controle& c) {
         r.translate(Cadre::origine());
     }
     w->setGeometry(r);
+    if (c.genre == Genre::Etiquette) {
+        logerLesGlyphes(static_cast<QLabel*>(w));
+    }
     w->raise();
     m_controles.insert(c.nom, w);
     if (c.genre == Genre::Etiquette) {

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -24,19 +23,24 @@ void installerPolices() {
         return;
     }
     fait = true;
-    for (const QString& fichier :
-         {u"/usr/share/wine/fonts/tahoma.ttf"_s, u"/usr/share/wine/fonts/tahomabd.ttf"_s}) {
-        if (QFile::exists(fichier)) {
-            const int id = QFontDatabase::addApplicationFont(fichier);
-            const QStringList familles = QFontDatabase::applicationFontFamilies(id);
-            if (!familles.isEmpty() && famille().isEmpty()) {
-                famille() = familles.first();
-            }
+    // Only the regular file: the bold one of that package draws a wide sans of regular weight, while
+    // Qt emboldens (and slants) the regular Tahoma itself when no such face is registered.
+    const QString tahoma = u"/usr/share/wine/fonts/tahoma.ttf"_s;
+    if (QFile::exists(tahoma)) {
+        const QStringList familles =
+            QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(tahoma));
+        if (!familles.isEmpty()) {
+            famille() = familles.first();
         }
     }
     if (famille().isEmpty()) {
-        famille() = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        famille() = u"DejaVu Sans"_s;
     }
+}
+
+QString famillePolice() {
+    installerPolices();
+    return famille();
 }
 
 QFont police(const Police& p) {

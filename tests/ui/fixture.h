@@ -18,8 +18,12 @@
 
 namespace essai {
 
-inline void localeFrancaise() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
-inline void localeAnglaise() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+inline void localeFrancaise() {
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
+inline void localeAnglaise() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 // Collects, in order, the text of every message the program shows while it lives; no box appears.
 class Messages {
@@ -44,7 +48,9 @@ private:
 };
 
 // The lines of a message, joined as the program joins them.
-inline QString lignes(const QStringList& l) { return l.join(QStringLiteral("\r\n")); }
+inline QString lignes(const QStringList& l) {
+    return l.join(QStringLiteral("\r\n"));
+}
 
 // For the tests that use the real box: arms a timer that, once the box is up, records its title and
 // text as built and presses OK. A box that never comes fails the check of `vue()`.
@@ -82,6 +88,12 @@ template <class T = QWidget> T* controle(const QWidget* fenetre, const char* nom
         qWarning("no control named %s", nom);
     }
     return w;
+}
+
+// Where a control's table places it: a label's box may have grown above that place to hold the tops
+// of its glyphs, with its text kept there.
+inline QRect place(const QWidget* w) {
+    return w->geometry().adjusted(0, w->contentsMargins().top(), 0, 0);
 }
 
 inline QString texte(const QWidget* fenetre, const char* nom) {

@@ -19,14 +19,9 @@ using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Etiquette;
 using plateforme::Genre;
-using plateforme::Police;
+using namespace plateforme::polices;
 
 namespace {
-
-constexpr Police normale{8.25};
-constexpr Police grasse{8.25, true};
-constexpr Police petite{6.75};
-constexpr Police exposantUnite{6.0};
 
 constexpr double HautPremiereLigne = 4.0;
 constexpr double Pas = 6.4;
@@ -121,30 +116,30 @@ ApercuSection::ApercuSection(const Section& section)
                              nom + u"Texte"_s,
                              QString::fromUtf8(l.legende),
                              {Legende, haut, Valeur - Legende - 1.0, 4.2},
-                             grasse});
+                             Grasse});
         controles.push_back(
-            {Genre::Etiquette, nom + u"Valeur"_s, u"0"_s, {Valeur, haut, 11.0, 4.2}, normale});
+            {Genre::Etiquette, nom + u"Valeur"_s, u"0"_s, {Valeur, haut, 11.0, 4.2}, Normale});
         if (l.puissanceUnite == 0) {
             controles.push_back(
-                {Genre::Etiquette, nom + u"Unite"_s, u"°"_s, {Puissance, haut, 4.0, 4.2}, normale});
+                {Genre::Etiquette, nom + u"Unite"_s, u"°"_s, {Puissance, haut, 4.0, 4.2}, Normale});
         } else {
             controles.push_back(
-                {Genre::Etiquette, u"E"_s + nom, u"E"_s, {LettreE, haut + 0.7, 2.1, 2.8}, petite});
+                {Genre::Etiquette, u"E"_s + nom, u"E"_s, {LettreE, haut + 0.7, 2.1, 2.8}, Petite});
             controles.push_back(
-                {Genre::Etiquette, nom + u"Puissance"_s, u"0"_s, {Puissance, haut, 9.0, 4.2}, normale});
+                {Genre::Etiquette, nom + u"Puissance"_s, u"0"_s, {Puissance, haut, 9.0, 4.2}, Normale});
             controles.push_back(
-                {Genre::Etiquette, nom + u"Unite"_s, u"mm"_s, {Unite, haut, 5.3, 4.2}, normale});
+                {Genre::Etiquette, nom + u"Unite"_s, u"mm"_s, {Unite, haut, 5.3, 4.2}, Normale});
             if (l.puissanceUnite > 1) {
                 controles.push_back({Genre::Etiquette,
                                      nom + u"UnitePuissance"_s,
                                      QString::number(l.puissanceUnite),
                                      {PuissanceUnite, haut, 2.1, 4.2},
-                                     exposantUnite});
+                                     Exposant});
             }
         }
         haut += Pas;
     }
-    controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 116.0, 192.0, 18.0}, normale});
+    controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 116.0, 192.0, 18.0}, Normale});
     m_plan.ajouter(controles);
 
     for (const Ligne& l : Lignes) {

@@ -1,24 +1,19 @@
 #include "ui/aux/exemple.h"
 
 #include "platform/qt/controles.h"
-#include "ui/aux/mise_en_page.h"
+#include "platform/qt/mise_en_page.h"
 
 #include <QPalette>
 
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Genre;
-using plateforme::Police;
+using namespace plateforme::polices;
 
 namespace {
 
 const QString SchemaDonnees = u":/exemple/exemple.svg"_s;
 const QString SchemaDetaille = u":/exemple/exemple_detail.svg"_s;
-
-constexpr Police Normal{};
-constexpr Police Souligne{8.25, false, false, true};
-constexpr Police Exposant{6.0};
-constexpr Police Unite{6.75, false, true};
 
 const Controle Page[] = {
     {Genre::Etiquette,
@@ -41,7 +36,7 @@ const Controle Page[] = {
     {Genre::Etiquette, u"Label15"_s, u". Zg : 35 mm ;"_s, {4.2, 63.5, 57.2, 4.2}},
     {Genre::Etiquette, u"Label16"_s, u". yg : 40 mm ;"_s, {4.2, 67.7, 57.2, 4.2}},
     // "Remarque", underlined, fills the 17 spaces that open Label2.
-    {Genre::Etiquette, u"Label29"_s, u"Remarque"_s, {4.2, 73.7, 63.5, 6.4}, Souligne},
+    {Genre::Etiquette, u"Label29"_s, u"Remarque"_s, {4.2, 73.7, 63.5, 6.4}, Soulignee},
     {Genre::Etiquette,
      u"Label2"_s,
      u"                 : Pour trouver ces valeurs, il est naturellement conseillé de faire le dessin suivant :"_s,
@@ -49,7 +44,7 @@ const Controle Page[] = {
     {Genre::Etiquette, u"Label19"_s, u"On trouve les résultats suivants :"_s, {2.1, 84.7, 63.5, 4.2}},
     {Genre::Etiquette, u"Label22"_s, u"A = 2400 mm²"_s, {2.1, 91.0, 21.2, 4.2}},
     {Genre::Etiquette, u"Label21"_s, u"Yg = 29,79 mm"_s, {23.3, 91.0, 21.2, 4.2}},
-    {Genre::Etiquette, u"Label20"_s, u"Zg = 35 mm"_s, {46.6, 91.0, 16.9, 4.2}},
+    {Genre::Etiquette, u"Label20"_s, u"Zg = 35 mm"_s, {45.4, 91.0, 16.9, 4.2}},
     // 1352.10³ mm⁴ and 1480.10³ mm⁴: the two exponents of each are small labels set in the gaps.
     {Genre::Etiquette, u"Label23"_s, u"Igz = 1352.10  mm"_s, {63.5, 91.0, 27.5, 4.2}},
     {Genre::Etiquette, u"Label24"_s, u"3"_s, {81.5, 90.7, 1.4, 4.2}, Exposant},
@@ -58,13 +53,13 @@ const Controle Page[] = {
     {Genre::Etiquette, u"Label27"_s, u"3"_s, {111.5, 91.0, 1.4, 4.2}, Exposant},
     {Genre::Etiquette, u"Label28"_s, u"4"_s, {117.8, 91.0, 1.4, 4.2}, Exposant},
     {Genre::Image, u"ImageDonnee"_s, SchemaDonnees, {72.0, 2.1, 44.5, 38.1}},
-    {Genre::Etiquette, u"Label7"_s, u"[mm]"_s, {108.0, 33.9, 8.5, 4.2}, Unite},
+    {Genre::Etiquette, u"Label7"_s, u"[mm]"_s, {108.0, 38.0, 8.5, 2.1}, PetiteItalique},
     {Genre::Image, u"Image1"_s, SchemaDetaille, {69.1, 42.3, 50.8, 42.3}},
 };
 
 // "Remarque" fills the blank that opens Label2; the exponents follow the "10" and the "mm" they raise.
-using Place = mise_en_page::Incrustation::Place;
-const mise_en_page::Incrustation Incrustations[] = {
+using Place = plateforme::Incrustation::Place;
+const plateforme::Incrustation Incrustations[] = {
     {u"Label29"_s, u"Label2"_s, QString(), Place::Apres},
     {u"Label24"_s, u"Label23"_s, u"Igz = 1352.10"_s, Place::Apres},
     {u"Label25"_s, u"Label23"_s, u"Igz = 1352.10  mm"_s, Place::Apres},
@@ -78,10 +73,10 @@ Exemple::Exemple(plateforme::Registre& fenetres)
     : plateforme::FenetreSecondaire(u"Exemple"_s, u"Exemple de calcul"_s, 124.1, 96.3, false),
       m_fenetres(fenetres) {
     m_plan.ajouter(Page);
-    mise_en_page::ajusterLegendes(this);
-    mise_en_page::incruster(m_plan, Incrustations);
+    plateforme::ajusterLegendes(this);
+    plateforme::incruster(m_plan, Incrustations);
 
-    // The unit of the data sketch stands on white over the picture's corner.
+    // The unit of the data sketch stands on white in the picture's corner, under the red square.
     auto* unite = m_plan.get<plateforme::Etiquette>(u"Label7"_s);
     QPalette p = unite->palette();
     p.setColor(QPalette::Window, Qt::white);

@@ -10,20 +10,18 @@
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Genre;
-using plateforme::Police;
+using namespace plateforme::polices;
 
 namespace {
 
-constexpr Police Gras{8.25, true};
-
 const Controle Entetes[] = {
-    {Genre::Etiquette, u"TexteNuméro"_s, u"Numéro"_s, {1.1, 2.1, 12.7, 5.6}, Gras},
-    {Genre::Etiquette, u"TexteForme"_s, u"Forme de l'élément"_s, {21.2, 2.1, 42.3, 4.2}, Gras},
-    {Genre::Etiquette, u"Label11"_s, u"Dimension 1"_s, {78.3, 2.1, 18.7, 4.2}, Gras},
-    {Genre::Etiquette, u"Label10"_s, u"Dimension 2"_s, {99.5, 2.1, 18.7, 4.2}, Gras},
-    {Genre::Etiquette, u"TexteZg"_s, u"Zg"_s, {124.9, 2.1, 4.2, 4.2}, Gras},
-    {Genre::Etiquette, u"TexteYg"_s, u"Yg"_s, {143.9, 2.1, 4.2, 4.2}, Gras},
-    {Genre::Etiquette, u"TexteSigne"_s, u"Signe"_s, {158.8, 2.1, 8.5, 4.2}, Gras},
+    {Genre::Etiquette, u"TexteNuméro"_s, u"Numéro"_s, {1.1, 2.1, 12.7, 5.6}, Grasse},
+    {Genre::Etiquette, u"TexteForme"_s, u"Forme de l'élément"_s, {21.2, 2.1, 42.3, 4.2}, Grasse},
+    {Genre::Etiquette, u"Label11"_s, u"Dimension 1"_s, {78.3, 2.1, 18.7, 4.2}, Grasse},
+    {Genre::Etiquette, u"Label10"_s, u"Dimension 2"_s, {99.5, 2.1, 18.7, 4.2}, Grasse},
+    {Genre::Etiquette, u"TexteZg"_s, u"Zg"_s, {124.9, 2.1, 4.2, 4.2}, Grasse},
+    {Genre::Etiquette, u"TexteYg"_s, u"Yg"_s, {143.9, 2.1, 4.2, 4.2}, Grasse},
+    {Genre::Etiquette, u"TexteSigne"_s, u"Signe"_s, {158.8, 2.1, 8.5, 4.2}, Grasse},
 };
 
 // The seven labels of a row, in the order of the columns.

@@ -4,13 +4,14 @@
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "platform/qt/mise_en_page.h"
 #include "ui/detail/affichage.h"
 
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Etiquette;
 using plateforme::Genre;
-using plateforme::Police;
+using namespace plateforme::polices;
 
 namespace detailAire {
 
@@ -81,36 +82,36 @@ std::vector<Controle> famille(std::span<const Colonne> colonnes) {
 
 namespace {
 
-constexpr Police normale{8.25};
-constexpr Police grasse{8.25, true};
-constexpr Police petite{6.0};
-constexpr Police petiteGrasse{6.0, true};
-constexpr Police indice{6.75, true};
-
 // Headers first, then the rows, then the total row; a lowered index lies on top of the caption it
 // belongs to, so that clicking it reaches it.
 const Controle entetes[] = {
-    {Genre::Etiquette, u"Label3"_s, u"i"_s, {6.4, 1.1, 4.2, 4.2}, grasse},
-    {Genre::Etiquette, u"AdeAi"_s, u"A"_s, {23.3, 1.1, 4.2, 4.2}, grasse},
-    {Genre::Etiquette, u"ideAi"_s, u"i"_s, {25.4, 2.1, 4.2, 4.2}, grasse},
-    {Genre::Etiquette, u"Unité"_s, u"[mm²]"_s, {31.8, 0.0, 12.7, 4.2}, normale},
+    {Genre::Etiquette, u"Label3"_s, u"i"_s, {6.4, 1.1, 4.2, 4.2}, Grasse},
+    {Genre::Etiquette, u"AdeAi"_s, u"A"_s, {23.3, 1.1, 4.2, 4.2}, Grasse},
+    {Genre::Etiquette, u"ideAi"_s, u"i"_s, {25.4, 2.1, 4.2, 4.2}, Grasse},
+    {Genre::Etiquette, u"Unité"_s, u"[mm²]"_s, {31.8, 0.0, 12.7, 4.2}, Normale},
 };
 
 // One row of the table, k = 1 to 10.
 const detailAire::Colonne ligne[] = {
-    {u"i%1"_s, u"%1"_s, 6.4, 0.0, 4.2, 4.2, normale},
-    {u"A%1Valeur"_s, u"A%1"_s, 17.6, 0.0, 9.2, 4.2, normale},
-    {u"E%1"_s, u"E"_s, 27.2, 0.7, 2.1, 2.1, petite},
-    {u"A%1Puissance"_s, u"P%1"_s, 29.6, 0.0, 12.3, 4.2, normale},
+    {u"i%1"_s, u"%1"_s, 6.4, 0.0, 4.2, 4.2, Normale},
+    {u"A%1Valeur"_s, u"A%1"_s, 17.6, 0.0, 9.2, 4.2, Normale},
+    {u"E%1"_s, u"E"_s, 27.2, 0.7, 2.1, 2.1, Exposant},
+    {u"A%1Puissance"_s, u"P%1"_s, 29.6, 0.0, 12.3, 4.2, Normale},
 };
 
 const Controle total[] = {
-    {Genre::Etiquette, u"TexteA"_s, u"A          ="_s, {0.7, 50.1, 14.8, 6.4}, grasse},
-    {Genre::Etiquette, u"TexteTotale"_s, u"Totale"_s, {2.8, 51.9, 10.6, 4.2}, indice},
-    {Genre::Etiquette, u"ATotaleValeur"_s, u"Aire"_s, {16.2, 50.1, 10.9, 3.5}, grasse},
-    {Genre::Etiquette, u"EAire"_s, u"E"_s, {27.2, 50.8, 2.1, 2.1}, petiteGrasse},
-    {Genre::Etiquette, u"ATotalePuissance"_s, u"Aire"_s, {29.6, 50.1, 12.3, 3.5}, grasse},
-    {Genre::Etiquette, u"Label12"_s, u"[mm²]"_s, {40.2, 50.8, 10.6, 4.2}, normale},
+    {Genre::Etiquette, u"TexteA"_s, u"A          ="_s, {0.7, 50.1, 14.8, 6.4}, Grasse},
+    {Genre::Etiquette, u"TexteTotale"_s, u"Totale"_s, {2.8, 51.9, 10.6, 4.2}, Indice},
+    {Genre::Etiquette, u"ATotaleValeur"_s, u"Aire"_s, {16.2, 50.1, 10.9, 3.5}, Grasse},
+    {Genre::Etiquette, u"EAire"_s, u"E"_s, {27.2, 50.8, 2.1, 2.1}, ExposantGras},
+    {Genre::Etiquette, u"ATotalePuissance"_s, u"Aire"_s, {29.6, 50.1, 12.3, 3.5}, Grasse},
+    {Genre::Etiquette, u"Label12"_s, u"[mm²]"_s, {40.2, 50.8, 10.6, 4.2}, Normale},
+};
+
+// The lowered indices, each right after the letter it belongs to.
+const plateforme::Incrustation incrustations[] = {
+    {u"ideAi"_s, u"AdeAi"_s, u"A"_s},
+    {u"TexteTotale"_s, u"TexteA"_s, u"A"_s},
 };
 
 } // namespace
@@ -121,6 +122,7 @@ DetailAire::DetailAire(const Section& section)
     m_plan.ajouter(entetes);
     m_plan.ajouter(detailAire::famille(ligne));
     m_plan.ajouter(total);
+    plateforme::incruster(m_plan, incrustations);
 
     for (int k = 1; k <= Section::MaxElements; ++k) {
         const QString n = QString::number(k);

@@ -3,6 +3,7 @@
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "platform/qt/mise_en_page.h"
 #include "platform/reel.h"
 #include "ui/detail/affichage.h"
 #include "ui/detail/detail_aire.h"
@@ -14,15 +15,9 @@ using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Etiquette;
 using plateforme::Genre;
-using plateforme::Police;
+using namespace plateforme::polices;
 
 namespace {
-
-constexpr Police normale{8.25};
-constexpr Police grasse{8.25, true};
-constexpr Police petite{6.0};
-constexpr Police petiteGrasse{6.0, true};
-constexpr Police indice{6.75, true};
 
 const QString finDeLigne = u"\r\n"_s;
 
@@ -123,52 +118,65 @@ namespace {
 std::vector<Controle> plan(const AxeCentre& a) {
     const Genre E = Genre::Etiquette;
     std::vector<Controle> controles = {
-        {E, u"Label3"_s, u"i"_s, {6.4, 1.1, 4.2, 4.2}, grasse},
-        {E, u"AdeAi"_s, u"A"_s, {23.3, 1.1, 4.2, 4.2}, grasse},
-        {E, u"ideAi"_s, u"i"_s, {25.4, 2.1, 4.2, 4.2}, grasse},
-        {E, u"UnitéA"_s, u"[mm²]"_s, {29.6, 0.0, 8.5, 4.2}, normale},
-        {E, a.texteCoordonnee, a.lettre, {42.3, 1.1, 4.2, 4.2}, grasse},
-        {E, u"TexteGi"_s, u"Gi"_s, {44.5, 2.1, 4.2, 4.2}, grasse},
-        {E, u"UniteY"_s, u"[mm]"_s, {49.4, 0.0, 8.5, 4.2}, normale},
-        {E, a.texteMoment, a.enteteMoment, {59.3, 1.1, 14.8, 4.2}, grasse},
-        {E, u"TexteiGi"_s, u"i       Gi"_s, {61.4, 2.1, 12.7, 4.2}, grasse},
-        {E, a.uniteMoment, u"[mm ]"_s, {76.2, 0.0, 8.5, 4.2}, normale},
-        {E, u"Label14"_s, u"3"_s, {81.1, 0.0, 2.1, 4.2}, petite},
+        {E, u"Label3"_s, u"i"_s, {6.4, 1.1, 4.2, 4.2}, Grasse},
+        {E, u"AdeAi"_s, u"A"_s, {23.3, 1.1, 4.2, 4.2}, Grasse},
+        {E, u"ideAi"_s, u"i"_s, {25.4, 2.1, 4.2, 4.2}, Grasse},
+        {E, u"UnitéA"_s, u"[mm²]"_s, {29.6, 0.5, 8.5, 4.2}, Normale},
+        {E, a.texteCoordonnee, a.lettre, {42.3, 1.1, 4.2, 4.2}, Grasse},
+        {E, u"TexteGi"_s, u"Gi"_s, {44.5, 2.1, 4.2, 4.2}, Grasse},
+        {E, u"UniteY"_s, u"[mm]"_s, {49.4, 0.5, 8.5, 4.2}, Normale},
+        {E, a.texteMoment, a.enteteMoment, {59.3, 1.1, 14.8, 4.2}, Grasse},
+        {E, u"TexteiGi"_s, u"i       Gi"_s, {61.4, 2.1, 12.7, 4.2}, Grasse},
+        {E, a.uniteMoment, u"[mm ]"_s, {76.2, 0.5, 8.5, 4.2}, Normale},
+        {E, u"Label14"_s, u"3"_s, {81.1, 0.5, 2.1, 4.2}, Exposant},
     };
 
     const detailAire::Colonne ligne[] = {
-        {u"i%1"_s, u"%1"_s, 6.4, 0.0, 4.2, 4.2, normale},
-        {u"A%1Valeur"_s, u"A%1"_s, 16.9, 0.0, 9.2, 4.2, normale},
-        {u"EA%1"_s, u"E"_s, 27.5, 0.7, 2.1, 2.1, petite},
-        {u"A%1Puissance"_s, u"A%1P"_s, 29.6, 0.0, 9.2, 4.2, normale},
-        {a.coordonnee, a.coordonneeTexte, 42.7, 0.0, 13.8, 4.2, normale},
-        {u"S%1Valeur"_s, a.momentLigneTexte, 60.0, 0.0, 9.9, 4.2, normale},
-        {u"ES%1"_s, u"E"_s, 70.6, 0.7, 2.1, 2.1, petite},
-        {u"S%1Puissance"_s, a.momentLigneTexte, 74.1, 0.0, 8.5, 4.2, normale},
+        {u"i%1"_s, u"%1"_s, 6.4, 0.0, 4.2, 4.2, Normale},
+        {u"A%1Valeur"_s, u"A%1"_s, 16.9, 0.0, 9.2, 4.2, Normale},
+        {u"EA%1"_s, u"E"_s, 27.5, 0.7, 2.1, 2.1, Exposant},
+        {u"A%1Puissance"_s, u"A%1P"_s, 29.6, 0.0, 9.2, 4.2, Normale},
+        {a.coordonnee, a.coordonneeTexte, 42.7, 0.0, 13.8, 4.2, Normale},
+        {u"S%1Valeur"_s, a.momentLigneTexte, 60.0, 0.0, 9.9, 4.2, Normale},
+        {u"ES%1"_s, u"E"_s, 70.6, 0.7, 2.1, 2.1, Exposant},
+        {u"S%1Puissance"_s, a.momentLigneTexte, 74.1, 0.0, 8.5, 4.2, Normale},
     };
     const std::vector<Controle> lignes = detailAire::famille(ligne);
     controles.insert(controles.end(), lignes.begin(), lignes.end());
 
     const Controle totaux[] = {
-        {E, u"TexteA"_s, u"A          ="_s, {2.1, 50.1, 14.8, 6.4}, grasse},
-        {E, u"TexteTotale"_s, u"Totale"_s, {4.2, 51.9, 10.6, 4.2}, indice},
-        {E, u"ATotaleValeur"_s, u"Aire"_s, {16.9, 50.1, 10.6, 3.5}, grasse},
-        {E, u"EAire"_s, u"E"_s, {27.5, 50.8, 2.1, 2.1}, petiteGrasse},
-        {E, u"ATotalePuissance"_s, u"APuissance"_s, {29.6, 50.1, 10.6, 3.5}, grasse},
-        {E, u"TexteS"_s, u"S      ="_s, {46.6, 50.1, 12.7, 6.4}, grasse},
-        {E, u"TexteGO"_s, a.indiceMoment, {48.7, 51.9, 10.6, 4.2}, indice},
-        {E, a.momentValeur, a.momentTexte, {60.0, 50.1, 11.3, 4.2}, grasse},
-        {E, a.momentE, u"E"_s, {70.6, 50.8, 2.1, 2.1}, petiteGrasse},
-        {E, a.momentPuissance, a.momentTexte, {73.7, 50.1, 9.9, 4.2}, grasse},
-        {E, a.texteCentre, a.enteteCentre, {19.1, 61.4, 8.5, 6.4}, grasse},
-        {E, a.texteGdeCentre, u"G"_s, {21.2, 63.5, 4.2, 4.2}, grasse},
-        {E, a.centreValeur, a.centreValeurTexte, {27.5, 61.4, 12.7, 4.2}, grasse},
-        {E, a.centreE, u"E"_s, {40.2, 62.1, 2.1, 2.1}, petiteGrasse},
-        {E, a.centrePuissance, a.centrePuissanceTexte, {44.5, 61.4, 14.8, 4.2}, grasse},
-        {E, a.centreUnite, u"[mm]"_s, {59.3, 61.4, 8.5, 4.2}, normale},
+        {E, u"TexteA"_s, u"A          ="_s, {2.1, 50.1, 14.8, 6.4}, Grasse},
+        {E, u"TexteTotale"_s, u"Totale"_s, {4.2, 51.9, 10.6, 4.2}, Indice},
+        {E, u"ATotaleValeur"_s, u"Aire"_s, {16.9, 50.1, 10.6, 3.5}, Grasse},
+        {E, u"EAire"_s, u"E"_s, {27.5, 50.8, 2.1, 2.1}, ExposantGras},
+        {E, u"ATotalePuissance"_s, u"APuissance"_s, {29.6, 50.1, 10.6, 3.5}, Grasse},
+        {E, u"TexteS"_s, u"S      ="_s, {46.6, 50.1, 12.7, 6.4}, Grasse},
+        {E, u"TexteGO"_s, a.indiceMoment, {48.7, 51.9, 10.6, 4.2}, Indice},
+        {E, a.momentValeur, a.momentTexte, {60.0, 50.1, 11.3, 4.2}, Grasse},
+        {E, a.momentE, u"E"_s, {70.6, 50.8, 2.1, 2.1}, ExposantGras},
+        {E, a.momentPuissance, a.momentTexte, {73.7, 50.1, 9.9, 4.2}, Grasse},
+        {E, a.texteCentre, a.enteteCentre, {19.1, 61.4, 8.5, 6.4}, Grasse},
+        {E, a.texteGdeCentre, u"G"_s, {21.2, 63.5, 4.2, 4.2}, Grasse},
+        {E, a.centreValeur, a.centreValeurTexte, {27.5, 61.4, 12.7, 4.2}, Grasse},
+        {E, a.centreE, u"E"_s, {40.2, 62.1, 2.1, 2.1}, ExposantGras},
+        {E, a.centrePuissance, a.centrePuissanceTexte, {44.5, 61.4, 14.8, 4.2}, Grasse},
+        {E, a.centreUnite, u"[mm]"_s, {59.3, 61.4, 8.5, 4.2}, Normale},
     };
     controles.insert(controles.end(), std::begin(totaux), std::end(totaux));
     return controles;
+}
+
+// The lowered indices and the raised "3", each right after the text it belongs to.
+std::vector<plateforme::Incrustation> incrustations(const AxeCentre& a) {
+    return {
+        {u"ideAi"_s, u"AdeAi"_s, u"A"_s},
+        {u"TexteGi"_s, a.texteCoordonnee, a.lettre},
+        {u"TexteiGi"_s, a.texteMoment, u"A"_s},
+        {u"Label14"_s, a.uniteMoment, u"[mm"_s},
+        {u"TexteTotale"_s, u"TexteA"_s, u"A"_s},
+        {u"TexteGO"_s, u"TexteS"_s, u"S"_s},
+        {a.texteGdeCentre, a.texteCentre, a.lettre},
+    };
 }
 
 } // namespace
@@ -177,6 +185,7 @@ FenetreCentre::FenetreCentre(const Section& section, const AxeCentre& axe)
     : plateforme::FenetreSecondaire(axe.fenetre, axe.titre, 86.3, axe.hauteur, true), m_section(section),
       m_axe(axe), m_plan(this) {
     m_plan.ajouter(plan(axe));
+    plateforme::incruster(m_plan, incrustations(axe));
 
     for (int k = 1; k <= Section::MaxElements; ++k) {
         const QString n = QString::number(k);

@@ -5,11 +5,13 @@
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "platform/qt/mise_en_page.h"
 #include "platform/reel.h"
 #include "ui/detail/affichage.h"
 
 #include <QLineEdit>
 #include <cmath>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using plateforme::Etiquette;
@@ -19,6 +21,13 @@ using plateforme::RectMm;
 using plateforme::Reel;
 
 namespace {
+
+// The fonts of the table (notation.h has an Exposant of its own).
+using plateforme::polices::Exposant;
+using plateforme::polices::ExposantGras;
+using plateforme::polices::Grasse;
+using plateforme::polices::Indice;
+using plateforme::polices::Normale;
 
 // A name or a text of DetailIGY, and its twin in DetailIGZ where it differs.
 struct Variante {
@@ -42,106 +51,121 @@ struct Trace {
     Seulement seulement = Seulement::Les2;
 };
 
-constexpr Police normale{8.25};
-constexpr Police grasse{8.25, true};
-constexpr Police exposant{6};
-constexpr Police exposantGras{6, true};
-constexpr Police indice{6.75, true};
-
 // The headings, the total line and the frame of the typed axis; the rows come from `colonnes`.
 // Later rows lie on top of earlier ones.
 const Trace entetes[] = {
-    {Genre::Etiquette, u"Label3", u"i", {6.4, 3.2, 4.2, 4.2}, grasse},
-    {Genre::Etiquette, u"AdeAi", u"A", {23.3, 3.2, 4.2, 4.2}, grasse},
-    {Genre::Etiquette, u"ideAi", u"i", {25.4, 4.2, 4.2, 4.2}, grasse},
-    {Genre::Etiquette, u"UnitéA", u"[mm²]", {29.6, 2.1, 8.5, 4.2}, normale},
-    {Genre::Etiquette, {u"TexteZ", u"TexteY"}, {u"Z", u"Y"}, {42.3, 3.2, 4.2, 4.2}, grasse},
-    {Genre::Etiquette, u"TexteGi", u"Gi", {44.5, 4.2, 4.2, 4.2}, grasse},
-    {Genre::Etiquette, {u"UniteZ", u"UniteY"}, u"[mm]", {49.4, 2.1, 8.5, 4.2}, normale},
+    {Genre::Etiquette, u"Label3", u"i", {6.4, 3.2, 4.2, 4.2}, Grasse},
+    {Genre::Etiquette, u"AdeAi", u"A", {23.3, 3.2, 4.2, 4.2}, Grasse},
+    {Genre::Etiquette, u"ideAi", u"i", {25.4, 4.2, 4.2, 4.2}, Grasse},
+    {Genre::Etiquette, u"UnitéA", u"[mm²]", {29.6, 2.1, 8.5, 4.2}, Normale},
+    {Genre::Etiquette, {u"TexteZ", u"TexteY"}, {u"Z", u"Y"}, {42.3, 3.2, 4.2, 4.2}, Grasse},
+    {Genre::Etiquette, u"TexteGi", u"Gi", {44.5, 4.2, 4.2, 4.2}, Grasse},
+    {Genre::Etiquette, {u"UniteZ", u"UniteY"}, u"[mm]", {49.4, 2.1, 8.5, 4.2}, Normale},
     {Genre::Etiquette,
      {u"TexteAZZ", u"TexteAYY"},
-     {u"A   x Z   ²", u"A   x Y    ²"},
+     {u"A   x Z    ²", u"A   x Y    ²"},
      {59.3, 3.2, 14.8, 4.2},
-     grasse},
-    {Genre::Etiquette, {u"TexteiAZZ", u"TexteiAYY"}, u"i       Gi", {61.4, 4.2, 12.7, 4.2}, grasse},
-    {Genre::Etiquette, {u"UniteAZZ", u"UniteAYY"}, u"[mm ]", {76.2, 2.1, 8.5, 4.2}, normale},
-    {Genre::Etiquette, u"PuissanceAYY", u"4", {81.1, 2.1, 2.1, 4.2}, exposant},
-    {Genre::Etiquette, u"Label26", u"I", {93.1, 2.1, 10.6, 4.2}, grasse},
-    {Genre::Etiquette, u"Label25", {u"GYi", u"GZi"}, {95.3, 3.2, 6.4, 4.2}, grasse},
-    {Genre::Etiquette, {u"UniteIgyi", u"UniteIgzi"}, u"[mm ]", {105.8, 2.1, 8.5, 4.2}, normale},
-    {Genre::Etiquette, u"PuissanceIgzi", u"4", {110.8, 2.1, 2.1, 4.2}, exposant},
+     Grasse},
+    {Genre::Etiquette, {u"TexteiAZZ", u"TexteiAYY"}, u"i       Gi", {61.4, 4.2, 12.7, 4.2}, Grasse},
+    {Genre::Etiquette, {u"UniteAZZ", u"UniteAYY"}, u"[mm ]", {76.2, 2.1, 8.5, 4.2}, Normale},
+    {Genre::Etiquette, u"PuissanceAYY", u"4", {81.1, 2.1, 2.1, 4.2}, Exposant},
+    {Genre::Etiquette, u"Label26", u"I", {93.1, 2.1, 10.6, 4.2}, Grasse},
+    {Genre::Etiquette, u"Label25", {u"GYi", u"GZi"}, {95.3, 3.2, 6.4, 4.2}, Grasse},
+    {Genre::Etiquette, {u"UniteIgyi", u"UniteIgzi"}, u"[mm ]", {105.8, 2.1, 8.5, 4.2}, Normale},
+    {Genre::Etiquette, u"PuissanceIgzi", u"4", {110.8, 2.1, 2.1, 4.2}, Exposant},
     {Genre::Etiquette,
      {u"TexteIgyitot", u"TexteIgzitot"},
      {u"A   x Z    ² +I", u"A   x Y    ² +I"},
      {117.1, 2.1, 23.3, 4.2},
-     grasse},
+     Grasse},
     {Genre::Etiquette,
      {u"IndicesDesIGyitot", u"IndicesDesIGzitot"},
-     {u"i       Gi        GYi", u"i       Gi        GZi"},
+     {u"i       Gi       GYi", u"i       Gi       GZi"},
      {119.2, 3.2, 21.2, 4.2},
-     grasse},
-    {Genre::Etiquette, {u"TexteIgyitotunit", u"TexteIgzitotunit"}, u"[mm ]", {142.5, 2.1, 8.5, 4.2}, normale},
+     Grasse},
+    {Genre::Etiquette, {u"TexteIgyitotunit", u"TexteIgzitotunit"}, u"[mm ]", {142.5, 2.1, 8.5, 4.2}, Normale},
     {Genre::Etiquette,
      {u"TexteIgyitotPuissance", u"TexteIgzitotPuissance"},
      u"4",
      {147.5, 2.1, 2.1, 4.2},
-     exposant},
+     Exposant},
 };
 
 const Trace totaux[] = {
-    {Genre::Etiquette, {u"TexteSgy", u"TexteSgz"}, u"S      =", {4.9, 52.2, 12.7, 6.4}, grasse},
-    {Genre::Etiquette, u"TexteTotale", {u"GY", u"GZ"}, {7.1, 54.0, 10.6, 4.2}, indice},
-    {Genre::Etiquette, {u"Sgy", u"Sgz"}, {u"Sgy", u"Sgz"}, {16.9, 52.2, 10.6, 3.5}, grasse},
-    {Genre::Etiquette, {u"ESgy", u"ESgz"}, u"E", {27.5, 52.9, 2.1, 2.1}, exposantGras},
+    {Genre::Etiquette, {u"TexteSgy", u"TexteSgz"}, u"S      =", {4.9, 52.2, 12.7, 6.4}, Grasse},
+    {Genre::Etiquette, u"TexteTotale", {u"GY", u"GZ"}, {7.1, 54.0, 10.6, 4.2}, Indice},
+    {Genre::Etiquette, {u"Sgy", u"Sgz"}, {u"Sgy", u"Sgz"}, {16.9, 52.2, 10.6, 3.5}, Grasse},
+    {Genre::Etiquette, {u"ESgy", u"ESgz"}, u"E", {27.5, 52.9, 2.1, 2.1}, ExposantGras},
     {Genre::Etiquette,
      {u"SgyPuissance", u"SgzPuissance"},
      {u"SgyPuissance", u"SgzPuissance"},
      {29.6, 52.2, 10.6, 3.5},
-     grasse},
-    {Genre::Etiquette, u"Label22", u"[mm ]", {46.6, 52.2, 8.5, 4.2}, normale},
-    {Genre::Etiquette, u"Label39", u"3", {51.5, 52.2, 2.1, 2.1}, exposant},
-    {Genre::Etiquette, u"TexteI", u"I      =", {105.8, 52.2, 12.7, 6.4}, grasse},
-    {Genre::Etiquette, {u"TexteOY", u"TexteOZ"}, {u"GY", u"GZ"}, {107.9, 54.0, 10.6, 4.2}, indice},
-    {Genre::Etiquette, {u"IGYValeur", u"IGZValeur"}, {u"IGY", u"IGZ"}, {119.2, 52.2, 9.9, 4.2}, grasse},
-    {Genre::Etiquette, {u"EIgy", u"EIgz"}, u"E", {129.8, 52.9, 2.1, 2.1}, exposantGras},
+     Grasse},
+    {Genre::Etiquette, u"Label22", u"[mm ]", {46.6, 52.2, 8.5, 4.2}, Normale},
+    {Genre::Etiquette, u"Label39", u"3", {51.5, 52.2, 2.1, 2.1}, Exposant},
+    {Genre::Etiquette, u"TexteI", u"I      =", {105.8, 52.2, 12.7, 6.4}, Grasse},
+    {Genre::Etiquette, {u"TexteOY", u"TexteOZ"}, {u"GY", u"GZ"}, {107.9, 54.0, 10.6, 4.2}, Indice},
+    {Genre::Etiquette, {u"IGYValeur", u"IGZValeur"}, {u"IGY", u"IGZ"}, {119.2, 52.2, 9.9, 4.2}, Grasse},
+    {Genre::Etiquette, {u"EIgy", u"EIgz"}, u"E", {129.8, 52.9, 2.1, 2.1}, ExposantGras},
     {Genre::Etiquette,
      {u"IGYPuissance", u"IGZPuissance"},
      {u"IGYPu", u"IGZPu"},
      {133.0, 52.2, 9.9, 4.2},
-     grasse},
-    {Genre::Etiquette, u"Label23", u"[mm ]", {152.4, 52.2, 8.5, 4.2}, normale},
-    {Genre::Etiquette, u"Label24", u"4", {157.3, 52.2, 2.1, 4.2}, exposant},
+     Grasse},
+    {Genre::Etiquette, u"Label23", u"[mm ]", {152.4, 52.2, 8.5, 4.2}, Normale},
+    {Genre::Etiquette, u"Label24", u"4", {157.3, 52.2, 2.1, 4.2}, Exposant},
 
-    {Genre::Cadre, u"Frame1", {u"Ioy", u"Ioz"}, {9.2, 61.4, 141.8, 23.3}, normale},
+    {Genre::Cadre, u"Frame1", {u"Ioy", u"Ioz"}, {9.2, 61.4, 141.8, 23.3}, Normale},
     {Genre::Etiquette,
      u"Label27",
      u"Valeur du moment quadratique pour un autre axe que celui passant par le centre de gravité :",
      {2.1, 2.1, 118.5, 4.2},
-     normale,
+     Normale,
      u"Frame1"},
     {Genre::Etiquette,
      u"Repere",
      u"Coordonnées du centre dans le repère de saisie (O, Z, Y) :",
      {2.1, 8.5, 76.2, 4.2},
-     normale,
+     Normale,
      u"Frame1"},
-    {Genre::Etiquette, u"Label30", u"______________", {51.9, 8.8, 24.3, 4.2}, normale, u"Frame1"},
-    {Genre::Etiquette, u"Label38", {u"Zo =", u"Yo ="}, {80.4, 8.5, 6.4, 4.2}, normale, u"Frame1"},
-    {Genre::Champ, {u"Z", u"Y"}, u"", {88.9, 7.1, 25.4, 6.4}, normale, u"Frame1"},
-    {Genre::Etiquette, u"Label29", u"[mm]", {116.4, 8.5, 10.6, 4.2}, normale, u"Frame1"},
-    {Genre::Etiquette, u"Label31", u"I      =", {44.5, 14.8, 12.7, 6.4}, grasse, u"Frame1"},
-    {Genre::Etiquette, u"Label32", u"Y", {46.6, 16.6, 4.2, 4.2}, indice, u"Frame1", Seulement::IGY},
-    {Genre::Etiquette, u"Label32", u"Z", {46.6, 16.6, 10.6, 4.2}, indice, u"Frame1", Seulement::IGZ},
-    {Genre::Etiquette, {u"IyValeur", u"IzValeur"}, {u"IY", u"IZ"}, {57.2, 14.8, 9.9, 4.2}, grasse, u"Frame1"},
-    {Genre::Etiquette, {u"EIy", u"EIz"}, u"E", {67.7, 15.5, 2.1, 2.1}, exposantGras, u"Frame1"},
+    {Genre::Etiquette, u"Label30", u"______________", {51.9, 8.8, 24.3, 4.2}, Normale, u"Frame1"},
+    {Genre::Etiquette, u"Label38", {u"Zo =", u"Yo ="}, {80.4, 8.5, 6.4, 4.2}, Normale, u"Frame1"},
+    {Genre::Champ, {u"Z", u"Y"}, u"", {88.9, 7.1, 25.4, 6.4}, Normale, u"Frame1"},
+    {Genre::Etiquette, u"Label29", u"[mm]", {116.4, 8.5, 10.6, 4.2}, Normale, u"Frame1"},
+    {Genre::Etiquette, u"Label31", u"I      =", {44.5, 14.8, 12.7, 6.4}, Grasse, u"Frame1"},
+    {Genre::Etiquette, u"Label32", u"Y", {46.6, 16.6, 4.2, 4.2}, Indice, u"Frame1", Seulement::IGY},
+    {Genre::Etiquette, u"Label32", u"Z", {46.6, 16.6, 10.6, 4.2}, Indice, u"Frame1", Seulement::IGZ},
+    {Genre::Etiquette, {u"IyValeur", u"IzValeur"}, {u"IY", u"IZ"}, {57.2, 14.8, 9.9, 4.2}, Grasse, u"Frame1"},
+    {Genre::Etiquette, {u"EIy", u"EIz"}, u"E", {67.7, 15.5, 2.1, 2.1}, ExposantGras, u"Frame1"},
     {Genre::Etiquette,
      {u"IyPuissance", u"IzPuissance"},
      {u"IYPu", u"IZPu"},
      {70.9, 14.8, 9.9, 4.2},
-     grasse,
+     Grasse,
      u"Frame1"},
-    {Genre::Etiquette, u"Label36", u"[mm ]", {84.7, 14.8, 8.5, 4.2}, normale, u"Frame1"},
-    {Genre::Etiquette, u"Label37", u"4", {89.6, 14.8, 2.1, 4.2}, exposant, u"Frame1"},
+    {Genre::Etiquette, u"Label36", u"[mm ]", {84.7, 14.8, 8.5, 4.2}, Normale, u"Frame1"},
+    {Genre::Etiquette, u"Label37", u"4", {89.6, 14.8, 2.1, 4.2}, Exposant, u"Frame1"},
+};
+
+// The lowered indices and the raised exponents, each right after the text it belongs to: overlaid
+// label, label below, text of the label below before the place.
+const Variante incrustations[][3] = {
+    {u"ideAi", u"AdeAi", u"A"},
+    {u"TexteGi", {u"TexteZ", u"TexteY"}, {u"Z", u"Y"}},
+    {{u"TexteiAZZ", u"TexteiAYY"}, {u"TexteAZZ", u"TexteAYY"}, u"A"},
+    {u"PuissanceAYY", {u"UniteAZZ", u"UniteAYY"}, u"[mm"},
+    {u"Label25", u"Label26", u"I"},
+    {u"PuissanceIgzi", {u"UniteIgyi", u"UniteIgzi"}, u"[mm"},
+    {{u"IndicesDesIGyitot", u"IndicesDesIGzitot"}, {u"TexteIgyitot", u"TexteIgzitot"}, u"A"},
+    {{u"TexteIgyitotPuissance", u"TexteIgzitotPuissance"},
+     {u"TexteIgyitotunit", u"TexteIgzitotunit"},
+     u"[mm"},
+    {u"TexteTotale", {u"TexteSgy", u"TexteSgz"}, u"S"},
+    {u"Label39", u"Label22", u"[mm"},
+    {{u"TexteOY", u"TexteOZ"}, u"TexteI", u"I"},
+    {u"Label24", u"Label23", u"[mm"},
+    {u"Label32", u"Label31", u"I"},
+    {u"Label37", u"Label36", u"[mm"},
 };
 
 // What a double-click on a row label explains.
@@ -359,9 +383,10 @@ void DetailMoment::construire() {
             const Colonne& col = colonnes[c];
             const RectMm rect = col.lettreE ? RectMm{col.gauche, haut + 0.7, col.largeur, 2.1}
                                             : RectMm{col.gauche, haut, col.largeur, 4.2};
-            auto* e = static_cast<Etiquette*>(m_plan.ajouter(
-                {Genre::Etiquette, col.nom.pour(m_axe).replace(u"%1"_s, numero),
-                 col.texte.pour(m_axe).replace(u"%1"_s, numero), rect, col.lettreE ? exposant : normale}));
+            auto* e = static_cast<Etiquette*>(
+                m_plan.ajouter({Genre::Etiquette, col.nom.pour(m_axe).replace(u"%1"_s, numero),
+                                col.texte.pour(m_axe).replace(u"%1"_s, numero), rect,
+                                col.lettreE ? plateforme::polices::Exposant : Normale}));
             e->hide();
             m_lignes[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(c)] = e;
         }
@@ -369,12 +394,14 @@ void DetailMoment::construire() {
     for (const Trace& t : totaux) {
         placer(t);
     }
-    // Every caption here is one line. Qt's Tahoma runs a few pixels wider than the widths the layout
-    // gives some of them; clipped at the edge, they keep their line instead of losing their last word
-    // to a hidden second one.
-    for (Etiquette* e : findChildren<Etiquette*>()) {
-        e->setWordWrap(false);
+    // Every caption here is one line, and shows whole although this Tahoma runs a few pixels wider
+    // than the widths the layout gives some of them.
+    plateforme::ajusterLegendes(this);
+    std::vector<plateforme::Incrustation> places;
+    for (const auto& [dessus, dessous, avant] : incrustations) {
+        places.push_back({dessus.pour(m_axe), dessous.pour(m_axe), avant.pour(m_axe)});
     }
+    plateforme::incruster(m_plan, places);
     m_coordonnee = m_plan.get<QLineEdit>(m_axe == AxeMoment::Y ? u"Z"_s : u"Y"_s);
     m_repere = m_plan.get<Etiquette>(u"Repere"_s);
     for (const char16_t* nom : {u"Label22", u"Label23", u"Label30", u"Label36"}) {

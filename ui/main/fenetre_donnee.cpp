@@ -51,6 +51,7 @@ FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
     setFont(plateforme::police());
     plateforme::dimensionner(this, donnee::LargeurFenetre, donnee::HauteurFenetre);
     m_plan.ajouter(donnee::plan());
+    plateforme::incruster(m_plan, donnee::incrustations());
 
     m_nbrElementAffich = m_plan.get<QLabel>(u"NbrElementAffich"_s);
     m_numElement = m_plan.get<QLabel>(u"NumElement"_s);
@@ -238,7 +239,8 @@ void FenetreDonnee::rendreCompte(const CompteRendu& compteRendu) {
     }
     AffichageResultats();
     // The preview follows the section while it is open.
-    if (ApercuSection* apercu = m_fenetres.trouver<ApercuSection>(); apercu != nullptr && apercu->isVisible()) {
+    if (ApercuSection* apercu = m_fenetres.trouver<ApercuSection>();
+        apercu != nullptr && apercu->isVisible()) {
         apercu->activer();
     }
 }

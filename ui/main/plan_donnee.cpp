@@ -10,18 +10,11 @@
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Genre;
-using plateforme::Police;
+using namespace plateforme::polices;
 
 namespace donnee {
 
 namespace {
-
-constexpr Police Normale{};
-constexpr Police Italique{8.25, false, true};
-constexpr Police Champ9{9.0};
-constexpr Police PetitE{6.75};
-constexpr Police Exposant{6.0};
-constexpr Police BoutonDetail{6.75, false, true};
 
 template <class W> void ouvrir(plateforme::Registre& fenetres, const Section& section) {
     fenetres.ouvrir<W>(section);
@@ -159,7 +152,7 @@ const Controle Saisie[] = {
      {2.1, 19.1, 57.2, 16.9},
      Normale,
      u"ZoneSaisie"_s},
-    {Genre::Liste, u"ListeForme"_s, {}, {0.0, 2.1, 55.3, 12.2}, Normale, u"FormeTexte"_s},
+    {Genre::Liste, u"ListeForme"_s, {}, {0.0, 2.1, 55.3, 11.6}, Normale, u"FormeTexte"_s},
     {Genre::Cadre,
      u"DimensionsTexte"_s,
      u"Dimensions de l'élément :"_s,
@@ -194,7 +187,7 @@ const Controle Saisie[] = {
      {2.1, 2.1, 23.3, 8.5},
      Normale,
      u"PositionTexte"_s},
-    {Genre::Champ, u"ZG"_s, u"0"_s, {25.4, 2.1, 21.2, 5.7}, Champ9, u"PositionTexte"_s},
+    {Genre::Champ, u"ZG"_s, u"0"_s, {25.4, 2.1, 21.2, 5.7}, Champ, u"PositionTexte"_s},
     {Genre::Etiquette, u"UniteZG"_s, u"mm"_s, {48.7, 3.5, 6.4, 4.2}, Normale, u"PositionTexte"_s},
     {Genre::Etiquette,
      u"PositionSectionYTexte"_s,
@@ -316,7 +309,7 @@ const std::vector<Controle>& plan() {
                          l.e.toString(),
                          u"E"_s,
                          {GaucheE, l.hautE, LargeurE, HauteurE},
-                         PetitE,
+                         Petite,
                          zone});
             t.push_back({Genre::Etiquette,
                          l.puissance.toString(),
@@ -343,8 +336,21 @@ const std::vector<Controle>& plan() {
                              l.bouton.toString(),
                              l.texteBouton.toString(),
                              {GaucheBouton, l.hautBouton, LargeurBouton, HauteurBouton},
-                             BoutonDetail,
+                             PetiteItalique,
                              zone});
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+const std::vector<plateforme::Incrustation>& incrustations() {
+    static const std::vector<plateforme::Incrustation> table = [] {
+        std::vector<plateforme::Incrustation> t;
+        for (const LigneResultat& l : Lignes) {
+            if (!l.unitePuissance.isEmpty()) {
+                t.push_back({l.unitePuissance.toString(), l.unite.toString(), u"mm"_s});
             }
         }
         return t;

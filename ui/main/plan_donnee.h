@@ -5,6 +5,7 @@
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
+#include "platform/qt/mise_en_page.h"
 #include "platform/qt/plan.h"
 
 #include <QStringView>
@@ -44,6 +45,9 @@ std::span<const LigneResultat> lignesResultats();
 
 // Every control of the window, in stacking order (later ones on top).
 const std::vector<plateforme::Controle>& plan();
+
+// The raised "2" and "4" of the results panel, each right after the "mm" it belongs to.
+const std::vector<plateforme::Incrustation>& incrustations();
 
 // Client area of the window, mm.
 inline constexpr double LargeurFenetre = 196.3;

@@ -184,7 +184,7 @@ private Q_SLOTS:
                                    .arg(mot.droite);
         QVERIFY2(mot.gauche >= blanc.gauche - 1.0 && mot.droite <= blanc.droite + 1.0, qPrintable(detail));
         // Both on the same line.
-        QVERIFY(qAbs(haut->y() - bas->y()) <= plateforme::mm(0.5));
+        QVERIFY(qAbs(essai::place(haut).y() - essai::place(bas).y()) <= plateforme::mm(0.5));
     }
 
     // The exponent "4" follows the unit "mm" it belongs to.

@@ -99,12 +99,14 @@ void TestDetailAire::fenetre() {
 
 void TestDetailAire::disposition() {
     DetailAire& f = ouvrir();
-    const auto rect = [&](const char* n) { return essai::controle(&f, n)->geometry(); };
+    const auto rect = [&](const char* n) { return essai::place(essai::controle(&f, n)); };
     QCOMPARE(rect("i1"), plateforme::rectangle({6.4, 6.35, 4.2, 4.2}));
     QCOMPARE(rect("A10Valeur"), plateforme::rectangle({17.6, 6.35 + 9 * 4.233, 9.2, 4.2}));
     QCOMPARE(rect("E10"), plateforme::rectangle({27.2, 6.35 + 9 * 4.233 + 0.7, 2.1, 2.1}));
     QCOMPARE(rect("A5Puissance"), plateforme::rectangle({29.6, 6.35 + 4 * 4.233, 12.3, 4.2}));
-    QCOMPARE(rect("TexteTotale"), plateforme::rectangle({2.8, 51.9, 10.6, 4.2}));
+    // The lowered index keeps its line and size; its left edge follows the "A" (test_lisibilite).
+    QCOMPARE(rect("TexteTotale").translated(-rect("TexteTotale").x(), 0),
+             plateforme::rectangle({2.8, 51.9, 10.6, 4.2}).translated(-plateforme::mm(2.8), 0));
     QCOMPARE(rect("Label12"), plateforme::rectangle({40.2, 50.8, 10.6, 4.2}));
     QCOMPARE(essai::texte(&f, "TexteA"), u"A          ="_s);
     QCOMPARE(essai::texte(&f, "Unité"), u"[mm²]"_s);

@@ -151,7 +151,7 @@ void TestDetailCentre::fenetre() {
     for (const QString& autre : {u"ATotaleValeur"_s, n.valeur, n.moment, u"A1Valeur"_s}) {
         QVERIFY(!controle(&f, autre)->testAttribute(Qt::WA_SetCursor));
     }
-    const auto rect = [&](const QString& nom) { return controle(&f, nom)->geometry(); };
+    const auto rect = [&](const QString& nom) { return essai::place(controle(&f, nom)); };
     QCOMPARE(rect(n.coordonnee.arg(10)), plateforme::rectangle({42.7, 6.35 + 9 * 4.233, 13.8, 4.2}));
     QCOMPARE(rect(u"ES7"_s), plateforme::rectangle({70.6, 6.35 + 6 * 4.233 + 0.7, 2.1, 2.1}));
     QCOMPARE(rect(u"EA2"_s), plateforme::rectangle({27.5, 6.35 + 4.233 + 0.7, 2.1, 2.1}));

@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -117,6 +118,30 @@ class TestClavier : public QObject {
             p << t;
         }
         return p;
+    }
+
+    // Under BRIVANE_CAPTURES, the other windows of the program on the same section, for a look by eye.
+    void capturerLesAutres() {
+        if (qEnvironmentVariableIsEmpty("BRIVANE_CAPTURES")) {
+            return;
+        }
+        const std::pair<Ouvrir, QString> fenetres[] = {
+            {avecSection<DetailAire>(), u"detail_aire.png"_s},
+            {avecSection<DetailZg>(), u"detail_zg.png"_s},
+            {avecSection<DetailYg>(), u"detail_yg.png"_s},
+            {avecSection<DetailIGZ>(), u"detail_igz.png"_s},
+            {avecSection<Recapitulatif>(), u"recapitulatif.png"_s},
+            {avecRegistre<Aide>(), u"aide.png"_s},
+            {avecRegistre<Exemple>(), u"exemple.png"_s},
+            {seule<ExempleDonnee>(), u"exemple_donnee.png"_s},
+            {seule<ExempleDetail>(), u"exemple_detail.png"_s},
+        };
+        for (const auto& [ouvrir, fichier] : fenetres) {
+            plateforme::FenetreSecondaire& f = ouvrir(*m_p.registre, *m_p.section);
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            capturer(&f, fichier);
+        }
+        QCOMPARE(m_p.messages->prendre(), QStringList());
     }
 
     essai::Programme m_p;
@@ -287,6 +312,7 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(detail, "IGYValeur"), u"148"_s);
         QCOMPARE(essai::texte(detail, "IGYPuissance"), u"4"_s);
         capturer(detail, u"detail_igy.png"_s);
+        capturerLesAutres();
     }
 
     void imagesAuClavier() {

@@ -8,7 +8,10 @@
 #include "platform/qt/fenetres.h"
 #include "platform/qt/geometrie.h"
 #include "platform/qt/plan.h"
+#include "platform/qt/police.h"
 
+#include <QFontInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -49,13 +52,106 @@ const Controle Table[] = {
     {Genre::Bouton, u"Bouton"_s, u"Appliquer"_s, {3.0, 12.0, 17.0, 7.0}, {8.25, false, true}, u"Cadre"_s},
 };
 
+// What a caption in that font draws on white: its dark pixels, the width they span, the shift to the
+// right of the upper half of the letters over their lower half, and whether one row is dark across.
+struct Encre {
+    double points = 0.0; // pixels weighted by their darkness, 1 for black
+    int largeur = 0;
+    double pente = 0.0;
+    bool soulignee = false;
+};
+
+Encre encre(const plateforme::Police& p, const QString& texte) {
+    plateforme::Etiquette e;
+    e.setWordWrap(false);
+    e.setFont(plateforme::police(p));
+    e.setText(texte);
+    e.resize(e.sizeHint() + QSize(8, 8));
+    QImage image(e.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    e.render(&image);
+    QList<QPoint> noirs;
+    QRect boite;
+    double points = 0.0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            points += (255 - qGray(image.pixel(x, y))) / 255.0;
+            if (qGray(image.pixel(x, y)) < 128) {
+                noirs << QPoint(x, y);
+                boite |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    Encre r{.points = points, .largeur = boite.width()};
+    double haut = 0.0, bas = 0.0;
+    int nHaut = 0, nBas = 0;
+    for (const QPoint& n : noirs) {
+        (n.y() < boite.center().y() ? haut : bas) += n.x();
+        ++(n.y() < boite.center().y() ? nHaut : nBas);
+    }
+    r.pente = nHaut > 0 && nBas > 0 ? haut / nHaut - bas / nBas : 0.0;
+    for (int y = boite.top(); y <= boite.bottom(); ++y) {
+        int n = 0;
+        for (int x = boite.left(); x <= boite.right(); ++x) {
+            n += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+        r.soulignee = r.soulignee || n >= boite.width() * 9 / 10;
+    }
+    return r;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(plateforme::Police)
 
 class TestToolkit : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase() { essai::localeFrancaise(); }
+
+    // Every caption is drawn in one family, in every style.
+    void famille() {
+        const QString f = plateforme::famillePolice();
+        QVERIFY2(f == u"Tahoma"_s || f == u"DejaVu Sans"_s, qPrintable(f));
+        for (const plateforme::Police& p :
+             {plateforme::Police{}, plateforme::Police{8.25, true}, plateforme::Police{8.25, false, true},
+              plateforme::Police{6.0, true}}) {
+            QCOMPARE(QFontInfo(plateforme::police(p)).family(), f);
+        }
+    }
+
+    // A bold caption draws clearly more ink per letter than the same text in the regular weight, and
+    // about as wide: a bold Tahoma, not a wide sans of regular weight.
+    void grasEpaissit_data() {
+        QTest::addColumn<plateforme::Police>("grasse");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("8,25") << plateforme::Police{8.25, true} << u"ATTENTION : ce logiciel"_s;
+        QTest::newRow("totaux") << plateforme::Police{8.25, true} << u"Sgy =  0  E 4  A Totale"_s;
+        QTest::newRow("indices 6,75") << plateforme::Police{6.75, true} << u"Totale GYi"_s;
+        QTest::newRow("E 6") << plateforme::Police{6.0, true} << u"E E E E"_s;
+        QTest::newRow("titre 9") << plateforme::Police{9.0, true, false, true} << u"Comment utiliser"_s;
+    }
+    void grasEpaissit() {
+        QFETCH(plateforme::Police, grasse);
+        QFETCH(QString, texte);
+        plateforme::Police normale = grasse;
+        normale.gras = false;
+        const Encre g = encre(grasse, texte), n = encre(normale, texte);
+        const QString detail =
+            u"ink %1 / %2, width %3 / %4 px"_s.arg(g.points).arg(n.points).arg(g.largeur).arg(n.largeur);
+        QVERIFY2(g.points >= 1.3 * n.points, qPrintable(detail));
+        QVERIFY2(g.largeur <= 1.06 * n.largeur, qPrintable(detail));
+    }
+
+    // Italic slants the letters, underlining draws a line under the whole caption.
+    void italiqueEtSouligne() {
+        const QString traits = u"Illll Illll"_s;
+        QCOMPARE_GT(encre({8.25, false, true}, traits).pente, 0.5);
+        QCOMPARE_LT(qAbs(encre({}, traits).pente), 0.5);
+        QVERIFY(encre({8.25, false, false, true}, u"Remarque"_s).soulignee);
+        QVERIFY(!encre({}, u"Remarque"_s).soulignee);
+    }
 
     void etiquetteTransparenteTantQuePersonneNEcoute() {
         plateforme::Etiquette e;

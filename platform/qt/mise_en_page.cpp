@@ -1,4 +1,4 @@
-#include "ui/aux/mise_en_page.h"
+#include "platform/qt/mise_en_page.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -8,14 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
-namespace mise_en_page {
+namespace plateforme {
 
 namespace {
 
 // The line height the layout tables were made for: 1.2 times the size of the letters.
 int lignesDeLaBoite(const QLabel* l) {
     const double ligne = 1.2 * QFontInfo(l->font()).pixelSize();
-    return std::max(1, static_cast<int>(l->height() / ligne));
+    return std::max(1, static_cast<int>(l->contentsRect().height() / ligne));
 }
 
 int lignesDuTexte(const QString& texte, const QFont& police, double largeur) {
@@ -70,25 +70,44 @@ void ajusterLegendes(QWidget* fenetre) {
     }
 }
 
-void incruster(const plateforme::Plan& plan, std::span<const Incrustation> incrustations) {
+void incruster(const Plan& plan, std::span<const Incrustation> incrustations) {
     for (const Incrustation& i : incrustations) {
         auto* dessus = plan.get<QLabel>(i.dessus);
-        const auto* dessous = plan.get<QLabel>(i.dessous);
+        auto* dessous = plan.get<QLabel>(i.dessous);
         const QString& texte = dessous->text();
         Q_ASSERT_X(texte.startsWith(i.avant), "incruster", qPrintable(i.dessous));
+
+        qsizetype fin = i.avant.size();
+        while (fin < texte.size() && texte.at(fin) == QLatin1Char(' ')) {
+            ++fin;
+        }
+        const qsizetype espaces = fin - i.avant.size();
+        const double mot = QFontMetricsF(dessus->font()).horizontalAdvance(dessus->text());
+        // A blank with more text after it must hold the overlaid word and a pixel of air: its spaces
+        // widen by what it lacks, and the box by as much. (An overlay of several words, indices set
+        // apart by spaces of their own, runs on over the text after the blank.)
+        if (espaces > 0 && fin < texte.size() && !dessus->text().contains(QLatin1Char(' '))) {
+            const double manque =
+                mot + 1.0 -
+                QFontMetricsF(dessous->font()).horizontalAdvance(texte.mid(i.avant.size(), espaces));
+            if (manque > 0.0) {
+                QFont police = dessous->font();
+                police.setWordSpacing(police.wordSpacing() + std::ceil(manque / double(espaces)));
+                dessous->setFont(police);
+                const int largeur = largeurSurUneLigne(texte, police);
+                if (largeur > dessous->width()) {
+                    dessous->resize(largeur, dessous->height());
+                }
+            }
+        }
 
         const QFontMetricsF fm(dessous->font());
         double x = fm.horizontalAdvance(i.avant);
         if (i.place == Incrustation::Place::AuCentre) {
-            qsizetype fin = i.avant.size();
-            while (fin < texte.size() && texte.at(fin) == QLatin1Char(' ')) {
-                ++fin;
-            }
-            const double blanc = fm.horizontalAdvance(texte.left(fin)) - x;
-            x += (blanc - QFontMetricsF(dessus->font()).horizontalAdvance(dessus->text())) / 2.0;
+            x += (fm.horizontalAdvance(texte.left(fin)) - x - mot) / 2.0;
         }
         dessus->move(dessous->x() + static_cast<int>(std::ceil(x)), dessus->y());
     }
 }
 
-} // namespace mise_en_page
+} // namespace plateforme

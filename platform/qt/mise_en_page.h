@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace mise_en_page {
+namespace plateforme {
 
 // Every caption shows whole in its box although this font draws letters a little wider than the
 // layout was made for: a box of one line never wraps and grows to the right up to the window's edge;
@@ -19,7 +19,8 @@ namespace mise_en_page {
 void ajusterLegendes(QWidget* fenetre);
 
 // A small caption laid over a blank (a run of spaces) or over the end of a larger one: a word in
-// bold, a raised exponent. Its left edge is set from where the larger caption's text actually falls.
+// bold, a raised exponent, a lowered index. Its left edge is set from where the larger caption's text
+// actually falls; a blank too narrow for it, with text after it ("[mm ]"), is widened to hold it.
 struct Incrustation {
     enum class Place {
         Apres,    // right after `avant`
@@ -31,6 +32,6 @@ struct Incrustation {
     Place place = Place::Apres;
 };
 
-void incruster(const plateforme::Plan& plan, std::span<const Incrustation> incrustations);
+void incruster(const Plan& plan, std::span<const Incrustation> incrustations);
 
-} // namespace mise_en_page
+} // namespace plateforme
