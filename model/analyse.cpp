@@ -5,20 +5,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string_view>
+#include <utility>
 
 using plateforme::Reel;
 
 namespace {
 
-constexpr std::string_view QuartSupGauche = "Quart de disque supérieur gauche";
-constexpr std::string_view QuartSupDroite = "Quart de disque supérieur droite";
-constexpr std::string_view QuartInfGauche = "Quart de disque inférieur gauche";
-constexpr std::string_view QuartInfDroite = "Quart de disque inférieur droite";
-
 // 4R / (3 pi): the distance from a straight side of a half or quarter disc to its centroid.
 Reel decalage(Reel r) {
     return 4.0 * r / (3.0 * Pi);
+}
+
+// The reach towards + and towards - of one axis: `loin` on the side the shape lies (sens > 0: +).
+std::pair<Reel, Reel> portee(int sens, Reel loin, Reel pres) {
+    return sens > 0 ? std::pair{loin, pres} : std::pair{pres, loin};
 }
 
 EtendueElement etendue(Reel gauche, Reel droite, Reel haut, Reel bas) {
@@ -33,15 +33,17 @@ double produitInertiePropre(const ElementSection& e) {
     if (f == nullptr) {
         return 0.0;
     }
-    Reel propre = 0.0;
+    Reel propre = 0.0; // a shape with an axis of symmetry
     if (f->famille == FamilleForme::Triangle) {
         const Reel bh = Reel(e.Dimension1) * e.Dimension2;
-        propre = -(bh * bh / 72.0);
+        propre = bh * bh / 72.0;
     } else if (f->famille == FamilleForme::QuartDeDisque) {
         const Reel r2 = Reel(e.Dimension1) * e.Dimension1;
-        const Reel valeur = (1.0 / 8.0 - (4.0 / 9.0) / Pi) * (r2 * r2);
-        const bool negatif = f->nom == QuartSupGauche || f->nom == QuartInfDroite;
-        propre = negatif ? -valeur : valeur;
+        propre = (1.0 / 8.0 - (4.0 / 9.0) / Pi) * (r2 * r2);
+    }
+    // Negative when the straight sides run from the right angle towards +Z and +Y, or -Z and -Y.
+    if (f->sens.z * f->sens.y > 0) {
+        propre = -propre;
     }
     return static_cast<double>(propre * e.Signe);
 }
@@ -58,29 +60,22 @@ EtendueElement etendue(const ElementSection& e) {
         return etendue(a / 2.0, a / 2.0, h / 2.0, h / 2.0);
     }
     case FamilleForme::Triangle: {
-        // Right angle at the lower right: the base runs to the left (+Z), the vertical side up.
         const Reel h = abs(Reel(e.Dimension2));
-        return etendue(2.0 * a / 3.0, a / 3.0, 2.0 * h / 3.0, h / 3.0);
+        const auto [gauche, droite] = portee(f->sens.z, 2.0 * a / 3.0, a / 3.0);
+        const auto [haut, bas] = portee(f->sens.y, 2.0 * h / 3.0, h / 3.0);
+        return etendue(gauche, droite, haut, bas);
     }
     case FamilleForme::Disque:
         return etendue(a, a, a, a);
     default:
         break;
     }
+    // Half and quarter discs: R across an axis of symmetry, the centroid's offset from a straight side.
     const Reel d = abs(decalage(a));
     const Reel reste = a - d;
-    const std::string_view nom = f->nom;
-    if (f->famille == FamilleForme::DemiDisqueHorizontal) {
-        const bool superieur = nom == "Demi disque supérieur";
-        return etendue(a, a, superieur ? reste : d, superieur ? d : reste);
-    }
-    if (f->famille == FamilleForme::DemiDisqueVertical) {
-        const bool gauche = nom == "Demi disque gauche";
-        return etendue(gauche ? reste : d, gauche ? d : reste, a, a);
-    }
-    const bool gauche = nom == QuartSupGauche || nom == QuartInfGauche;
-    const bool superieur = nom == QuartSupGauche || nom == QuartSupDroite;
-    return etendue(gauche ? reste : d, gauche ? d : reste, superieur ? reste : d, superieur ? d : reste);
+    const auto [gauche, droite] = f->sens.z == 0 ? std::pair{a, a} : portee(f->sens.z, reste, d);
+    const auto [haut, bas] = f->sens.y == 0 ? std::pair{a, a} : portee(f->sens.y, reste, d);
+    return etendue(gauche, droite, haut, bas);
 }
 
 Analyse Analyser(const Section& s) {

@@ -5,17 +5,17 @@
 using plateforme::Reel;
 
 const std::array<FormeCatalogue, 11> Catalogue{{
-    {"Rectangle", FamilleForme::Rectangle, "ImageRectangle", ":/formes/rectangle.svg"},
-    {"Triangle", FamilleForme::Triangle, "ImageTriangle", ":/formes/triangle.svg"},
-    {"Disque", FamilleForme::Disque, "ImageDisque", ":/formes/disque.svg"},
-    {"Demi disque supérieur", FamilleForme::DemiDisqueHorizontal, "ImageDDH", ":/formes/ddh.svg"},
-    {"Demi disque inférieur", FamilleForme::DemiDisqueHorizontal, "ImageDDB", ":/formes/ddb.svg"},
-    {"Demi disque droite", FamilleForme::DemiDisqueVertical, "ImageDDD", ":/formes/ddd.svg"},
-    {"Demi disque gauche", FamilleForme::DemiDisqueVertical, "ImageDDG", ":/formes/ddg.svg"},
-    {"Quart de disque supérieur gauche", FamilleForme::QuartDeDisque, "ImageQDHG", ":/formes/qdhg.svg"},
-    {"Quart de disque supérieur droite", FamilleForme::QuartDeDisque, "ImageQDHD", ":/formes/qdhd.svg"},
-    {"Quart de disque inférieur gauche", FamilleForme::QuartDeDisque, "ImageQDBG", ":/formes/qdbg.svg"},
-    {"Quart de disque inférieur droite", FamilleForme::QuartDeDisque, "ImageQDBD", ":/formes/qdbd.svg"},
+    {"Rectangle", FamilleForme::Rectangle, {0, 0}},
+    {"Triangle", FamilleForme::Triangle, {+1, +1}}, // right angle at the lower right
+    {"Disque", FamilleForme::Disque, {0, 0}},
+    {"Demi disque supérieur", FamilleForme::DemiDisqueHorizontal, {0, +1}},
+    {"Demi disque inférieur", FamilleForme::DemiDisqueHorizontal, {0, -1}},
+    {"Demi disque droite", FamilleForme::DemiDisqueVertical, {-1, 0}},
+    {"Demi disque gauche", FamilleForme::DemiDisqueVertical, {+1, 0}},
+    {"Quart de disque supérieur gauche", FamilleForme::QuartDeDisque, {+1, +1}},
+    {"Quart de disque supérieur droite", FamilleForme::QuartDeDisque, {-1, +1}},
+    {"Quart de disque inférieur gauche", FamilleForme::QuartDeDisque, {+1, -1}},
+    {"Quart de disque inférieur droite", FamilleForme::QuartDeDisque, {-1, -1}},
 }};
 
 const FormeCatalogue* trouverForme(std::string_view nom) {

@@ -1,8 +1,8 @@
 #pragma once
 
 // The eleven elementary shapes: their names (the keys compared exactly everywhere), their order in the
-// shape list, the dimensions they use, the sketch that shows them, and their area and own second
-// moments about their centroidal axes.
+// shape list, the dimensions they use, the way they lie, and their area and own second moments about
+// their centroidal axes.
 
 #include <array>
 #include <string_view>
@@ -20,11 +20,19 @@ enum class FamilleForme {
     QuartDeDisque,
 };
 
+// Which way a shape lies from the corner of its straight sides (the right angle of the triangle and of
+// a quarter disc, the flat side of a half disc), in the user's frame: along Z +1 towards +Z (to the
+// left) and -1 to the right, along Y +1 up and -1 down; 0 along an axis the shape is symmetric about.
+struct Sens {
+    int z = 0;
+    int y = 0;
+    friend bool operator==(Sens, Sens) = default;
+};
+
 struct FormeCatalogue {
     std::string_view nom; // exact French name, UTF-8
     FamilleForme famille;
-    std::string_view image;   // name of the sketch control, e.g. "ImageDDH"
-    std::string_view fichier; // sketch file in the resources, e.g. ":/formes/ddh.svg"
+    Sens sens;
 
     // Rectangle and Triangle use a base and a height; the disc shapes a radius only.
     bool aHauteur() const { return famille == FamilleForme::Rectangle || famille == FamilleForme::Triangle; }

@@ -46,47 +46,49 @@ void arc(Polygone& p, Reel zc, Reel yc, Reel r, double t0, double t1) {
 }
 
 // The element's outline in the user's frame; throws plateforme::FauteArithmetique.
-Polygone construireContour(const ElementSection& e, FamilleForme famille) {
+Polygone construireContour(const ElementSection& e, const FormeCatalogue& forme) {
     const Reel z = e.Zg;
     const Reel y = e.Yg;
     const Reel a = abs(Reel(e.Dimension1));
     const double pi = std::numbers::pi;
+    const Sens sens = forme.sens;
     Polygone p;
     const EtendueElement t = etendue(e);
-    switch (famille) {
+    // The corner of the straight sides (the right angle, or the centre of a half or quarter disc) and,
+    // for the triangle, the far ends of its legs.
+    const Reel zc = sens.z > 0 ? z - t.droite : sens.z < 0 ? z + t.gauche : z;
+    const Reel yc = sens.y > 0 ? y - t.bas : sens.y < 0 ? y + t.haut : y;
+    switch (forme.famille) {
     case FamilleForme::Rectangle:
-    case FamilleForme::Triangle: {
         bg::append(p.outer(), point(z - t.droite, y - t.bas));
         bg::append(p.outer(), point(z + t.gauche, y - t.bas));
-        if (famille == FamilleForme::Rectangle) {
-            bg::append(p.outer(), point(z + t.gauche, y + t.haut));
-        }
+        bg::append(p.outer(), point(z + t.gauche, y + t.haut));
         bg::append(p.outer(), point(z - t.droite, y + t.haut));
         break;
-    }
+    case FamilleForme::Triangle:
+        bg::append(p.outer(), point(zc, yc));
+        bg::append(p.outer(), point(sens.z > 0 ? z + t.gauche : z - t.droite, yc));
+        bg::append(p.outer(), point(zc, sens.y > 0 ? y + t.haut : y - t.bas));
+        break;
     case FamilleForme::Disque:
         arc(p, z, y, a, 0.0, 2.0 * pi);
         break;
     case FamilleForme::DemiDisqueHorizontal:
-        if (t.haut > t.bas) { // upper half: the flat side lies t.bas below G
-            arc(p, z, y - t.bas, a, 0.0, pi);
+        if (sens.y > 0) {
+            arc(p, zc, yc, a, 0.0, pi);
         } else {
-            arc(p, z, y + t.haut, a, pi, 2.0 * pi);
+            arc(p, zc, yc, a, pi, 2.0 * pi);
         }
         break;
     case FamilleForme::DemiDisqueVertical:
-        if (t.gauche > t.droite) { // round side to the left (+Z)
-            arc(p, z - t.droite, y, a, -pi / 2.0, pi / 2.0);
+        if (sens.z > 0) { // round side to the left (+Z)
+            arc(p, zc, yc, a, -pi / 2.0, pi / 2.0);
         } else {
-            arc(p, z + t.gauche, y, a, pi / 2.0, 3.0 * pi / 2.0);
+            arc(p, zc, yc, a, pi / 2.0, 3.0 * pi / 2.0);
         }
         break;
     case FamilleForme::QuartDeDisque: {
-        const bool gauche = t.gauche > t.droite;
-        const bool haut = t.haut > t.bas;
-        const Reel zc = gauche ? z - t.droite : z + t.gauche;
-        const Reel yc = haut ? y - t.bas : y + t.haut;
-        const double debut = gauche ? (haut ? 0.0 : 1.5 * pi) : (haut ? 0.5 * pi : pi);
+        const double debut = sens.z > 0 ? (sens.y > 0 ? 0.0 : 1.5 * pi) : (sens.y > 0 ? 0.5 * pi : pi);
         bg::append(p.outer(), point(zc, yc));
         arc(p, zc, yc, a, debut, debut + pi / 2.0);
         break;
@@ -102,7 +104,7 @@ std::optional<Polygone> contour(const ElementSection& e) {
         return std::nullopt;
     }
     try {
-        Polygone p = construireContour(e, f->famille);
+        Polygone p = construireContour(e, *f);
         bg::correct(p);
         return p;
     } catch (const plateforme::FauteArithmetique&) {

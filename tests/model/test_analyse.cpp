@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -71,26 +72,6 @@ TEST(ProduitInertie, TriangleRectangleSeul) {
     EXPECT_NEAR(a.I2, 112500.0 - rayon, 1e-6);
     EXPECT_NEAR(a.Alpha, std::atan2(45000.0, 67500.0) / 2.0 * 180.0 / std::numbers::pi, 1e-9);
     verifierAxesPrincipaux(s, a);
-}
-
-TEST(ProduitInertie, SigneDesQuartsDeDisqueEtDesTrous) {
-    const double k = (1.0 / 8.0 - 4.0 / (9.0 * 3.1415927410125732)) * 10000.0; // R = 10
-    struct Cas {
-        const char* forme;
-        double signe;
-    };
-    for (const Cas c :
-         {Cas{"Quart de disque supérieur gauche", -1.0}, Cas{"Quart de disque supérieur droite", 1.0},
-          Cas{"Quart de disque inférieur gauche", 1.0}, Cas{"Quart de disque inférieur droite", -1.0}}) {
-        SCOPED_TRACE(c.forme);
-        ElementSection e = MemoriseDonnees(c.forme, 10, 0, 0, 0, true);
-        EXPECT_NEAR(produitInertiePropre(e), c.signe * k, 1e-9);
-        e = MemoriseDonnees(c.forme, 10, 0, 0, 0, false);
-        EXPECT_NEAR(produitInertiePropre(e), -c.signe * k, 1e-9);
-    }
-    for (const char* forme : {"Rectangle", "Disque", "Demi disque supérieur", "Demi disque gauche"}) {
-        EXPECT_EQ(produitInertiePropre(MemoriseDonnees(forme, 10, 20, 3, 4, true)), 0.0) << forme;
-    }
 }
 
 TEST(AxesPrincipaux, CorniereAAilesEgales) {
@@ -177,34 +158,54 @@ TEST(Fibres, ExempleDeLAideEtTrous) {
     EXPECT_TRUE(Verifier(s).empty());
 }
 
-TEST(Fibres, EtendueDeChaqueForme) {
+// Each shape as the catalogue orients it: how far it reaches from its centroid, its own product of
+// inertia (the opposite for a hole), and the outline of the consistency check, which spans exactly
+// those reaches.
+TEST(Formes, EtendueProduitEtContour) {
     const double d = 4.0 * 10.0 / (3.0 * 3.1415927410125732);
     const double r = 10.0 - d;
+    const double k = (1.0 / 8.0 - 4.0 / (9.0 * 3.1415927410125732)) * 10000.0; // R = 10
     struct Cas {
         const char* forme;
         EtendueElement attendue; // gauche (+Z), droite (-Z), haut, bas
+        double izy;
     };
     const Cas cas[] = {
-        {"Rectangle", {15, 15, 30, 30}},
-        {"Triangle", {20, 10, 40, 20}}, // b 30, h 60: right angle at the lower right
-        {"Disque", {10, 10, 10, 10}},
-        {"Demi disque supérieur", {10, 10, r, d}},
-        {"Demi disque inférieur", {10, 10, d, r}},
-        {"Demi disque gauche", {r, d, 10, 10}},
-        {"Demi disque droite", {d, r, 10, 10}},
-        {"Quart de disque supérieur gauche", {r, d, r, d}},
-        {"Quart de disque supérieur droite", {d, r, r, d}},
-        {"Quart de disque inférieur gauche", {r, d, d, r}},
-        {"Quart de disque inférieur droite", {d, r, d, r}},
+        {"Rectangle", {15, 15, 30, 30}, 0},
+        {"Triangle", {20, 10, 40, 20}, -45000}, // b 30, h 60: right angle at the lower right
+        {"Disque", {10, 10, 10, 10}, 0},
+        {"Demi disque supérieur", {10, 10, r, d}, 0},
+        {"Demi disque inférieur", {10, 10, d, r}, 0},
+        {"Demi disque gauche", {r, d, 10, 10}, 0},
+        {"Demi disque droite", {d, r, 10, 10}, 0},
+        {"Quart de disque supérieur gauche", {r, d, r, d}, -k},
+        {"Quart de disque supérieur droite", {d, r, r, d}, k},
+        {"Quart de disque inférieur gauche", {r, d, d, r}, k},
+        {"Quart de disque inférieur droite", {d, r, d, r}, -k},
     };
+    const double zg = 3, yg = 4;
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.forme);
         const bool rect = std::string(c.forme) == "Rectangle" || std::string(c.forme) == "Triangle";
-        const EtendueElement t = etendue(MemoriseDonnees(c.forme, rect ? 30 : 10, 60, 0, 0, true));
+        const ElementSection e = MemoriseDonnees(c.forme, rect ? 30 : 10, 60, zg, yg, true);
+        const EtendueElement t = etendue(e);
         EXPECT_NEAR(t.gauche, c.attendue.gauche, 1e-12);
         EXPECT_NEAR(t.droite, c.attendue.droite, 1e-12);
         EXPECT_NEAR(t.haut, c.attendue.haut, 1e-12);
         EXPECT_NEAR(t.bas, c.attendue.bas, 1e-12);
+        EXPECT_NEAR(produitInertiePropre(e), c.izy, 1e-9);
+        EXPECT_NEAR(produitInertiePropre(MemoriseDonnees(c.forme, rect ? 30 : 10, 60, zg, yg, false)), -c.izy,
+                    1e-9);
+        const std::vector<PointZY> contour = Contour(e);
+        ASSERT_FALSE(contour.empty());
+        const auto [zmin, zmax] = std::minmax_element(contour.begin(), contour.end(),
+                                                      [](PointZY p, PointZY q) { return p.z < q.z; });
+        const auto [ymin, ymax] = std::minmax_element(contour.begin(), contour.end(),
+                                                      [](PointZY p, PointZY q) { return p.y < q.y; });
+        EXPECT_NEAR(zmax->z, zg + c.attendue.gauche, 1e-9);
+        EXPECT_NEAR(zmin->z, zg - c.attendue.droite, 1e-9);
+        EXPECT_NEAR(ymax->y, yg + c.attendue.haut, 1e-9);
+        EXPECT_NEAR(ymin->y, yg - c.attendue.bas, 1e-9);
     }
 }
 

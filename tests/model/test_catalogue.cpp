@@ -1,5 +1,5 @@
-// The shape catalogue: names, order, families and sketches, and the area and own second moments of
-// each shape to the last digit of a double.
+// The shape catalogue: names, order, families and the way each shape lies, and the area and own second
+// moments of each shape to the last digit of a double.
 
 #include "model/catalogue.h"
 #include "platform/arithmetique.h"
@@ -15,25 +15,26 @@ namespace {
 // ---------------------------------------------------------------------------------------------------
 // The list of shapes, in the order of the shape list.
 
+// `sens`: from the right angle or the flat side, +Z is to the left and +Y up.
 struct LigneListe {
     std::string_view nom;
     FamilleForme famille;
-    std::string_view image;
+    Sens sens;
     bool aHauteur;
 };
 
 const LigneListe kListe[] = {
-    {"Rectangle", FamilleForme::Rectangle, "ImageRectangle", true},
-    {"Triangle", FamilleForme::Triangle, "ImageTriangle", true},
-    {"Disque", FamilleForme::Disque, "ImageDisque", false},
-    {"Demi disque supérieur", FamilleForme::DemiDisqueHorizontal, "ImageDDH", false},
-    {"Demi disque inférieur", FamilleForme::DemiDisqueHorizontal, "ImageDDB", false},
-    {"Demi disque droite", FamilleForme::DemiDisqueVertical, "ImageDDD", false},
-    {"Demi disque gauche", FamilleForme::DemiDisqueVertical, "ImageDDG", false},
-    {"Quart de disque supérieur gauche", FamilleForme::QuartDeDisque, "ImageQDHG", false},
-    {"Quart de disque supérieur droite", FamilleForme::QuartDeDisque, "ImageQDHD", false},
-    {"Quart de disque inférieur gauche", FamilleForme::QuartDeDisque, "ImageQDBG", false},
-    {"Quart de disque inférieur droite", FamilleForme::QuartDeDisque, "ImageQDBD", false},
+    {"Rectangle", FamilleForme::Rectangle, {0, 0}, true},
+    {"Triangle", FamilleForme::Triangle, {+1, +1}, true},
+    {"Disque", FamilleForme::Disque, {0, 0}, false},
+    {"Demi disque supérieur", FamilleForme::DemiDisqueHorizontal, {0, +1}, false},
+    {"Demi disque inférieur", FamilleForme::DemiDisqueHorizontal, {0, -1}, false},
+    {"Demi disque droite", FamilleForme::DemiDisqueVertical, {-1, 0}, false},
+    {"Demi disque gauche", FamilleForme::DemiDisqueVertical, {+1, 0}, false},
+    {"Quart de disque supérieur gauche", FamilleForme::QuartDeDisque, {+1, +1}, false},
+    {"Quart de disque supérieur droite", FamilleForme::QuartDeDisque, {-1, +1}, false},
+    {"Quart de disque inférieur gauche", FamilleForme::QuartDeDisque, {+1, -1}, false},
+    {"Quart de disque inférieur droite", FamilleForme::QuartDeDisque, {-1, -1}, false},
 };
 
 TEST(Catalogue, ElevenShapesInListOrder) {
@@ -42,9 +43,9 @@ TEST(Catalogue, ElevenShapesInListOrder) {
         SCOPED_TRACE(std::string(kListe[i].nom));
         EXPECT_EQ(Catalogue[i].nom, kListe[i].nom);
         EXPECT_EQ(Catalogue[i].famille, kListe[i].famille);
-        EXPECT_EQ(Catalogue[i].image, kListe[i].image);
+        EXPECT_EQ(Catalogue[i].sens.z, kListe[i].sens.z);
+        EXPECT_EQ(Catalogue[i].sens.y, kListe[i].sens.y);
         EXPECT_EQ(Catalogue[i].aHauteur(), kListe[i].aHauteur);
-        EXPECT_FALSE(Catalogue[i].fichier.empty());
         // The lookup by name finds this very entry.
         EXPECT_EQ(trouverForme(kListe[i].nom), &Catalogue[i]);
     }

@@ -5,38 +5,13 @@
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
 
-#include <QWidget>
 #include <optional>
-#include <vector>
+
+class DessinSection;
 
 namespace plateforme {
 class Etiquette;
 }
-
-// The section drawn to scale: solids in red, holes cut out with a dashed outline, element numbers,
-// the origin O with Z to the left and Y up, G with its centroidal axes, the principal axes when the
-// product of inertia is not 0, and a scale bar in mm.
-class DessinSection final : public QWidget {
-    Q_OBJECT
-public:
-    explicit DessinSection(QWidget* parent = nullptr);
-    void dessiner(const Section& section, const std::optional<Analyse>& analyse);
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    struct Trace {
-        int numero = 0;
-        bool solide = true;
-        std::vector<QPointF> contour; // (Z, Y) in mm
-        QPointF centre;
-    };
-    std::vector<Trace> m_traces;
-    QPointF m_g;
-    bool m_aG = false;
-    std::optional<double> m_alpha; // degrees, when the principal axes differ from Gz, Gy
-};
 
 // "Aperçu de la section": the drawing, the product of inertia, the principal moments and axes, the
 // extreme fibres, the elastic section moduli, the polar moment and a check of the section's

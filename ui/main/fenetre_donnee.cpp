@@ -8,6 +8,7 @@
 #include "ui/aux/apercu_section.h"
 #include "ui/aux/recapitulatif.h"
 #include "ui/aux/zoom_forme.h"
+#include "ui/commun/croquis.h"
 #include "ui/detail/affichage.h"
 #include "ui/main/plan_donnee.h"
 #include "ui/main/textes_donnee.h"
@@ -66,7 +67,7 @@ FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
     m_additionner = m_plan.get<plateforme::BoutonOption>(u"ButtonAdditionner"_s);
     m_soustraire = m_plan.get<plateforme::BoutonOption>(u"BouttonSoustraire"_s);
     for (std::size_t i = 0; i < Catalogue.size(); ++i) {
-        m_croquis[i] = m_plan.get<plateforme::Image>(texte(Catalogue[i].image));
+        m_croquis[i] = m_plan.get<plateforme::Image>(Croquis[i].image.toString());
     }
 
     relier();

@@ -1,6 +1,6 @@
 #include "ui/main/plan_donnee.h"
 
-#include "model/catalogue.h"
+#include "ui/commun/croquis.h"
 #include "ui/detail/detail_aire.h"
 #include "ui/detail/detail_centre.h"
 #include "ui/detail/detail_moment.h"
@@ -291,10 +291,9 @@ std::span<const LigneResultat> lignesResultats() {
 const std::vector<Controle>& plan() {
     static const std::vector<Controle> table = [] {
         std::vector<Controle> t(std::begin(Saisie), std::end(Saisie));
-        for (const FormeCatalogue& forme : Catalogue) {
-            t.push_back({Genre::Image, QString::fromUtf8(forme.image.data(), qsizetype(forme.image.size())),
-                         QString::fromUtf8(forme.fichier.data(), qsizetype(forme.fichier.size())),
-                         PlaceCroquis, Normale, u"ZoneSaisie"_s});
+        for (const CroquisForme& c : Croquis) {
+            t.push_back({Genre::Image, c.image.toString(), c.fichier.toString(), PlaceCroquis, Normale,
+                         u"ZoneSaisie"_s});
         }
         t.insert(t.end(), std::begin(Resultats), std::end(Resultats));
         const QString zone = u"ZoneResultats"_s;

@@ -31,6 +31,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -88,43 +89,46 @@ struct Notation {
     double exposant = 0.0;
 };
 
+// One step of the notation's scaling: x times or divided by 10, rounded to double once. Long double
+// holds x × 10 exactly (53 + 4 bits); x / 10 has the repeating binary digits of a fifth (0011…), never
+// ten alike in a row, so rounding it to 64 bits and then to 53 lands where one rounding does.
+double foisDix(double x, int sens) {
+    const long double l = x;
+    return static_cast<double>(sens > 0 ? l * 10.0L : l / 10.0L);
+}
+
+// The power of ten of the first digit of a positive x, from its decimal text (17 digits never carry
+// a double below a power of ten up to it).
+int exposantDecimal(double x) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%.16e", x);
+    return std::atoi(std::strchr(b, 'e') + 1);
+}
+
+// x rounded to d decimals, the tie decided on the double x × 10^d: printf rounds an exact half to
+// even, and strtod reads the digits back with the point moved d places.
+double arrondi(double x, int d) {
+    static constexpr long double Puissances[] = {1.0L, 10.0L, 100.0L, 1000.0L};
+    const double produit = static_cast<double>(x * Puissances[d]); // exact in long double, then rounded
+    char b[64];
+    std::snprintf(b, sizeof b, "%.0fe-%d", produit, d);
+    return std::strtod(b, nullptr);
+}
+
+// The magnitude of a finite x is scaled into (100, 1000] from 10000 up and into [1, 10) below 1, one
+// step at a time; 3 decimals are kept below 10, 2 below 100, 1 below 1000; the sign is put back.
 Notation noter(double x) {
-    double val = x;
-    double p = 0.0;
-    if (val > 0.0) {
-        if (val >= 10000.0) {
-            do {
-                val /= 10.0;
-                p += 1.0;
-            } while (val > 1000.0);
-        }
-        if (val < 1.0) {
-            do {
-                val *= 10.0;
-                p -= 1.0;
-            } while (val < 1.0);
-        }
-    } else if (val < 0.0) {
-        if (val <= -10000.0) {
-            do {
-                val /= 10.0;
-                p += 1.0;
-            } while (val < -1000.0);
-        }
-        if (val > -1.0) {
-            do {
-                val *= 10.0;
-                p -= 1.0;
-            } while (val > -1.0);
-        }
-    }
-    if (val == 0.0) {
+    if (x == 0.0) {
         return {};
     }
-    const double a = std::fabs(val);
-    const int d = a < 10.0 ? 3 : a < 100.0 ? 2 : a < 1000.0 ? 1 : 0;
-    const double puissance = d == 3 ? 1000.0 : d == 2 ? 100.0 : d == 1 ? 10.0 : 1.0;
-    return {std::nearbyint(val * puissance) / puissance, p};
+    double v = std::fabs(x);
+    int p = 0;
+    const int sens = v >= 10000.0 ? -1 : v < 1.0 ? 1 : 0;
+    while ((sens < 0 && v > 1000.0) || (sens > 0 && v < 1.0)) {
+        v = foisDix(v, sens);
+        p -= sens;
+    }
+    return {std::copysign(arrondi(v, std::max(0, 3 - exposantDecimal(v))), x), double(p)};
 }
 
 struct Element {
