@@ -203,9 +203,10 @@ void FenetreDonnee::montrerHauteur(bool visible) {
     m_dimSection1Texte->setText(visible ? u"Base ="_s : u"Rayon ="_s);
 }
 
-void FenetreDonnee::verifierSaisie(QLineEdit* champ, bool tiretPermis) {
+void FenetreDonnee::verifierSaisie(QLineEdit* champ, bool coordonnee) {
     const QString t = champ->text();
-    if (t.isEmpty() || (tiretPermis && t == u"-"_s) || plateforme::estNumerique(t)) {
+    if (t.isEmpty() ||
+        (coordonnee ? plateforme::lireCoordonneeEnFrappe(t) : plateforme::lireNombre(t)).has_value()) {
         return;
     }
     afficherMessage(this, donnee::messageSaisieNonNumerique());
@@ -238,7 +239,8 @@ void FenetreDonnee::rendreCompte(const CompteRendu& compteRendu) {
     }
     AffichageResultats();
     // The preview follows the section while it is open.
-    if (ApercuSection* apercu = m_fenetres.trouver<ApercuSection>(); apercu != nullptr && apercu->isVisible()) {
+    if (ApercuSection* apercu = m_fenetres.trouver<ApercuSection>();
+        apercu != nullptr && apercu->isVisible()) {
         apercu->activer();
     }
 }
