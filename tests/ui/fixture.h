@@ -18,8 +18,12 @@
 
 namespace essai {
 
-inline void localeFrancaise() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
-inline void localeAnglaise() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+inline void localeFrancaise() {
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
+inline void localeAnglaise() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 // Collects, in order, the text of every message the program shows while it lives; no box appears.
 class Messages {
@@ -44,13 +48,18 @@ private:
 };
 
 // The lines of a message, joined as the program joins them.
-inline QString lignes(const QStringList& l) { return l.join(QStringLiteral("\r\n")); }
+inline QString lignes(const QStringList& l) {
+    return l.join(QStringLiteral("\r\n"));
+}
 
 // For the tests that use the real box: arms a timer that, once the box is up, records its title and
-// text as built and presses OK. A box that never comes fails the check of `vue()`.
+// text as built and presses OK. A box that never comes fails the check of `vue()`. Given a window, it
+// closes the box instead as a desktop may: the box's done() and that window's activation posted
+// together, in the order asked, for one pass of the event loop.
 class BoiteAttendue {
 public:
-    BoiteAttendue() {
+    explicit BoiteAttendue(QWidget* activee = nullptr, bool activationDAbord = false)
+        : m_activee(activee), m_activationDAbord(activationDAbord) {
         QTimer::singleShot(0, [this] { chercher(0); });
     }
     bool vue() const { return m_vue; }
@@ -69,12 +78,42 @@ private:
         m_vue = true;
         m_titre = boite->windowTitle();
         m_texte = boite->property("texteBrut").toString();
-        boite->button(QMessageBox::Ok)->click();
+        if (m_activee == nullptr) {
+            boite->button(QMessageBox::Ok)->click();
+            return;
+        }
+        const auto activer = [this] {
+            QCoreApplication::postEvent(m_activee, new QEvent(QEvent::WindowActivate));
+        };
+        if (m_activationDAbord) {
+            activer();
+        }
+        QMetaObject::invokeMethod(boite, "done", Qt::QueuedConnection, Q_ARG(int, QMessageBox::Ok));
+        if (!m_activationDAbord) {
+            activer();
+        }
     }
+    QWidget* m_activee;
+    bool m_activationDAbord;
     bool m_vue = false;
     QString m_titre;
     QString m_texte;
 };
+
+// The user comes to `fenetre` from another window of the program, as a desktop reports it: the focus
+// goes to a window made for this, then to `fenetre`. False when either never got it.
+[[nodiscard]] inline bool venirDUneAutreFenetre(QWidget* fenetre) {
+    QWidget autre;
+    autre.setObjectName(QStringLiteral("AutreFenetre"));
+    autre.resize(80, 60);
+    autre.show();
+    autre.activateWindow();
+    if (!QTest::qWaitForWindowActive(&autre)) {
+        return false;
+    }
+    fenetre->activateWindow();
+    return QTest::qWaitForWindowActive(fenetre);
+}
 
 template <class T = QWidget> T* controle(const QWidget* fenetre, const char* nom) {
     T* w = fenetre->findChild<T*>(QString::fromUtf8(nom));

@@ -7,7 +7,6 @@
 #include "ui/detail/affichage.h"
 #include "ui/detail/detail_aire.h"
 
-#include <QTimer>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -306,7 +305,7 @@ void FenetreCentre::activer() {
     if (texte != m_depassementAnnonce) {
         m_depassementAnnonce = texte;
         if (!texte.isEmpty()) {
-            QTimer::singleShot(0, this, [this, texte] { plateforme::afficherMessage(this, texte); });
+            plateforme::afficherMessageEnsuite(this, texte);
         }
     }
 }
