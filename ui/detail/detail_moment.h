@@ -11,6 +11,8 @@
 #include "ui/detail/detail_moment_calcul.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 
 class QLineEdit;
 class QLabel;
@@ -37,7 +39,13 @@ protected:
 private:
     void construire();
     void relier();
-    void calculerMomentDecale(); // Iycalcul / Izcalcul
+    // The change of the typed coordinate: a text that is neither a number nor a lone "-" (the start of
+    // a negative number, which counts as 0) becomes "0"; then the second moment about that axis.
+    void saisieChangee();
+    // Iycalcul / Izcalcul, saying nothing: false when the value leaves the range of a double, and the
+    // figures are cleared then.
+    bool calculerMomentDecale();
+    QString axeZeroTropLoin() const;
     void changerRepere();
     void montrer(const QString& texte);
     void montrerLigne(int colonne, int k);
@@ -55,6 +63,7 @@ private:
     QLineEdit* m_coordonnee = nullptr; // Zo (Yo)
     plateforme::Etiquette* m_repere = nullptr;
 
+    std::optional<std::uint64_t> m_sectionMontree; // the section's change count at the last rebuild
     bool m_repereCentre = false; // false: Zo in the input frame (O, Z, Y); true: in (G, Z, Y)
     // What the pop-ups repeat: the check total of the last rebuild (none when it could not be
     // computed) and the mantissa and exponent of the last second moment about the typed axis (none
