@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 namespace essai {
 
@@ -62,6 +64,17 @@ public:
         : m_activee(activee), m_activationDAbord(activationDAbord) {
         QTimer::singleShot(0, [this] { chercher(0); });
     }
+    // On a desktop, as a user has it: the box takes the focus (a window manager may not give it to a
+    // box that synthetic input opened), OK is pressed, then what the desktop sends for `attente` ms is
+    // handled before the box's exec() returns, as on a loaded machine: the window manager's answer to
+    // the closing, the owner's activation, comes inside exec() then, or after it when `attente` is 0.
+    static std::unique_ptr<BoiteAttendue> surLeBureau(int attente) {
+        auto b = std::make_unique<BoiteAttendue>();
+        b->m_bureau = true;
+        b->m_attente = attente;
+        return b;
+    }
+    bool focalisee() const { return m_focalisee; }
     bool vue() const { return m_vue; }
     const QString& titre() const { return m_titre; }
     const QString& texte() const { return m_texte; }
@@ -78,8 +91,16 @@ private:
         m_vue = true;
         m_titre = boite->windowTitle();
         m_texte = boite->property("texteBrut").toString();
+        if (m_bureau) {
+            boite->activateWindow();
+            m_focalisee = QTest::qWaitFor(
+                [boite] { return QGuiApplication::focusWindow() == boite->windowHandle(); }, 2000);
+        }
         if (m_activee == nullptr) {
             boite->button(QMessageBox::Ok)->click();
+            if (m_attente > 0) {
+                QTest::qWait(m_attente);
+            }
             return;
         }
         const auto activer = [this] {
@@ -95,6 +116,9 @@ private:
     }
     QWidget* m_activee;
     bool m_activationDAbord;
+    bool m_bureau = false;
+    int m_attente = 0;
+    bool m_focalisee = false;
     bool m_vue = false;
     QString m_titre;
     QString m_texte;
