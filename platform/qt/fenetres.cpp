@@ -53,8 +53,8 @@ protected:
     }
 
 private:
-    explicit SuiviFocus(QObject* parent) : QObject(parent) {
-        m_derniere = proprietaire(QGuiApplication::focusWindow());
+    explicit SuiviFocus(QObject* parent)
+        : QObject(parent), m_derniere(proprietaire(QGuiApplication::focusWindow())) {
         connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
             if (w != nullptr) {
                 m_derniere = proprietaire(w);

@@ -529,7 +529,7 @@ bool DetailMoment::calculerMomentDecale() {
     const double zo = plateforme::lireCoordonneeEnFrappe(m_coordonnee->text()).value_or(0.0);
     Etiquette* mantisse = etiquette(u"IyValeur", u"IzValeur");
     Etiquette* lettreE = etiquette(u"EIy", u"EIz");
-    Etiquette* exposant = etiquette(u"IyPuissance", u"IzPuissance");
+    Etiquette* puissance = etiquette(u"IyPuissance", u"IzPuissance");
     double valeur = 0.0;
     try {
         const double d =
@@ -540,14 +540,14 @@ bool DetailMoment::calculerMomentDecale() {
         m_decaleConnu = false;
         mantisse->clear();
         lettreE->hide();
-        exposant->hide();
+        puissance->hide();
         return false;
     }
     const Notation n = Noter(valeur);
     m_decaleConnu = true;
     m_decaleMantisse = n.mantisse;
     m_decaleExposant = n.exposant;
-    affichage::notation(mantisse, lettreE, exposant, valeur);
+    affichage::notation(mantisse, lettreE, puissance, valeur);
     return true;
 }
 
