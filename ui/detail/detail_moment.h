@@ -25,7 +25,9 @@ class DetailMoment : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
     // Rebuilds the table from the section, sets the typed coordinate back to 0 and computes the
-    // second moment about that axis; the frame in which the coordinate is typed stays.
+    // second moment about that axis; the frame in which the coordinate is typed stays. A value too
+    // large is said once the rebuild has returned, in one message: at each opening, and at an
+    // activation only for a section this window has not shown yet.
     void activer() override;
 
     // The labels of a row, in the order of the columns: number, area (mantissa, E, exponent),
