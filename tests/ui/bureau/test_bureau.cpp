@@ -46,6 +46,7 @@ private Q_SLOTS:
         const int fois =
             qEnvironmentVariableIsSet("BRIVANE_FOIS") ? qEnvironmentVariableIntValue("BRIVANE_FOIS") : 50;
         QStringList pertes;
+        int sansFocus = 0;
         for (int i = 1; i <= fois; ++i) {
             essai::Programme p;
             QVERIFY(p.demarrer());
@@ -69,15 +70,22 @@ private Q_SLOTS:
                 QVERIFY(boite->focalisee());
                 QCOMPARE(boite->texte(), u"Numéros des éléments composant la section."_s);
             }
-            // The desktop gives the window back the focus, and whatever it sends late has come.
-            QVERIFY(QTest::qWaitForWindowActive(detail));
+            // The desktop gives the window back the focus, and whatever it sends late has come. A
+            // window manager may leave the focus nowhere when a box closes as soon as it got it: the
+            // user then clicks the window, which is coming back from the box as well.
+            if (!QTest::qWaitForWindowActive(detail, 1000)) {
+                ++sansFocus;
+                detail->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(detail));
+            }
             QTest::qWait(150);
             if (zo->text() != u"25"_s) {
                 pertes << u"run %1: \"%2\""_s.arg(i).arg(zo->text());
             }
             p.arreter();
         }
-        std::printf("Zo kept in %lld of %d runs\n", static_cast<long long>(fois - pertes.size()), fois);
+        std::printf("Zo kept in %lld of %d runs (focus given back by the window manager in %d)\n",
+                    static_cast<long long>(fois - pertes.size()), fois, fois - sansFocus);
         QVERIFY2(pertes.isEmpty(), qPrintable(pertes.join(u", "_s)));
     }
 };
