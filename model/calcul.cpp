@@ -63,6 +63,7 @@ Totaux totaux(const Section& section, int n, bool& aireNegative, const ElementSe
     return t;
 }
 
+// Every action ends here once it has succeeded: one change of the section.
 void ecrire(Section& section, const Totaux& t) {
     section.Atotale = t.Atotale;
     section.Soz = t.Soz;
@@ -73,6 +74,7 @@ void ecrire(Section& section, const Totaux& t) {
     section.Igy = t.Igy;
     section.iGy = t.iGy;
     section.iGz = t.iGz;
+    ++section.Changements.valeur;
 }
 
 } // namespace

@@ -39,13 +39,22 @@ struct Section {
     double iGy = 0.0;     // mm
     double iGz = 0.0;     // mm
 
+    // Moves at every change of the elements, the count or the totals (a capture, a count change, the
+    // reset), never otherwise: a window that kept its value knows whether the section is still the one
+    // it showed. A history, not data: two sections that hold the same data are equal whatever it says.
+    struct Compteur {
+        std::uint64_t valeur = 0;
+        bool operator==(const Compteur&) const { return true; }
+    };
+    Compteur Changements;
+
     // Element k, numbered 1 to 10 as everywhere in the program.
     ElementSection& element(int k) { return Elements.at(static_cast<std::size_t>(k - 1)); }
     const ElementSection& element(int k) const { return Elements.at(static_cast<std::size_t>(k - 1)); }
     ElementSection& elementCourant() { return element(ElementCourant); }
     const ElementSection& elementCourant() const { return element(ElementCourant); }
 
-    // The start-up state: one element, element 1 current, ten zero rectangles, all totals 0.
+    // The start-up state: one element, element 1 current, ten zero rectangles, all totals 0 (a change).
     void Reinitialiser();
 
     bool operator==(const Section&) const = default;

@@ -81,6 +81,10 @@ std::optional<double> lireNombre(std::string_view texte, const FormatNombre& for
     return valeur;
 }
 
+std::optional<double> lireCoordonneeEnFrappe(std::string_view texte, const FormatNombre& format) {
+    return texte == "-" ? std::optional<double>(0.0) : lireNombre(texte, format);
+}
+
 std::string texteNombre(double x, const FormatNombre& format) {
     if (x == 0.0 || !std::isfinite(x)) {
         return std::isnan(x) ? "NaN" : (std::isinf(x) ? (x > 0 ? "Inf" : "-Inf") : "0");

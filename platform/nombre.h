@@ -17,7 +17,7 @@
 // "1E-999" is (it converts to 0). So "12", "-12,5", "12,", ",5", "+3", "1,5E-3" are numbers in French;
 // "", "-", ",", "1.5", "1 000", "E5", "1E", "1E+" and "0x10" are not. Because "12," and ",5" are numbers,
 // a number typed keystroke by keystroke stays a number at every keystroke, except for "-" alone (which
-// the coordinate fields tolerate themselves) and an exponent being typed ("1E").
+// lireCoordonneeEnFrappe() tolerates) and an exponent being typed ("1E").
 //
 // lire() is the numeric test and the conversion in one: a text is numeric exactly when lire() returns
 // a value, so the test and the conversion can never disagree.
@@ -39,6 +39,11 @@ std::optional<double> lireNombre(std::string_view texte, const FormatNombre& for
 inline bool estNumerique(std::string_view texte, const FormatNombre& format) {
     return lireNombre(texte, format).has_value();
 }
+
+// A signed coordinate while it is being typed: a number as above, or "-" alone, the start of a
+// negative number, which counts as 0 until a digit follows. Any other text, the empty one included,
+// is nothing.
+std::optional<double> lireCoordonneeEnFrappe(std::string_view texte, const FormatNombre& format);
 
 // Plain number text of a finite double: at most 15 significant digits, no trailing zeros, no grouping,
 // the locale's decimal separator, "-" for negatives, integral values without separator; the scientific

@@ -1,16 +1,79 @@
 #include "platform/qt/fenetres.h"
 
-#include "platform/qt/message.h"
 #include "platform/qt/plan.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
+#include <QWindow>
+#include <utility>
 
 namespace plateforme {
+
+namespace {
+
+// The top-level window a window belongs to: itself, or the window that owns it (a box, a dialog, a
+// menu) followed up to the end.
+QWindow* proprietaire(QWindow* w) {
+    while (w != nullptr && w->transientParent() != nullptr) {
+        w = w->transientParent();
+    }
+    return w;
+}
+
+// What the program's focus did, for the activation rule. Qt sends a widget's WindowActivate before it
+// emits focusWindowChanged for the same change, so during the activation this still holds the window
+// that had the focus before.
+class SuiviFocus final : public QObject {
+public:
+    static SuiviFocus& instance() {
+        static auto* suivi = new SuiviFocus(qApp); // lives as long as the application
+        return *suivi;
+    }
+
+    // The owner of the window of the program that had the focus last; focus leaving the program (to
+    // another application, or to nothing for a moment) is not recorded.
+    QWindow* derniere() const { return m_derniere.data(); }
+    // Moves at every change of the focus within the program and at every key or button press.
+    std::uint64_t evenements() const { return m_evenements; }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            ++m_evenements;
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(objet, e);
+    }
+
+private:
+    explicit SuiviFocus(QObject* parent)
+        : QObject(parent), m_derniere(proprietaire(QGuiApplication::focusWindow())) {
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+            if (w != nullptr) {
+                m_derniere = proprietaire(w);
+                ++m_evenements;
+            }
+        });
+        qApp->installEventFilter(this);
+    }
+
+    QPointer<QWindow> m_derniere;
+    std::uint64_t m_evenements = 0;
+};
+
+} // namespace
 
 FenetreSecondaire::FenetreSecondaire(const QString& nom, const QString& titre, double largeurMm,
                                      double hauteurMm, bool fondBlanc)
     : QWidget(nullptr) {
+    SuiviFocus::instance(); // from now on, before this window can be shown
     setObjectName(nom);
     setWindowTitle(titre);
     dimensionner(this, largeurMm, hauteurMm);
@@ -23,8 +86,14 @@ FenetreSecondaire::FenetreSecondaire(const QString& nom, const QString& titre, d
 }
 
 bool FenetreSecondaire::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && !retourDeMessage(this)) {
-        activer();
+    if (e->type() == QEvent::WindowActivate) {
+        const SuiviFocus& suivi = SuiviFocus::instance();
+        const bool deLOuverture =
+            std::exchange(m_activationAttendue, false) && suivi.evenements() == m_evenementsALOuverture;
+        QWindow* avant = suivi.derniere();
+        if (!deLOuverture && avant != nullptr && avant != windowHandle()) {
+            activer();
+        }
     }
     return QWidget::event(e);
 }
@@ -35,6 +104,13 @@ void FenetreSecondaire::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QWidget::keyPressEvent(e);
+}
+
+void FenetreSecondaire::ouvrir(bool activationAttendue) {
+    m_activationAttendue = activationAttendue;
+    m_evenementsALOuverture = SuiviFocus::instance().evenements();
+    const QScopedValueRollback pendant(m_ouverture, true);
+    activer();
 }
 
 Registre::~Registre() {
@@ -52,12 +128,13 @@ void Registre::fermerTout() {
 }
 
 void Registre::montrer(FenetreSecondaire* f) {
+    // A window already active gets no activation from this; any other gets one, later or (offscreen,
+    // a window manager that refuses the focus) never.
+    const bool activationAttendue = !f->isActiveWindow();
     f->show();
     f->raise();
     f->activateWindow();
-    // The platform's activation may come later or not at all (offscreen, a desktop without a window
-    // manager): the opening itself rebuilds.
-    f->activer();
+    f->ouvrir(activationAttendue);
 }
 
 } // namespace plateforme

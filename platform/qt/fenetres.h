@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <cstdint>
 #include <map>
 #include <typeindex>
 #include <utility>
@@ -11,8 +12,11 @@
 namespace plateforme {
 
 // A top-level window of the program other than the main one. activer() rebuilds its content from
-// the section: it runs at each opening and whenever the window becomes active coming from another
-// window of the program, but not when it only gets the focus back from its own message box.
+// the section. It runs at each opening through the registry, and when the window becomes active
+// coming from another top-level window of the program; not when the focus comes back from a box or
+// a dialog the window owns, nor from another application. What decides is the window that had the
+// focus before, never the timing of the platform's events. The opening's own rebuild stands for the
+// activation that follows it, as long as nothing happened in between: one rebuild per opening.
 // Échap closes it; closing hides it, and the next opening shows the same window again.
 class FenetreSecondaire : public QWidget {
     Q_OBJECT
@@ -21,16 +25,31 @@ public:
     FenetreSecondaire(const QString& nom, const QString& titre, double largeurMm, double hauteurMm,
                       bool fondBlanc);
 
-    // Rebuild from the section. Windows that show no section data keep the empty default.
+    // Rebuild from the section. Windows that show no section data keep the empty default. Never opens
+    // a modal loop: its messages go through afficherMessageEnsuite() (platform/qt/message.h).
     virtual void activer() {}
 
 protected:
+    // While activer() runs: true when the rebuild is an opening through the registry, false when it is
+    // an activation coming from another window (or a call of the program's own).
+    bool ouverture() const { return m_ouverture; }
+
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    friend class Registre;
+    void ouvrir(bool activationAttendue);
+
+    bool m_ouverture = false;
+    // Set by an opening that will bring the platform's activation; with the count of focus changes and
+    // user presses at that time, after which the activation no longer belongs to the opening.
+    bool m_activationAttendue = false;
+    std::uint64_t m_evenementsALOuverture = 0;
 };
 
 // Each secondary window kind exists at most once: the first request creates it, every request shows
-// it, brings it to the front, activates it and rebuilds it. Owns the windows it created.
+// it, brings it to the front, activates it and rebuilds it (an opening). Owns the windows it created.
 class Registre {
 public:
     Registre() = default;

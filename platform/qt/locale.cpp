@@ -24,6 +24,10 @@ bool estNumerique(const QString& texte) {
     return lireNombre(texte).has_value();
 }
 
+std::optional<double> lireCoordonneeEnFrappe(const QString& texte) {
+    return lireCoordonneeEnFrappe(texte.toStdString(), formatLocal());
+}
+
 QString texteNombre(double x) {
     return QString::fromStdString(texteNombre(x, formatLocal()));
 }

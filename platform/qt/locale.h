@@ -15,6 +15,7 @@ FormatNombre formatLocal();
 
 std::optional<double> lireNombre(const QString& texte);
 bool estNumerique(const QString& texte);
+std::optional<double> lireCoordonneeEnFrappe(const QString& texte);
 QString texteNombre(double x);
 QString texteEntier(int n);
 

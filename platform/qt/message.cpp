@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
-#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -14,11 +12,6 @@ namespace {
 Intercepteur& intercepteur() {
     static Intercepteur i;
     return i;
-}
-
-QPointer<const QWidget>& fenetreDeRetour() {
-    static QPointer<const QWidget> f;
-    return f;
 }
 
 } // namespace
@@ -39,29 +32,16 @@ void afficherMessage(QWidget* parent, const QString& texte) {
     boite.setStandardButtons(QMessageBox::Ok);
     boite.setDefaultButton(QMessageBox::Ok);
     boite.exec();
-    fenetreDeRetour() = parent != nullptr ? parent->window() : nullptr;
-    // The return lasts until that window's next activation, or until the focus goes to another window
-    // (the platform may never re-activate a window that stayed active under its box).
-    static const bool suivi = [] {
-        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](const QWindow* w) {
-            const QWidget* f = fenetreDeRetour().data();
-            if (w != nullptr && f != nullptr && w != f->windowHandle()) {
-                fenetreDeRetour() = nullptr;
-            }
-        });
-        return true;
-    }();
-    (void)suivi;
+}
+
+void afficherMessageEnsuite(QWidget* parent, const QString& texte) {
+    QObject* contexte = parent != nullptr ? static_cast<QObject*>(parent) : qApp;
+    QMetaObject::invokeMethod(
+        contexte, [parent, texte] { afficherMessage(parent, texte); }, Qt::QueuedConnection);
 }
 
 void definirIntercepteur(Intercepteur i) {
     intercepteur() = std::move(i);
-}
-
-bool retourDeMessage(const QWidget* fenetre) {
-    const bool retour = !fenetreDeRetour().isNull() && fenetreDeRetour().data() == fenetre;
-    fenetreDeRetour() = nullptr;
-    return retour;
 }
 
 } // namespace plateforme

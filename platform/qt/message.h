@@ -12,12 +12,13 @@ namespace plateforme {
 // another. Returns once OK is pressed. The box keeps the text as built in its property "texteBrut".
 void afficherMessage(QWidget* parent, const QString& texte);
 
+// The same box, shown once the event being handled has returned: for a message found by a window's
+// rebuild, which runs inside the platform's activation and must not open a modal loop there. Dropped
+// if `parent` is destroyed before.
+void afficherMessageEnsuite(QWidget* parent, const QString& texte);
+
 // For tests: while set, afficherMessage() hands the text as built to this function and shows no box.
 using Intercepteur = std::function<void(const QString& texte)>;
 void definirIntercepteur(Intercepteur intercepteur);
-
-// True, once, when `fenetre` is the window whose own message box closed last: its next activation is
-// only the return from that box. Any other activation forgets it.
-bool retourDeMessage(const QWidget* fenetre);
 
 } // namespace plateforme

@@ -517,6 +517,30 @@ TEST(ElementCourant, MovesWithinOneToTheCountAndComputesNothing) {
     }
 }
 
+// The change count: one step per action that changed the section, none for an action that changed
+// nothing; equality looks at the data only.
+TEST(Changements, OneStepPerChangeNoneOtherwise) {
+    Section s = exempleAide();
+    const auto changements = [&s] { return s.Changements.valeur; };
+    const std::uint64_t depart = changements();
+    const Section copie = s;
+    EXPECT_TRUE(Appliquer(s, saisie("Disque", "x", "0", "0", "0"), kFr).nonNumerique);
+    EXPECT_EQ(changements(), depart);
+    EXPECT_TRUE(Appliquer(s, saisie("Disque", "1E80", "0", "0", "0"), kFr).faute.has_value());
+    EXPECT_EQ(changements(), depart);
+    EXPECT_TRUE(ChangerElementCourant(s, -1));
+    EXPECT_EQ(changements(), depart);
+    appliquerOk(s, saisie("Rectangle", "70", "70", "35", "35"));
+    EXPECT_EQ(changements(), depart + 1);
+    ASSERT_TRUE(ChangerNombreElements(s, +1).accepte());
+    EXPECT_EQ(changements(), depart + 2);
+    s.Reinitialiser();
+    EXPECT_EQ(changements(), depart + 3);
+    Section autre = copie;
+    autre.Changements.valeur += 10;
+    EXPECT_EQ(autre, copie);
+}
+
 // ---------------------------------------------------------------------------------------------------
 // Arithmetic faults: reported, and the section exactly as it was.
 

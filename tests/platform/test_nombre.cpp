@@ -228,6 +228,19 @@ TEST(LireNombre, EveryKeystrokeOfATypedNumber) {
     }
 }
 
+// A signed coordinate being typed: the numbers above, and "-" alone as 0; nothing else.
+TEST(LireCoordonneeEnFrappe, LoneMinusCountsAsZero) {
+    const CasLecture cas[] = {
+        {"-", &kFr, 0},        {"-1", &kFr, -1},     {"-12,5", &kFr, -12.5}, {"25", &kFr, 25},
+        {"", &kFr, kRefuse},   {"+", &kFr, kRefuse}, {"-,", &kFr, kRefuse},  {"--", &kFr, kRefuse},
+        {"- ", &kFr, kRefuse}, {"a", &kFr, kRefuse}, {"-E", &kFr, kRefuse},  {"-", &kEn, 0},
+    };
+    for (const CasLecture& c : cas) {
+        SCOPED_TRACE(c.texte);
+        EXPECT_EQ(plateforme::lireCoordonneeEnFrappe(c.texte, *c.format), c.valeur);
+    }
+}
+
 // ---------------------------------------------------------------------------------------------------
 // Plain number text
 

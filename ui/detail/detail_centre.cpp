@@ -8,7 +8,6 @@
 #include "ui/detail/affichage.h"
 #include "ui/detail/detail_aire.h"
 
-#include <QTimer>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -315,7 +314,7 @@ void FenetreCentre::activer() {
     if (texte != m_depassementAnnonce) {
         m_depassementAnnonce = texte;
         if (!texte.isEmpty()) {
-            QTimer::singleShot(0, this, [this, texte] { plateforme::afficherMessage(this, texte); });
+            plateforme::afficherMessageEnsuite(this, texte);
         }
     }
 }

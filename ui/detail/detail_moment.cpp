@@ -10,6 +10,7 @@
 #include "ui/detail/affichage.h"
 
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <cmath>
 #include <vector>
 
@@ -441,10 +442,15 @@ void DetailMoment::relier() {
         connect(e, &Etiquette::doubleClicked, this, &DetailMoment::montrerMomentDecale);
     }
     connect(etiquette(u"Label30"), &Etiquette::clicked, this, &DetailMoment::changerRepere);
-    connect(m_coordonnee, &QLineEdit::textChanged, this, &DetailMoment::calculerMomentDecale);
+    connect(m_coordonnee, &QLineEdit::textChanged, this, &DetailMoment::saisieChangee);
 }
 
 void DetailMoment::activer() {
+    // Said once the rebuild has returned: at each opening, and at an activation only for a section this
+    // window has not shown yet.
+    const bool dire = ouverture() || m_sectionMontree != m_section.Changements.valeur;
+    m_sectionMontree = m_section.Changements.valeur;
+    QString message;
     // Each cell goes straight to its final state: hiding the whole table to show most of it again
     // would lay out and repaint every cell at each activation.
     const auto cacherLignes = [this](std::size_t depuis) {
@@ -482,64 +488,99 @@ void DetailMoment::activer() {
         statique->clear();
         eStatique->hide();
         pStatique->hide();
-        montrer(
+        message =
             m_axe == AxeMoment::Y
-                ? u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igy ne "
-                  u"peut pas être affiché."_s
-                : u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igz ne "
-                  u"peut pas être affiché."_s);
+                ? u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igy "
+                  u"ne peut pas être affiché."_s
+                : u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igz "
+                  u"ne peut pas être affiché."_s;
     }
     affichage::notation(etiquette(u"IGYValeur", u"IGZValeur"), etiquette(u"EIgy", u"EIgz"),
                         etiquette(u"IGYPuissance", u"IGZPuissance"), moment(m_section, m_axe));
-    ecrireCoordonnee(u"0"_s);
+    {
+        const QSignalBlocker calculeCiDessous(m_coordonnee);
+        m_coordonnee->setText(u"0"_s);
+    }
+    // A table too large says enough: the second moment about the axis, when it cannot be computed
+    // either, is only cleared.
+    if (!calculerMomentDecale() && message.isEmpty()) {
+        message = axeZeroTropLoin();
+    }
+    if (dire && !message.isEmpty()) {
+        plateforme::afficherMessageEnsuite(this, message);
+    }
+}
+
+QString DetailMoment::axeZeroTropLoin() const {
+    return m_axe == AxeMoment::Y ? u"L'axe Zo = 0 est trop loin du centre de gravité : le moment quadratique "
+                                   u"\"Iy\" ne peut pas être calculé."_s
+                                 : u"L'axe Yo = 0 est trop loin du centre de gravité : le moment quadratique "
+                                   u"\"Iz\" ne peut pas être calculé."_s;
 }
 
 void DetailMoment::ecrireCoordonnee(const QString& texte) {
     // Writing a new text runs the calculation through the change event; an unchanged text does not,
-    // so the calculation runs here then.
+    // so it runs here then.
     if (m_coordonnee->text() != texte) {
         m_coordonnee->setText(texte);
     } else {
-        calculerMomentDecale();
+        saisieChangee();
     }
 }
 
-void DetailMoment::calculerMomentDecale() {
-    const std::optional<double> saisie = plateforme::lireNombre(m_coordonnee->text());
-    if (!saisie) {
+void DetailMoment::saisieChangee() {
+    const std::optional<double> zo = plateforme::lireCoordonneeEnFrappe(m_coordonnee->text());
+    if (!zo) {
         m_coordonnee->setText(u"0"_s); // runs this again, with 0
         return;
     }
+    if (calculerMomentDecale()) {
+        return;
+    }
+    if (*zo == 0.0) {
+        montrer(axeZeroTropLoin());
+        return;
+    }
+    montrer(m_axe == AxeMoment::Y ? u"La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne "
+                                    u"peut pas être calculé.\r\n"
+                                    u"Zo est remis à 0."_s
+                                  : u"La valeur de Yo est trop grande : le moment quadratique \"Iz\" ne "
+                                    u"peut pas être calculé.\r\n"
+                                    u"Yo est remis à 0."_s);
+    // Said once: with 0 the figures are shown again, or stay cleared when that axis is too far as well.
+    const QSignalBlocker calculeCiDessous(m_coordonnee);
+    m_coordonnee->setText(u"0"_s);
+    calculerMomentDecale();
+}
+
+bool DetailMoment::calculerMomentDecale() {
+    const double zo = plateforme::lireCoordonneeEnFrappe(m_coordonnee->text()).value_or(0.0);
+    Etiquette* mantisse = etiquette(u"IyValeur", u"IzValeur");
+    Etiquette* lettreE = etiquette(u"EIy", u"EIz");
+    Etiquette* puissance = etiquette(u"IyPuissance", u"IzPuissance");
     double valeur = 0.0;
     try {
         const double d =
-            m_repereCentre ? *saisie : static_cast<double>(Reel(*saisie) - coordonnee(m_section, m_axe));
+            m_repereCentre ? zo : static_cast<double>(Reel(zo) - coordonnee(m_section, m_axe));
         valeur = momentDecale(m_section, m_axe, d);
     } catch (const plateforme::FauteArithmetique&) {
         // No value of an earlier section or axis may stay on show, nor be repeated by the pop-up.
         m_decaleConnu = false;
-        etiquette(u"IyValeur", u"IzValeur")->clear();
-        etiquette(u"EIy", u"EIz")->hide();
-        etiquette(u"IyPuissance", u"IzPuissance")->hide();
-        montrer(m_axe == AxeMoment::Y ? u"La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne "
-                                        u"peut pas être calculé.\r\n"
-                                        u"Zo est remis à 0."_s
-                                      : u"La valeur de Yo est trop grande : le moment quadratique \"Iz\" ne "
-                                        u"peut pas être calculé.\r\n"
-                                        u"Yo est remis à 0."_s);
-        m_coordonnee->setText(u"0"_s);
-        return;
+        mantisse->clear();
+        lettreE->hide();
+        puissance->hide();
+        return false;
     }
     const Notation n = Noter(valeur);
     m_decaleConnu = true;
     m_decaleMantisse = n.mantisse;
     m_decaleExposant = n.exposant;
-    affichage::notation(etiquette(u"IyValeur", u"IzValeur"), etiquette(u"EIy", u"EIz"),
-                        etiquette(u"IyPuissance", u"IzPuissance"), valeur);
+    affichage::notation(mantisse, lettreE, puissance, valeur);
+    return true;
 }
 
 void DetailMoment::changerRepere() {
-    const double zo = plateforme::lireNombre(m_coordonnee->text()).value_or(0.0);
+    const double zo = plateforme::lireCoordonneeEnFrappe(m_coordonnee->text()).value_or(0.0);
     const double g = coordonnee(m_section, m_axe);
     double nouvelle = 0.0;
     try {

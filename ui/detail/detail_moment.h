@@ -11,6 +11,8 @@
 #include "platform/qt/plan.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 
 class QLineEdit;
 class QLabel;
@@ -23,7 +25,9 @@ class DetailMoment : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
     // Rebuilds the table from the section, sets the typed coordinate back to 0 and computes the
-    // second moment about that axis; the frame in which the coordinate is typed stays.
+    // second moment about that axis; the frame in which the coordinate is typed stays. A value too
+    // large is said once the rebuild has returned, in one message: at each opening, and at an
+    // activation only for a section this window has not shown yet.
     void activer() override;
 
     // The labels of a row, in the order of the columns: number, area (mantissa, E, exponent),
@@ -37,7 +41,13 @@ protected:
 private:
     void construire();
     void relier();
-    void calculerMomentDecale(); // Iycalcul / Izcalcul
+    // The change of the typed coordinate: a text that is neither a number nor a lone "-" (the start of
+    // a negative number, which counts as 0) becomes "0"; then the second moment about that axis.
+    void saisieChangee();
+    // Iycalcul / Izcalcul, saying nothing: false when the value leaves the range of a double, and the
+    // figures are cleared then.
+    bool calculerMomentDecale();
+    QString axeZeroTropLoin() const;
     void changerRepere();
     void montrer(const QString& texte);
     void montrerLigne(int colonne, int k);
@@ -55,6 +65,7 @@ private:
     QLineEdit* m_coordonnee = nullptr; // Zo (Yo)
     plateforme::Etiquette* m_repere = nullptr;
 
+    std::optional<std::uint64_t> m_sectionMontree; // the section's change count at the last rebuild
     bool m_repereCentre = false; // false: Zo in the input frame (O, Z, Y); true: in (G, Z, Y)
     // What the pop-ups repeat: the check total of the last rebuild (none when it could not be
     // computed) and the mantissa and exponent of the last second moment about the typed axis (none

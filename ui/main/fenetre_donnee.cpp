@@ -205,9 +205,10 @@ void FenetreDonnee::montrerHauteur(bool visible) {
     m_dimSection1Texte->setText(visible ? u"Base ="_s : u"Rayon ="_s);
 }
 
-void FenetreDonnee::verifierSaisie(QLineEdit* champ, bool tiretPermis) {
+void FenetreDonnee::verifierSaisie(QLineEdit* champ, bool coordonnee) {
     const QString t = champ->text();
-    if (t.isEmpty() || (tiretPermis && t == u"-"_s) || plateforme::estNumerique(t)) {
+    if (t.isEmpty() ||
+        (coordonnee ? plateforme::lireCoordonneeEnFrappe(t) : plateforme::lireNombre(t)).has_value()) {
         return;
     }
     afficherMessage(this, donnee::messageSaisieNonNumerique());

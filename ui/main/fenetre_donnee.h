@@ -42,7 +42,8 @@ private:
     void changerElementCourant(int sens);
     void ListeForme_Change();
     void ListeForme_Click();
-    void verifierSaisie(QLineEdit* champ, bool tiretPermis);
+    // A coordinate field also lets a lone "-" stand while a negative number is being typed.
+    void verifierSaisie(QLineEdit* champ, bool coordonnee);
     void BouttonAppliquer_Click();
     void convertirUnite(const donnee::LigneResultat& ligne);
 

@@ -241,14 +241,14 @@ private Q_SLOTS:
                                             u"<caché>"_s, u"10,5"_s, u"-3,25"_s, u"-"_s}));
     }
 
-    // The window shows the section as it was at its last activation, and follows it at the next one.
+    // The window shows the section as it was at its last activation, and follows it at the next one
+    // coming from another window.
     void reconstructionALActivation() {
         QWidget* w = ouvrir();
         appliquer(saisie("Disque", "10", "0", "-3", "4"));
         QCOMPARE(ligne(w, 1)[1], u"Rectangle"_s);
 
-        QEvent activation(QEvent::WindowActivate);
-        QApplication::sendEvent(w, &activation);
+        QVERIFY(essai::venirDUneAutreFenetre(w));
         QCOMPARE(ligne(w, 1),
                  (QStringList{u"1"_s, u"Disque"_s, u"10"_s, u"<caché>"_s, u"-3"_s, u"4"_s, u"+"_s}));
 

@@ -27,11 +27,6 @@ QStringList imagesVisibles(const QWidget* w) {
     return noms;
 }
 
-void activer(QWidget* w) {
-    QEvent activation(QEvent::WindowActivate);
-    QApplication::sendEvent(w, &activation);
-}
-
 } // namespace
 
 class TestZoomForme : public QObject {
@@ -110,14 +105,15 @@ private Q_SLOTS:
         QCOMPARE(imagesVisibles(ouvrir()), QStringList{});
     }
 
-    // Another shape chosen while the window stays open: the sketch follows at the next activation only.
+    // Another shape chosen while the window stays open: the sketch follows at the next activation
+    // coming from another window, or the next opening.
     void changementDeForme() {
         QWidget* w = ouvrir();
         QCOMPARE(imagesVisibles(w), QStringList{u"ImageRectangle"_s});
 
         m_section.FormeSelectionnee = "Disque";
         QCOMPARE(imagesVisibles(w), QStringList{u"ImageRectangle"_s});
-        activer(w);
+        QVERIFY(essai::venirDUneAutreFenetre(w));
         QCOMPARE(imagesVisibles(w), QStringList{u"ImageDisque"_s});
 
         m_section.FormeSelectionnee = "Quart de disque inférieur droite";

@@ -261,6 +261,7 @@ struct Axe {
     QString tableauImpossible;
     QString coordonneeTropGrande;
     QString changementImpossible;
+    QString axeZeroTropLoin;
 };
 
 const std::array<Axe, 2> Axes{{
@@ -269,13 +270,17 @@ const std::array<Axe, 2> Axes{{
      u"être affiché."_s,
      u"La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne peut pas être calculé.\r\n"
      u"Zo est remis à 0."_s,
-     u"La valeur de Zo est trop grande pour être donnée dans l'autre repère."_s},
+     u"La valeur de Zo est trop grande pour être donnée dans l'autre repère."_s,
+     u"L'axe Zo = 0 est trop loin du centre de gravité : le moment quadratique \"Iy\" ne peut pas être "
+     u"calculé."_s},
     {"DetailIGZ", "IgzBoutton", "Y", "IzValeur", "EIz", "IzPuissance",
      u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igz ne peut pas "
      u"être affiché."_s,
      u"La valeur de Yo est trop grande : le moment quadratique \"Iz\" ne peut pas être calculé.\r\n"
      u"Yo est remis à 0."_s,
-     u"La valeur de Yo est trop grande pour être donnée dans l'autre repère."_s},
+     u"La valeur de Yo est trop grande pour être donnée dans l'autre repère."_s,
+     u"L'axe Yo = 0 est trop loin du centre de gravité : le moment quadratique \"Iz\" ne peut pas être "
+     u"calculé."_s},
 }};
 
 // The results panel: value, "E" and exponent labels of each total.
@@ -381,28 +386,32 @@ private:
             m_m.champs[champ] = u"0"_s;
         }
     }
-    // The second moment about the typed axis, as the box's change runs it.
-    void calculDecale(int a) {
+    // The second moment about the axis at zo into what the window shows; false on a fault.
+    bool decale(int a, double zo) {
         Modele::Detail& d = m_m.details[a];
-        const auto zo = nombre(d.coordonnee);
-        if (!zo) {
-            if (d.coordonnee != u"0"_s) {
-                d.coordonnee = u"0"_s;
-                calculDecale(a);
-            }
-            return;
-        }
         const double g = a == 0 ? m_m.totaux.zg : m_m.totaux.yg;
         const double moment = a == 0 ? m_m.totaux.igy : m_m.totaux.igz;
         try {
-            const double dist = d.centre ? *zo : v(*zo - g);
+            const double dist = d.centre ? zo : v(zo - g);
             d.affiche = v(v(v(dist * dist) * m_m.totaux.a) + moment);
+            return true;
         } catch (Faute) {
             d.affiche.reset();
-            m_attendus << Axes[a].coordonneeTropGrande;
-            if (d.coordonnee != u"0"_s) {
+            return false;
+        }
+    }
+    // The box's change: a lone "-" counts as 0, any other non-number becomes "0"; a fault is said once.
+    void calculDecale(int a) {
+        Modele::Detail& d = m_m.details[a];
+        const auto zo = d.coordonnee == u"-"_s ? std::optional<double>(0.0) : nombre(d.coordonnee);
+        if (!zo) {
+            d.coordonnee = u"0"_s;
+            calculDecale(a);
+        } else if (!decale(a, *zo)) {
+            m_attendus << (*zo == 0.0 ? Axes[a].axeZeroTropLoin : Axes[a].coordonneeTropGrande);
+            if (*zo != 0.0) {
                 d.coordonnee = u"0"_s;
-                calculDecale(a);
+                decale(a, 0.0);
             }
         }
     }
@@ -410,8 +419,10 @@ private:
         m_m.details[a].coordonnee = t;
         calculDecale(a);
     }
-    // The rebuild of a second-moment window: the table, then the typed axis back to 0.
+    // The opening of a second-moment window: the table, then the typed axis back to 0; one message at
+    // most, the table's first.
     void reconstruireDetail(int a) {
+        QString message;
         try {
             const double centre = a == 0 ? m_m.totaux.zg : m_m.totaux.yg;
             double statique = 0.0;
@@ -423,9 +434,15 @@ private:
                 statique = k == 0 ? p : v(statique + p);
             }
         } catch (Faute) {
-            m_attendus << Axes[a].tableauImpossible;
+            message = Axes[a].tableauImpossible;
         }
-        ecrireCoordonnee(a, u"0"_s);
+        m_m.details[a].coordonnee = u"0"_s;
+        if (!decale(a, 0.0) && message.isEmpty()) {
+            message = Axes[a].axeZeroTropLoin;
+        }
+        if (!message.isEmpty()) {
+            m_attendus << message;
+        }
     }
     // The rebuild of DetailYg (c = 0) or DetailZg (c = 1): an element's static moment is not among
     // the totals when the total area is 0, and can leave the double range; said once while it holds.
@@ -616,7 +633,6 @@ private:
                 QTest::mouseClick(ctl(w(), Axes[quelle].bouton), Qt::LeftButton);
                 m_m.details[quelle].ouvert = true;
                 reconstruireDetail(quelle);
-                m_repetable = true;
             } else if (quelle < 8) {
                 const char* bouton = AutresBoutons[quelle - 2];
                 m_action = u"ouvrir par "_s + QString::fromUtf8(bouton);
@@ -808,13 +824,9 @@ private:
         return {};
     }
 
-    // The messages seen against those expected; an opening may rebuild twice (the opening and the
-    // platform's activation), which repeats the messages of the rebuild.
+    // The messages seen against those expected, each once.
     QString verifierMessages(const QStringList& vus) const {
         if (vus == m_attendus) {
-            return {};
-        }
-        if (m_repetable && vus == m_attendus + m_attendus) {
             return {};
         }
         return u"messages ["_s + vus.join(u" | "_s) + u"], expected ["_s + m_attendus.join(u" | "_s) + u']';
@@ -842,7 +854,6 @@ private:
     std::mt19937_64 m_alea;
     Modele m_m;
     QStringList m_attendus;
-    bool m_repetable = false;
     QString m_action;
 
 private Q_SLOTS:
@@ -878,7 +889,6 @@ private Q_SLOTS:
         int fautes = 0, refus = 0;
         for (int i = 0; i < actions; ++i) {
             m_attendus.clear();
-            m_repetable = false;
             agir();
             const QStringList vus = m_p.messages->prendre();
             fautes += int(vus.count(CalculImpossible));
