@@ -60,12 +60,12 @@ void ajusterLegendes(QWidget* fenetre) {
                 l->resize(std::max(l->width(), std::min(largeur, place)), l->height());
             }
         }
-        QFont police = l->font();
-        for (int serrage = 99; !tient(l, police, lignes) && serrage >= 94; --serrage) {
-            police.setLetterSpacing(QFont::PercentageSpacing, serrage);
+        QFont serree = l->font();
+        for (int serrage = 99; !tient(l, serree, lignes) && serrage >= 94; --serrage) {
+            serree.setLetterSpacing(QFont::PercentageSpacing, serrage);
         }
-        if (tient(l, police, lignes)) {
-            l->setFont(police);
+        if (tient(l, serree, lignes)) {
+            l->setFont(serree);
         }
     }
 }
@@ -91,10 +91,10 @@ void incruster(const Plan& plan, std::span<const Incrustation> incrustations) {
                 mot + 1.0 -
                 QFontMetricsF(dessous->font()).horizontalAdvance(texte.mid(i.avant.size(), espaces));
             if (manque > 0.0) {
-                QFont police = dessous->font();
-                police.setWordSpacing(police.wordSpacing() + std::ceil(manque / double(espaces)));
-                dessous->setFont(police);
-                const int largeur = largeurSurUneLigne(texte, police);
+                QFont elargie = dessous->font();
+                elargie.setWordSpacing(elargie.wordSpacing() + std::ceil(manque / double(espaces)));
+                dessous->setFont(elargie);
+                const int largeur = largeurSurUneLigne(texte, elargie);
                 if (largeur > dessous->width()) {
                     dessous->resize(largeur, dessous->height());
                 }

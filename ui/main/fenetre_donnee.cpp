@@ -110,9 +110,9 @@ void FenetreDonnee::relier() {
     connect(m_plan.get<Bouton>(u"BouttonApercu"_s), &Bouton::clicked, this,
             [this] { m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section)); });
 
-    for (plateforme::Image* croquis : m_croquis) {
-        croquis->setCursor(Qt::SizeAllCursor);
-        connect(croquis, &plateforme::Image::clicked, this,
+    for (plateforme::Image* image : m_croquis) {
+        image->setCursor(Qt::SizeAllCursor);
+        connect(image, &plateforme::Image::clicked, this,
                 [this] { m_fenetres.ouvrir<ZoomForme>(std::as_const(m_section)); });
     }
     auto* icone = m_plan.get<plateforme::Image>(u"Image1"_s);
