@@ -9,7 +9,7 @@
 #include "platform/qt/message.h"
 #include "platform/qt/police.h"
 #include "ui/aux/dessin_section.h"
-#include "ui/detail/affichage.h"
+#include "ui/commun/affichage.h"
 
 #include <cmath>
 

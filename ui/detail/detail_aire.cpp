@@ -5,7 +5,7 @@
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
-#include "ui/detail/affichage.h"
+#include "ui/commun/affichage.h"
 
 using namespace Qt::StringLiterals;
 using plateforme::Controle;

@@ -5,7 +5,7 @@
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
 #include "platform/reel.h"
-#include "ui/detail/affichage.h"
+#include "ui/commun/affichage.h"
 #include "ui/detail/detail_aire.h"
 
 #include <vector>

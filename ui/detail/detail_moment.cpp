@@ -7,7 +7,7 @@
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
 #include "platform/reel.h"
-#include "ui/detail/affichage.h"
+#include "ui/commun/affichage.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -560,8 +560,7 @@ bool DetailMoment::calculerMomentDecale() {
     Etiquette* puissance = etiquette(u"IyPuissance", u"IzPuissance");
     double valeur = 0.0;
     try {
-        const double d =
-            m_repereCentre ? zo : static_cast<double>(Reel(zo) - coordonnee(m_section, m_axe));
+        const double d = m_repereCentre ? zo : static_cast<double>(Reel(zo) - coordonnee(m_section, m_axe));
         valeur = momentDecale(m_section, m_axe, d);
     } catch (const plateforme::FauteArithmetique&) {
         // No value of an earlier section or axis may stay on show, nor be repeated by the pop-up.

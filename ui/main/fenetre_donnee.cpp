@@ -8,8 +8,8 @@
 #include "ui/aux/apercu_section.h"
 #include "ui/aux/recapitulatif.h"
 #include "ui/aux/zoom_forme.h"
+#include "ui/commun/affichage.h"
 #include "ui/commun/croquis.h"
-#include "ui/detail/affichage.h"
 #include "ui/main/plan_donnee.h"
 #include "ui/main/textes_donnee.h"
 

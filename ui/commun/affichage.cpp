@@ -1,4 +1,4 @@
-#include "ui/detail/affichage.h"
+#include "ui/commun/affichage.h"
 
 #include "model/notation.h"
 #include "platform/qt/locale.h"
