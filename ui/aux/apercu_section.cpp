@@ -11,8 +11,6 @@
 #include "ui/aux/dessin_section.h"
 #include "ui/commun/affichage.h"
 
-#include <cmath>
-
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Etiquette;
@@ -31,14 +29,6 @@ constexpr double LettreE = 161.2;
 constexpr double Puissance = 163.5;
 constexpr double Unite = 173.0;
 constexpr double PuissanceUnite = 178.3;
-
-QString unites(int puissance, const char* prefixe) {
-    QString u = u" ["_s + QString::fromUtf8(prefixe) + u"m"_s;
-    if (puissance > 1) {
-        u += u"^"_s + QString::number(puissance);
-    }
-    return u + u"]"_s;
-}
 
 QString texteIncoherence(const Incoherence& i) {
     const QString aire = plateforme::texteNombre(plateforme::arrondir(i.aire, 1)) + u" mm²"_s;
@@ -189,10 +179,6 @@ void ApercuSection::montrerUnites(const Ligne& l) const {
     const double v = m_analyse.value_or(Analyse{}).*l.valeur;
     const QString premier = QString::fromUtf8(l.nom) + u" = "_s;
     const QString suite = QString(premier.size() - 2, u' ') + u"= "_s; // "=" under "="
-    const double cm = std::pow(10.0, l.puissanceUnite);
-    const double m = std::pow(1000.0, l.puissanceUnite);
     plateforme::afficherMessage(const_cast<ApercuSection*>(this),
-                                affichage::ligne(premier, v, unites(l.puissanceUnite, "m")) + u"\r\n"_s +
-                                    affichage::ligne(suite, v / cm, unites(l.puissanceUnite, "c")) +
-                                    u"\r\n"_s + affichage::ligne(suite, v / m, unites(l.puissanceUnite, "")));
+                                affichage::troisUnites(premier, suite, v, l.puissanceUnite));
 }

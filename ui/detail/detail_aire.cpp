@@ -54,10 +54,7 @@ std::optional<QString> explicationAire(const Section& section, int k) {
 }
 
 QString aireTroisUnites(const QString& premierPrefixe, double aire) {
-    const QString suite = u"             = "_s;
-    return affichage::ligne(premierPrefixe, aire, u" [mm²]"_s) + u"\r\n"_s +
-           affichage::ligne(suite, aire / 100.0, u" [cm²]"_s) + u"\r\n"_s +
-           affichage::ligne(suite, aire / 1000000.0, u" [m²]"_s);
+    return affichage::troisUnites(premierPrefixe, u"             = "_s, aire, 2);
 }
 
 std::vector<Controle> famille(std::span<const Colonne> colonnes) {

@@ -237,9 +237,7 @@ FenetreCentre::FenetreCentre(const Section& section, const AxeCentre& axe)
         const double s = m_section.*m_axe.moment;
         const QString suite = u"       = "_s;
         plateforme::afficherMessage(this, m_axe.sommeMoment + finDeLigne +
-                                              affichage::ligne(suite, s, u" [mm^3]"_s) + finDeLigne +
-                                              affichage::ligne(suite, s / 1000.0, u" [cm^3]"_s) + finDeLigne +
-                                              affichage::ligne(suite, s / 1000000000.0, u" [m^3]"_s));
+                                              affichage::troisUnites(suite, suite, s, 3));
     };
     for (const QString& nom : {axe.momentValeur, axe.momentE, axe.momentPuissance}) {
         connect(etiquette(nom), &Etiquette::doubleClicked, this, momentTotal);
@@ -264,13 +262,10 @@ void FenetreCentre::relier(const QString& nom, const QString& texte) {
 QString FenetreCentre::messageCentre() const {
     const double s = m_section.*m_axe.moment;
     const double c = m_section.*m_axe.centre;
-    const QString suite = u"     = "_s;
     return u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s + finDeLigne +
            m_axe.quotient + plateforme::texteNombre(s) + u" / "_s +
            plateforme::texteNombre(m_section.Atotale) + u" [mm]"_s + finDeLigne +
-           affichage::ligne(m_axe.centreEgal, c, u" [mm]"_s) + finDeLigne +
-           affichage::ligne(suite, c / 10.0, u" [cm]"_s) + finDeLigne +
-           affichage::ligne(suite, c / 1000.0, u" [m]"_s);
+           affichage::troisUnites(m_axe.centreEgal, u"     = "_s, c, 1);
 }
 
 void FenetreCentre::activer() {

@@ -11,7 +11,6 @@
 
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <cmath>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -679,19 +678,13 @@ void DetailMoment::montrerStatique() {
         return;
     }
     const QString nom = m_axe == AxeMoment::Y ? u"Sgy = "_s : u"Sgz = "_s;
-    const QString suite = u"       = "_s;
-    montrer(affichage::ligne(nom, m_statique, u" [mm^3]"_s) + u"\r\n"_s +
-            affichage::ligne(suite, m_statique / 1000.0, u" [cm^3]"_s) + u"\r\n"_s +
-            affichage::ligne(suite, m_statique / std::pow(10.0, 9), u" [m^3]"_s));
+    montrer(affichage::troisUnites(nom, u"       = "_s, m_statique, 3));
 }
 
 void DetailMoment::montrerMoment() {
     const double i = moment(m_section, m_axe);
     const QString nom = m_axe == AxeMoment::Y ? u"Igy = "_s : u"Igz = "_s;
-    const QString suite = u"      = "_s;
-    montrer(affichage::ligne(nom, i, u" [mm^4]"_s) + u"\r\n"_s +
-            affichage::ligne(suite, i / 10000.0, u" [cm^4]"_s) + u"\r\n"_s +
-            affichage::ligne(suite, i / std::pow(10.0, 12), u" [m^4]"_s));
+    montrer(affichage::troisUnites(nom, u"      = "_s, i, 4));
 }
 
 void DetailMoment::montrerMomentDecale() {
@@ -699,11 +692,8 @@ void DetailMoment::montrerMomentDecale() {
         return;
     }
     const QString nom = m_axe == AxeMoment::Y ? u"Iy = "_s : u"Iz = "_s;
-    const QString suite = u"    = "_s;
-    const QString m = V(m_decaleMantisse);
-    montrer(nom + m + u" E"_s + V(m_decaleExposant) + u" [mm^4]"_s + u"\r\n"_s + suite + m + u" E"_s +
-            V(m_decaleExposant - 4.0) + u" [cm^4]"_s + u"\r\n"_s + suite + m + u" E"_s +
-            V(m_decaleExposant - 12.0) + u" [m^4]"_s);
+    // The mantissa shown in the window stays; only the exponent moves.
+    montrer(affichage::troisUnitesDecalees(nom, u"    = "_s, {m_decaleMantisse, m_decaleExposant}, 4));
 }
 
 DetailIGY::DetailIGY(const Section& section) : DetailMoment(section, AxeMoment::Y) {}

@@ -275,11 +275,8 @@ void FenetreDonnee::AffichageResultats() {
 }
 
 void FenetreDonnee::convertirUnite(const donnee::LigneResultat& ligne) {
-    const double v = m_section.*ligne.total;
-    const QString lignes[] = {
-        affichage::ligne(ligne.prefixe.toString(), v, ligne.unites[0].toString()),
-        affichage::ligne(ligne.prefixeSuite.toString(), v / ligne.facteurs[0], ligne.unites[1].toString()),
-        affichage::ligne(ligne.prefixeSuite.toString(), v / ligne.facteurs[1], ligne.unites[2].toString()),
-    };
-    afficherMessage(this, lignes[0] + u"\r\n"_s + lignes[1] + u"\r\n"_s + lignes[2]);
+    const affichage::Unites unites{{ligne.unites[0], ligne.unites[1], ligne.unites[2]},
+                                   {ligne.facteurs[0], ligne.facteurs[1]}};
+    afficherMessage(this, affichage::troisUnites(ligne.prefixe.toString(), ligne.prefixeSuite.toString(),
+                                                 m_section.*ligne.total, unites));
 }
