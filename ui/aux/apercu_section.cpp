@@ -132,12 +132,13 @@ ApercuSection::ApercuSection(const Section& section)
 
     for (const Ligne& l : Lignes) {
         const QString nom = QString::fromUtf8(l.nom);
-        connect(m_plan.get<Etiquette>(nom + u"Texte"_s), &Etiquette::doubleClicked, this,
-                [this, &l] { plateforme::afficherMessage(this, QString::fromUtf8(l.explication)); });
+        plateforme::surDoubleClic(m_plan.get<Etiquette>(nom + u"Texte"_s), this, [this, &l] {
+            plateforme::afficherMessage(this, QString::fromUtf8(l.explication));
+        });
         if (l.puissanceUnite != 0) {
             auto* unite = m_plan.get<Etiquette>(nom + u"Unite"_s);
             unite->setCliquable(true);
-            connect(unite, &Etiquette::clicked, this, [this, &l] { montrerUnites(l); });
+            plateforme::surClic(unite, this, [this, &l] { montrerUnites(l); });
         }
     }
 }

@@ -128,23 +128,23 @@ DetailAire::DetailAire(const Section& section)
         l.mantisse = m_plan.get<Etiquette>(u"A"_s + n + u"Valeur"_s);
         l.e = m_plan.get<Etiquette>(u"E"_s + n);
         l.puissance = m_plan.get<Etiquette>(u"A"_s + n + u"Puissance"_s);
-        connect(l.mantisse, &Etiquette::doubleClicked, this, [this, k] { expliquerAire(k); });
+        plateforme::surDoubleClic(l.mantisse, this, [this, k] { expliquerAire(k); });
     }
 
     const auto message = [this](const QString& texte) {
         return [this, texte] { plateforme::afficherMessage(this, texte); };
     };
     const QString aireTotale = u"Aire totale calculée."_s + u"\r\n"_s + u"Atotale = somme(Ai)"_s;
-    connect(m_plan.get<Etiquette>(u"TexteA"_s), &Etiquette::doubleClicked, this, message(aireTotale));
-    connect(m_plan.get<Etiquette>(u"TexteTotale"_s), &Etiquette::clicked, this, message(aireTotale));
-    connect(m_plan.get<Etiquette>(u"AdeAi"_s), &Etiquette::doubleClicked, this,
-            message(u"Aire calculée en fonction de la forme et des dimensions saisies."_s));
-    connect(m_plan.get<Etiquette>(u"Label3"_s), &Etiquette::doubleClicked, this,
-            message(u"Numéros des éléments composant la section."_s));
+    plateforme::surDoubleClic(m_plan.get<Etiquette>(u"TexteA"_s), this, message(aireTotale));
+    plateforme::surClic(m_plan.get<Etiquette>(u"TexteTotale"_s), this, message(aireTotale));
+    plateforme::surDoubleClic(m_plan.get<Etiquette>(u"AdeAi"_s), this,
+                              message(u"Aire calculée en fonction de la forme et des dimensions saisies."_s));
+    plateforme::surDoubleClic(m_plan.get<Etiquette>(u"Label3"_s), this,
+                              message(u"Numéros des éléments composant la section."_s));
     for (const QString& nom : {u"ATotaleValeur"_s, u"ATotalePuissance"_s, u"EAire"_s, u"Label12"_s}) {
         auto* e = m_plan.get<Etiquette>(nom);
         e->setCliquable(true);
-        connect(e, &Etiquette::clicked, this, &DetailAire::montrerTotal);
+        plateforme::surClic(e, this, &DetailAire::montrerTotal);
     }
 }
 

@@ -197,12 +197,12 @@ FenetreCentre::FenetreCentre(const Section& section, const AxeCentre& axe)
         l.moment = etiquette(u"S"_s + n + u"Valeur"_s);
         l.momentE = etiquette(u"ES"_s + n);
         l.momentPuissance = etiquette(u"S"_s + n + u"Puissance"_s);
-        connect(l.aire, &Etiquette::doubleClicked, this, [this, k] {
+        plateforme::surDoubleClic(l.aire, this, [this, k] {
             if (const auto texte = detailAire::explicationAire(m_section, k)) {
                 plateforme::afficherMessage(this, *texte);
             }
         });
-        connect(l.coordonnee, &Etiquette::doubleClicked, this, [this, k] {
+        plateforme::surDoubleClic(l.coordonnee, this, [this, k] {
             plateforme::afficherMessage(this, m_axe.coordonneeSaisie + QString::number(k));
         });
     }
@@ -230,7 +230,7 @@ FenetreCentre::FenetreCentre(const Section& section, const AxeCentre& axe)
     };
     for (const QString& nom :
          {u"TexteA"_s, u"TexteTotale"_s, u"ATotaleValeur"_s, u"EAire"_s, u"ATotalePuissance"_s}) {
-        connect(etiquette(nom), &Etiquette::doubleClicked, this, aireTotale);
+        plateforme::surDoubleClic(etiquette(nom), this, aireTotale);
     }
 
     const auto momentTotal = [this] {
@@ -240,14 +240,14 @@ FenetreCentre::FenetreCentre(const Section& section, const AxeCentre& axe)
                                               affichage::troisUnites(suite, suite, s, 3));
     };
     for (const QString& nom : {axe.momentValeur, axe.momentE, axe.momentPuissance}) {
-        connect(etiquette(nom), &Etiquette::doubleClicked, this, momentTotal);
+        plateforme::surDoubleClic(etiquette(nom), this, momentTotal);
     }
 
     const auto centre = [this] { plateforme::afficherMessage(this, messageCentre()); };
-    connect(etiquette(axe.centreValeur), &Etiquette::doubleClicked, this, centre);
+    plateforme::surDoubleClic(etiquette(axe.centreValeur), this, centre);
     Etiquette* unite = etiquette(axe.centreUnite);
     unite->setCliquable(true);
-    connect(unite, &Etiquette::clicked, this, centre);
+    plateforme::surClic(unite, this, centre);
 }
 
 Etiquette* FenetreCentre::etiquette(const QString& nom) const {
@@ -255,8 +255,8 @@ Etiquette* FenetreCentre::etiquette(const QString& nom) const {
 }
 
 void FenetreCentre::relier(const QString& nom, const QString& texte) {
-    connect(etiquette(nom), &Etiquette::doubleClicked, this,
-            [this, texte] { plateforme::afficherMessage(this, texte); });
+    plateforme::surDoubleClic(etiquette(nom), this,
+                              [this, texte] { plateforme::afficherMessage(this, texte); });
 }
 
 QString FenetreCentre::messageCentre() const {

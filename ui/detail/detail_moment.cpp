@@ -418,29 +418,29 @@ void DetailMoment::relier() {
         const QString texte = x.texte.pour(m_axe);
         const QStringList noms = x.controles.pour(m_axe).split(u' ');
         for (const QString& nom : noms) {
-            connect(m_plan.get<Etiquette>(nom), &Etiquette::doubleClicked, this,
-                    [this, texte] { montrer(texte); });
+            plateforme::surDoubleClic(m_plan.get<Etiquette>(nom), this, [this, texte] { montrer(texte); });
         }
     }
     for (int k = 1; k <= Section::MaxElements; ++k) {
         for (int c = 0; c < ColonnesParLigne; ++c) {
             if (colonnes[c].explique != Explique::Rien) {
-                connect(m_lignes[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(c)],
-                        &Etiquette::doubleClicked, this, [this, c, k] { montrerLigne(c, k); });
+                plateforme::surDoubleClic(
+                    m_lignes[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(c)], this,
+                    [this, c, k] { montrerLigne(c, k); });
             }
         }
     }
-    connect(etiquette(u"Label22"), &Etiquette::clicked, this, &DetailMoment::montrerStatique);
-    connect(etiquette(u"Label23"), &Etiquette::clicked, this, &DetailMoment::montrerMoment);
+    plateforme::surClic(etiquette(u"Label22"), this, &DetailMoment::montrerStatique);
+    plateforme::surClic(etiquette(u"Label23"), this, &DetailMoment::montrerMoment);
     for (Etiquette* e : {etiquette(u"IGYValeur", u"IGZValeur"), etiquette(u"EIgy", u"EIgz"),
                          etiquette(u"IGYPuissance", u"IGZPuissance")}) {
-        connect(e, &Etiquette::doubleClicked, this, &DetailMoment::montrerMoment);
+        plateforme::surDoubleClic(e, this, &DetailMoment::montrerMoment);
     }
-    connect(etiquette(u"Label36"), &Etiquette::clicked, this, &DetailMoment::montrerMomentDecale);
+    plateforme::surClic(etiquette(u"Label36"), this, &DetailMoment::montrerMomentDecale);
     for (Etiquette* e : {etiquette(u"IyValeur", u"IzValeur"), etiquette(u"IyPuissance", u"IzPuissance")}) {
-        connect(e, &Etiquette::doubleClicked, this, &DetailMoment::montrerMomentDecale);
+        plateforme::surDoubleClic(e, this, &DetailMoment::montrerMomentDecale);
     }
-    connect(etiquette(u"Label30"), &Etiquette::clicked, this, &DetailMoment::changerRepere);
+    plateforme::surClic(etiquette(u"Label30"), this, &DetailMoment::changerRepere);
     connect(m_coordonnee, &QLineEdit::textChanged, this, &DetailMoment::saisieChangee);
 }
 
