@@ -34,11 +34,13 @@ QString texteIncoherence(const Incoherence& i) {
     const QString aire = plateforme::texteNombre(plateforme::arrondir(i.aire, 1)) + u" mm²"_s;
     switch (i.genre) {
     case GenreIncoherence::TrouHorsMatiere:
-        return u"Le trou n° %1 sort de la matière (%2 hors matière)."_s.arg(i.premier).arg(aire);
+        return u"Le trou n° %1 sort de la matière (%2 hors matière)."_s.arg(QString::number(i.premier), aire);
     case GenreIncoherence::SuperpositionSolides:
-        return u"Les éléments %1 et %2 se superposent (%3)."_s.arg(i.premier).arg(i.second).arg(aire);
+        return u"Les éléments %1 et %2 se superposent (%3)."_s.arg(QString::number(i.premier),
+                                                                   QString::number(i.second), aire);
     case GenreIncoherence::SuperpositionTrous:
-        return u"Les trous n° %1 et %2 se superposent (%3)."_s.arg(i.premier).arg(i.second).arg(aire);
+        return u"Les trous n° %1 et %2 se superposent (%3)."_s.arg(QString::number(i.premier),
+                                                                   QString::number(i.second), aire);
     }
     return {};
 }

@@ -337,15 +337,6 @@ constexpr const char16_t* ordinaux[Section::MaxElements] = {
 const char16_t* repereSaisie = u"Coordonnées du centre dans le repère de saisie (O, Z, Y) :";
 const char16_t* repereCentre = u"Coordonnées du centre dans le repère de saisie (G, Z, Y) :";
 
-// Replaces %1, %2 ... by the values, which hold no "%".
-QString remplir(QString modele, std::initializer_list<QString> valeurs) {
-    int i = 1;
-    for (const QString& v : valeurs) {
-        modele.replace(u'%' + QString::number(i++), v);
-    }
-    return modele;
-}
-
 QString V(double x) {
     return plateforme::texteNombre(x);
 }
@@ -605,16 +596,14 @@ void DetailMoment::montrerLigne(int colonne, int k) {
     case Explique::Rien:
         return;
     case Explique::Numero:
-        montrer(remplir(
-            u"Les valeurs d'indice i=%1 correspondent aux caractéristiques du %2 élément composant la "
-            u"section."_s,
-            {numero, QString::fromUtf16(ordinaux[k - 1])}));
+        montrer(u"Les valeurs d'indice i=%1 correspondent aux caractéristiques du %2 élément composant la "
+                u"section."_s.arg(numero, QString::fromUtf16(ordinaux[k - 1])));
         return;
     case Explique::Aire:
-        montrer(remplir(
+        montrer(
             u"Aire de l'élément %1 de la section.\r\n"
-            u"Pour plus de précision, vous pouvez consulter le tableau de détail du calcul de l'aire."_s,
-            {numero}));
+            u"Pour plus de précision, vous pouvez consulter le tableau de détail du calcul de l'aire."_s.arg(
+                numero));
         return;
     case Explique::Distance: {
         const double element = coordonnee(e, m_axe);
@@ -626,18 +615,15 @@ void DetailMoment::montrerLigne(int colonne, int k) {
             montrer(u"Cette distance est trop grande pour être calculée."_s);
             return;
         }
-        montrer(remplir(
-            u"%1%2 = %1 saisi de l'élément %2 - %1 de la section totale.\r\n"
-            u"    = %3 - %4\r\n"
-            u"    = %5 [mm]"_s,
-            {m_axe == AxeMoment::Y ? u"Zg"_s : u"Yg"_s, numero, V(element), V(section), V(difference)}));
+        montrer(u"%1%2 = %1 saisi de l'élément %2 - %1 de la section totale.\r\n"
+                u"    = %3 - %4\r\n"
+                u"    = %5 [mm]"_s.arg(m_axe == AxeMoment::Y ? u"Zg"_s : u"Yg"_s, numero, V(element),
+                                       V(section), V(difference)));
         return;
     }
     case Explique::Transport:
-        montrer(remplir(
-            u"Apport de rigidité de l'élément %1 dû à son excentrement par rapport au centre de gravité "
-            u"de la section totale."_s,
-            {numero}));
+        montrer(u"Apport de rigidité de l'élément %1 dû à son excentrement par rapport au centre de gravité "
+                u"de la section totale."_s.arg(numero));
         return;
     case Explique::Propre: {
         const QString texte = explicationPropre(k);
@@ -647,10 +633,9 @@ void DetailMoment::montrerLigne(int colonne, int k) {
         return;
     }
     case Explique::Somme:
-        montrer(remplir(
-            u"Moment quadratique (selon l'axe %2) de l'élément %1 dans le repère dont l'origine est au "
-            u"niveau du centre de gravité de la section totale."_s,
-            {numero, m_axe == AxeMoment::Y ? u"Y"_s : u"Z"_s}));
+        montrer(u"Moment quadratique (selon l'axe %2) de l'élément %1 dans le repère dont l'origine est au "
+                u"niveau du centre de gravité de la section totale."_s.arg(
+                    numero, m_axe == AxeMoment::Y ? u"Y"_s : u"Z"_s));
         return;
     }
 }
@@ -663,11 +648,11 @@ QString DetailMoment::explicationPropre(int k) const {
     }
     for (const FormulePropre& f : formulesPropres) {
         if (f.famille == forme->famille) {
-            return remplir(
-                       u"Moment quadratique de l'élément %1 par rapport à son propre centre de gravité."_s,
-                       {QString::number(k)}) +
+            return u"Moment quadratique de l'élément %1 par rapport à son propre centre de gravité."_s.arg(
+                       QString::number(k)) +
                    u"\r\n"_s + f.formule.pour(m_axe) + u"\r\n"_s +
-                   remplir(f.valeurs.pour(m_axe), {V(e.Dimension1), V(e.Dimension2)});
+                   (forme->aHauteur() ? f.valeurs.pour(m_axe).arg(V(e.Dimension1), V(e.Dimension2))
+                                      : f.valeurs.pour(m_axe).arg(V(e.Dimension1)));
         }
     }
     return {};

@@ -21,14 +21,6 @@
 using namespace Qt::StringLiterals;
 using plateforme::afficherMessage;
 
-namespace {
-
-QString texte(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-} // namespace
-
 FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
     : QWidget(nullptr), m_section(section), m_fenetres(fenetres), m_plan(this) {
     setObjectName(u"FenetreDonnee"_s);
@@ -132,7 +124,7 @@ void FenetreDonnee::initialiser() {
     m_numElement->setText(plateforme::texteEntier(int{m_section.ElementCourant}));
     m_listeForme->clear();
     for (const FormeCatalogue& forme : Catalogue) {
-        m_listeForme->addItem(texte(forme.nom));
+        m_listeForme->addItem(QString::fromUtf8(forme.nom));
     }
     m_section.FormeSelectionnee = "Rectangle";
     ActualiserAffichageDonnees();
