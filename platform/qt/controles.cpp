@@ -80,8 +80,11 @@ Clic* Clic::de(const QWidget* controle) {
 }
 
 void Clic::connectNotify(const QMetaMethod& signal) {
-    m_controle->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    if (m_focus == Focus::SiCliquable && signal == QMetaMethod::fromSignal(&Clic::clicked)) {
+    const bool clic = signal == QMetaMethod::fromSignal(&Clic::clicked);
+    if (clic || signal == QMetaMethod::fromSignal(&Clic::doubleClicked)) {
+        m_controle->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    }
+    if (clic && m_focus == Focus::SiCliquable) {
         m_controle->setFocusPolicy(Qt::StrongFocus);
     }
 }
