@@ -25,10 +25,6 @@ namespace plateforme {
 
 namespace {
 
-bool relacheDedans(const QWidget* w, const QMouseEvent* e) {
-    return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
-}
-
 // One parsed renderer per picture file for the whole run: a sketch is parsed once, however often
 // and wherever it is drawn.
 QSvgRenderer* rendu(const QString& fichier) {
@@ -75,9 +71,61 @@ bool toucheDeClic(const QKeyEvent* e) {
 
 } // namespace
 
+// ---- Clic
+
+Clic::Clic(QWidget* controle, Focus focus) : QObject(controle), m_controle(controle), m_focus(focus) {}
+
+Clic* Clic::de(const QWidget* controle) {
+    return controle->findChild<Clic*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void Clic::connectNotify(const QMetaMethod& signal) {
+    const bool clic = signal == QMetaMethod::fromSignal(&Clic::clicked);
+    if (clic || signal == QMetaMethod::fromSignal(&Clic::doubleClicked)) {
+        m_controle->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    }
+    if (clic && m_focus == Focus::SiCliquable) {
+        m_controle->setFocusPolicy(Qt::StrongFocus);
+    }
+}
+
+void Clic::appui(QMouseEvent* e) {
+    m_appuye = e->button() == Qt::LeftButton;
+    e->accept();
+}
+
+void Clic::relache(QMouseEvent* e) {
+    const bool clic =
+        m_appuye && e->button() == Qt::LeftButton && m_controle->rect().contains(e->position().toPoint());
+    m_appuye = false;
+    e->accept();
+    if (clic) {
+        Q_EMIT clicked();
+    }
+}
+
+void Clic::doubleClic(QMouseEvent* e) {
+    e->accept();
+    if (e->button() == Qt::LeftButton) {
+        m_appuye = false;
+        Q_EMIT doubleClicked();
+    }
+}
+
+void Clic::marquerDouble(const QMouseEvent* e) {
+    m_double = e->button() == Qt::LeftButton;
+}
+
+void Clic::apresRelache() {
+    if (m_double) {
+        m_double = false;
+        Q_EMIT doubleClicked();
+    }
+}
+
 // ---- Etiquette
 
-Etiquette::Etiquette(QWidget* parent) : QLabel(parent) {
+Etiquette::Etiquette(QWidget* parent) : QLabel(parent), m_clic(new Clic(this)) {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -91,13 +139,6 @@ void Etiquette::setCliquable(bool cliquable) {
         setCursor(Qt::UpArrowCursor);
     } else {
         unsetCursor();
-    }
-}
-
-void Etiquette::connectNotify(const QMetaMethod& signal) {
-    if (signal == QMetaMethod::fromSignal(&Etiquette::clicked) ||
-        signal == QMetaMethod::fromSignal(&Etiquette::doubleClicked)) {
-        setAttribute(Qt::WA_TransparentForMouseEvents, false);
     }
 }
 
@@ -130,30 +171,20 @@ void Etiquette::paintEvent(QPaintEvent* e) {
 }
 
 void Etiquette::mousePressEvent(QMouseEvent* e) {
-    m_appuye = e->button() == Qt::LeftButton;
-    e->accept();
+    m_clic->appui(e);
 }
 
 void Etiquette::mouseReleaseEvent(QMouseEvent* e) {
-    const bool clic = m_appuye && relacheDedans(this, e);
-    m_appuye = false;
-    e->accept();
-    if (clic) {
-        Q_EMIT clicked();
-    }
+    m_clic->relache(e);
 }
 
 void Etiquette::mouseDoubleClickEvent(QMouseEvent* e) {
-    e->accept();
-    if (e->button() == Qt::LeftButton) {
-        m_appuye = false;
-        Q_EMIT doubleClicked();
-    }
+    m_clic->doubleClic(e);
 }
 
 // ---- Cadre
 
-Cadre::Cadre(QWidget* parent) : QGroupBox(parent) {
+Cadre::Cadre(QWidget* parent) : QGroupBox(parent), m_clic(new Clic(this)) {
     // The caption sits on the top border, as frames of the period drew it; the border starts half a
     // caption below the frame's top, so the children placed from origine() fall inside it.
     setStyleSheet(u"plateforme--Cadre { border: 1px solid #a0a0a0; border-radius: 0px; margin-top: 6px; }"
@@ -166,46 +197,40 @@ QPoint Cadre::origine() {
 }
 
 void Cadre::mouseDoubleClickEvent(QMouseEvent* e) {
-    e->accept();
-    if (e->button() == Qt::LeftButton) {
-        Q_EMIT doubleClicked();
-    }
+    m_clic->doubleClic(e);
 }
 
 // ---- Bouton
 
-Bouton::Bouton(QWidget* parent) : QPushButton(parent) {
+Bouton::Bouton(QWidget* parent) : QPushButton(parent), m_clic(new Clic(this)) {
     setAutoDefault(false);
+    connect(this, &QPushButton::clicked, m_clic, &Clic::clicked);
 }
 
 void Bouton::mouseDoubleClickEvent(QMouseEvent* e) {
-    m_double = e->button() == Qt::LeftButton;
+    m_clic->marquerDouble(e);
     QPushButton::mouseDoubleClickEvent(e); // pressed again: the release clicks
 }
 
 void Bouton::mouseReleaseEvent(QMouseEvent* e) {
     QPushButton::mouseReleaseEvent(e);
-    if (m_double) {
-        m_double = false;
-        Q_EMIT doubleClicked();
-    }
+    m_clic->apresRelache();
 }
 
 // ---- BoutonOption
 
-BoutonOption::BoutonOption(QWidget* parent) : QRadioButton(parent) {}
+BoutonOption::BoutonOption(QWidget* parent) : QRadioButton(parent), m_clic(new Clic(this)) {
+    connect(this, &QRadioButton::clicked, m_clic, &Clic::clicked);
+}
 
 void BoutonOption::mouseDoubleClickEvent(QMouseEvent* e) {
-    m_double = e->button() == Qt::LeftButton;
+    m_clic->marquerDouble(e);
     QRadioButton::mouseDoubleClickEvent(e);
 }
 
 void BoutonOption::mouseReleaseEvent(QMouseEvent* e) {
     QRadioButton::mouseReleaseEvent(e);
-    if (m_double) {
-        m_double = false;
-        Q_EMIT doubleClicked();
-    }
+    m_clic->apresRelache();
 }
 
 // ---- Toupie
@@ -259,7 +284,7 @@ void Toupie::keyPressEvent(QKeyEvent* e) {
 
 // ---- Image
 
-Image::Image(QWidget* parent) : QWidget(parent) {}
+Image::Image(QWidget* parent) : QWidget(parent), m_clic(new Clic(this, Clic::Focus::SiCliquable)) {}
 
 void Image::setSource(const QString& fichier) {
     m_source = fichier;
@@ -267,16 +292,10 @@ void Image::setSource(const QString& fichier) {
     update();
 }
 
-void Image::connectNotify(const QMetaMethod& signal) {
-    if (signal == QMetaMethod::fromSignal(&Image::clicked)) {
-        setFocusPolicy(Qt::StrongFocus);
-    }
-}
-
 void Image::keyPressEvent(QKeyEvent* e) {
     if (focusPolicy() != Qt::NoFocus && toucheDeClic(e) && !e->isAutoRepeat()) {
         e->accept();
-        Q_EMIT clicked();
+        Q_EMIT m_clic->clicked();
         return;
     }
     QWidget::keyPressEvent(e);
@@ -313,25 +332,15 @@ void Image::paintEvent(QPaintEvent*) {
 }
 
 void Image::mousePressEvent(QMouseEvent* e) {
-    m_appuye = e->button() == Qt::LeftButton;
-    e->accept();
+    m_clic->appui(e);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* e) {
-    const bool clic = m_appuye && relacheDedans(this, e);
-    m_appuye = false;
-    e->accept();
-    if (clic) {
-        Q_EMIT clicked();
-    }
+    m_clic->relache(e);
 }
 
 void Image::mouseDoubleClickEvent(QMouseEvent* e) {
-    e->accept();
-    if (e->button() == Qt::LeftButton) {
-        m_appuye = false;
-        Q_EMIT doubleClicked();
-    }
+    m_clic->doubleClic(e);
 }
 
 } // namespace plateforme

@@ -8,9 +8,61 @@
 #include <QRadioButton>
 #include <QWidget>
 
+class QMouseEvent;
 class QToolButton;
 
 namespace plateforme {
+
+// The click and the double-click of a control: every clickable control below carries one, its child,
+// and its mouse handlers say its gestures through it. surClic() and surDoubleClic() wire any of them.
+// Someone listening lets the mouse reach the control (a label lets it through until then); a picture
+// that answers a click also takes the keyboard focus.
+class Clic final : public QObject {
+    Q_OBJECT
+public:
+    enum class Focus { Jamais, SiCliquable };
+    explicit Clic(QWidget* controle, Focus focus = Focus::Jamais);
+
+    // The companion of that control; null when it has none.
+    static Clic* de(const QWidget* controle);
+
+    // The gestures of a label, a picture or a frame: a left press then a left release inside click
+    // it, a left double-click double-clicks it; the events go no further.
+    void appui(QMouseEvent* e);
+    void relache(QMouseEvent* e);
+    void doubleClic(QMouseEvent* e);
+    // The gestures of a button, which its own press and release click: a left double-click is marked
+    // (the button takes it as a press), then said once the release that follows has clicked it.
+    void marquerDouble(const QMouseEvent* e);
+    void apresRelache();
+
+Q_SIGNALS:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void connectNotify(const QMetaMethod& signal) override;
+
+private:
+    QWidget* m_controle;
+    Focus m_focus;
+    bool m_appuye = false;
+    bool m_double = false;
+};
+
+// Connects the click or the double-click of any control of this file to `action`, run in `contexte`.
+template <class C, class F>
+QMetaObject::Connection surClic(const QWidget* controle, const C* contexte, F action) {
+    Clic* clic = Clic::de(controle);
+    Q_ASSERT_X(clic != nullptr, "surClic", qPrintable(controle->objectName()));
+    return QObject::connect(clic, &Clic::clicked, contexte, std::move(action));
+}
+template <class C, class F>
+QMetaObject::Connection surDoubleClic(const QWidget* controle, const C* contexte, F action) {
+    Clic* clic = Clic::de(controle);
+    Q_ASSERT_X(clic != nullptr, "surDoubleClic", qPrintable(controle->objectName()));
+    return QObject::connect(clic, &Clic::doubleClicked, contexte, std::move(action));
+}
 
 // A label with click and double-click. Transparent background, plain text, word-wrapped, top-left
 // aligned. A caption on several lines has them 1.2 times the size of its letters apart, as the layout
@@ -24,19 +76,14 @@ public:
     // Shows the up-arrow pointer that marks a label reacting to a single click.
     void setCliquable(bool cliquable);
 
-Q_SIGNALS:
-    void clicked();
-    void doubleClicked();
-
 protected:
-    void connectNotify(const QMetaMethod& signal) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
-    bool m_appuye = false;
+    Clic* m_clic;
 };
 
 // A frame (group box) with a caption and a double-click. Its children are placed relative to its
@@ -47,29 +94,26 @@ public:
     explicit Cadre(QWidget* parent = nullptr);
     static QPoint origine();
 
-Q_SIGNALS:
-    void doubleClicked();
-
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    Clic* m_clic;
 };
 
 // A command button whose double-click performs its click first (twice: press and release of each
-// click), then emits doubleClicked().
+// click), then is said as a double-click.
 class Bouton final : public QPushButton {
     Q_OBJECT
 public:
     explicit Bouton(QWidget* parent = nullptr);
-
-Q_SIGNALS:
-    void doubleClicked();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    bool m_double = false;
+    Clic* m_clic;
 };
 
 // An option button (the buttons of one parent form one exclusive group) with a double-click that
@@ -79,15 +123,12 @@ class BoutonOption final : public QRadioButton {
 public:
     explicit BoutonOption(QWidget* parent = nullptr);
 
-Q_SIGNALS:
-    void doubleClicked();
-
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    bool m_double = false;
+    Clic* m_clic;
 };
 
 // A vertical spin button: two arrows, up in the upper half (object name "haut"), down in the lower
@@ -128,12 +169,7 @@ public:
     const QString& source() const { return m_source; }
     void setFondBlanc(bool blanc);
 
-Q_SIGNALS:
-    void clicked();
-    void doubleClicked();
-
 protected:
-    void connectNotify(const QMetaMethod& signal) override;
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -141,9 +177,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
+    Clic* m_clic;
     QString m_source;
     bool m_fondBlanc = true;
-    bool m_appuye = false;
 };
 
 } // namespace plateforme

@@ -165,6 +165,6 @@ Aide::Aide(plateforme::Registre& fenetres)
     m_plan.ajouter(Page);
     plateforme::ajusterLegendes(this);
     plateforme::incruster(m_plan, Incrustations);
-    connect(m_plan.get<plateforme::Bouton>(u"BouttonExemple"_s), &plateforme::Bouton::clicked, this,
-            [this] { m_fenetres.ouvrir<Exemple>(m_fenetres); });
+    plateforme::surClic(m_plan.get<plateforme::Bouton>(u"BouttonExemple"_s), this,
+                        [this] { m_fenetres.ouvrir<Exemple>(m_fenetres); });
 }

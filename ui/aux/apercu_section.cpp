@@ -9,9 +9,7 @@
 #include "platform/qt/message.h"
 #include "platform/qt/police.h"
 #include "ui/aux/dessin_section.h"
-#include "ui/detail/affichage.h"
-
-#include <cmath>
+#include "ui/commun/affichage.h"
 
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
@@ -32,23 +30,17 @@ constexpr double Puissance = 163.5;
 constexpr double Unite = 173.0;
 constexpr double PuissanceUnite = 178.3;
 
-QString unites(int puissance, const char* prefixe) {
-    QString u = u" ["_s + QString::fromUtf8(prefixe) + u"m"_s;
-    if (puissance > 1) {
-        u += u"^"_s + QString::number(puissance);
-    }
-    return u + u"]"_s;
-}
-
 QString texteIncoherence(const Incoherence& i) {
     const QString aire = plateforme::texteNombre(plateforme::arrondir(i.aire, 1)) + u" mm²"_s;
     switch (i.genre) {
     case GenreIncoherence::TrouHorsMatiere:
-        return u"Le trou n° %1 sort de la matière (%2 hors matière)."_s.arg(i.premier).arg(aire);
+        return u"Le trou n° %1 sort de la matière (%2 hors matière)."_s.arg(QString::number(i.premier), aire);
     case GenreIncoherence::SuperpositionSolides:
-        return u"Les éléments %1 et %2 se superposent (%3)."_s.arg(i.premier).arg(i.second).arg(aire);
+        return u"Les éléments %1 et %2 se superposent (%3)."_s.arg(QString::number(i.premier),
+                                                                   QString::number(i.second), aire);
     case GenreIncoherence::SuperpositionTrous:
-        return u"Les trous n° %1 et %2 se superposent (%3)."_s.arg(i.premier).arg(i.second).arg(aire);
+        return u"Les trous n° %1 et %2 se superposent (%3)."_s.arg(QString::number(i.premier),
+                                                                   QString::number(i.second), aire);
     }
     return {};
 }
@@ -142,12 +134,13 @@ ApercuSection::ApercuSection(const Section& section)
 
     for (const Ligne& l : Lignes) {
         const QString nom = QString::fromUtf8(l.nom);
-        connect(m_plan.get<Etiquette>(nom + u"Texte"_s), &Etiquette::doubleClicked, this,
-                [this, &l] { plateforme::afficherMessage(this, QString::fromUtf8(l.explication)); });
+        plateforme::surDoubleClic(m_plan.get<Etiquette>(nom + u"Texte"_s), this, [this, &l] {
+            plateforme::afficherMessage(this, QString::fromUtf8(l.explication));
+        });
         if (l.puissanceUnite != 0) {
             auto* unite = m_plan.get<Etiquette>(nom + u"Unite"_s);
             unite->setCliquable(true);
-            connect(unite, &Etiquette::clicked, this, [this, &l] { montrerUnites(l); });
+            plateforme::surClic(unite, this, [this, &l] { montrerUnites(l); });
         }
     }
 }
@@ -189,10 +182,6 @@ void ApercuSection::montrerUnites(const Ligne& l) const {
     const double v = m_analyse.value_or(Analyse{}).*l.valeur;
     const QString premier = QString::fromUtf8(l.nom) + u" = "_s;
     const QString suite = QString(premier.size() - 2, u' ') + u"= "_s; // "=" under "="
-    const double cm = std::pow(10.0, l.puissanceUnite);
-    const double m = std::pow(1000.0, l.puissanceUnite);
     plateforme::afficherMessage(const_cast<ApercuSection*>(this),
-                                affichage::ligne(premier, v, unites(l.puissanceUnite, "m")) + u"\r\n"_s +
-                                    affichage::ligne(suite, v / cm, unites(l.puissanceUnite, "c")) +
-                                    u"\r\n"_s + affichage::ligne(suite, v / m, unites(l.puissanceUnite, "")));
+                                affichage::troisUnites(premier, suite, v, l.puissanceUnite));
 }

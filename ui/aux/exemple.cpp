@@ -85,10 +85,10 @@ Exemple::Exemple(plateforme::Registre& fenetres)
     unite->setAttribute(Qt::WA_NoSystemBackground, false);
     unite->setAutoFillBackground(true);
 
-    connect(m_plan.get<plateforme::Image>(u"ImageDonnee"_s), &plateforme::Image::clicked, this,
-            [this] { m_fenetres.ouvrir<ExempleDonnee>(); });
-    connect(m_plan.get<plateforme::Image>(u"Image1"_s), &plateforme::Image::clicked, this,
-            [this] { m_fenetres.ouvrir<ExempleDetail>(); });
+    plateforme::surClic(m_plan.get<plateforme::Image>(u"ImageDonnee"_s), this,
+                        [this] { m_fenetres.ouvrir<ExempleDonnee>(); });
+    plateforme::surClic(m_plan.get<plateforme::Image>(u"Image1"_s), this,
+                        [this] { m_fenetres.ouvrir<ExempleDetail>(); });
 }
 
 ExempleDonnee::ExempleDonnee()

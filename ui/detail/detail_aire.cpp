@@ -5,7 +5,7 @@
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
-#include "ui/detail/affichage.h"
+#include "ui/commun/affichage.h"
 
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
@@ -54,10 +54,7 @@ std::optional<QString> explicationAire(const Section& section, int k) {
 }
 
 QString aireTroisUnites(const QString& premierPrefixe, double aire) {
-    const QString suite = u"             = "_s;
-    return affichage::ligne(premierPrefixe, aire, u" [mm²]"_s) + u"\r\n"_s +
-           affichage::ligne(suite, aire / 100.0, u" [cm²]"_s) + u"\r\n"_s +
-           affichage::ligne(suite, aire / 1000000.0, u" [m²]"_s);
+    return affichage::troisUnites(premierPrefixe, u"             = "_s, aire, 2);
 }
 
 std::vector<Controle> famille(std::span<const Colonne> colonnes) {
@@ -131,23 +128,23 @@ DetailAire::DetailAire(const Section& section)
         l.mantisse = m_plan.get<Etiquette>(u"A"_s + n + u"Valeur"_s);
         l.e = m_plan.get<Etiquette>(u"E"_s + n);
         l.puissance = m_plan.get<Etiquette>(u"A"_s + n + u"Puissance"_s);
-        connect(l.mantisse, &Etiquette::doubleClicked, this, [this, k] { expliquerAire(k); });
+        plateforme::surDoubleClic(l.mantisse, this, [this, k] { expliquerAire(k); });
     }
 
     const auto message = [this](const QString& texte) {
         return [this, texte] { plateforme::afficherMessage(this, texte); };
     };
     const QString aireTotale = u"Aire totale calculée."_s + u"\r\n"_s + u"Atotale = somme(Ai)"_s;
-    connect(m_plan.get<Etiquette>(u"TexteA"_s), &Etiquette::doubleClicked, this, message(aireTotale));
-    connect(m_plan.get<Etiquette>(u"TexteTotale"_s), &Etiquette::clicked, this, message(aireTotale));
-    connect(m_plan.get<Etiquette>(u"AdeAi"_s), &Etiquette::doubleClicked, this,
-            message(u"Aire calculée en fonction de la forme et des dimensions saisies."_s));
-    connect(m_plan.get<Etiquette>(u"Label3"_s), &Etiquette::doubleClicked, this,
-            message(u"Numéros des éléments composant la section."_s));
+    plateforme::surDoubleClic(m_plan.get<Etiquette>(u"TexteA"_s), this, message(aireTotale));
+    plateforme::surClic(m_plan.get<Etiquette>(u"TexteTotale"_s), this, message(aireTotale));
+    plateforme::surDoubleClic(m_plan.get<Etiquette>(u"AdeAi"_s), this,
+                              message(u"Aire calculée en fonction de la forme et des dimensions saisies."_s));
+    plateforme::surDoubleClic(m_plan.get<Etiquette>(u"Label3"_s), this,
+                              message(u"Numéros des éléments composant la section."_s));
     for (const QString& nom : {u"ATotaleValeur"_s, u"ATotalePuissance"_s, u"EAire"_s, u"Label12"_s}) {
         auto* e = m_plan.get<Etiquette>(nom);
         e->setCliquable(true);
-        connect(e, &Etiquette::clicked, this, &DetailAire::montrerTotal);
+        plateforme::surClic(e, this, &DetailAire::montrerTotal);
     }
 }
 

@@ -5,7 +5,7 @@
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
 #include "platform/reel.h"
-#include "ui/detail/affichage.h"
+#include "ui/commun/affichage.h"
 #include "ui/detail/detail_aire.h"
 
 #include <vector>
@@ -197,12 +197,12 @@ FenetreCentre::FenetreCentre(const Section& section, const AxeCentre& axe)
         l.moment = etiquette(u"S"_s + n + u"Valeur"_s);
         l.momentE = etiquette(u"ES"_s + n);
         l.momentPuissance = etiquette(u"S"_s + n + u"Puissance"_s);
-        connect(l.aire, &Etiquette::doubleClicked, this, [this, k] {
+        plateforme::surDoubleClic(l.aire, this, [this, k] {
             if (const auto texte = detailAire::explicationAire(m_section, k)) {
                 plateforme::afficherMessage(this, *texte);
             }
         });
-        connect(l.coordonnee, &Etiquette::doubleClicked, this, [this, k] {
+        plateforme::surDoubleClic(l.coordonnee, this, [this, k] {
             plateforme::afficherMessage(this, m_axe.coordonneeSaisie + QString::number(k));
         });
     }
@@ -230,26 +230,24 @@ FenetreCentre::FenetreCentre(const Section& section, const AxeCentre& axe)
     };
     for (const QString& nom :
          {u"TexteA"_s, u"TexteTotale"_s, u"ATotaleValeur"_s, u"EAire"_s, u"ATotalePuissance"_s}) {
-        connect(etiquette(nom), &Etiquette::doubleClicked, this, aireTotale);
+        plateforme::surDoubleClic(etiquette(nom), this, aireTotale);
     }
 
     const auto momentTotal = [this] {
         const double s = m_section.*m_axe.moment;
         const QString suite = u"       = "_s;
         plateforme::afficherMessage(this, m_axe.sommeMoment + finDeLigne +
-                                              affichage::ligne(suite, s, u" [mm^3]"_s) + finDeLigne +
-                                              affichage::ligne(suite, s / 1000.0, u" [cm^3]"_s) + finDeLigne +
-                                              affichage::ligne(suite, s / 1000000000.0, u" [m^3]"_s));
+                                              affichage::troisUnites(suite, suite, s, 3));
     };
     for (const QString& nom : {axe.momentValeur, axe.momentE, axe.momentPuissance}) {
-        connect(etiquette(nom), &Etiquette::doubleClicked, this, momentTotal);
+        plateforme::surDoubleClic(etiquette(nom), this, momentTotal);
     }
 
     const auto centre = [this] { plateforme::afficherMessage(this, messageCentre()); };
-    connect(etiquette(axe.centreValeur), &Etiquette::doubleClicked, this, centre);
+    plateforme::surDoubleClic(etiquette(axe.centreValeur), this, centre);
     Etiquette* unite = etiquette(axe.centreUnite);
     unite->setCliquable(true);
-    connect(unite, &Etiquette::clicked, this, centre);
+    plateforme::surClic(unite, this, centre);
 }
 
 Etiquette* FenetreCentre::etiquette(const QString& nom) const {
@@ -257,20 +255,17 @@ Etiquette* FenetreCentre::etiquette(const QString& nom) const {
 }
 
 void FenetreCentre::relier(const QString& nom, const QString& texte) {
-    connect(etiquette(nom), &Etiquette::doubleClicked, this,
-            [this, texte] { plateforme::afficherMessage(this, texte); });
+    plateforme::surDoubleClic(etiquette(nom), this,
+                              [this, texte] { plateforme::afficherMessage(this, texte); });
 }
 
 QString FenetreCentre::messageCentre() const {
     const double s = m_section.*m_axe.moment;
     const double c = m_section.*m_axe.centre;
-    const QString suite = u"     = "_s;
     return u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s + finDeLigne +
            m_axe.quotient + plateforme::texteNombre(s) + u" / "_s +
            plateforme::texteNombre(m_section.Atotale) + u" [mm]"_s + finDeLigne +
-           affichage::ligne(m_axe.centreEgal, c, u" [mm]"_s) + finDeLigne +
-           affichage::ligne(suite, c / 10.0, u" [cm]"_s) + finDeLigne +
-           affichage::ligne(suite, c / 1000.0, u" [m]"_s);
+           affichage::troisUnites(m_axe.centreEgal, u"     = "_s, c, 1);
 }
 
 void FenetreCentre::activer() {

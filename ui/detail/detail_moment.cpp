@@ -7,11 +7,11 @@
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
 #include "platform/reel.h"
-#include "ui/detail/affichage.h"
+#include "ui/commun/affichage.h"
+#include "ui/detail/textes_moment.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <cmath>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -23,22 +23,14 @@ using plateforme::Reel;
 
 namespace {
 
+using textesMoment::Variante;
+
 // The fonts of the table (notation.h has an Exposant of its own).
 using plateforme::polices::Exposant;
 using plateforme::polices::ExposantGras;
 using plateforme::polices::Grasse;
 using plateforme::polices::Indice;
 using plateforme::polices::Normale;
-
-// A name or a text of DetailIGY, and its twin in DetailIGZ where it differs.
-struct Variante {
-    constexpr Variante(const char16_t* igy, const char16_t* igz = nullptr) : y(igy), z(igz) {}
-    QString pour(AxeMoment axe) const {
-        return QString::fromUtf16(axe == AxeMoment::Z && z != nullptr ? z : y);
-    }
-    const char16_t* y;
-    const char16_t* z;
-};
 
 enum class Seulement { Les2, IGY, IGZ };
 
@@ -203,154 +195,6 @@ const Colonne colonnes[DetailMoment::ColonnesParLigne] = {
 constexpr double hautLigne1 = 8.5;
 constexpr double pasLigne = 4.233;
 
-// The messages of the headings and units; a double-click on any of the controls listed (separated by
-// spaces) shows the text.
-struct Explication {
-    Variante controles;
-    Variante texte;
-};
-
-constexpr const char16_t* huygensY =
-    u"Moment quadratique de l'élément par rapport au centre de gravité de la section totale.\r\n"
-    u"Igy(dans le repère centré au niveau du CdG de la section totale) = Igy(dans un repère centré au niveau "
-    u"du "
-    u"CdG de l'élément) + A(aire de l'élément) * Zg^2\r\n"
-    u"Cette formule s'appelle la formule de Huygens.";
-
-const Explication explications[] = {
-    {u"Label3", u"Numéros des éléments composant la section."},
-    {u"AdeAi", u"Aires des éléments composant la section."},
-    {{u"TexteZ", u"TexteY"},
-     {u"Coordonnées des centres de gravité des éléments dans un repère translaté au niveau du centre de "
-      u"gravité "
-      u"de la section totale.\r\n"
-      u"Zgi = Zgi saisi - Zg(de la section)",
-      u"Coordonnées des centres de gravité des éléments dans un repère translaté au niveau du centre de "
-      u"gravité "
-      u"de la section totale.\r\n"
-      u"Ygi = Ygi saisi -Yg(de la section)"}},
-    {{u"TexteAZZ", u"TexteAYY"},
-     u"Apport de rigidité dû à l'excentrement des éléments par rapport au centre de "
-     u"gravité de la section totale."},
-    {u"Label26",
-     {u"Moment quadratique de l'élément par rapport à son propre centre de gravité.\r\n"
-      u"Pour un rectangle : Igy=h*b^3/12\r\n"
-      u"Pour un triangle : Igy=h*b^3/36\r\n"
-      u"Pour un disque : Igy=Pi*R^4/4\r\n"
-      u"Pour un demi disque coupé horizontalement : Igy=R^4*Pi/8\r\n"
-      u"Pour un demi disque coupé verticalement : Igy=(Pi/8-8/(9*Pi))*R^4\r\n"
-      u"Pour un quart de disque : Igy=(Pi/16-4/(9*Pi))*R^4",
-      u"Moment quadratique de l'élément par rapport à son propre centre de gravité.\r\n"
-      u"Pour un rectangle : Igz=b*h^3/12\r\n"
-      u"Pour un triangle : Igz=b*h^3/36\r\n"
-      u"Pour un disque : Igz=Pi*R^4/4\r\n"
-      u"Pour un demi disque coupé horizontalement : Igz=(Pi/8-8/(9*Pi))*R^4\r\n"
-      u"Pour un demi disque coupé verticalement : Igz=R^4*Pi/8\r\n"
-      u"Pour un quart de disque : Igz=(Pi/16-4/(9*Pi))*R^4"}},
-    {{u"IndicesDesIGyitot", u"IndicesDesIGzitot"},
-     {huygensY, u"Moment quadratique de l'élément par rapport au centre de gravité de la section totale.\r\n"
-                u"Igz(dans le repère centré au niveau du CdG de la section totale) = Igz(dans un repère "
-                u"centré au niveau "
-                u"du CdG de l'élément) + A(aire de l'élément) * Yg^2\r\n"
-                u"Cette formule s'appelle la formule de Huygens."}},
-    {{u"TexteIgyitot", u"TexteIgzitot"},
-     {huygensY, u"Moment quadratique de l'élément par rapport au centre de gravité de la section totale.\r\n"
-                u"Igz(dans le repère centré au niveau du CdG de la section totale) = Igz(dans un repère "
-                u"centré au niveau "
-                u"du CdG de l'élément) + A(aire de l'élément)  * Yg^2\r\n"
-                u"Cette formule s'appelle la formule de Huygens."}},
-    {{u"UniteAZZ UniteIgyi TexteIgyitotunit", u"UniteAYY UniteIgzi TexteIgzitotunit"},
-     u"Pour convertir dans d'autres unités, on sait que :\r\n"
-     u"1 mm^4 = 1 E-4 cm^4 = 1 E-12 m^4"},
-    {{u"Sgy SgyPuissance TexteSgy", u"Sgz SgzPuissance TexteSgz"},
-     {u"Moment statique de la section totale par rapport à son centre de gravité.\r\n"
-      u"Sgy vaut normalement 0 (aux arrondis et précisions de calcul près).\r\n"
-      u"Le calcul de cette valeur permet de vérifier que l'on a correctement positionné le repère.",
-      u"Moment statique de la section totale par rapport à son centre de gravité.\r\n"
-      u"Sgz vaut normalement 0 (aux arrondis et précisions de calcul près).\r\n"
-      u"Le calcul de cette valeur permet de vérifier que l'on a correctement positionné le repère."}},
-    {u"TexteI",
-     {u"Moment quadratique de la section totale selon l'axe vertical passant par son centre de gravité.\r\n"
-      u"Cette grandeur permet de quantifier (outre la nature du matériau via le \"module d'Young\") la "
-      u"rigidité "
-      u"de la poutre pour un chargement selon l'axe (GZ).",
-      u"Moment quadratique de la section totale selon l'axe horizontal passant par son centre de gravité.\r\n"
-      u"Cette grandeur permet de quantifier (outre la nature du matériau via le \"module d'Young\") la "
-      u"rigidité "
-      u"de la poutre pour un chargement selon l'axe (GY)."}},
-    {u"Repere",
-     {u"Repère dans lequel vous donnez la coordonnée Zo pour effectuer le calcul du moment quadratique "
-      u"\"Iy\".\r\n"
-      u"Vous pouvez le modifier en cliquant sur le texte souligné.",
-      u"Repère dans lequel vous donnez la coordonnée Yo pour effectuer le calcul du moment quadratique "
-      u"\"Iz\".\r\n"
-      u"Vous pouvez le modifier en cliquant sur le texte souligné."}},
-    {u"Label38",
-     {u"Position en millimètre du centre du repère pour le calcul du moment quadratique \"Iy\".\r\n"
-      u"Il est impératif de faire attention au repère indiqué !\r\n"
-      u"Pour changer ce repère, vous pouvez cliquer sur le texte souligné.",
-      u"Position en millimètres du centre du repère pour le calcul du moment quadratique \"Iz\".\r\n"
-      u"Il est impératif de faire attention au repère indiqué !\r\n"
-      u"Pour changer ce repère, vous pouvez cliquer sur le texte souligné."}},
-    {u"Label29", u"Seule unité possible pour la saisie : le millimètre."},
-    {u"Label31",
-     {u"Moment quadratique pour un axe centré en Zo saisi ci-dessus.",
-      u"Moment quadratique pour un axe centré en Yo saisi ci-dessus."}},
-};
-
-// The own-moment formula of a shape family: line 2, and line 3 with %1 for Dimension1 and %2 for
-// Dimension2.
-struct FormulePropre {
-    FamilleForme famille;
-    Variante formule;
-    Variante valeurs;
-};
-
-const FormulePropre formulesPropres[] = {
-    {FamilleForme::Rectangle,
-     {u"Pour un rectangle : Igy = h*b^3/12", u"Pour un rectangle : Igz = b*h^3/12"},
-     {u"Igy = %2 x %1^3 /12 [mm^4]", u"Igz = %1 x %2^3 /12 [mm^4]"}},
-    {FamilleForme::Triangle,
-     {u"Pour un triangle : Igy = h*b^3/36", u"Pour un triangle : Igz = b*h^3/36"},
-     {u"Igy = %2 x %1^3 /36 [mm^4]", u"Igz = %1 x %2^3 /36 [mm^4]"}},
-    {FamilleForme::Disque,
-     {u"Pour un disque : Igy = Pi*R^4/4", u"Pour un disque : Igz = Pi*R^4/4"},
-     {u"Igy = Pi * %1^4 /4 [mm^4]", u"Igz = Pi * %1^4 /4 [mm^4]"}},
-    {FamilleForme::DemiDisqueVertical,
-     {u"Pour un demi disque coupé verticalement : Igy = (Pi/8 - 8/(9*Pi))*R^4",
-      u"Pour un demi disque coupé verticalement : Igz = Pi/8 * R^4"},
-     {u"Igy = (Pi/8 - 8/(9*Pi) * %1^4 [mm^4]", u"Igz = Pi / 8 * %1^4 [mm^4]"}},
-    {FamilleForme::DemiDisqueHorizontal,
-     {u"Pour un demi disque coupé horizontalement : Igy = Pi/8 * R^4",
-      u"Pour un demi disque coupé horizontalement : Igz = (Pi/8 - 8/(9*Pi))*R^4"},
-     {u"Igy = Pi / 8 * %1^4 [mm^4]", u"Igz = (Pi/8 - 8/(9*Pi) * %1^4 [mm^4]"}},
-    {FamilleForme::QuartDeDisque,
-     {u"Pour un quart de disque : Igy = (Pi/16 - 4/(9*Pi))*R^4",
-      u"Pour un quart de disque : Igz = (Pi/16 - 4/(9*Pi))*R^4"},
-     {u"Igy = (Pi/16 - 4/(9*Pi) * %1^4 [mm^4]", u"Igz = (Pi/16 - 4/(9*Pi) * %1^4 [mm^4]"}},
-};
-
-constexpr const char16_t* ordinaux[Section::MaxElements] = {
-    u"premier", u"deuxième", u"troisième", u"quatrième", u"cinquième",
-    u"sixième", u"septième", u"huitième",  u"neuvième",  u"dixième",
-};
-
-const char16_t* repereSaisie = u"Coordonnées du centre dans le repère de saisie (O, Z, Y) :";
-const char16_t* repereCentre = u"Coordonnées du centre dans le repère de saisie (G, Z, Y) :";
-
-// Replaces %1, %2 ... by the values, which hold no "%".
-QString remplir(QString modele, std::initializer_list<QString> valeurs) {
-    int i = 1;
-    for (const QString& v : valeurs) {
-        modele.replace(u'%' + QString::number(i++), v);
-    }
-    return modele;
-}
-
-QString V(double x) {
-    return plateforme::texteNombre(x);
-}
-
 } // namespace
 
 DetailMoment::DetailMoment(const Section& section, AxeMoment axe)
@@ -415,33 +259,33 @@ Etiquette* DetailMoment::etiquette(const char16_t* nomY, const char16_t* nomZ) c
 }
 
 void DetailMoment::relier() {
-    for (const Explication& x : explications) {
+    for (const textesMoment::Explication& x : textesMoment::explications()) {
         const QString texte = x.texte.pour(m_axe);
         const QStringList noms = x.controles.pour(m_axe).split(u' ');
         for (const QString& nom : noms) {
-            connect(m_plan.get<Etiquette>(nom), &Etiquette::doubleClicked, this,
-                    [this, texte] { montrer(texte); });
+            plateforme::surDoubleClic(m_plan.get<Etiquette>(nom), this, [this, texte] { montrer(texte); });
         }
     }
     for (int k = 1; k <= Section::MaxElements; ++k) {
         for (int c = 0; c < ColonnesParLigne; ++c) {
             if (colonnes[c].explique != Explique::Rien) {
-                connect(m_lignes[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(c)],
-                        &Etiquette::doubleClicked, this, [this, c, k] { montrerLigne(c, k); });
+                plateforme::surDoubleClic(
+                    m_lignes[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(c)], this,
+                    [this, c, k] { montrerLigne(c, k); });
             }
         }
     }
-    connect(etiquette(u"Label22"), &Etiquette::clicked, this, &DetailMoment::montrerStatique);
-    connect(etiquette(u"Label23"), &Etiquette::clicked, this, &DetailMoment::montrerMoment);
+    plateforme::surClic(etiquette(u"Label22"), this, &DetailMoment::montrerStatique);
+    plateforme::surClic(etiquette(u"Label23"), this, &DetailMoment::montrerMoment);
     for (Etiquette* e : {etiquette(u"IGYValeur", u"IGZValeur"), etiquette(u"EIgy", u"EIgz"),
                          etiquette(u"IGYPuissance", u"IGZPuissance")}) {
-        connect(e, &Etiquette::doubleClicked, this, &DetailMoment::montrerMoment);
+        plateforme::surDoubleClic(e, this, &DetailMoment::montrerMoment);
     }
-    connect(etiquette(u"Label36"), &Etiquette::clicked, this, &DetailMoment::montrerMomentDecale);
+    plateforme::surClic(etiquette(u"Label36"), this, &DetailMoment::montrerMomentDecale);
     for (Etiquette* e : {etiquette(u"IyValeur", u"IzValeur"), etiquette(u"IyPuissance", u"IzPuissance")}) {
-        connect(e, &Etiquette::doubleClicked, this, &DetailMoment::montrerMomentDecale);
+        plateforme::surDoubleClic(e, this, &DetailMoment::montrerMomentDecale);
     }
-    connect(etiquette(u"Label30"), &Etiquette::clicked, this, &DetailMoment::changerRepere);
+    plateforme::surClic(etiquette(u"Label30"), this, &DetailMoment::changerRepere);
     connect(m_coordonnee, &QLineEdit::textChanged, this, &DetailMoment::saisieChangee);
 }
 
@@ -470,7 +314,7 @@ void DetailMoment::activer() {
             auto& r = m_lignes[i];
             r[0]->setText(QString::number(i + 1));
             affichage::notation(r[1], r[2], r[3], l.aire);
-            r[4]->setText(V(arrondirDistance(l.distance)));
+            r[4]->setText(plateforme::texteNombre(arrondirDistance(l.distance)));
             affichage::notation(r[5], r[6], r[7], l.transport);
             affichage::notation(r[8], r[9], r[10], l.propre);
             affichage::notation(r[11], r[12], r[13], l.somme);
@@ -488,12 +332,7 @@ void DetailMoment::activer() {
         statique->clear();
         eStatique->hide();
         pStatique->hide();
-        message =
-            m_axe == AxeMoment::Y
-                ? u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igy "
-                  u"ne peut pas être affiché."_s
-                : u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igz "
-                  u"ne peut pas être affiché."_s;
+        message = textesMoment::tableauTropGrand(m_axe);
     }
     affichage::notation(etiquette(u"IGYValeur", u"IGZValeur"), etiquette(u"EIgy", u"EIgz"),
                         etiquette(u"IGYPuissance", u"IGZPuissance"), moment(m_section, m_axe));
@@ -504,18 +343,11 @@ void DetailMoment::activer() {
     // A table too large says enough: the second moment about the axis, when it cannot be computed
     // either, is only cleared.
     if (!calculerMomentDecale() && message.isEmpty()) {
-        message = axeZeroTropLoin();
+        message = textesMoment::axeZeroTropLoin(m_axe);
     }
     if (dire && !message.isEmpty()) {
         plateforme::afficherMessageEnsuite(this, message);
     }
-}
-
-QString DetailMoment::axeZeroTropLoin() const {
-    return m_axe == AxeMoment::Y ? u"L'axe Zo = 0 est trop loin du centre de gravité : le moment quadratique "
-                                   u"\"Iy\" ne peut pas être calculé."_s
-                                 : u"L'axe Yo = 0 est trop loin du centre de gravité : le moment quadratique "
-                                   u"\"Iz\" ne peut pas être calculé."_s;
 }
 
 void DetailMoment::ecrireCoordonnee(const QString& texte) {
@@ -538,15 +370,10 @@ void DetailMoment::saisieChangee() {
         return;
     }
     if (*zo == 0.0) {
-        montrer(axeZeroTropLoin());
+        montrer(textesMoment::axeZeroTropLoin(m_axe));
         return;
     }
-    montrer(m_axe == AxeMoment::Y ? u"La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne "
-                                    u"peut pas être calculé.\r\n"
-                                    u"Zo est remis à 0."_s
-                                  : u"La valeur de Yo est trop grande : le moment quadratique \"Iz\" ne "
-                                    u"peut pas être calculé.\r\n"
-                                    u"Yo est remis à 0."_s);
+    montrer(textesMoment::coordonneeTropGrande(m_axe));
     // Said once: with 0 the figures are shown again, or stay cleared when that axis is too far as well.
     const QSignalBlocker calculeCiDessous(m_coordonnee);
     m_coordonnee->setText(u"0"_s);
@@ -560,8 +387,7 @@ bool DetailMoment::calculerMomentDecale() {
     Etiquette* puissance = etiquette(u"IyPuissance", u"IzPuissance");
     double valeur = 0.0;
     try {
-        const double d =
-            m_repereCentre ? zo : static_cast<double>(Reel(zo) - coordonnee(m_section, m_axe));
+        const double d = m_repereCentre ? zo : static_cast<double>(Reel(zo) - coordonnee(m_section, m_axe));
         valeur = momentDecale(m_section, m_axe, d);
     } catch (const plateforme::FauteArithmetique&) {
         // No value of an earlier section or axis may stay on show, nor be repeated by the pop-up.
@@ -586,14 +412,12 @@ void DetailMoment::changerRepere() {
     try {
         nouvelle = static_cast<double>(m_repereCentre ? Reel(zo) + g : Reel(zo) - g);
     } catch (const plateforme::FauteArithmetique&) {
-        montrer(m_axe == AxeMoment::Y
-                    ? u"La valeur de Zo est trop grande pour être donnée dans l'autre repère."_s
-                    : u"La valeur de Yo est trop grande pour être donnée dans l'autre repère."_s);
+        montrer(textesMoment::autreRepereImpossible(m_axe));
         return;
     }
     m_repereCentre = !m_repereCentre;
-    m_repere->setText(QString::fromUtf16(m_repereCentre ? repereCentre : repereSaisie));
-    ecrireCoordonnee(V(nouvelle));
+    m_repere->setText(textesMoment::repere(m_repereCentre));
+    ecrireCoordonnee(plateforme::texteNombre(nouvelle));
 }
 
 void DetailMoment::montrer(const QString& texte) {
@@ -601,45 +425,30 @@ void DetailMoment::montrer(const QString& texte) {
 }
 
 void DetailMoment::montrerLigne(int colonne, int k) {
-    const ElementSection& e = m_section.element(k);
-    const QString numero = QString::number(k);
     switch (colonnes[colonne].explique) {
     case Explique::Rien:
         return;
     case Explique::Numero:
-        montrer(remplir(
-            u"Les valeurs d'indice i=%1 correspondent aux caractéristiques du %2 élément composant la "
-            u"section."_s,
-            {numero, QString::fromUtf16(ordinaux[k - 1])}));
+        montrer(textesMoment::numero(k));
         return;
     case Explique::Aire:
-        montrer(remplir(
-            u"Aire de l'élément %1 de la section.\r\n"
-            u"Pour plus de précision, vous pouvez consulter le tableau de détail du calcul de l'aire."_s,
-            {numero}));
+        montrer(textesMoment::aire(k));
         return;
     case Explique::Distance: {
-        const double element = coordonnee(e, m_axe);
+        const double element = coordonnee(m_section.element(k), m_axe);
         const double section = coordonnee(m_section, m_axe);
         double difference = 0.0;
         try {
             difference = static_cast<double>(Reel(element) - section);
         } catch (const plateforme::FauteArithmetique&) {
-            montrer(u"Cette distance est trop grande pour être calculée."_s);
+            montrer(textesMoment::distanceTropGrande());
             return;
         }
-        montrer(remplir(
-            u"%1%2 = %1 saisi de l'élément %2 - %1 de la section totale.\r\n"
-            u"    = %3 - %4\r\n"
-            u"    = %5 [mm]"_s,
-            {m_axe == AxeMoment::Y ? u"Zg"_s : u"Yg"_s, numero, V(element), V(section), V(difference)}));
+        montrer(textesMoment::distance(m_axe, k, element, section, difference));
         return;
     }
     case Explique::Transport:
-        montrer(remplir(
-            u"Apport de rigidité de l'élément %1 dû à son excentrement par rapport au centre de gravité "
-            u"de la section totale."_s,
-            {numero}));
+        montrer(textesMoment::transport(k));
         return;
     case Explique::Propre: {
         const QString texte = explicationPropre(k);
@@ -649,10 +458,7 @@ void DetailMoment::montrerLigne(int colonne, int k) {
         return;
     }
     case Explique::Somme:
-        montrer(remplir(
-            u"Moment quadratique (selon l'axe %2) de l'élément %1 dans le repère dont l'origine est au "
-            u"niveau du centre de gravité de la section totale."_s,
-            {numero, m_axe == AxeMoment::Y ? u"Y"_s : u"Z"_s}));
+        montrer(textesMoment::somme(m_axe, k));
         return;
     }
 }
@@ -660,19 +466,7 @@ void DetailMoment::montrerLigne(int colonne, int k) {
 QString DetailMoment::explicationPropre(int k) const {
     const ElementSection& e = m_section.element(k);
     const FormeCatalogue* forme = trouverForme(e.Forme);
-    if (forme == nullptr) {
-        return {};
-    }
-    for (const FormulePropre& f : formulesPropres) {
-        if (f.famille == forme->famille) {
-            return remplir(
-                       u"Moment quadratique de l'élément %1 par rapport à son propre centre de gravité."_s,
-                       {QString::number(k)}) +
-                   u"\r\n"_s + f.formule.pour(m_axe) + u"\r\n"_s +
-                   remplir(f.valeurs.pour(m_axe), {V(e.Dimension1), V(e.Dimension2)});
-        }
-    }
-    return {};
+    return forme == nullptr ? QString() : textesMoment::propre(m_axe, k, *forme, e.Dimension1, e.Dimension2);
 }
 
 void DetailMoment::montrerStatique() {
@@ -680,19 +474,13 @@ void DetailMoment::montrerStatique() {
         return;
     }
     const QString nom = m_axe == AxeMoment::Y ? u"Sgy = "_s : u"Sgz = "_s;
-    const QString suite = u"       = "_s;
-    montrer(affichage::ligne(nom, m_statique, u" [mm^3]"_s) + u"\r\n"_s +
-            affichage::ligne(suite, m_statique / 1000.0, u" [cm^3]"_s) + u"\r\n"_s +
-            affichage::ligne(suite, m_statique / std::pow(10.0, 9), u" [m^3]"_s));
+    montrer(affichage::troisUnites(nom, u"       = "_s, m_statique, 3));
 }
 
 void DetailMoment::montrerMoment() {
     const double i = moment(m_section, m_axe);
     const QString nom = m_axe == AxeMoment::Y ? u"Igy = "_s : u"Igz = "_s;
-    const QString suite = u"      = "_s;
-    montrer(affichage::ligne(nom, i, u" [mm^4]"_s) + u"\r\n"_s +
-            affichage::ligne(suite, i / 10000.0, u" [cm^4]"_s) + u"\r\n"_s +
-            affichage::ligne(suite, i / std::pow(10.0, 12), u" [m^4]"_s));
+    montrer(affichage::troisUnites(nom, u"      = "_s, i, 4));
 }
 
 void DetailMoment::montrerMomentDecale() {
@@ -700,11 +488,8 @@ void DetailMoment::montrerMomentDecale() {
         return;
     }
     const QString nom = m_axe == AxeMoment::Y ? u"Iy = "_s : u"Iz = "_s;
-    const QString suite = u"    = "_s;
-    const QString m = V(m_decaleMantisse);
-    montrer(nom + m + u" E"_s + V(m_decaleExposant) + u" [mm^4]"_s + u"\r\n"_s + suite + m + u" E"_s +
-            V(m_decaleExposant - 4.0) + u" [cm^4]"_s + u"\r\n"_s + suite + m + u" E"_s +
-            V(m_decaleExposant - 12.0) + u" [m^4]"_s);
+    // The mantissa shown in the window stays; only the exponent moves.
+    montrer(affichage::troisUnitesDecalees(nom, u"    = "_s, {m_decaleMantisse, m_decaleExposant}, 4));
 }
 
 DetailIGY::DetailIGY(const Section& section) : DetailMoment(section, AxeMoment::Y) {}

@@ -47,7 +47,6 @@ private:
     // Iycalcul / Izcalcul, saying nothing: false when the value leaves the range of a double, and the
     // figures are cleared then.
     bool calculerMomentDecale();
-    QString axeZeroTropLoin() const;
     void changerRepere();
     void montrer(const QString& texte);
     void montrerLigne(int colonne, int k);

@@ -8,8 +8,8 @@
 #include "ui/aux/apercu_section.h"
 #include "ui/aux/recapitulatif.h"
 #include "ui/aux/zoom_forme.h"
+#include "ui/commun/affichage.h"
 #include "ui/commun/croquis.h"
-#include "ui/detail/affichage.h"
 #include "ui/main/plan_donnee.h"
 #include "ui/main/textes_donnee.h"
 
@@ -20,29 +20,6 @@
 
 using namespace Qt::StringLiterals;
 using plateforme::afficherMessage;
-
-namespace {
-
-QString texte(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-// Connects the double-click of whichever kind of control `w` is.
-template <class F> void surDoubleClic(QWidget* w, QObject* contexte, F action) {
-    if (auto* e = qobject_cast<plateforme::Etiquette*>(w)) {
-        QObject::connect(e, &plateforme::Etiquette::doubleClicked, contexte, action);
-    } else if (auto* c = qobject_cast<plateforme::Cadre*>(w)) {
-        QObject::connect(c, &plateforme::Cadre::doubleClicked, contexte, action);
-    } else if (auto* o = qobject_cast<plateforme::BoutonOption*>(w)) {
-        QObject::connect(o, &plateforme::BoutonOption::doubleClicked, contexte, action);
-    } else if (auto* b = qobject_cast<plateforme::Bouton*>(w)) {
-        QObject::connect(b, &plateforme::Bouton::doubleClicked, contexte, action);
-    } else {
-        Q_ASSERT_X(false, "surDoubleClic", qPrintable(w->objectName()));
-    }
-}
-
-} // namespace
 
 FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
     : QWidget(nullptr), m_section(section), m_fenetres(fenetres), m_plan(this) {
@@ -98,46 +75,46 @@ void FenetreDonnee::relier() {
 
     using plateforme::Bouton;
     auto* appliquer = m_plan.get<Bouton>(u"BouttonAppliquer"_s);
-    connect(appliquer, &Bouton::clicked, this, [this] { BouttonAppliquer_Click(); });
+    plateforme::surClic(appliquer, this, [this] { BouttonAppliquer_Click(); });
     // Entrée in a field of the input zone applies the element, as the button does.
     for (QLineEdit* champ : {m_dimSection1, m_dimSection2, m_zg, m_yg}) {
         connect(champ, &QLineEdit::returnPressed, appliquer, &Bouton::click);
     }
-    connect(m_plan.get<Bouton>(u"AideBoutton"_s), &Bouton::clicked, this,
-            [this] { m_fenetres.ouvrir<Aide>(m_fenetres); });
-    connect(m_plan.get<Bouton>(u"BouttonRecapitulatif"_s), &Bouton::clicked, this,
-            [this] { m_fenetres.ouvrir<Recapitulatif>(std::as_const(m_section)); });
-    connect(m_plan.get<Bouton>(u"BouttonApercu"_s), &Bouton::clicked, this,
-            [this] { m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section)); });
+    plateforme::surClic(m_plan.get<Bouton>(u"AideBoutton"_s), this,
+                        [this] { m_fenetres.ouvrir<Aide>(m_fenetres); });
+    plateforme::surClic(m_plan.get<Bouton>(u"BouttonRecapitulatif"_s), this,
+                        [this] { m_fenetres.ouvrir<Recapitulatif>(std::as_const(m_section)); });
+    plateforme::surClic(m_plan.get<Bouton>(u"BouttonApercu"_s), this,
+                        [this] { m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section)); });
 
     for (plateforme::Image* image : m_croquis) {
         image->setCursor(Qt::SizeAllCursor);
-        connect(image, &plateforme::Image::clicked, this,
-                [this] { m_fenetres.ouvrir<ZoomForme>(std::as_const(m_section)); });
+        plateforme::surClic(image, this,
+                            [this] { m_fenetres.ouvrir<ZoomForme>(std::as_const(m_section)); });
     }
     auto* icone = m_plan.get<plateforme::Image>(u"Image1"_s);
     icone->setFondBlanc(false);
-    connect(icone, &plateforme::Image::doubleClicked, this,
-            [this] { afficherMessage(this, donnee::noteDeVersion()); });
+    plateforme::surDoubleClic(icone, this, [this] { afficherMessage(this, donnee::noteDeVersion()); });
 
     for (const donnee::LigneResultat& ligne : donnee::lignesResultats()) {
         auto* unite = m_plan.get<plateforme::Etiquette>(ligne.unite.toString());
         unite->setCliquable(true);
         if (ligne.convertible()) {
-            connect(unite, &plateforme::Etiquette::clicked, this, [this, &ligne] { convertirUnite(ligne); });
+            plateforme::surClic(unite, this, [this, &ligne] { convertirUnite(ligne); });
         } else {
             // The pointer shows over it, but a click does nothing.
             unite->setAttribute(Qt::WA_TransparentForMouseEvents, false);
         }
         if (ligne.ouvrirDetail != nullptr) {
-            connect(m_plan.get<Bouton>(ligne.bouton.toString()), &Bouton::clicked, this,
-                    [this, &ligne] { ligne.ouvrirDetail(m_fenetres, m_section); });
+            plateforme::surClic(m_plan.get<Bouton>(ligne.bouton.toString()), this,
+                                [this, &ligne] { ligne.ouvrirDetail(m_fenetres, m_section); });
         }
     }
 
     for (const QString& nom : donnee::controlesExpliques()) {
-        surDoubleClic(m_plan.widget(nom), this,
-                      [this, nom] { afficherMessage(this, donnee::explication(nom, m_section)); });
+        plateforme::surDoubleClic(m_plan.widget(nom), this, [this, nom] {
+            afficherMessage(this, donnee::explication(nom, m_section));
+        });
     }
 }
 
@@ -147,7 +124,7 @@ void FenetreDonnee::initialiser() {
     m_numElement->setText(plateforme::texteEntier(int{m_section.ElementCourant}));
     m_listeForme->clear();
     for (const FormeCatalogue& forme : Catalogue) {
-        m_listeForme->addItem(texte(forme.nom));
+        m_listeForme->addItem(QString::fromUtf8(forme.nom));
     }
     m_section.FormeSelectionnee = "Rectangle";
     ActualiserAffichageDonnees();
@@ -275,11 +252,8 @@ void FenetreDonnee::AffichageResultats() {
 }
 
 void FenetreDonnee::convertirUnite(const donnee::LigneResultat& ligne) {
-    const double v = m_section.*ligne.total;
-    const QString lignes[] = {
-        affichage::ligne(ligne.prefixe.toString(), v, ligne.unites[0].toString()),
-        affichage::ligne(ligne.prefixeSuite.toString(), v / ligne.facteurs[0], ligne.unites[1].toString()),
-        affichage::ligne(ligne.prefixeSuite.toString(), v / ligne.facteurs[1], ligne.unites[2].toString()),
-    };
-    afficherMessage(this, lignes[0] + u"\r\n"_s + lignes[1] + u"\r\n"_s + lignes[2]);
+    const affichage::Unites unites{{ligne.unites[0], ligne.unites[1], ligne.unites[2]},
+                                   {ligne.facteurs[0], ligne.facteurs[1]}};
+    afficherMessage(this, affichage::troisUnites(ligne.prefixe.toString(), ligne.prefixeSuite.toString(),
+                                                 m_section.*ligne.total, unites));
 }

@@ -157,9 +157,9 @@ private Q_SLOTS:
         plateforme::Etiquette e;
         e.resize(60, 20);
         QVERIFY(e.testAttribute(Qt::WA_TransparentForMouseEvents));
-        QSignalSpy clics(&e, &plateforme::Etiquette::clicked);
+        QSignalSpy clics(plateforme::Clic::de(&e), &plateforme::Clic::clicked);
         QVERIFY(!e.testAttribute(Qt::WA_TransparentForMouseEvents));
-        QSignalSpy doubles(&e, &plateforme::Etiquette::doubleClicked);
+        QSignalSpy doubles(plateforme::Clic::de(&e), &plateforme::Clic::doubleClicked);
         QTest::mouseClick(&e, Qt::LeftButton);
         QCOMPARE(clics.size(), 1);
         QCOMPARE(doubles.size(), 0);
@@ -207,16 +207,16 @@ private Q_SLOTS:
 
         // The later label lies on top; while nobody listens to it, the mouse reaches the one below.
         const QPoint commun = dessus->geometry().center();
-        QSignalSpy clics(dessous, &plateforme::Etiquette::clicked);
+        QSignalSpy clics(plateforme::Clic::de(dessous), &plateforme::Clic::clicked);
         QCOMPARE(fenetre.childAt(commun), dessous);
-        QSignalSpy clicsDessus(dessus, &plateforme::Etiquette::clicked);
+        QSignalSpy clicsDessus(plateforme::Clic::de(dessus), &plateforme::Clic::clicked);
         QCOMPARE(fenetre.childAt(commun), dessus);
     }
 
     void cadreDoubleClic() {
         plateforme::Cadre c;
         c.resize(100, 60);
-        QSignalSpy doubles(&c, &plateforme::Cadre::doubleClicked);
+        QSignalSpy doubles(plateforme::Clic::de(&c), &plateforme::Clic::doubleClicked);
         QTest::mouseClick(&c, Qt::LeftButton);
         QCOMPARE(doubles.size(), 0);
         doubleCliquer(&c);
@@ -228,7 +228,7 @@ private Q_SLOTS:
         b.resize(80, 25);
         QStringList ordre;
         connect(&b, &QPushButton::clicked, this, [&ordre] { ordre << u"clic"_s; });
-        connect(&b, &plateforme::Bouton::doubleClicked, this, [&ordre] { ordre << u"double"_s; });
+        plateforme::surDoubleClic(&b, this, [&ordre] { ordre << u"double"_s; });
         QTest::mouseClick(&b, Qt::LeftButton);
         QCOMPARE(ordre, QStringList{u"clic"_s});
         ordre.clear();
@@ -247,8 +247,7 @@ private Q_SLOTS:
         b->setGeometry(0, 30, 80, 20);
         a->setChecked(true);
         bool choisieAuDoubleClic = false;
-        connect(b, &plateforme::BoutonOption::doubleClicked, this,
-                [&] { choisieAuDoubleClic = b->isChecked(); });
+        plateforme::surDoubleClic(b, this, [&] { choisieAuDoubleClic = b->isChecked(); });
         doubleCliquer(b);
         QVERIFY(choisieAuDoubleClic);
         QVERIFY(!a->isChecked()); // one exclusive group per parent
@@ -286,8 +285,8 @@ private Q_SLOTS:
         plateforme::Image i;
         i.resize(40, 40);
         i.setSource(u":/absent.svg"_s);
-        QSignalSpy clics(&i, &plateforme::Image::clicked);
-        QSignalSpy doubles(&i, &plateforme::Image::doubleClicked);
+        QSignalSpy clics(plateforme::Clic::de(&i), &plateforme::Clic::clicked);
+        QSignalSpy doubles(plateforme::Clic::de(&i), &plateforme::Clic::doubleClicked);
         QVERIFY(!i.grab().isNull()); // a missing file draws nothing and does not fail
         QTest::mouseClick(&i, Qt::LeftButton);
         doubleCliquer(&i);

@@ -1,0 +1,56 @@
+#pragma once
+
+// The texts the second-moment windows show in their message boxes. Each takes the window's axis:
+// AxeMoment::Y for DetailIGY, AxeMoment::Z for DetailIGZ.
+
+#include "model/catalogue.h"
+#include "model/huygens.h"
+
+#include <QString>
+#include <span>
+
+namespace textesMoment {
+
+// A name or a text of DetailIGY, and its twin in DetailIGZ where it differs.
+struct Variante {
+    constexpr Variante(const char16_t* igy, const char16_t* igz = nullptr) : y(igy), z(igz) {}
+    QString pour(AxeMoment axe) const {
+        return QString::fromUtf16(axe == AxeMoment::Z && z != nullptr ? z : y);
+    }
+    const char16_t* y;
+    const char16_t* z;
+};
+
+// The messages of the headings and units; a double-click on any of the controls listed (separated by
+// spaces) shows the text.
+struct Explication {
+    Variante controles;
+    Variante texte;
+};
+
+std::span<const Explication> explications();
+
+// The double-click on a cell of element k's row: its number, its area, its distance (the coordinates
+// of the element and of the section and their difference), its transport term, its sum.
+QString numero(int k);
+QString aire(int k);
+QString distance(AxeMoment axe, int k, double element, double section, double difference);
+QString distanceTropGrande();
+QString transport(int k);
+QString somme(AxeMoment axe, int k);
+// Its own moment: the formula of its shape and the values of its dimensions.
+QString propre(AxeMoment axe, int k, const FormeCatalogue& forme, double dimension1, double dimension2);
+
+// The caption of "Repere": the frame in which the coordinate is typed, (G, Z, Y) or (O, Z, Y).
+QString repere(bool centre);
+
+// A value of the table leaves the range of a double.
+QString tableauTropGrand(AxeMoment axe);
+// The typed axis at 0 is too far from the centroid for the second moment about it.
+QString axeZeroTropLoin(AxeMoment axe);
+// The typed coordinate is too large for the second moment about it; it is set back to 0.
+QString coordonneeTropGrande(AxeMoment axe);
+// The typed coordinate cannot be given in the other frame.
+QString autreRepereImpossible(AxeMoment axe);
+
+} // namespace textesMoment
