@@ -130,7 +130,7 @@ std::vector<Controle> plan(const AxeCentre& a) {
         {E, u"Label14"_s, u"3"_s, {81.1, 0.5, 2.1, 4.2}, Exposant},
     };
 
-    const detailAire::Colonne ligne[] = {
+    const plateforme::Colonne ligne[] = {
         {u"i%1"_s, u"%1"_s, 6.4, 0.0, 4.2, 4.2, Normale},
         {u"A%1Valeur"_s, u"A%1"_s, 16.9, 0.0, 9.2, 4.2, Normale},
         {u"EA%1"_s, u"E"_s, 27.5, 0.7, 2.1, 2.1, Exposant},
@@ -140,7 +140,8 @@ std::vector<Controle> plan(const AxeCentre& a) {
         {u"ES%1"_s, u"E"_s, 70.6, 0.7, 2.1, 2.1, Exposant},
         {u"S%1Puissance"_s, a.momentLigneTexte, 74.1, 0.0, 8.5, 4.2, Normale},
     };
-    const std::vector<Controle> lignes = detailAire::famille(ligne);
+    const std::vector<Controle> lignes =
+        plateforme::Famille{ligne, 6.35, plateforme::PasLigne, Section::MaxElements}.controles();
     controles.insert(controles.end(), lignes.begin(), lignes.end());
 
     const Controle totaux[] = {
