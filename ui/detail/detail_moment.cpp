@@ -8,6 +8,7 @@
 #include "platform/qt/mise_en_page.h"
 #include "platform/reel.h"
 #include "ui/detail/affichage.h"
+#include "ui/detail/variante.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -29,16 +30,6 @@ using plateforme::polices::ExposantGras;
 using plateforme::polices::Grasse;
 using plateforme::polices::Indice;
 using plateforme::polices::Normale;
-
-// A name or a text of DetailIGY, and its twin in DetailIGZ where it differs.
-struct Variante {
-    constexpr Variante(const char16_t* igy, const char16_t* igz = nullptr) : y(igy), z(igz) {}
-    QString pour(AxeMoment axe) const {
-        return QString::fromUtf16(axe == AxeMoment::Z && z != nullptr ? z : y);
-    }
-    const char16_t* y;
-    const char16_t* z;
-};
 
 enum class Seulement { Les2, IGY, IGZ };
 
