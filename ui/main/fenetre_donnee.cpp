@@ -10,6 +10,9 @@
 #include "ui/aux/zoom_forme.h"
 #include "ui/commun/croquis.h"
 #include "ui/detail/affichage.h"
+#include "ui/detail/detail_aire.h"
+#include "ui/detail/detail_centre.h"
+#include "ui/detail/detail_moment.h"
 #include "ui/main/plan_donnee.h"
 #include "ui/main/textes_donnee.h"
 
@@ -22,6 +25,22 @@ using namespace Qt::StringLiterals;
 using plateforme::afficherMessage;
 
 namespace {
+
+// The detail window that each button of the results panel opens.
+template <class W> void ouvrir(plateforme::Registre& fenetres, const Section& section) {
+    fenetres.ouvrir<W>(section);
+}
+
+struct Detail {
+    QStringView bouton;
+    void (*ouvrir)(plateforme::Registre&, const Section&);
+};
+
+constexpr Detail Details[] = {
+    {u"AireTotaleBoutton", &ouvrir<DetailAire>}, {u"ZgBoutton", &ouvrir<DetailZg>},
+    {u"YgBoutton", &ouvrir<DetailYg>},           {u"IgzBoutton", &ouvrir<DetailIGZ>},
+    {u"IgyBoutton", &ouvrir<DetailIGY>},
+};
 
 QString texte(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
@@ -129,10 +148,10 @@ void FenetreDonnee::relier() {
             // The pointer shows over it, but a click does nothing.
             unite->setAttribute(Qt::WA_TransparentForMouseEvents, false);
         }
-        if (ligne.ouvrirDetail != nullptr) {
-            connect(m_plan.get<Bouton>(ligne.bouton.toString()), &Bouton::clicked, this,
-                    [this, &ligne] { ligne.ouvrirDetail(m_fenetres, m_section); });
-        }
+    }
+    for (const Detail& d : Details) {
+        connect(m_plan.get<Bouton>(d.bouton.toString()), &Bouton::clicked, this,
+                [this, &d] { d.ouvrir(m_fenetres, m_section); });
     }
 
     for (const QString& nom : donnee::controlesExpliques()) {
