@@ -189,6 +189,45 @@ void Plan::ajouter(std::span<const Controle> controles) {
     }
 }
 
+std::vector<Controle> Famille::controles() const {
+    Q_ASSERT(valeurs.empty() || valeurs.size() == static_cast<std::size_t>(nombre));
+    std::vector<Controle> lignes;
+    lignes.reserve(colonnes.size() * static_cast<std::size_t>(std::max(nombre, 0)));
+    for (int k = 1; k <= nombre; ++k) {
+        const double hautLigne = haut + (k - 1) * pas;
+        const QStringList propres =
+            valeurs.empty() ? QStringList{QString::number(k)} : valeurs[static_cast<std::size_t>(k - 1)];
+        // Captions without a value ("E") stay as they are; the values hold no "%".
+        const auto remplir = [&propres](QString s) {
+            for (qsizetype i = propres.size(); i >= 1; --i) { // %10 before %1
+                s.replace(u'%' + QString::number(i), propres[i - 1]);
+            }
+            return s;
+        };
+        for (const Colonne& c : colonnes) {
+            QString nom = remplir(c.nom);
+            if (nom.isEmpty()) {
+                continue;
+            }
+            lignes.push_back({Genre::Etiquette,
+                              std::move(nom),
+                              remplir(c.texte),
+                              {c.gauche, hautLigne + c.decalage, c.largeur, c.hauteur},
+                              c.police,
+                              parent});
+        }
+    }
+    return lignes;
+}
+
+std::vector<QWidget*> Plan::ajouter(const Famille& famille) {
+    std::vector<QWidget*> widgets;
+    for (const Controle& c : famille.controles()) {
+        widgets.push_back(ajouter(c));
+    }
+    return widgets;
+}
+
 void dimensionner(QWidget* fenetre, double largeurMm, double hauteurMm) {
     fenetre->setFixedSize(mm(largeurMm), mm(hauteurMm));
 }

@@ -13,7 +13,9 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <span>
+#include <vector>
 
 class QLabel;
 class QWidget;
@@ -40,6 +42,38 @@ struct Controle {
     QString parent = {}; // name of a frame listed earlier; empty for the window itself
 };
 
+// One control of each row of a family: its name and caption, where %1 stands for the row's number
+// (or %1, %2 ... for the row's own values), its left edge, its offset below the row's top, its size
+// and its font.
+struct Colonne {
+    QString nom;
+    QString texte;
+    double gauche = 0.0;
+    double decalage = 0.0;
+    double largeur = 0.0;
+    double hauteur = 0.0;
+    Police police = {};
+};
+
+// The pitch of the tables' rows, in mm.
+inline constexpr double PasLigne = 4.233;
+
+// Rows 1 to `nombre`, row k with its top at haut + (k - 1) x pas, in the frame `parent` (empty: the
+// window). Laid row by row, each row's controls in the order of `colonnes`: that order is also the
+// stacking and the focus order. Rows that are not told apart by their number give their own values
+// (one list per row): a control whose name comes out empty is not in that row.
+struct Famille {
+    std::span<const Colonne> colonnes;
+    double haut = 0.0;
+    double pas = PasLigne;
+    int nombre = 0;
+    QString parent = {};
+    std::span<const QStringList> valeurs = {};
+
+    // The labels of the family, in that order.
+    std::vector<Controle> controles() const;
+};
+
 class OrdreLecture;
 
 class Plan {
@@ -48,6 +82,8 @@ public:
 
     QWidget* ajouter(const Controle& c);
     void ajouter(std::span<const Controle> controles);
+    // The labels of a family, in its order.
+    std::vector<QWidget*> ajouter(const Famille& famille);
 
     // The control of that name, or nullptr.
     QWidget* widget(const QString& nom) const { return m_controles.value(nom, nullptr); }

@@ -30,6 +30,19 @@ constexpr double Puissance = 163.5;
 constexpr double Unite = 173.0;
 constexpr double PuissanceUnite = 178.3;
 
+// A result row's labels; a row gives its name (%1), its caption (%2) and the names of the labels it
+// has: the degree sign (%3), or the "E", the power, the unit and the unit's power (%4 to %7) and the
+// latter's caption (%8).
+const plateforme::Colonne ColonnesResultat[] = {
+    {u"%1Texte"_s, u"%2"_s, Legende, 0.0, Valeur - Legende - 1.0, 4.2, Grasse},
+    {u"%1Valeur"_s, u"0"_s, Valeur, 0.0, 11.0, 4.2, Normale},
+    {u"%3"_s, u"°"_s, Puissance, 0.0, 4.0, 4.2, Normale},
+    {u"%4"_s, u"E"_s, LettreE, 0.7, 2.1, 2.8, Petite},
+    {u"%5"_s, u"0"_s, Puissance, 0.0, 9.0, 4.2, Normale},
+    {u"%6"_s, u"mm"_s, Unite, 0.0, 5.3, 4.2, Normale},
+    {u"%7"_s, u"%8"_s, PuissanceUnite, 0.0, 2.1, 4.2, Exposant},
+};
+
 QString texteIncoherence(const Incoherence& i) {
     const QString aire = plateforme::texteNombre(plateforme::arrondir(i.aire, 1)) + u" mm²"_s;
     switch (i.genre) {
@@ -98,37 +111,28 @@ ApercuSection::ApercuSection(const Section& section)
     m_dessin->setAccessibleName(u"Dessin de la section à l'échelle"_s);
     m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 112.0}));
 
-    std::vector<Controle> controles;
-    double haut = HautPremiereLigne;
+    std::vector<QStringList> valeurs;
     for (const Ligne& l : Lignes) {
         const QString nom = QString::fromUtf8(l.nom);
-        controles.push_back({Genre::Etiquette,
-                             nom + u"Texte"_s,
-                             QString::fromUtf8(l.legende),
-                             {Legende, haut, Valeur - Legende - 1.0, 4.2},
-                             Grasse});
-        controles.push_back(
-            {Genre::Etiquette, nom + u"Valeur"_s, u"0"_s, {Valeur, haut, 11.0, 4.2}, Normale});
+        const QString legende = QString::fromUtf8(l.legende);
         if (l.puissanceUnite == 0) {
-            controles.push_back(
-                {Genre::Etiquette, nom + u"Unite"_s, u"°"_s, {Puissance, haut, 4.0, 4.2}, Normale});
+            valeurs.push_back({nom, legende, nom + u"Unite"_s, {}, {}, {}, {}, {}});
         } else {
-            controles.push_back(
-                {Genre::Etiquette, u"E"_s + nom, u"E"_s, {LettreE, haut + 0.7, 2.1, 2.8}, Petite});
-            controles.push_back(
-                {Genre::Etiquette, nom + u"Puissance"_s, u"0"_s, {Puissance, haut, 9.0, 4.2}, Normale});
-            controles.push_back(
-                {Genre::Etiquette, nom + u"Unite"_s, u"mm"_s, {Unite, haut, 5.3, 4.2}, Normale});
-            if (l.puissanceUnite > 1) {
-                controles.push_back({Genre::Etiquette,
-                                     nom + u"UnitePuissance"_s,
-                                     QString::number(l.puissanceUnite),
-                                     {PuissanceUnite, haut, 2.1, 4.2},
-                                     Exposant});
-            }
+            const bool puissance = l.puissanceUnite > 1;
+            valeurs.push_back({nom,
+                               legende,
+                               {},
+                               u"E"_s + nom,
+                               nom + u"Puissance"_s,
+                               nom + u"Unite"_s,
+                               puissance ? nom + u"UnitePuissance"_s : QString(),
+                               QString::number(l.puissanceUnite)});
         }
-        haut += Pas;
     }
+    std::vector<Controle> controles =
+        plateforme::Famille{ColonnesResultat, HautPremiereLigne, Pas, static_cast<int>(std::size(Lignes)), {},
+                            valeurs}
+            .controles();
     controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 116.0, 192.0, 18.0}, Normale});
     m_plan.ajouter(controles);
 

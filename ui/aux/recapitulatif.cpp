@@ -5,7 +5,7 @@
 #include "platform/qt/locale.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
@@ -27,43 +27,16 @@ const Controle Entetes[] = {
 // The seven labels of a row, in the order of the columns.
 enum Colonne { Numero, Forme, Dimension1, Dimension2, Zg, Yg, Signe, NbColonnes };
 
-// One column of the row family: the name of row k is prefixe + k + suffixe, its first caption
-// legende + k (the number alone for the number column).
-struct ColonneLigne {
-    const char16_t* prefixe;
-    const char16_t* suffixe;
-    const char16_t* legende;
-    double gauche;
-    double largeur;
+// Row k's names and captions; "Dim%11" is "Dim" + k + "1".
+const plateforme::Colonne Ligne[NbColonnes] = {
+    {u"Num%1"_s, u"%1"_s, 5.6, 0.0, 2.1, 4.2},           {u"Form%1"_s, u"Form%1"_s, 16.9, 0.0, 57.2, 4.2},
+    {u"Dim%11"_s, u"Dim%1"_s, 78.3, 0.0, 16.9, 4.2},     {u"Dim%12"_s, u"Dim%1"_s, 99.5, 0.0, 16.9, 4.2},
+    {u"Zg%1"_s, u"Zg%1"_s, 120.7, 0.0, 12.7, 4.2},       {u"Yg%1"_s, u"Yg%1"_s, 139.7, 0.0, 12.7, 4.2},
+    {u"Signe%1"_s, u"Signe%1"_s, 156.6, 0.0, 12.7, 4.2},
 };
 
-constexpr std::array<ColonneLigne, NbColonnes> Ligne{{
-    {u"Num", u"", u"", 5.6, 2.1},
-    {u"Form", u"", u"Form", 16.9, 57.2},
-    {u"Dim", u"1", u"Dim", 78.3, 16.9},
-    {u"Dim", u"2", u"Dim", 99.5, 16.9},
-    {u"Zg", u"", u"Zg", 120.7, 12.7},
-    {u"Yg", u"", u"Yg", 139.7, 12.7},
-    {u"Signe", u"", u"Signe", 156.6, 12.7},
-}};
-
-constexpr double HautLigne1 = 8.47;
-constexpr double PasLigne = 4.233;
-constexpr double HauteurLigne = 4.2;
-
 QString nomCase(int colonne, int k) {
-    const ColonneLigne& c = Ligne[static_cast<std::size_t>(colonne)];
-    return QString::fromUtf16(c.prefixe) + QString::number(k) + QString::fromUtf16(c.suffixe);
-}
-
-Controle caseLigne(int colonne, int k) {
-    const ColonneLigne& c = Ligne[static_cast<std::size_t>(colonne)];
-    plateforme::RectMm r{c.gauche, HautLigne1 + (k - 1) * PasLigne, c.largeur, HauteurLigne};
-    if (colonne == Numero && k == 10) {
-        r.gauche = 4.2; // two digits
-        r.largeur = 4.2;
-    }
-    return {Genre::Etiquette, nomCase(colonne, k), QString::fromUtf16(c.legende) + QString::number(k), r};
+    return QString(Ligne[colonne].nom).replace(u"%1"_s, QString::number(k));
 }
 
 } // namespace
@@ -73,11 +46,12 @@ Recapitulatif::Recapitulatif(const Section& section)
                                     true),
       m_section(section) {
     m_plan.ajouter(Entetes);
-    for (int k = 1; k <= Section::MaxElements; ++k) {
-        for (int colonne = 0; colonne < NbColonnes; ++colonne) {
-            m_plan.ajouter(caseLigne(colonne, k));
-        }
-    }
+    std::vector<Controle> lignes =
+        plateforme::Famille{Ligne, 8.47, plateforme::PasLigne, Section::MaxElements}.controles();
+    plateforme::RectMm& dix = lignes[(Section::MaxElements - 1) * NbColonnes + Numero].rect;
+    dix.gauche = 4.2; // two digits
+    dix.largeur = 4.2;
+    m_plan.ajouter(lignes);
 }
 
 void Recapitulatif::activer() {

@@ -57,24 +57,6 @@ QString aireTroisUnites(const QString& premierPrefixe, double aire) {
     return affichage::troisUnites(premierPrefixe, u"             = "_s, aire, 2);
 }
 
-std::vector<Controle> famille(std::span<const Colonne> colonnes) {
-    std::vector<Controle> lignes;
-    lignes.reserve(colonnes.size() * Section::MaxElements);
-    for (int k = 1; k <= Section::MaxElements; ++k) {
-        const double haut = 6.35 + (k - 1) * 4.233;
-        // Captions without the number ("E") stay as they are.
-        const auto numeroter = [k](const QString& s) { return s.contains(u"%1"_s) ? s.arg(k) : s; };
-        for (const Colonne& c : colonnes) {
-            lignes.push_back({Genre::Etiquette,
-                              numeroter(c.nom),
-                              numeroter(c.texte),
-                              {c.gauche, haut + c.decalage, c.largeur, c.hauteur},
-                              c.police});
-        }
-    }
-    return lignes;
-}
-
 } // namespace detailAire
 
 namespace {
@@ -89,7 +71,7 @@ const Controle entetes[] = {
 };
 
 // One row of the table, k = 1 to 10.
-const detailAire::Colonne ligne[] = {
+const plateforme::Colonne ligne[] = {
     {u"i%1"_s, u"%1"_s, 6.4, 0.0, 4.2, 4.2, Normale},
     {u"A%1Valeur"_s, u"A%1"_s, 17.6, 0.0, 9.2, 4.2, Normale},
     {u"E%1"_s, u"E"_s, 27.2, 0.7, 2.1, 2.1, Exposant},
@@ -117,7 +99,7 @@ DetailAire::DetailAire(const Section& section)
     : plateforme::FenetreSecondaire(u"DetailAire"_s, u"Calcul de l'aire"_s, 48.7, 57.2, true),
       m_section(section), m_plan(this) {
     m_plan.ajouter(entetes);
-    m_plan.ajouter(detailAire::famille(ligne));
+    m_plan.ajouter(plateforme::Famille{ligne, 6.35, plateforme::PasLigne, Section::MaxElements});
     m_plan.ajouter(total);
     plateforme::incruster(m_plan, incrustations);
 

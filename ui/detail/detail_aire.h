@@ -4,8 +4,8 @@
 // below. Double-clicking an element's area explains how it was computed; clicking the total shows it
 // in mm², cm² and m².
 //
-// The explanation of an element's area, the total area in three units and the generator of a
-// ten-row family are shared with the centroid windows, which show the same area column.
+// The explanation of an element's area and the total area in three units are shared with the centroid
+// windows, which show the same area column.
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
@@ -14,8 +14,6 @@
 #include <QString>
 #include <array>
 #include <optional>
-#include <span>
-#include <vector>
 
 namespace plateforme {
 class Etiquette;
@@ -30,22 +28,6 @@ std::optional<QString> explicationAire(const Section& section, int k);
 // The total area in mm², cm² and m², three lines: the first starts with `premierPrefixe`, the other
 // two with thirteen spaces, "=" and a space.
 QString aireTroisUnites(const QString& premierPrefixe, double aire);
-
-// One label of a row family: its name and caption with %1 standing for the element number, its
-// left edge, its offset below the row top, its size and its font.
-struct Colonne {
-    QString nom;
-    QString texte;
-    double gauche = 0.0;
-    double decalage = 0.0;
-    double largeur = 0.0;
-    double hauteur = 0.0;
-    plateforme::Police police = {};
-};
-
-// Rows 1 to 10 of a family, row by row, each row's labels in the order of `colonnes`. Row k has its
-// top at 6.35 + (k - 1) x 4.233 mm.
-std::vector<plateforme::Controle> famille(std::span<const Colonne> colonnes);
 
 } // namespace detailAire
 

@@ -9,6 +9,7 @@
 #include "platform/reel.h"
 #include "ui/commun/affichage.h"
 #include "ui/detail/textes_moment.h"
+#include "ui/detail/variante.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -22,8 +23,6 @@ using plateforme::RectMm;
 using plateforme::Reel;
 
 namespace {
-
-using textesMoment::Variante;
 
 // The fonts of the table (notation.h has an Exposant of its own).
 using plateforme::polices::Exposant;
@@ -164,8 +163,8 @@ const Variante incrustations[][3] = {
 // What a double-click on a row label explains.
 enum class Explique { Rien, Numero, Aire, Distance, Transport, Propre, Somme };
 
-// One column of the row family; "%1" stands for the element number. Row k has its top at
-// 8.5 + (k - 1) x 4.233 mm; the small E labels sit 0.7 mm lower.
+// One column of the row family; "%1" stands for the element number. The rows' tops start at 8.5 mm;
+// the small E labels sit 0.7 mm lower.
 struct Colonne {
     Variante nom;
     Variante texte;
@@ -191,9 +190,6 @@ const Colonne colonnes[DetailMoment::ColonnesParLigne] = {
     {{u"EIgytot%1", u"EIgztot%1"}, u"E", 133.4, 2.1, true, Explique::Rien},
     {{u"Igytot%1P", u"Igztot%1P"}, {u"Igytot%1p", u"Igztot%1p"}, 136.9, 8.5, false, Explique::Somme},
 };
-
-constexpr double hautLigne1 = 8.5;
-constexpr double pasLigne = 4.233;
 
 } // namespace
 
@@ -221,20 +217,22 @@ void DetailMoment::construire() {
     for (const Trace& t : entetes) {
         placer(t);
     }
-    for (int k = 1; k <= Section::MaxElements; ++k) {
-        const QString numero = QString::number(k);
-        const double haut = hautLigne1 + (k - 1) * pasLigne;
-        for (int c = 0; c < ColonnesParLigne; ++c) {
-            const Colonne& col = colonnes[c];
-            const RectMm rect = col.lettreE ? RectMm{col.gauche, haut + 0.7, col.largeur, 2.1}
-                                            : RectMm{col.gauche, haut, col.largeur, 4.2};
-            auto* e = static_cast<Etiquette*>(
-                m_plan.ajouter({Genre::Etiquette, col.nom.pour(m_axe).replace(u"%1"_s, numero),
-                                col.texte.pour(m_axe).replace(u"%1"_s, numero), rect,
-                                col.lettreE ? plateforme::polices::Exposant : Normale}));
-            e->hide();
-            m_lignes[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(c)] = e;
+    std::vector<plateforme::Colonne> ligne;
+    for (const Colonne& col : colonnes) {
+        const QString nom = col.nom.pour(m_axe);
+        const QString texte = col.texte.pour(m_axe);
+        if (col.lettreE) {
+            ligne.push_back({nom, texte, col.gauche, 0.7, col.largeur, 2.1, plateforme::polices::Exposant});
+        } else {
+            ligne.push_back({nom, texte, col.gauche, 0.0, col.largeur, 4.2, Normale});
         }
+    }
+    const std::vector<QWidget*> cases =
+        m_plan.ajouter(plateforme::Famille{ligne, 8.5, plateforme::PasLigne, Section::MaxElements});
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        auto* e = static_cast<Etiquette*>(cases[i]);
+        e->hide();
+        m_lignes[i / ColonnesParLigne][i % ColonnesParLigne] = e;
     }
     for (const Trace& t : totaux) {
         placer(t);

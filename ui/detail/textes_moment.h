@@ -5,21 +5,12 @@
 
 #include "model/catalogue.h"
 #include "model/huygens.h"
+#include "ui/detail/variante.h"
 
 #include <QString>
 #include <span>
 
 namespace textesMoment {
-
-// A name or a text of DetailIGY, and its twin in DetailIGZ where it differs.
-struct Variante {
-    constexpr Variante(const char16_t* igy, const char16_t* igz = nullptr) : y(igy), z(igz) {}
-    QString pour(AxeMoment axe) const {
-        return QString::fromUtf16(axe == AxeMoment::Z && z != nullptr ? z : y);
-    }
-    const char16_t* y;
-    const char16_t* z;
-};
 
 // The messages of the headings and units; a double-click on any of the controls listed (separated by
 // spaces) shows the text.

@@ -10,6 +10,9 @@
 #include "ui/aux/zoom_forme.h"
 #include "ui/commun/affichage.h"
 #include "ui/commun/croquis.h"
+#include "ui/detail/detail_aire.h"
+#include "ui/detail/detail_centre.h"
+#include "ui/detail/detail_moment.h"
 #include "ui/main/plan_donnee.h"
 #include "ui/main/textes_donnee.h"
 
@@ -20,6 +23,26 @@
 
 using namespace Qt::StringLiterals;
 using plateforme::afficherMessage;
+
+namespace {
+
+// The detail window that each button of the results panel opens.
+template <class W> void ouvrir(plateforme::Registre& fenetres, const Section& section) {
+    fenetres.ouvrir<W>(section);
+}
+
+struct Detail {
+    QStringView bouton;
+    void (*ouvrir)(plateforme::Registre&, const Section&);
+};
+
+constexpr Detail Details[] = {
+    {u"AireTotaleBoutton", &ouvrir<DetailAire>}, {u"ZgBoutton", &ouvrir<DetailZg>},
+    {u"YgBoutton", &ouvrir<DetailYg>},           {u"IgzBoutton", &ouvrir<DetailIGZ>},
+    {u"IgyBoutton", &ouvrir<DetailIGY>},
+};
+
+} // namespace
 
 FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
     : QWidget(nullptr), m_section(section), m_fenetres(fenetres), m_plan(this) {
@@ -89,8 +112,7 @@ void FenetreDonnee::relier() {
 
     for (plateforme::Image* image : m_croquis) {
         image->setCursor(Qt::SizeAllCursor);
-        plateforme::surClic(image, this,
-                            [this] { m_fenetres.ouvrir<ZoomForme>(std::as_const(m_section)); });
+        plateforme::surClic(image, this, [this] { m_fenetres.ouvrir<ZoomForme>(std::as_const(m_section)); });
     }
     auto* icone = m_plan.get<plateforme::Image>(u"Image1"_s);
     icone->setFondBlanc(false);
@@ -105,10 +127,10 @@ void FenetreDonnee::relier() {
             // The pointer shows over it, but a click does nothing.
             unite->setAttribute(Qt::WA_TransparentForMouseEvents, false);
         }
-        if (ligne.ouvrirDetail != nullptr) {
-            plateforme::surClic(m_plan.get<Bouton>(ligne.bouton.toString()), this,
-                                [this, &ligne] { ligne.ouvrirDetail(m_fenetres, m_section); });
-        }
+    }
+    for (const Detail& d : Details) {
+        plateforme::surClic(m_plan.get<Bouton>(d.bouton.toString()), this,
+                            [this, &d] { d.ouvrir(m_fenetres, m_section); });
     }
 
     for (const QString& nom : donnee::controlesExpliques()) {

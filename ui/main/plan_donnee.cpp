@@ -1,9 +1,6 @@
 #include "ui/main/plan_donnee.h"
 
 #include "ui/commun/croquis.h"
-#include "ui/detail/detail_aire.h"
-#include "ui/detail/detail_centre.h"
-#include "ui/detail/detail_moment.h"
 
 #include <array>
 
@@ -15,10 +12,6 @@ using namespace plateforme::polices;
 namespace donnee {
 
 namespace {
-
-template <class W> void ouvrir(plateforme::Registre& fenetres, const Section& section) {
-    fenetres.ouvrir<W>(section);
-}
 
 constexpr std::array<LigneResultat, 7> Lignes{{
     {.haut = 2.1,
@@ -37,8 +30,7 @@ constexpr std::array<LigneResultat, 7> Lignes{{
      .prefixe = u"A = ",
      .prefixeSuite = u"   = ",
      .unites = {u" [mm²]", u" [cm²]", u" [m²]"},
-     .facteurs = {100.0, 1000000.0},
-     .ouvrirDetail = &ouvrir<DetailAire>},
+     .facteurs = {100.0, 1000000.0}},
     {.haut = 8.5,
      .hautE = 9.2,
      .valeur = u"ZgValeur",
@@ -53,8 +45,7 @@ constexpr std::array<LigneResultat, 7> Lignes{{
      .prefixe = u"Zg = ",
      .prefixeSuite = u"     = ",
      .unites = {u" [mm]", u" [cm]", u" [m]"},
-     .facteurs = {10.0, 1000.0},
-     .ouvrirDetail = &ouvrir<DetailZg>},
+     .facteurs = {10.0, 1000.0}},
     {.haut = 14.8,
      .hautE = 15.9,
      .valeur = u"YgValeur",
@@ -69,8 +60,7 @@ constexpr std::array<LigneResultat, 7> Lignes{{
      .prefixe = u"Yg = ",
      .prefixeSuite = u"     = ",
      .unites = {u" [mm]", u" [cm]", u" [m]"},
-     .facteurs = {10.0, 1000.0},
-     .ouvrirDetail = &ouvrir<DetailYg>},
+     .facteurs = {10.0, 1000.0}},
     {.haut = 21.2,
      .hautE = 22.2,
      .valeur = u"IgzValeur",
@@ -87,8 +77,7 @@ constexpr std::array<LigneResultat, 7> Lignes{{
      .prefixe = u"Igz = ",
      .prefixeSuite = u"      = ",
      .unites = {u" [mm^4]", u" [cm^4]", u" [m^4]"},
-     .facteurs = {10000.0, 1000000000000.0},
-     .ouvrirDetail = &ouvrir<DetailIGZ>},
+     .facteurs = {10000.0, 1000000000000.0}},
     {.haut = 27.5,
      .hautE = 28.6,
      .valeur = u"IgyValeur",
@@ -105,8 +94,7 @@ constexpr std::array<LigneResultat, 7> Lignes{{
      .prefixe = u"Igy = ",
      .prefixeSuite = u"      = ",
      .unites = {u" [mm^4]", u" [cm^4]", u" [m^4]"},
-     .facteurs = {10000.0, 1000000000000.0},
-     .ouvrirDetail = &ouvrir<DetailIGY>},
+     .facteurs = {10000.0, 1000000000000.0}},
     {.haut = 33.9,
      .hautE = 34.6,
      .valeur = u"RGigzaff",

@@ -4,7 +4,6 @@
 // rows of the results panel, which the window also reads to fill them and to convert their units.
 
 #include "model/section.h"
-#include "platform/qt/fenetres.h"
 #include "platform/qt/mise_en_page.h"
 #include "platform/qt/plan.h"
 
@@ -14,8 +13,8 @@
 
 namespace donnee {
 
-// One row of the results panel: its labels, the total it shows, its three-unit message and the
-// detail window of its button (the two radius rows have neither).
+// One row of the results panel: its labels, the total it shows, its three-unit message and its detail
+// button (the two radius rows have neither).
 struct LigneResultat {
     double haut = 0.0;  // top of the caption, value, power and unit labels (mm)
     double hautE = 0.0; // top of the small "E" label
@@ -35,7 +34,6 @@ struct LigneResultat {
     QStringView prefixeSuite = {};
     QStringView unites[3] = {};
     double facteurs[2] = {1.0, 1.0};
-    void (*ouvrirDetail)(plateforme::Registre&, const Section&) = nullptr;
 
     bool convertible() const { return !prefixe.isEmpty(); }
 };

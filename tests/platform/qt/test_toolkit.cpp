@@ -213,6 +213,33 @@ private Q_SLOTS:
         QCOMPARE(fenetre.childAt(commun), dessus);
     }
 
+    // A row family is laid row by row, each row's controls in the order of its columns; %1 is the
+    // row's number ("Dim%11" of row 10 is "Dim101"), or the row's own values, and a control whose
+    // name comes out empty is not in that row.
+    void familleDeLignes() {
+        const auto lire = [](const plateforme::Famille& f) {
+            QStringList l;
+            for (const Controle& c : f.controles()) {
+                l << c.nom + u' ' + c.texte + u' ' + QString::number(c.rect.haut) + u' ' + c.parent;
+            }
+            return l;
+        };
+        const plateforme::Colonne numerotees[] = {{u"Num%1"_s, u"%1"_s, 1.0, 0.0, 2.0, 4.2},
+                                                  {u"Dim%11"_s, u"E"_s, 5.0, 0.5, 2.0, 2.1}};
+        const QStringList rangees = lire({numerotees, 8.0, 4.0, 10, u"Cadre"_s});
+        QCOMPARE(rangees.size(), 20);
+        QCOMPARE(rangees.mid(0, 4), (QStringList{u"Num1 1 8 Cadre"_s, u"Dim11 E 8.5 Cadre"_s,
+                                                 u"Num2 2 12 Cadre"_s, u"Dim21 E 12.5 Cadre"_s}));
+        QCOMPARE(rangees.mid(18), (QStringList{u"Num10 10 44 Cadre"_s, u"Dim101 E 44.5 Cadre"_s}));
+        QCOMPARE(plateforme::Famille{numerotees}.pas, 4.233);
+
+        const plateforme::Colonne nommees[] = {{u"%1Texte"_s, u"%2"_s, 1.0, 0.0, 9.0, 4.2},
+                                               {u"%3"_s, u"mm"_s, 11.0, 0.0, 3.0, 4.2}};
+        const QStringList valeurs[] = {{u"Ip"_s, u"Ip ="_s, u"IpUnite"_s}, {u"Alpha"_s, u"alpha ="_s, {}}};
+        QCOMPARE(lire({nommees, 2.0, 6.0, 2, {}, valeurs}),
+                 (QStringList{u"IpTexte Ip = 2 "_s, u"IpUnite mm 2 "_s, u"AlphaTexte alpha = 8 "_s}));
+    }
+
     void cadreDoubleClic() {
         plateforme::Cadre c;
         c.resize(100, 60);
