@@ -274,8 +274,6 @@ void FenetreDonnee::AffichageResultats() {
 }
 
 void FenetreDonnee::convertirUnite(const donnee::LigneResultat& ligne) {
-    const affichage::Unites unites{{ligne.unites[0], ligne.unites[1], ligne.unites[2]},
-                                   {ligne.facteurs[0], ligne.facteurs[1]}};
     afficherMessage(this, affichage::troisUnites(ligne.prefixe.toString(), ligne.prefixeSuite.toString(),
-                                                 m_section.*ligne.total, unites));
+                                                 m_section.*ligne.total, ligne.puissanceUnite));
 }

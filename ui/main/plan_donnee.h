@@ -32,8 +32,7 @@ struct LigneResultat {
     // The message shown on a click on the unit: empty prefixes for the rows without one.
     QStringView prefixe = {};
     QStringView prefixeSuite = {};
-    QStringView unites[3] = {};
-    double facteurs[2] = {1.0, 1.0};
+    int puissanceUnite = 1; // of the millimetre: 1 for a length, 2 for an area, 4 for a second moment
 
     bool convertible() const { return !prefixe.isEmpty(); }
 };
