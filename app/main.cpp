@@ -7,6 +7,8 @@
 
 #include <QApplication>
 
+using namespace modele;
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brivane"));

@@ -10,6 +10,8 @@
 
 #include <string>
 
+using namespace modele;
+
 namespace {
 
 const plateforme::FormatNombre Francais{","};
@@ -18,12 +20,12 @@ Section sectionDe(int n) {
     Section s;
     for (int k = 1; k <= n; ++k) {
         if (k > 1) {
-            ChangerNombreElements(s, +1);
+            changerNombreElements(s, +1);
         }
         s.ElementCourant = static_cast<std::int16_t>(k);
         const auto& forme = Catalogue[static_cast<std::size_t>(k) % Catalogue.size()];
         const std::string z = std::to_string(10 * k) + ",5";
-        Appliquer(s, {std::string(forme.nom), "40", "60", z, std::to_string(7 * k), k % 3 != 0}, Francais);
+        appliquer(s, {std::string(forme.nom), "40", "60", z, std::to_string(7 * k), k % 3 != 0}, Francais);
     }
     return s;
 }
@@ -68,7 +70,7 @@ void BM_Appliquer(benchmark::State& state) {
     Section s = sectionDe(10);
     const SaisieElement saisie{"Quart de disque supérieur gauche", "25", "0", "-12,5", "40", false};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Appliquer(s, saisie, Francais));
+        benchmark::DoNotOptimize(appliquer(s, saisie, Francais));
     }
 }
 BENCHMARK(BM_Appliquer);

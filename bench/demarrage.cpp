@@ -10,6 +10,8 @@
 #include <QEvent>
 #include <QTimer>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {

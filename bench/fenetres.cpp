@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstring>
 
+using namespace modele;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     if (taille < sizeof(double)) {
         return 0;
@@ -18,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (!std::isfinite(x)) {
         return 0;
     }
-    const Notation n = Noter(x);
-    const Notation m = Noter(-x);
+    const Notation n = noter(x);
+    const Notation m = noter(-x);
     EXIGER(m.exposant == n.exposant);
     EXIGER(m.mantisse == -n.mantisse);
     EXIGER(n.exposant == std::floor(n.exposant));

@@ -17,6 +17,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace modele;
+
 namespace {
 
 class Lecteur {
@@ -47,7 +49,7 @@ std::string texte(double x) {
 
 void verifierApercu(const Section& s) {
     try {
-        const Analyse a = Analyser(s);
+        const Analyse a = analyser(s);
         for (const double v :
              {a.Igzy, a.I1, a.I2, a.Alpha, a.Vsup, a.Vinf, a.Vgauche, a.Vdroite, a.Welz, a.Wely, a.Ip}) {
             EXIGER(std::isfinite(v));
@@ -55,7 +57,7 @@ void verifierApercu(const Section& s) {
     } catch (const plateforme::FauteArithmetique&) {
         // Reported by the preview as values too large.
     }
-    for (const Incoherence& i : Verifier(s)) {
+    for (const Incoherence& i : verifier(s)) {
         EXIGER(i.premier >= 1 && i.premier <= s.NbrElement);
         EXIGER(i.second >= 0 && i.second <= s.NbrElement && i.second != i.premier);
         EXIGER(std::isfinite(i.aire) && i.aire >= 0.0);
@@ -93,15 +95,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             saisie.zg = texte(l.valeur());
             saisie.yg = texte(l.valeur());
             saisie.additionner = (l.octet() & 1) != 0;
-            cr = Appliquer(s, saisie, point);
+            cr = appliquer(s, saisie, point);
             EXIGER(!cr.nonNumerique);
             break;
         }
         case 2:
-            cr = ChangerNombreElements(s, (l.octet() & 1) != 0 ? 1 : -1);
+            cr = changerNombreElements(s, (l.octet() & 1) != 0 ? 1 : -1);
             break;
         default:
-            ChangerElementCourant(s, (l.octet() & 1) != 0 ? 1 : -1);
+            changerElementCourant(s, (l.octet() & 1) != 0 ? 1 : -1);
             break;
         }
         if (cr.faute) {

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <utility>
 
+namespace modele {
+
 using plateforme::Reel;
 
 namespace {
@@ -78,7 +80,7 @@ EtendueElement etendue(const ElementSection& e) {
     return etendue(gauche, droite, haut, bas);
 }
 
-Analyse Analyser(const Section& s) {
+Analyse analyser(const Section& s) {
     Analyse a;
     if (s.Atotale == 0.0) {
         return a;
@@ -129,3 +131,5 @@ Analyse Analyser(const Section& s) {
     a.Ip = static_cast<double>(Reel(s.Igz) + s.Igy);
     return a;
 }
+
+} // namespace modele

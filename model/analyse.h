@@ -15,6 +15,8 @@
 
 #include "model/section.h"
 
+namespace modele {
+
 struct EtendueElement {
     double gauche = 0.0; // how far the shape reaches from its centroid towards +Z
     double droite = 0.0; // towards -Z
@@ -47,4 +49,6 @@ EtendueElement etendue(const ElementSection& e);
 
 // The whole analysis of elements 1 to NbrElement, from the totals already computed.
 // Throws plateforme::FauteArithmetique; a zero total area gives all zeros.
-Analyse Analyser(const Section& section);
+Analyse analyser(const Section& section);
+
+} // namespace modele

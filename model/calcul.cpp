@@ -3,6 +3,8 @@
 #include "model/catalogue.h"
 #include "platform/reel.h"
 
+namespace modele {
+
 using plateforme::FauteArithmetique;
 using plateforme::Reel;
 
@@ -107,7 +109,7 @@ CompteRendu Calcul(Section& section) {
     return cr;
 }
 
-CompteRendu Appliquer(Section& section, const SaisieElement& saisie, const plateforme::FormatNombre& format) {
+CompteRendu appliquer(Section& section, const SaisieElement& saisie, const plateforme::FormatNombre& format) {
     CompteRendu cr;
     const auto d1 = plateforme::lireNombre(saisie.dimension1, format);
     const auto d2 = plateforme::lireNombre(saisie.dimension2, format);
@@ -128,7 +130,7 @@ CompteRendu Appliquer(Section& section, const SaisieElement& saisie, const plate
     return cr;
 }
 
-CompteRendu ChangerNombreElements(Section& section, int sens) {
+CompteRendu changerNombreElements(Section& section, int sens) {
     CompteRendu cr;
     std::int16_t n = section.NbrElement;
     if (sens > 0 && n < Section::MaxElements) {
@@ -149,7 +151,7 @@ CompteRendu ChangerNombreElements(Section& section, int sens) {
     return cr;
 }
 
-bool ChangerElementCourant(Section& section, int sens) {
+bool changerElementCourant(Section& section, int sens) {
     if (sens > 0 && section.ElementCourant < section.NbrElement) {
         ++section.ElementCourant;
         return true;
@@ -160,3 +162,5 @@ bool ChangerElementCourant(Section& section, int sens) {
     }
     return false;
 }
+
+} // namespace modele

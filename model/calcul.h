@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+namespace modele {
+
 struct CompteRendu {
     // "Appliquer" refused: one of the four texts is not a number. Nothing was stored.
     bool nonNumerique = false;
@@ -37,17 +39,19 @@ CompteRendu Calcul(Section& section);
 
 // "Appliquer": the numeric check of the four texts, the capture of the current element, then the
 // totals. On a non-numeric text or a fault, nothing changes.
-CompteRendu Appliquer(Section& section, const SaisieElement& saisie, const plateforme::FormatNombre& format);
+CompteRendu appliquer(Section& section, const SaisieElement& saisie, const plateforme::FormatNombre& format);
 
 // The element-count arrows: sens = +1 or -1. The count moves within 1 to 10 (at a limit it stays);
 // the current element follows a lowered count; the totals are recomputed in every case. On a fault the
 // count, the current element and the totals stay as they were.
-CompteRendu ChangerNombreElements(Section& section, int sens);
+CompteRendu changerNombreElements(Section& section, int sens);
 
 // The current-element arrows: moves within 1 to NbrElement; true when it moved. Nothing is computed.
-bool ChangerElementCourant(Section& section, int sens);
+bool changerElementCourant(Section& section, int sens);
 
 // The capture alone: the new record of an element from already converted values (Signe applied).
 // Throws plateforme::FauteArithmetique.
 ElementSection MemoriseDonnees(const std::string& forme, double dimension1, double dimension2, double zg,
                                double yg, bool additionner);
+
+} // namespace modele

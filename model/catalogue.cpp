@@ -2,6 +2,8 @@
 
 #include "platform/reel.h"
 
+namespace modele {
+
 using plateforme::Reel;
 
 const std::array<FormeCatalogue, 11> Catalogue{{
@@ -69,3 +71,5 @@ ProprietesForme proprietesForme(FamilleForme famille, double d1, double d2) {
     }
     return {static_cast<double>(aire), static_cast<double>(igz), static_cast<double>(igy)};
 }
+
+} // namespace modele

@@ -7,6 +7,8 @@
 #include <array>
 #include <string_view>
 
+namespace modele {
+
 // pi as the program uses it everywhere: 3.1415927 in single precision, widened to double.
 inline constexpr double Pi = static_cast<double>(3.1415927f);
 
@@ -58,3 +60,5 @@ ProprietesForme proprietesForme(FamilleForme famille, double d1, double d2);
 // (pi / 8) - ((8 / 9) / pi) and (pi / 16) - ((4 / 9) / pi), evaluated as written.
 double coefficientK8();
 double coefficientK16();
+
+} // namespace modele

@@ -3,6 +3,8 @@
 #include "platform/arrondi.h"
 #include "platform/reel.h"
 
+namespace modele {
+
 using plateforme::Reel;
 
 double coordonnee(const ElementSection& e, AxeMoment axe) {
@@ -59,3 +61,5 @@ double arrondirDistance(double v) {
 double momentDecale(const Section& s, AxeMoment axe, double d) {
     return static_cast<double>(Reel(d) * d * s.Atotale + moment(s, axe));
 }
+
+} // namespace modele

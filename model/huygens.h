@@ -9,6 +9,8 @@
 
 #include <vector>
 
+namespace modele {
+
 // The centroidal axis a window details: GY, the vertical one (DetailIGY, abscissas Zg, own Igy), or
 // GZ, the horizontal one (DetailIGZ, ordinates Yg, own Igz).
 enum class AxeMoment { Y, Z };
@@ -45,3 +47,5 @@ double arrondirDistance(double v);
 // d² x A + I: the second moment of the section about the parallel axis at the distance d from its
 // centroid, computed as ((d x d) x A) + I.
 double momentDecale(const Section& s, AxeMoment axe, double d);
+
+} // namespace modele

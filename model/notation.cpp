@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace modele {
+
 namespace {
 
 // Scales v one multiplication or division by 10 at a time:
@@ -51,7 +53,7 @@ int decimales(double v) {
 
 } // namespace
 
-Notation Noter(double x) {
+Notation noter(double x) {
     if (!std::isfinite(x)) {
         return {x, 0.0}; // no power of ten scales an infinity: written as it is rather than looping
     }
@@ -65,9 +67,11 @@ Notation Noter(double x) {
 }
 
 double Mantisse(double x) {
-    return Noter(x).mantisse;
+    return noter(x).mantisse;
 }
 
 double Exposant(double x) {
-    return Noter(x).exposant;
+    return noter(x).exposant;
 }
+
+} // namespace modele

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace modele {
+
 // Mantissa and exponent notation of the results: the value is scaled by single powers of ten into a
 // range that depends on its magnitude, then the mantissa is rounded half to even to 3, 2, 1 or 0
 // decimals. x = Mantisse(x) x 10^Exposant(x), up to the rounding of the mantissa.
@@ -12,9 +14,11 @@ struct Notation {
 };
 
 // Both parts at once.
-Notation Noter(double x);
+Notation noter(double x);
 
 // The rounded mantissa of x; exactly 0 for 0.
 double Mantisse(double x);
 // The power of ten of x, an integral value held in a double.
 double Exposant(double x);
+
+} // namespace modele

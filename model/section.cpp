@@ -1,7 +1,11 @@
 #include "model/section.h"
 
+namespace modele {
+
 void Section::Reinitialiser() {
     const Compteur changements = Changements;
     *this = Section{};
     Changements.valeur = changements.valeur + 1;
 }
+
+} // namespace modele

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace modele {
+
 struct ElementSection {
     std::string Forme = "Rectangle"; // one of the eleven catalogue names, compared exactly
     double Dimension1 = 0.0;         // base b, or radius R for the disc shapes
@@ -59,3 +61,5 @@ struct Section {
 
     bool operator==(const Section&) const = default;
 };
+
+} // namespace modele

@@ -19,6 +19,8 @@
 #include <numbers>
 #include <optional>
 
+namespace modele {
+
 namespace bg = boost::geometry;
 using plateforme::Reel;
 
@@ -120,7 +122,7 @@ template <class A, class B> double aireCommune(const A& a, const B& b) {
 
 } // namespace
 
-std::vector<PointZY> Contour(const ElementSection& e) {
+std::vector<PointZY> contourElement(const ElementSection& e) {
     std::vector<PointZY> points;
     if (const auto p = contour(e)) {
         points.reserve(p->outer().size());
@@ -131,7 +133,7 @@ std::vector<PointZY> Contour(const ElementSection& e) {
     return points;
 }
 
-std::vector<Incoherence> Verifier(const Section& s) {
+std::vector<Incoherence> verifier(const Section& s) {
     std::vector<Incoherence> trouvees;
     struct Forme {
         int numero;
@@ -182,3 +184,5 @@ std::vector<Incoherence> Verifier(const Section& s) {
     }
     return trouvees;
 }
+
+} // namespace modele

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+namespace modele {
+
 enum class GenreIncoherence {
     TrouHorsMatiere,      // a hole lies partly outside every solid: `aire` is the part outside
     SuperpositionSolides, // two solids share `aire`
@@ -28,9 +30,11 @@ struct PointZY {
 
 // The outline of an element in the user's frame (discs and arcs as polygons of 256 sides to the
 // turn), closed (the last point repeats the first); empty for an element of zero area.
-std::vector<PointZY> Contour(const ElementSection& e);
+std::vector<PointZY> contourElement(const ElementSection& e);
 
 // Elements 1 to NbrElement; each finding is kept when its area exceeds 0.1 % of the smaller of the
 // areas concerned (the hole's own area for a hole outside the material). Discs are drawn as polygons
 // of 256 sides (an area error below 0.01 %).
-std::vector<Incoherence> Verifier(const Section& section);
+std::vector<Incoherence> verifier(const Section& section);
+
+} // namespace modele

@@ -37,47 +37,48 @@ inline void sansFaute(std::FILE* f, const char* nom, const std::function<void()>
 
 // `distances`: further distances of a parallel axis from G, one per axis (Y then Z), e.g. the axis a
 // second-moment window shows; `contours`: the outlines of the consistency check too, point by point.
-inline void section(std::FILE* f, const Section& s, std::initializer_list<double> distances = {},
+inline void section(std::FILE* f, const modele::Section& s, std::initializer_list<double> distances = {},
                     bool contours = false) {
     valeurs(f, "totaux", {s.Atotale, s.Soz, s.Soy, s.Yg, s.Zg, s.Igz, s.Igy, s.iGy, s.iGz});
-    for (const AxeMoment axe : {AxeMoment::Y, AxeMoment::Z}) {
-        const char* nom = axe == AxeMoment::Y ? "huygens Y" : "huygens Z";
+    for (const modele::AxeMoment axe : {modele::AxeMoment::Y, modele::AxeMoment::Z}) {
+        const char* nom = axe == modele::AxeMoment::Y ? "huygens Y" : "huygens Z";
         sansFaute(f, nom, [&] {
-            const TableauHuygens t = tableauHuygens(s, axe);
-            for (const LigneHuygens& l : t.lignes) {
+            const modele::TableauHuygens t = modele::tableauHuygens(s, axe);
+            for (const modele::LigneHuygens& l : t.lignes) {
                 valeurs(f, nom,
-                        {l.aire, l.distance, arrondirDistance(l.distance), l.statique, l.transport, l.propre,
-                         l.somme});
-                sansFaute(f, "decale", [&] { valeurs(f, "decale", {momentDecale(s, axe, l.distance)}); });
+                        {l.aire, l.distance, modele::arrondirDistance(l.distance), l.statique, l.transport,
+                         l.propre, l.somme});
+                sansFaute(f, "decale",
+                          [&] { valeurs(f, "decale", {modele::momentDecale(s, axe, l.distance)}); });
             }
             valeurs(f, "statique", {t.statique});
         });
     }
-    auto axe = AxeMoment::Y;
+    auto axe = modele::AxeMoment::Y;
     for (const double d : distances) {
-        sansFaute(f, "axe", [&] { valeurs(f, "axe", {d, momentDecale(s, axe, d)}); });
-        axe = AxeMoment::Z;
+        sansFaute(f, "axe", [&] { valeurs(f, "axe", {d, modele::momentDecale(s, axe, d)}); });
+        axe = modele::AxeMoment::Z;
     }
     // An axis so far away that d² leaves the range.
-    sansFaute(f, "loin", [&] { valeurs(f, "loin", {momentDecale(s, AxeMoment::Y, 1e160)}); });
+    sansFaute(f, "loin", [&] { valeurs(f, "loin", {modele::momentDecale(s, modele::AxeMoment::Y, 1e160)}); });
     sansFaute(f, "analyse", [&] {
-        const Analyse a = Analyser(s);
+        const modele::Analyse a = modele::analyser(s);
         valeurs(f, "analyse",
                 {a.Igzy, a.I1, a.I2, a.Alpha, a.Vsup, a.Vinf, a.Vgauche, a.Vdroite, a.Welz, a.Wely, a.Ip});
     });
     for (int k = 1; k <= s.NbrElement; ++k) {
         sansFaute(f, "element", [&] {
-            const ElementSection& e = s.element(k);
-            const EtendueElement t = etendue(e);
-            valeurs(f, "element", {produitInertiePropre(e), t.gauche, t.droite, t.haut, t.bas});
+            const modele::ElementSection& e = s.element(k);
+            const modele::EtendueElement t = modele::etendue(e);
+            valeurs(f, "element", {modele::produitInertiePropre(e), t.gauche, t.droite, t.haut, t.bas});
         });
         if (contours) {
-            for (const PointZY& p : Contour(s.element(k))) {
+            for (const modele::PointZY& p : modele::contourElement(s.element(k))) {
                 valeurs(f, "contour", {p.z, p.y});
             }
         }
     }
-    for (const Incoherence& i : Verifier(s)) {
+    for (const modele::Incoherence& i : modele::verifier(s)) {
         std::fprintf(f, "incoherence %d %d %d %a\n", static_cast<int>(i.genre), i.premier, i.second, i.aire);
     }
 }

@@ -11,6 +11,8 @@
 #include <iterator>
 #include <vector>
 
+using namespace modele;
+
 extern void (*suivreSection)(const Section&);
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille);
 

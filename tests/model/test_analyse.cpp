@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+using namespace modele;
+
 namespace {
 
 struct Piece {
@@ -28,7 +30,7 @@ Section construire(const std::vector<Piece>& pieces) {
     Section s;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         if (i > 0) {
-            EXPECT_TRUE(ChangerNombreElements(s, +1).accepte());
+            EXPECT_TRUE(changerNombreElements(s, +1).accepte());
         }
         s.ElementCourant = static_cast<std::int16_t>(i + 1);
         const Piece& p = pieces[i];
@@ -38,7 +40,7 @@ Section construire(const std::vector<Piece>& pieces) {
             return std::string(b);
         };
         const SaisieElement saisie{p.forme, t(p.d1), t(p.d2), t(p.zg), t(p.yg), p.solide};
-        EXPECT_TRUE(Appliquer(s, saisie, point).accepte()) << p.forme;
+        EXPECT_TRUE(appliquer(s, saisie, point).accepte()) << p.forme;
     }
     return s;
 }
@@ -64,7 +66,7 @@ void verifierAxesPrincipaux(const Section& s, const Analyse& a) {
 TEST(ProduitInertie, TriangleRectangleSeul) {
     // b = 30, h = 60: Igz = 180000, Igy = 45000, Izy = -b²h²/72 = -45000.
     const Section s = construire({{"Triangle", 30, 60, 0, 0}});
-    const Analyse a = Analyser(s);
+    const Analyse a = analyser(s);
     EXPECT_DOUBLE_EQ(a.Igzy, -45000.0);
     // Mohr's circle: centre 112500, radius sqrt(67500² + 45000²).
     const double rayon = std::sqrt(67500.0 * 67500.0 + 45000.0 * 45000.0);
@@ -77,7 +79,7 @@ TEST(ProduitInertie, TriangleRectangleSeul) {
 TEST(AxesPrincipaux, CorniereAAilesEgales) {
     // An L 100 x 100 x 10 of two rectangles, heel at O: the web up the Y axis, the leg along +Z.
     const Section s = construire({{"Rectangle", 10, 100, 5, 50}, {"Rectangle", 90, 10, 55, 5}});
-    const Analyse a = Analyser(s);
+    const Analyse a = analyser(s);
     const double g = 54500.0 / 1900.0; // Zg = Yg by symmetry
     EXPECT_NEAR(s.Zg, g, 1e-12);
     EXPECT_NEAR(s.Yg, g, 1e-12);
@@ -94,19 +96,19 @@ TEST(AxesPrincipaux, CorniereAAilesEgales) {
     EXPECT_NEAR(a.Vdroite, g, 1e-12);
     EXPECT_NEAR(a.Vsup, 100.0 - g, 1e-12);
     EXPECT_NEAR(a.Vinf, g, 1e-12);
-    EXPECT_TRUE(Verifier(s).empty());
+    EXPECT_TRUE(verifier(s).empty());
 }
 
 TEST(AxesPrincipaux, SansProduitLesAxesSontCeuxDeLaSection) {
     const Section large = construire({{"Rectangle", 200, 100, 0, 0}}); // Igy > Igz
-    const Analyse a = Analyser(large);
+    const Analyse a = analyser(large);
     EXPECT_EQ(a.Igzy, 0.0);
     EXPECT_DOUBLE_EQ(a.I1, large.Igy);
     EXPECT_DOUBLE_EQ(a.I2, large.Igz);
     EXPECT_DOUBLE_EQ(a.Alpha, 90.0);
     const Section haut = construire({{"Rectangle", 100, 200, 0, 0}});
-    EXPECT_DOUBLE_EQ(Analyser(haut).Alpha, 0.0);
-    EXPECT_DOUBLE_EQ(Analyser(haut).I1, haut.Igz);
+    EXPECT_DOUBLE_EQ(analyser(haut).Alpha, 0.0);
+    EXPECT_DOUBLE_EQ(analyser(haut).I1, haut.Igz);
 }
 
 // An IPE 200 (h 200, b 100, tw 5,6, tf 8,5, r 12) from two flanges, the web between the root bands,
@@ -133,7 +135,7 @@ Section ipe200() {
 TEST(ModulesDeFlexion, IPE200CommeLesTablesDeProfiles) {
     const Section s = ipe200();
     EXPECT_NEAR(s.Atotale, 2848.0, 0.001 * 2848.0); // 28,48 cm²
-    const Analyse a = Analyser(s);
+    const Analyse a = analyser(s);
     EXPECT_NEAR(a.Vsup, 100.0, 1e-9);
     EXPECT_NEAR(a.Vinf, 100.0, 1e-9);
     EXPECT_NEAR(a.Vgauche, 50.0, 1e-9);
@@ -142,20 +144,20 @@ TEST(ModulesDeFlexion, IPE200CommeLesTablesDeProfiles) {
     EXPECT_NEAR(a.Wely, 28470.0, 0.001 * 28470.0);   // 28,47 cm³
     EXPECT_NEAR(a.Igzy, 0.0, 1e-6 * s.Igz);          // doubly symmetric
     EXPECT_DOUBLE_EQ(a.Ip, s.Igz + s.Igy);
-    EXPECT_TRUE(Verifier(s).empty()); // every hole lies in its band, nothing overlaps
+    EXPECT_TRUE(verifier(s).empty()); // every hole lies in its band, nothing overlaps
 }
 
 TEST(Fibres, ExempleDeLAideEtTrous) {
     // The hole does not count as material: the fibres are those of the 70 x 70 square.
     const Section s = construire({{"Rectangle", 70, 70, 35, 35}, {"Rectangle", 50, 50, 35, 40, false}});
-    const Analyse a = Analyser(s);
+    const Analyse a = analyser(s);
     EXPECT_NEAR(a.Vsup, 70.0 - s.Yg, 1e-12);
     EXPECT_NEAR(a.Vinf, s.Yg, 1e-12);
     EXPECT_NEAR(a.Vgauche, 35.0, 1e-12);
     EXPECT_NEAR(a.Vdroite, 35.0, 1e-12);
     EXPECT_DOUBLE_EQ(a.Welz, s.Igz / (70.0 - s.Yg));
     EXPECT_DOUBLE_EQ(a.Wely, s.Igy / 35.0);
-    EXPECT_TRUE(Verifier(s).empty());
+    EXPECT_TRUE(verifier(s).empty());
 }
 
 // Each shape as the catalogue orients it: how far it reaches from its centroid, its own product of
@@ -196,7 +198,7 @@ TEST(Formes, EtendueProduitEtContour) {
         EXPECT_NEAR(produitInertiePropre(e), c.izy, 1e-9);
         EXPECT_NEAR(produitInertiePropre(MemoriseDonnees(c.forme, rect ? 30 : 10, 60, zg, yg, false)), -c.izy,
                     1e-9);
-        const std::vector<PointZY> contour = Contour(e);
+        const std::vector<PointZY> contour = contourElement(e);
         ASSERT_FALSE(contour.empty());
         const auto [zmin, zmax] = std::minmax_element(contour.begin(), contour.end(),
                                                       [](PointZY p, PointZY q) { return p.z < q.z; });
@@ -210,14 +212,14 @@ TEST(Formes, EtendueProduitEtContour) {
 }
 
 TEST(Analyse, AireNulleEtFaute) {
-    const Analyse vide = Analyser(Section{});
+    const Analyse vide = analyser(Section{});
     EXPECT_EQ(vide.I1, 0.0);
     EXPECT_EQ(vide.Welz, 0.0);
     // Totals that fit, but Igz + Igy does not: reported, not turned into inf.
     const Section s =
         construire({{"Rectangle", 1, 1, 0.9e154, 0.9e154}, {"Rectangle", 1, 1, -0.9e154, -0.9e154}});
     ASSERT_GT(s.Igz, 1.6e308);
-    EXPECT_THROW(Analyser(s), plateforme::FauteArithmetique);
+    EXPECT_THROW(analyser(s), plateforme::FauteArithmetique);
 }
 
 // A record whose reach leaves the double range (2b / 3 for a base near the largest double): a fault
@@ -235,8 +237,8 @@ TEST(Analyse, EtendueHorsDesDoubles) {
     } catch (const plateforme::FauteArithmetique& f) {
         EXPECT_EQ(f.genre(), plateforme::GenreFaute::Depassement);
     }
-    EXPECT_THROW(Analyser(s), plateforme::FauteArithmetique);
-    EXPECT_TRUE(Contour(e).empty());
+    EXPECT_THROW(analyser(s), plateforme::FauteArithmetique);
+    EXPECT_TRUE(contourElement(e).empty());
 }
 
 struct CasVerification {
@@ -249,7 +251,7 @@ class Verification : public testing::TestWithParam<CasVerification> {};
 
 TEST_P(Verification, TrouveCeQuIlFautEtRienDAutre) {
     const CasVerification& c = GetParam();
-    const std::vector<Incoherence> trouvees = Verifier(construire(c.pieces));
+    const std::vector<Incoherence> trouvees = verifier(construire(c.pieces));
     ASSERT_EQ(trouvees.size(), c.attendues.size());
     for (std::size_t i = 0; i < trouvees.size(); ++i) {
         SCOPED_TRACE(i);

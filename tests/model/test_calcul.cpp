@@ -14,11 +14,16 @@
 #include <string>
 #include <vector>
 
-static void PrintTo(const ElementSection& e, std::ostream* os) {
+using namespace modele;
+
+// Found by GoogleTest beside the type it prints.
+namespace modele {
+void PrintTo(const ElementSection& e, std::ostream* os) {
     *os << "{" << e.Forme << ", d1=" << e.Dimension1 << ", d2=" << e.Dimension2 << ", A=" << e.Aire
         << ", Yg=" << e.Yg << ", Zg=" << e.Zg << ", signe=" << e.Signe << ", Igz=" << e.Igz
         << ", Igy=" << e.Igy << "}";
 }
+} // namespace modele
 
 namespace {
 
@@ -60,7 +65,7 @@ ElementSection enregistrement(double aire, double yg, double zg, double igz, dou
 
 // Applies `s` to the current element and expects it accepted.
 void appliquerOk(Section& section, const SaisieElement& s, const FormatNombre& f = kFr) {
-    const CompteRendu cr = Appliquer(section, s, f);
+    const CompteRendu cr = appliquer(section, s, f);
     ASSERT_TRUE(cr.accepte()) << (cr.faute ? cr.faute->what() : "non numérique");
 }
 
@@ -68,8 +73,8 @@ void appliquerOk(Section& section, const SaisieElement& s, const FormatNombre& f
 Section exempleAide() {
     Section s = nouvelleSection();
     appliquerOk(s, saisie("Rectangle", "70", "70", "35", "35"));
-    EXPECT_FALSE(ChangerNombreElements(s, +1).faute);
-    EXPECT_TRUE(ChangerElementCourant(s, +1));
+    EXPECT_FALSE(changerNombreElements(s, +1).faute);
+    EXPECT_TRUE(changerElementCourant(s, +1));
     appliquerOk(s, saisie("Rectangle", "50", "50", "35", "40", false));
     return s;
 }
@@ -140,7 +145,7 @@ TEST_P(Capture, StoresEveryFieldOfTheCurrentElement) {
     s.element(3) = MemoriseDonnees("Disque", 2, 0, -1, -1, true);
     const Section avant = s;
 
-    const CompteRendu cr = Appliquer(s, c.saisie, c.format);
+    const CompteRendu cr = appliquer(s, c.saisie, c.format);
     ASSERT_TRUE(cr.accepte());
     EXPECT_EQ(s.element(2), c.attendu);
     // Only the current element changes among the records; the count and the current element stay.
@@ -195,7 +200,7 @@ TEST(Capture, SwitchingSolidAndHoleResignsFromTheDimensions) {
     for (const Etape& etape : {Etape{true, 1}, Etape{false, -1}, Etape{false, -1}, Etape{true, 1}}) {
         SCOPED_TRACE(etape.additionner ? "Additionner" : "Soustraire");
         const CompteRendu cr =
-            Appliquer(s, saisie("Rectangle", "100", "200", "50", "100", etape.additionner), kFr);
+            appliquer(s, saisie("Rectangle", "100", "200", "50", "100", etape.additionner), kFr);
         ASSERT_TRUE(cr.accepte());
         EXPECT_EQ(cr.aireNegative, etape.signe < 0);
         const ElementSection& e = s.element(1);
@@ -230,7 +235,7 @@ TEST(Capture, NonNumericFieldChangesNothing) {
             std::string* champs[] = {&e.dimension1, &e.dimension2, &e.zg, &e.yg};
             *champs[champ] = texte;
             Section s = depart;
-            const CompteRendu cr = Appliquer(s, e, kFr);
+            const CompteRendu cr = appliquer(s, e, kFr);
             EXPECT_TRUE(cr.nonNumerique);
             EXPECT_FALSE(cr.accepte());
             EXPECT_FALSE(cr.faute.has_value());
@@ -244,7 +249,7 @@ TEST(Capture, NonNumericFieldChangesNothing) {
 
 TEST(Totaux, WorkedRectangle) {
     Section s = nouvelleSection();
-    const CompteRendu cr = Appliquer(s, saisie("Rectangle", "100", "200", "50", "100"), kFr);
+    const CompteRendu cr = appliquer(s, saisie("Rectangle", "100", "200", "50", "100"), kFr);
     ASSERT_TRUE(cr.accepte());
     EXPECT_FALSE(cr.aireNegative);
     EXPECT_EQ(s.Atotale, 20000);
@@ -260,7 +265,7 @@ TEST(Totaux, WorkedRectangle) {
 
 TEST(Totaux, DiscAtTheOrigin) {
     Section s = nouvelleSection();
-    ASSERT_TRUE(Appliquer(s, saisie("Disque", "10", "0", "0", "0"), kFr).accepte());
+    ASSERT_TRUE(appliquer(s, saisie("Disque", "10", "0", "0", "0"), kFr).accepte());
     EXPECT_EQ(s.Atotale, 314.1592741012573);
     EXPECT_EQ(s.Soz, 0);
     EXPECT_EQ(s.Soy, 0);
@@ -274,10 +279,10 @@ TEST(Totaux, DiscAtTheOrigin) {
 
 TEST(Totaux, SolidAndIdenticalHoleGiveExactlyZero) {
     Section s = nouvelleSection();
-    ASSERT_TRUE(Appliquer(s, saisie("Rectangle", "10", "20", "5", "7"), kFr).accepte());
+    ASSERT_TRUE(appliquer(s, saisie("Rectangle", "10", "20", "5", "7"), kFr).accepte());
     ASSERT_NE(s.Igz, 0); // stale totals that the zero branch must clear
     s.element(2) = MemoriseDonnees("Rectangle", 10, 20, 5, 7, false);
-    const CompteRendu cr = ChangerNombreElements(s, +1);
+    const CompteRendu cr = changerNombreElements(s, +1);
     ASSERT_TRUE(cr.accepte());
     EXPECT_FALSE(cr.aireNegative);
     EXPECT_EQ(s.NbrElement, 2);
@@ -409,19 +414,19 @@ TEST(NombreElements, ElementsAboveTheCountAreKeptAndIgnored) {
     Section s = exempleAide();
     const Section deuxElements = s;
     // A third element, counted, then dropped and counted again.
-    ASSERT_TRUE(ChangerNombreElements(s, +1).accepte());
+    ASSERT_TRUE(changerNombreElements(s, +1).accepte());
     // Raising the count over a zero element keeps every total.
     EXPECT_EQ(s.Atotale, deuxElements.Atotale);
     EXPECT_EQ(s.Yg, deuxElements.Yg);
     EXPECT_EQ(s.Igz, deuxElements.Igz);
     EXPECT_EQ(s.Igy, deuxElements.Igy);
     EXPECT_EQ(s.iGz, deuxElements.iGz);
-    ASSERT_TRUE(ChangerElementCourant(s, +1));
+    ASSERT_TRUE(changerElementCourant(s, +1));
     appliquerOk(s, saisie("Disque", "5", "0", "100", "-100"));
     const Section troisElements = s;
     ASSERT_NE(troisElements.Atotale, deuxElements.Atotale);
 
-    ASSERT_TRUE(ChangerNombreElements(s, -1).accepte());
+    ASSERT_TRUE(changerNombreElements(s, -1).accepte());
     EXPECT_EQ(s.NbrElement, 2);
     EXPECT_EQ(s.ElementCourant, 2); // followed the lowered count
     EXPECT_EQ(s.element(3), troisElements.element(3));
@@ -432,7 +437,7 @@ TEST(NombreElements, ElementsAboveTheCountAreKeptAndIgnored) {
     EXPECT_EQ(s.Igz, deuxElements.Igz);
     EXPECT_EQ(s.Igy, deuxElements.Igy);
 
-    ASSERT_TRUE(ChangerNombreElements(s, +1).accepte());
+    ASSERT_TRUE(changerNombreElements(s, +1).accepte());
     EXPECT_EQ(s.NbrElement, 3);
     EXPECT_EQ(s.ElementCourant, 2);
     s.ElementCourant = 3;
@@ -476,7 +481,7 @@ TEST_P(FlechesNombre, MovesWithinOneToTenAndRecomputes) {
     s.NbrElement = static_cast<std::int16_t>(c.n);
     s.ElementCourant = static_cast<std::int16_t>(c.courant);
     const Section avant = s;
-    const CompteRendu cr = ChangerNombreElements(s, c.sens);
+    const CompteRendu cr = changerNombreElements(s, c.sens);
     ASSERT_TRUE(cr.accepte());
     EXPECT_EQ(s.NbrElement, c.nAttendu);
     EXPECT_EQ(s.ElementCourant, c.courantAttendu);
@@ -512,7 +517,7 @@ TEST(ElementCourant, MovesWithinOneToTheCountAndComputesNothing) {
         s.element(1) = MemoriseDonnees("Rectangle", 30, 60, 0, 0, true); // totals left stale on purpose
         Section attendu = s;
         attendu.ElementCourant = static_cast<std::int16_t>(c.attendu);
-        EXPECT_EQ(ChangerElementCourant(s, c.sens), c.bouge);
+        EXPECT_EQ(changerElementCourant(s, c.sens), c.bouge);
         EXPECT_EQ(s, attendu);
     }
 }
@@ -524,15 +529,15 @@ TEST(Changements, OneStepPerChangeNoneOtherwise) {
     const auto changements = [&s] { return s.Changements.valeur; };
     const std::uint64_t depart = changements();
     const Section copie = s;
-    EXPECT_TRUE(Appliquer(s, saisie("Disque", "x", "0", "0", "0"), kFr).nonNumerique);
+    EXPECT_TRUE(appliquer(s, saisie("Disque", "x", "0", "0", "0"), kFr).nonNumerique);
     EXPECT_EQ(changements(), depart);
-    EXPECT_TRUE(Appliquer(s, saisie("Disque", "1E80", "0", "0", "0"), kFr).faute.has_value());
+    EXPECT_TRUE(appliquer(s, saisie("Disque", "1E80", "0", "0", "0"), kFr).faute.has_value());
     EXPECT_EQ(changements(), depart);
-    EXPECT_TRUE(ChangerElementCourant(s, -1));
+    EXPECT_TRUE(changerElementCourant(s, -1));
     EXPECT_EQ(changements(), depart);
     appliquerOk(s, saisie("Rectangle", "70", "70", "35", "35"));
     EXPECT_EQ(changements(), depart + 1);
-    ASSERT_TRUE(ChangerNombreElements(s, +1).accepte());
+    ASSERT_TRUE(changerNombreElements(s, +1).accepte());
     EXPECT_EQ(changements(), depart + 2);
     s.Reinitialiser();
     EXPECT_EQ(changements(), depart + 3);
@@ -557,7 +562,7 @@ TEST(Fautes, DiscOfRadius1E80) {
     for (const char* forme :
          {"Disque", "Demi disque supérieur", "Demi disque droite", "Quart de disque inférieur gauche"}) {
         SCOPED_TRACE(forme);
-        attendreFaute(Appliquer(s, saisie(forme, "1E80", "0", "0", "0"), kFr));
+        attendreFaute(appliquer(s, saisie(forme, "1E80", "0", "0", "0"), kFr));
         EXPECT_EQ(s, avant);
     }
 }
@@ -577,12 +582,12 @@ TEST(Fautes, SumOfTwoAreasOf1E308) {
 TEST(Fautes, CaptureWhoseTotalsOverflow) {
     // Two 1 x 1 squares at Y = 1E154: each transport term is 1e308, their sum is not a double.
     Section s = nouvelleSection();
-    ASSERT_TRUE(ChangerNombreElements(s, +1).accepte());
+    ASSERT_TRUE(changerNombreElements(s, +1).accepte());
     appliquerOk(s, saisie("Rectangle", "1", "1", "0", "1E154"));
     EXPECT_EQ(s.Soz, 1e154);
-    ASSERT_TRUE(ChangerElementCourant(s, +1));
+    ASSERT_TRUE(changerElementCourant(s, +1));
     const Section avant = s;
-    attendreFaute(Appliquer(s, saisie("Rectangle", "1", "1", "0", "1E154"), kFr));
+    attendreFaute(appliquer(s, saisie("Rectangle", "1", "1", "0", "1E154"), kFr));
     EXPECT_EQ(s, avant); // element 2 not stored, totals untouched
 }
 
@@ -610,7 +615,7 @@ TEST_P(FauteNombre, CountCurrentElementAndTotalsUnchanged) {
     s.ElementCourant = static_cast<std::int16_t>(c.courant);
     ASSERT_TRUE(Calcul(s).accepte()); // the starting count computes
     const Section avant = s;
-    attendreFaute(ChangerNombreElements(s, c.sens));
+    attendreFaute(changerNombreElements(s, c.sens));
     EXPECT_EQ(s, avant);
 }
 

@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+using namespace modele;
+
 namespace {
 
 using plateforme::FauteArithmetique;

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+using namespace modele;
+
 namespace {
 
 const plateforme::FormatNombre kFr{","};
@@ -48,7 +50,7 @@ TEST_P(TableNotation, MantissaAndExponentOfXAndOfMinusX) {
         const double m = signe * c.mantisse;
         EXPECT_EQ(Mantisse(x), m);
         EXPECT_EQ(Exposant(x), c.exposant);
-        const Notation n = Noter(x);
+        const Notation n = noter(x);
         EXPECT_EQ(n.mantisse, m);
         EXPECT_EQ(n.exposant, c.exposant);
         const std::string texte = signe > 0 ? std::string(c.texteMantisse) : oppose(c.texteMantisse);
@@ -157,7 +159,7 @@ TEST(NotationProprietes, OverRandomDoubles) {
             signaler("symétrie");
         }
         // Both parts at once agree with the separate calls.
-        const Notation n = Noter(x);
+        const Notation n = noter(x);
         if (n.mantisse != m || n.exposant != e) {
             signaler("Noter");
         }
@@ -204,9 +206,9 @@ TEST(NotationProprietes, OverRandomDoubles) {
 // value itself and exponent 0, rather than loop for ever.
 TEST(NotationNonFinie, RendLaMainSansBoucler) {
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(Noter(inf).mantisse, inf);
-    EXPECT_EQ(Noter(-inf).mantisse, -inf);
-    EXPECT_EQ(Noter(inf).exposant, 0.0);
-    EXPECT_TRUE(std::isnan(Noter(std::numeric_limits<double>::quiet_NaN()).mantisse));
-    EXPECT_EQ(Noter(std::numeric_limits<double>::quiet_NaN()).exposant, 0.0);
+    EXPECT_EQ(noter(inf).mantisse, inf);
+    EXPECT_EQ(noter(-inf).mantisse, -inf);
+    EXPECT_EQ(noter(inf).exposant, 0.0);
+    EXPECT_TRUE(std::isnan(noter(std::numeric_limits<double>::quiet_NaN()).mantisse));
+    EXPECT_EQ(noter(std::numeric_limits<double>::quiet_NaN()).exposant, 0.0);
 }

@@ -11,6 +11,8 @@
 #include "ui/aux/dessin_section.h"
 #include "ui/commun/affichage.h"
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Etiquette;
@@ -151,7 +153,7 @@ ApercuSection::ApercuSection(const Section& section)
 
 void ApercuSection::activer() {
     try {
-        m_analyse = Analyser(m_section);
+        m_analyse = analyser(m_section);
     } catch (const plateforme::FauteArithmetique&) {
         m_analyse.reset();
     }
@@ -171,7 +173,7 @@ void ApercuSection::activer() {
     if (!m_analyse) {
         constats << u"Les valeurs sont trop grandes pour que ces grandeurs soient calculées."_s;
     }
-    const std::vector<Incoherence> incoherences = Verifier(m_section);
+    const std::vector<Incoherence> incoherences = verifier(m_section);
     for (const Incoherence& i : incoherences) {
         constats << texteIncoherence(i);
     }

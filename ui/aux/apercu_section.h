@@ -19,23 +19,23 @@ class Etiquette;
 class ApercuSection final : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
-    explicit ApercuSection(const Section& section);
+    explicit ApercuSection(const modele::Section& section);
     void activer() override;
 
 private:
     struct Ligne {
         const char* nom; // Igzy, I1, ...: the controls are <nom>Texte, <nom>Valeur, E<nom>, <nom>Puissance
-        const char* legende;     // caption
-        double Analyse::*valeur; // the quantity
-        int puissanceUnite;      // 1, 3 or 4 (mm, mm³, mm⁴); 0 for degrees
-        const char* explication; // the lines of its explanation, joined by "\r\n"
+        const char* legende;             // caption
+        double modele::Analyse::*valeur; // the quantity
+        int puissanceUnite;              // 1, 3 or 4 (mm, mm³, mm⁴); 0 for degrees
+        const char* explication;         // the lines of its explanation, joined by "\r\n"
     };
     static const Ligne Lignes[];
 
     void montrerUnites(const Ligne& ligne) const;
 
-    const Section& m_section;
+    const modele::Section& m_section;
     plateforme::Plan m_plan;
     DessinSection* m_dessin;
-    std::optional<Analyse> m_analyse;
+    std::optional<modele::Analyse> m_analyse;
 };

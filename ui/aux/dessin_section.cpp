@@ -10,6 +10,8 @@
 #include <cmath>
 #include <numbers>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 DessinSection::DessinSection(QWidget* parent) : QWidget(parent) {}
@@ -21,7 +23,7 @@ void DessinSection::dessiner(const Section& section, const std::optional<Analyse
         Trace t;
         t.numero = k;
         t.solide = e.Signe == 1.0;
-        for (const PointZY& p : Contour(e)) {
+        for (const PointZY& p : contourElement(e)) {
             t.contour.emplace_back(p.z, p.y);
         }
         t.centre = {e.Zg, e.Yg};

@@ -15,7 +15,7 @@ class DessinSection final : public QWidget {
     Q_OBJECT
 public:
     explicit DessinSection(QWidget* parent = nullptr);
-    void dessiner(const Section& section, const std::optional<Analyse>& analyse);
+    void dessiner(const modele::Section& section, const std::optional<modele::Analyse>& analyse);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

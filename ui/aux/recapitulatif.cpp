@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Genre;

@@ -10,11 +10,11 @@
 class Recapitulatif final : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
-    explicit Recapitulatif(const Section& section);
+    explicit Recapitulatif(const modele::Section& section);
 
     void activer() override;
 
 private:
-    const Section& m_section;
+    const modele::Section& m_section;
     plateforme::Plan m_plan{this};
 };

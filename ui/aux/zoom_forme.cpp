@@ -3,6 +3,8 @@
 #include "platform/qt/controles.h"
 #include "ui/commun/croquis.h"
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {

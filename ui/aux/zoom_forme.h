@@ -9,11 +9,11 @@
 class ZoomForme final : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
-    explicit ZoomForme(const Section& section);
+    explicit ZoomForme(const modele::Section& section);
 
     void activer() override;
 
 private:
-    const Section& m_section;
+    const modele::Section& m_section;
     plateforme::Plan m_plan{this};
 };

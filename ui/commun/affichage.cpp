@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <array>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace affichage {
@@ -31,7 +33,7 @@ QString troisLignes(const QString& premier, const QString& suite, const Notation
 } // namespace
 
 void notation(QLabel* mantisse, QWidget* e, QLabel* puissance, double x) {
-    const Notation n = Noter(x);
+    const Notation n = noter(x);
     mantisse->setText(plateforme::texteNombre(n.mantisse));
     puissance->setText(plateforme::texteNombre(n.exposant));
     const bool visible = n.exposant != 0.0;
@@ -40,7 +42,7 @@ void notation(QLabel* mantisse, QWidget* e, QLabel* puissance, double x) {
 }
 
 QString notation(double x) {
-    const Notation n = Noter(x);
+    const Notation n = noter(x);
     return notation(n.mantisse, n.exposant);
 }
 
@@ -56,7 +58,7 @@ const Unites& millimetres(int puissance) {
 }
 
 QString troisUnites(const QString& premier, const QString& suite, double valeur, const Unites& u) {
-    const Notation lignes[] = {Noter(valeur), Noter(valeur / u.facteurs[0]), Noter(valeur / u.facteurs[1])};
+    const Notation lignes[] = {noter(valeur), noter(valeur / u.facteurs[0]), noter(valeur / u.facteurs[1])};
     return troisLignes(premier, suite, lignes, u);
 }
 

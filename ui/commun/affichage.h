@@ -6,7 +6,9 @@
 
 #include <QString>
 
+namespace modele {
 struct Notation;
+}
 class QWidget;
 class QLabel;
 
@@ -38,6 +40,7 @@ inline QString troisUnites(const QString& premier, const QString& suite, double 
 
 // The same three lines for a value already noted, whose mantissa stays: only the exponent moves, by
 // p from mm^p to cm^p and by 3p to m^p.
-QString troisUnitesDecalees(const QString& premier, const QString& suite, const Notation& n, int puissance);
+QString troisUnitesDecalees(const QString& premier, const QString& suite, const modele::Notation& n,
+                            int puissance);
 
 } // namespace affichage

@@ -14,7 +14,7 @@ struct CroquisForme {
 };
 
 // In catalogue order.
-inline constexpr std::array<CroquisForme, Catalogue.size()> Croquis{{
+inline constexpr std::array<CroquisForme, modele::Catalogue.size()> Croquis{{
     {u"ImageRectangle", u":/formes/rectangle.svg"},
     {u"ImageTriangle", u":/formes/triangle.svg"},
     {u"ImageDisque", u":/formes/disque.svg"},
@@ -29,6 +29,6 @@ inline constexpr std::array<CroquisForme, Catalogue.size()> Croquis{{
 }};
 
 // The sketch of that catalogue entry.
-inline const CroquisForme& croquis(const FormeCatalogue& forme) {
-    return Croquis[static_cast<std::size_t>(&forme - Catalogue.data())];
+inline const CroquisForme& croquis(const modele::FormeCatalogue& forme) {
+    return Croquis[static_cast<std::size_t>(&forme - modele::Catalogue.data())];
 }

@@ -7,6 +7,8 @@
 #include "platform/qt/mise_en_page.h"
 #include "ui/commun/affichage.h"
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Etiquette;

@@ -23,7 +23,7 @@ namespace detailAire {
 
 // How element k's area was obtained (two lines), or nothing when k is above the element count or
 // the shape is not one of the catalogue's.
-std::optional<QString> explicationAire(const Section& section, int k);
+std::optional<QString> explicationAire(const modele::Section& section, int k);
 
 // The total area in mm², cm² and m², three lines: the first starts with `premierPrefixe`, the other
 // two with thirteen spaces, "=" and a space.
@@ -34,7 +34,7 @@ QString aireTroisUnites(const QString& premierPrefixe, double aire);
 class DetailAire final : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
-    explicit DetailAire(const Section& section);
+    explicit DetailAire(const modele::Section& section);
 
     void activer() override;
 
@@ -49,7 +49,7 @@ private:
     void expliquerAire(int k);
     void montrerTotal();
 
-    const Section& m_section;
+    const modele::Section& m_section;
     plateforme::Plan m_plan;
-    std::array<Ligne, Section::MaxElements> m_lignes{};
+    std::array<Ligne, modele::Section::MaxElements> m_lignes{};
 };

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Etiquette;

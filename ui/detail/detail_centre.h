@@ -20,7 +20,7 @@ class Etiquette;
 class FenetreCentre : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
-    FenetreCentre(const Section& section, Lettre lettre);
+    FenetreCentre(const modele::Section& section, Lettre lettre);
 
     void activer() override;
 
@@ -44,21 +44,21 @@ private:
     double centre() const;
     plateforme::Etiquette* etiquette(Variante nom) const;
 
-    const Section& m_section;
+    const modele::Section& m_section;
     const Lettre m_lettre;
     plateforme::Plan m_plan;
-    std::array<Ligne, Section::MaxElements> m_lignes{};
+    std::array<Ligne, modele::Section::MaxElements> m_lignes{};
     QString m_depassementAnnonce; // the overflow message last given, empty when none
 };
 
 class DetailYg final : public FenetreCentre {
     Q_OBJECT
 public:
-    explicit DetailYg(const Section& section);
+    explicit DetailYg(const modele::Section& section);
 };
 
 class DetailZg final : public FenetreCentre {
     Q_OBJECT
 public:
-    explicit DetailZg(const Section& section);
+    explicit DetailZg(const modele::Section& section);
 };

@@ -15,6 +15,8 @@
 #include <QSignalBlocker>
 #include <vector>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 using plateforme::Etiquette;
 using plateforme::Genre;
@@ -395,7 +397,7 @@ bool DetailMoment::calculerMomentDecale() {
         puissance->hide();
         return false;
     }
-    const Notation n = Noter(valeur);
+    const Notation n = noter(valeur);
     m_decaleConnu = true;
     m_decaleMantisse = n.mantisse;
     m_decaleExposant = n.exposant;

@@ -36,7 +36,7 @@ public:
     static constexpr int ColonnesParLigne = 14;
 
 protected:
-    DetailMoment(const Section& section, AxeMoment axe);
+    DetailMoment(const modele::Section& section, modele::AxeMoment axe);
 
 private:
     void construire();
@@ -57,10 +57,10 @@ private:
     void ecrireCoordonnee(const QString& texte);
     plateforme::Etiquette* etiquette(const char16_t* nomY, const char16_t* nomZ = nullptr) const;
 
-    const Section& m_section;
-    const AxeMoment m_axe;
+    const modele::Section& m_section;
+    const modele::AxeMoment m_axe;
     plateforme::Plan m_plan;
-    std::array<std::array<plateforme::Etiquette*, ColonnesParLigne>, Section::MaxElements> m_lignes{};
+    std::array<std::array<plateforme::Etiquette*, ColonnesParLigne>, modele::Section::MaxElements> m_lignes{};
     QLineEdit* m_coordonnee = nullptr; // Zo (Yo)
     plateforme::Etiquette* m_repere = nullptr;
 
@@ -79,11 +79,11 @@ private:
 class DetailIGY final : public DetailMoment {
     Q_OBJECT
 public:
-    explicit DetailIGY(const Section& section);
+    explicit DetailIGY(const modele::Section& section);
 };
 
 class DetailIGZ final : public DetailMoment {
     Q_OBJECT
 public:
-    explicit DetailIGZ(const Section& section);
+    explicit DetailIGZ(const modele::Section& section);
 };

@@ -3,6 +3,8 @@
 #include "model/section.h"
 #include "platform/qt/locale.h"
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace textesMoment {

@@ -25,23 +25,24 @@ std::span<const Explication> explications();
 // of the element and of the section and their difference), its transport term, its sum.
 QString numero(int k);
 QString aire(int k);
-QString distance(AxeMoment axe, int k, double element, double section, double difference);
+QString distance(modele::AxeMoment axe, int k, double element, double section, double difference);
 QString distanceTropGrande();
 QString transport(int k);
-QString somme(AxeMoment axe, int k);
+QString somme(modele::AxeMoment axe, int k);
 // Its own moment: the formula of its shape and the values of its dimensions.
-QString propre(AxeMoment axe, int k, const FormeCatalogue& forme, double dimension1, double dimension2);
+QString propre(modele::AxeMoment axe, int k, const modele::FormeCatalogue& forme, double dimension1,
+               double dimension2);
 
 // The caption of "Repere": the frame in which the coordinate is typed, (G, Z, Y) or (O, Z, Y).
 QString repere(bool centre);
 
 // A value of the table leaves the range of a double.
-QString tableauTropGrand(AxeMoment axe);
+QString tableauTropGrand(modele::AxeMoment axe);
 // The typed axis at 0 is too far from the centroid for the second moment about it.
-QString axeZeroTropLoin(AxeMoment axe);
+QString axeZeroTropLoin(modele::AxeMoment axe);
 // The typed coordinate is too large for the second moment about it; it is set back to 0.
-QString coordonneeTropGrande(AxeMoment axe);
+QString coordonneeTropGrande(modele::AxeMoment axe);
 // The typed coordinate cannot be given in the other frame.
-QString autreRepereImpossible(AxeMoment axe);
+QString autreRepereImpossible(modele::AxeMoment axe);
 
 } // namespace textesMoment

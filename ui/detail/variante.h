@@ -17,7 +17,9 @@ struct Variante {
         return QString::fromUtf16(lettre == Lettre::Z && z != nullptr ? z : y);
     }
     // A second-moment window's letter is its axis: GY for DetailIGY.
-    QString pour(AxeMoment axe) const { return pour(axe == AxeMoment::Z ? Lettre::Z : Lettre::Y); }
+    QString pour(modele::AxeMoment axe) const {
+        return pour(axe == modele::AxeMoment::Z ? Lettre::Z : Lettre::Y);
+    }
 
     const char16_t* y;
     const char16_t* z;

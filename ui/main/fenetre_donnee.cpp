@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 using plateforme::afficherMessage;
 
@@ -160,7 +162,7 @@ void FenetreDonnee::closeEvent(QCloseEvent* e) {
 
 void FenetreDonnee::changerNombreElements(int sens) {
     const auto courantAvant = m_section.ElementCourant;
-    const CompteRendu compteRendu = ChangerNombreElements(m_section, sens);
+    const CompteRendu compteRendu = modele::changerNombreElements(m_section, sens);
     m_nbrElementAffich->setText(plateforme::texteEntier(int{m_section.NbrElement}));
     if (m_section.ElementCourant != courantAvant) {
         m_numElement->setText(plateforme::texteEntier(int{m_section.ElementCourant}));
@@ -170,7 +172,7 @@ void FenetreDonnee::changerNombreElements(int sens) {
 }
 
 void FenetreDonnee::changerElementCourant(int sens) {
-    if (ChangerElementCourant(m_section, sens)) {
+    if (modele::changerElementCourant(m_section, sens)) {
         m_numElement->setText(plateforme::texteEntier(int{m_section.ElementCourant}));
         ActualiserAffichageDonnees();
     }
@@ -224,7 +226,7 @@ void FenetreDonnee::BouttonAppliquer_Click() {
     saisie.zg = m_zg->text().toStdString();
     saisie.yg = m_yg->text().toStdString();
     saisie.additionner = m_additionner->isChecked();
-    const CompteRendu compteRendu = Appliquer(m_section, saisie, plateforme::formatLocal());
+    const CompteRendu compteRendu = appliquer(m_section, saisie, plateforme::formatLocal());
     if (compteRendu.nonNumerique) {
         afficherMessage(this, donnee::messageValeursNonNumeriques());
         return;

@@ -29,7 +29,7 @@ class FenetreDonnee final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FenetreDonnee)
 public:
-    FenetreDonnee(Section& section, plateforme::Registre& fenetres);
+    FenetreDonnee(modele::Section& section, plateforme::Registre& fenetres);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -52,10 +52,10 @@ private:
     // Writes the seven totals into the results panel.
     void AffichageResultats();
     // After an action on the section: its warning or its failure, then the totals as they now are.
-    void rendreCompte(const CompteRendu& compteRendu);
+    void rendreCompte(const modele::CompteRendu& compteRendu);
     void montrerHauteur(bool visible);
 
-    Section& m_section;
+    modele::Section& m_section;
     plateforme::Registre& m_fenetres;
     plateforme::Plan m_plan;
 

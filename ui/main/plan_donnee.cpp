@@ -4,6 +4,8 @@
 
 #include <array>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 using plateforme::Controle;
 using plateforme::Genre;

@@ -28,7 +28,7 @@ struct LigneResultat {
     QStringView bouton = {}; // detail button, if any
     QStringView texteBouton = {};
     double hautBouton = 0.0;
-    double Section::*total = nullptr;
+    double modele::Section::*total = nullptr;
     // The message shown on a click on the unit: empty prefixes for the rows without one.
     QStringView prefixe = {};
     QStringView prefixeSuite = {};

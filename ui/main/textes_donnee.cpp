@@ -2,6 +2,8 @@
 
 #include "platform/qt/locale.h"
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace donnee {

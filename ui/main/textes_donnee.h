@@ -14,7 +14,7 @@ const QStringList& controlesExpliques();
 
 // The explanation of that control, its lines joined by "\r\n"; the two radius-of-gyration messages
 // are built from the current totals. Empty for a control that explains nothing.
-QString explication(const QString& controle, const Section& section);
+QString explication(const QString& controle, const modele::Section& section);
 
 // The note shown on a double-click on the program's icon.
 QString noteDeVersion();

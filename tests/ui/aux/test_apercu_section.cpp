@@ -10,6 +10,8 @@
 
 #include <QTest>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -28,11 +30,11 @@ void construire(Section& s, std::initializer_list<Piece> pieces) {
     int k = 0;
     for (const Piece& p : pieces) {
         if (++k > 1) {
-            QVERIFY(ChangerNombreElements(s, +1).accepte());
+            QVERIFY(changerNombreElements(s, +1).accepte());
         }
         s.ElementCourant = static_cast<std::int16_t>(k);
         const CompteRendu cr =
-            Appliquer(s, {p.forme, p.d1, p.d2, p.zg, p.yg, p.solide}, plateforme::formatLocal());
+            appliquer(s, {p.forme, p.d1, p.d2, p.zg, p.yg, p.solide}, plateforme::formatLocal());
         QVERIFY(cr.accepte());
     }
 }

@@ -13,6 +13,8 @@
 
 #include <utility>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -72,12 +74,12 @@ private:
 
     QWidget* ouvrir() { return &m_fenetres->ouvrir<Recapitulatif>(m_section); }
     void appliquer(const SaisieElement& s) {
-        QVERIFY(Appliquer(m_section, s, plateforme::formatLocal()).accepte());
+        QVERIFY(modele::appliquer(m_section, s, plateforme::formatLocal()).accepte());
     }
     // Adds an element and makes it current, as the main window's two arrows do.
     void elementSuivant() {
-        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
-        while (ChangerElementCourant(m_section, +1)) {
+        QVERIFY(changerNombreElements(m_section, +1).accepte());
+        while (changerElementCourant(m_section, +1)) {
         }
         QCOMPARE(m_section.ElementCourant, m_section.NbrElement);
     }
@@ -164,7 +166,7 @@ private Q_SLOTS:
     // A slot within the count that was never applied shows its start-up record.
     void elementNonSaisi() {
         appliquer(saisie("Disque", "10", "0", "4", "5", false));
-        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
+        QVERIFY(changerNombreElements(m_section, +1).accepte());
         const QWidget* w = ouvrir();
         QCOMPARE(ligne(w, 1),
                  (QStringList{u"1"_s, u"Disque"_s, u"10"_s, u"<caché>"_s, u"4"_s, u"5"_s, u"-"_s}));
@@ -191,20 +193,20 @@ private Q_SLOTS:
 
     void nombreElements() {
         QWidget* w = ouvrir();
-        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
-        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
+        QVERIFY(changerNombreElements(m_section, +1).accepte());
+        QVERIFY(changerNombreElements(m_section, +1).accepte());
         ouvrir();
         QCOMPARE(lignesVisibles(w), 3);
 
-        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
-        QVERIFY(ChangerNombreElements(m_section, +1).accepte());
+        QVERIFY(changerNombreElements(m_section, +1).accepte());
+        QVERIFY(changerNombreElements(m_section, +1).accepte());
         QCOMPARE(ouvrir(), w);
         QCOMPARE(lignesVisibles(w), 5);
         QCOMPARE(ligne(w, 4), (QStringList{u"4"_s, u"Rectangle"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"+"_s}));
         QCOMPARE(ligne(w, 5).first(), u"5"_s);
 
-        QVERIFY(ChangerNombreElements(m_section, -1).accepte());
-        QVERIFY(ChangerNombreElements(m_section, -1).accepte());
+        QVERIFY(changerNombreElements(m_section, -1).accepte());
+        QVERIFY(changerNombreElements(m_section, -1).accepte());
         ouvrir();
         QCOMPARE(lignesVisibles(w), 3);
         QCOMPARE(ligne(w, 4), (QStringList(7, u"<caché>"_s)));

@@ -12,6 +12,8 @@
 
 #include <QFile>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -9,6 +9,8 @@
 
 #include <QWindow>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -17,16 +19,16 @@ namespace {
 void saisir(Section& s, int k, const char* forme, const char* d1, const char* d2, bool additionner = true,
             const char* zg = "0", const char* yg = "0") {
     while (s.NbrElement < k) {
-        ChangerNombreElements(s, +1);
+        changerNombreElements(s, +1);
     }
     while (s.ElementCourant < k) {
-        ChangerElementCourant(s, +1);
+        changerElementCourant(s, +1);
     }
     while (s.ElementCourant > k) {
-        ChangerElementCourant(s, -1);
+        changerElementCourant(s, -1);
     }
     const SaisieElement e{forme, d1, d2, zg, yg, additionner};
-    QVERIFY(Appliquer(s, e, plateforme::formatLocal()).accepte());
+    QVERIFY(appliquer(s, e, plateforme::formatLocal()).accepte());
 }
 
 bool visible(const QWidget* f, const char* nom) {
@@ -131,7 +133,7 @@ void TestDetailAire::rangeesAuDelaDuNombre() {
         QCOMPARE(essai::texte(&f, nom("A%1Valeur", k)), u"200"_s);
     }
     for (int i = 0; i < 7; ++i) {
-        ChangerNombreElements(m_section, -1);
+        changerNombreElements(m_section, -1);
     }
     QCOMPARE(m_section.NbrElement, 3);
     ouvrir();
@@ -257,7 +259,7 @@ void TestDetailAire::explication() {
 
 void TestDetailAire::pasDExplicationAuDelaDuNombre() {
     saisir(m_section, 4, "Rectangle", "10", "10");
-    ChangerNombreElements(m_section, -1);
+    changerNombreElements(m_section, -1);
     DetailAire& f = ouvrir();
     essai::Messages messages;
     QTest::mouseDClick(essai::controle(&f, "A4Valeur"), Qt::LeftButton);

@@ -6,6 +6,8 @@
 #include "platform/qt/locale.h"
 #include "ui/detail/detail_centre.h"
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -93,17 +95,17 @@ private:
     void saisir(const QString& axe, int k, const char* forme, const char* d1, const char* d2,
                 const char* coordonnee, bool additionner = true) {
         while (m_section.NbrElement < k) {
-            ChangerNombreElements(m_section, +1);
+            changerNombreElements(m_section, +1);
         }
         while (m_section.ElementCourant < k) {
-            ChangerElementCourant(m_section, +1);
+            changerElementCourant(m_section, +1);
         }
         while (m_section.ElementCourant > k) {
-            ChangerElementCourant(m_section, -1);
+            changerElementCourant(m_section, -1);
         }
         const bool y = axe == u"Yg"_s;
         const SaisieElement e{forme, d1, d2, y ? "7" : coordonnee, y ? coordonnee : "7", additionner};
-        QVERIFY(Appliquer(m_section, e, plateforme::formatLocal()).accepte());
+        QVERIFY(appliquer(m_section, e, plateforme::formatLocal()).accepte());
     }
 
     Section m_section;
@@ -196,7 +198,7 @@ void TestDetailCentre::rangeesAuDelaDuNombre() {
     QVERIFY(visible(&f, u"ES10"_s));
     QCOMPARE(texte(&f, n.coordonnee.arg(10)), u"10"_s);
     for (int i = 0; i < 7; ++i) {
-        ChangerNombreElements(m_section, -1);
+        changerNombreElements(m_section, -1);
     }
     ouvrir(axe);
     const QStringList rangee = {u"i%1"_s,     u"A%1Valeur"_s, u"EA%1"_s, u"A%1Puissance"_s,
@@ -405,7 +407,7 @@ void TestDetailCentre::explicationDesAires() {
                      {u"L'aire de l'élément saisi en 2 vaut : 900 mm² "_s,
                       u" Section triangulaire donc A = (base x hauteur) / 2 = (30 x 60 ) / 2 [mm²]"_s})}));
     // Beyond the count: nothing.
-    ChangerNombreElements(m_section, -1);
+    changerNombreElements(m_section, -1);
     ouvrir(axe);
     QTest::mouseDClick(controle(&f, u"A10Valeur"_s), Qt::LeftButton);
     QCOMPARE(messages.nombre(), 0);

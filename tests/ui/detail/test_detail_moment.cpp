@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <vector>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -34,12 +36,12 @@ Section construire(const std::vector<Element>& elements) {
     Section s;
     for (std::size_t i = 0; i < elements.size(); ++i) {
         if (i > 0) {
-            ChangerNombreElements(s, +1);
-            ChangerElementCourant(s, +1);
+            changerNombreElements(s, +1);
+            changerElementCourant(s, +1);
         }
         const Element& e = elements[i];
         const CompteRendu cr =
-            Appliquer(s, {e.forme, e.base, e.hauteur, e.zg, e.yg, e.additionner}, plateforme::formatLocal());
+            appliquer(s, {e.forme, e.base, e.hauteur, e.zg, e.yg, e.additionner}, plateforme::formatLocal());
         if (!cr.accepte()) {
             qFatal("element %d refused", int(i + 1));
         }
@@ -228,8 +230,8 @@ private Q_SLOTS:
         plateforme::Registre r;
         auto& y = ouvrir<DetailIGY>(r, s);
         QVERIFY(visible(&y, "Igytot4P") || visible(&y, "Igytot4V"));
-        ChangerNombreElements(s, -1);
-        ChangerNombreElements(s, -1);
+        changerNombreElements(s, -1);
+        changerNombreElements(s, -1);
         ouvrir<DetailIGY>(r, s);
         QVERIFY(visible(&y, "i2"));
         for (const char* n :
@@ -746,7 +748,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(m.nombre(), 0);
         // The same element applied again is a change of the section: the next activation says it.
-        QVERIFY(Appliquer(s, {"Rectangle", "0", "0", igz ? "0" : oppose, igz ? oppose : "0", true},
+        QVERIFY(appliquer(s, {"Rectangle", "0", "0", igz ? "0" : oppose, igz ? oppose : "0", true},
                           plateforme::formatLocal())
                     .accepte());
         QVERIFY(essai::venirDUneAutreFenetre(w));

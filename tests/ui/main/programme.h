@@ -16,7 +16,7 @@
 namespace essai {
 
 struct Programme {
-    std::unique_ptr<Section> section;
+    std::unique_ptr<modele::Section> section;
     std::unique_ptr<plateforme::Registre> registre;
     std::unique_ptr<FenetreDonnee> fenetre;
     std::optional<Messages> messages;
@@ -24,7 +24,7 @@ struct Programme {
     // The section, the registry and the main window, not shown yet; messages are collected from now.
     void construire() {
         messages.emplace();
-        section = std::make_unique<Section>();
+        section = std::make_unique<modele::Section>();
         registre = std::make_unique<plateforme::Registre>();
         fenetre = std::make_unique<FenetreDonnee>(*section, *registre);
     }

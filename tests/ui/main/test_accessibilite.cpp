@@ -23,6 +23,8 @@
 #include <memory>
 #include <optional>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 class TestAccessibilite : public QObject {

@@ -24,6 +24,8 @@
 #include <optional>
 #include <utility>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {

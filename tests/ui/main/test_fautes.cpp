@@ -20,6 +20,8 @@
 #include <memory>
 #include <optional>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {

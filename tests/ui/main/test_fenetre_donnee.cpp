@@ -26,6 +26,8 @@
 #include <memory>
 #include <optional>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -21,6 +21,8 @@
 #include <functional>
 #include <memory>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -67,12 +69,12 @@ class TestLisibilite : public QObject {
 
     void saisir(int k, const char* d, const char* zg, const char* yg, bool additionner) {
         while (m_section.NbrElement < k) {
-            ChangerNombreElements(m_section, +1);
+            changerNombreElements(m_section, +1);
         }
         while (m_section.ElementCourant < k) {
-            ChangerElementCourant(m_section, +1);
+            changerElementCourant(m_section, +1);
         }
-        QVERIFY(Appliquer(m_section, {"Rectangle", d, d, zg, yg, additionner}, plateforme::formatLocal())
+        QVERIFY(appliquer(m_section, {"Rectangle", d, d, zg, yg, additionner}, plateforme::formatLocal())
                     .accepte());
     }
 

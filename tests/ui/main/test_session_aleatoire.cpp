@@ -39,6 +39,8 @@
 #include <random>
 #include <vector>
 
+using namespace modele;
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -117,7 +119,7 @@ double arrondi(double x, int d) {
 
 // The magnitude of a finite x is scaled into (100, 1000] from 10000 up and into [1, 10) below 1, one
 // step at a time; 3 decimals are kept below 10, 2 below 100, 1 below 1000; the sign is put back.
-Notation noter(double x) {
+Notation noterReference(double x) {
     if (x == 0.0) {
         return {};
     }
@@ -701,7 +703,7 @@ private:
     // A value shown as mantissa, "E" and exponent.
     QString verifierNotation(const QWidget* f, const char* valeur, const char* e, const char* puissance,
                              double x) const {
-        const Notation n = noter(x);
+        const Notation n = noterReference(x);
         const QString m = essai::texte(f, valeur);
         if (m != texte(n.mantisse)) {
             return ecart(QString::fromUtf8(valeur), m, texte(n.mantisse));
