@@ -157,6 +157,28 @@ template <class T = QWidget> T* controle(const QWidget* fenetre, const char* nom
     return w;
 }
 
+// The control, or the test ends here: for the drivers that act on it at once.
+template <class T = QWidget> T* exige(const QWidget* fenetre, const char* nom) {
+    T* c = controle<T>(fenetre, nom);
+    if (c == nullptr) {
+        qFatal("missing control %s", nom);
+    }
+    return c;
+}
+
+// The top-level window of that name, shown or not (or only a shown one); null when there is none.
+inline QWidget* fenetreNommee(const QString& nom, bool montreeSeulement = false) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == nom && (!montreeSeulement || w->isVisible())) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+inline QWidget* fenetreNommee(const char* nom, bool montreeSeulement = false) {
+    return fenetreNommee(QString::fromUtf8(nom), montreeSeulement);
+}
+
 // Where a control's table places it: a label's box may have grown above that place to hold the tops
 // of its glyphs, with its text kept there.
 inline QRect place(const QWidget* w) {

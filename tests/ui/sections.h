@@ -31,13 +31,46 @@ inline const QStringList formes = {
     QStringLiteral("Quart de disque inférieur droite"),
 };
 
-// The messages the main window and the detail windows share.
+// The messages the main window shows on refused input.
 inline const QString nonNumerique = QStringLiteral("Vous devez saisir une valeur et non du texte");
 inline const QString appliquerRefuse =
     QStringLiteral("Toutes les valeurs ne sont pas numériques. Veuillez les vérifier et corriger.\r\n"
                    "Les cases des données doivent être remplies et différentes de \"-\".");
 inline const QString aireNegative =
     QStringLiteral("L'aire totale est négative, veuillez vérifier les données");
+
+// What the program says of a computation out of range, and the two frames of the typed axis.
+inline const QString calculImpossible =
+    QStringLiteral("Les valeurs saisies sont trop grandes pour que le calcul puisse être effectué.\r\n"
+                   "Rien n'a été modifié.");
+inline const QString repereSaisie =
+    QStringLiteral("Coordonnées du centre dans le repère de saisie (O, Z, Y) :");
+inline const QString repereCentre =
+    QStringLiteral("Coordonnées du centre dans le repère de saisie (G, Z, Y) :");
+
+// What each second-moment window says when a value leaves the range of a double.
+struct FautesAxe {
+    QString tableauImpossible;
+    QString coordonneeTropGrande;
+    QString changementImpossible;
+    QString axeZeroTropLoin;
+};
+inline const FautesAxe fautesIgy{
+    QStringLiteral("Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igy ne "
+                   "peut pas être affiché."),
+    QStringLiteral("La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne peut pas être "
+                   "calculé.\r\nZo est remis à 0."),
+    QStringLiteral("La valeur de Zo est trop grande pour être donnée dans l'autre repère."),
+    QStringLiteral("L'axe Zo = 0 est trop loin du centre de gravité : le moment quadratique \"Iy\" ne peut "
+                   "pas être calculé.")};
+inline const FautesAxe fautesIgz{
+    QStringLiteral("Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igz ne "
+                   "peut pas être affiché."),
+    QStringLiteral("La valeur de Yo est trop grande : le moment quadratique \"Iz\" ne peut pas être "
+                   "calculé.\r\nYo est remis à 0."),
+    QStringLiteral("La valeur de Yo est trop grande pour être donnée dans l'autre repère."),
+    QStringLiteral("L'axe Yo = 0 est trop loin du centre de gravité : le moment quadratique \"Iz\" ne peut "
+                   "pas être calculé.")};
 
 // One element as the main window's boxes hold it, texts in the French locale.
 struct Element {

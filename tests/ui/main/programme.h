@@ -1,7 +1,8 @@
 #pragma once
 
 // The program as app/main.cpp builds it, made afresh for each test: the section, the registry of the
-// secondary windows and the main window; the messages it shows are collected instead of boxes.
+// secondary windows and the main window; the messages it shows are collected instead of boxes. With
+// the main window's actions, the driver of the tests that go through it.
 
 #include "fixture.h"
 
@@ -9,7 +10,9 @@
 #include "platform/qt/fenetres.h"
 #include "ui/main/fenetre_donnee.h"
 
+#include <QListWidget>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 #include <optional>
 
@@ -34,6 +37,28 @@ struct Programme {
         fenetre->show();
         return QTest::qWaitForWindowExposed(fenetre.get());
     }
+    // The main window and its controls, as a user acts on them: a click on a control itself, the arrows
+    // of a spin box, a shape chosen in the list by a click on its line.
+    QWidget* w() const { return fenetre.get(); }
+    template <class T = QWidget> T* ctl(const char* nom) const { return exige<T>(w(), nom); }
+    void cliquer(const char* nom) const { QTest::mouseClick(ctl(nom), Qt::LeftButton); }
+    void fleche(const char* toupie, bool haut, int fois = 1) const {
+        auto* b = ctl(toupie)->findChild<QToolButton*>(haut ? QStringLiteral("haut") : QStringLiteral("bas"));
+        QVERIFY(b != nullptr);
+        for (int i = 0; i < fois; ++i) {
+            QTest::mouseClick(b, Qt::LeftButton);
+        }
+    }
+    void choisirForme(const QString& forme) const {
+        auto* liste = ctl<QListWidget>("ListeForme");
+        const auto items = liste->findItems(forme, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QCOMPARE(items.size(), 1);
+        liste->scrollToItem(items.first());
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualItemRect(items.first()).center());
+        QCOMPARE(liste->currentItem()->text(), forme);
+    }
+
     // The main window first, then the secondary windows with their registry, as the program ends.
     void arreter() {
         fenetre.reset();
