@@ -56,9 +56,6 @@ QString totaux(const QWidget* w, bool igz) {
         0);
 }
 
-const QString repereSaisie = u"Coordonnées du centre dans le repère de saisie (O, Z, Y) :"_s;
-const QString repereCentre = u"Coordonnées du centre dans le repère de saisie (G, Z, Y) :"_s;
-
 } // namespace
 
 class TestDetailMoment : public QObject {
@@ -80,8 +77,8 @@ private Q_SLOTS:
         QCOMPARE(
             z.windowTitle(),
             u"Calcul de Igz : moment quadratique par rapport à un axe passant en son centre de gravité"_s);
-        QCOMPARE(essai::texte(&y, "Repere"), repereSaisie);
-        QCOMPARE(essai::texte(&z, "Repere"), repereSaisie);
+        QCOMPARE(essai::texte(&y, "Repere"), essai::repereSaisie);
+        QCOMPARE(essai::texte(&z, "Repere"), essai::repereSaisie);
         QCOMPARE(essai::texte(&z, "Label38"), u"Yo ="_s);
         QVERIFY(essai::controle<QLineEdit>(&z, "Y") != nullptr);
         QCOMPARE(essai::controle<QGroupBox>(&z, "Frame1")->title(), u"Ioz"_s);
@@ -212,7 +209,7 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(&y, "IyPuissance"), essai::texte(&y, "IGYPuissance"));
         QCOMPARE(essai::texte(&y, "IyValeur"), u"166,7"_s);
         clic(&y, "Label30");
-        QCOMPARE(essai::texte(&y, "Repere"), repereCentre);
+        QCOMPARE(essai::texte(&y, "Repere"), essai::repereCentre);
         QCOMPARE(zo->text(), u"0"_s);
         QCOMPARE(essai::texte(&y, "IyValeur"), u"166,7"_s);
         QCOMPARE(essai::texte(&y, "IyPuissance"), u"5"_s);
@@ -232,12 +229,12 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(&y, "IyPuissance"), u"5"_s);
         essai::Messages m;
         clic(&y, "Label30");
-        QCOMPARE(essai::texte(&y, "Repere"), repereCentre);
+        QCOMPARE(essai::texte(&y, "Repere"), essai::repereCentre);
         QCOMPARE(zo->text(), u"15"_s);
         QCOMPARE(essai::texte(&y, "IyValeur"), u"211,7"_s);
         // A double-click is one click: one switch.
         doubleClic(&y, "Label30");
-        QCOMPARE(essai::texte(&y, "Repere"), repereSaisie);
+        QCOMPARE(essai::texte(&y, "Repere"), essai::repereSaisie);
         QCOMPARE(zo->text(), u"25"_s);
         QCOMPARE(essai::texte(&y, "IyValeur"), u"211,7"_s);
         QCOMPARE(m.nombre(), 0);
@@ -245,7 +242,7 @@ private Q_SLOTS:
         // The frame stays through a rebuild; Zo does not.
         clic(&y, "Label30");
         ouvrir<DetailIGY>(r, s);
-        QCOMPARE(essai::texte(&y, "Repere"), repereCentre);
+        QCOMPARE(essai::texte(&y, "Repere"), essai::repereCentre);
         QCOMPARE(zo->text(), u"0"_s);
         QCOMPARE(essai::texte(&y, "IyValeur"), u"166,7"_s);
 
@@ -597,12 +594,10 @@ private Q_SLOTS:
         essai::Messages m;
         zo->selectAll();
         zo->insert(u"1E200"_s); // pasted: typed key by key, "1E" alone is not a number yet
-        QCOMPARE(m.prendre(),
-                 QStringList{u"La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne peut "
-                             u"pas être calculé.\r\nZo est remis à 0."_s});
+        QCOMPARE(m.prendre(), QStringList{essai::fautesIgy.coordonneeTropGrande});
         QCOMPARE(zo->text(), u"0"_s);
         QCOMPARE(essai::texte(&y, "IyValeur"), centre ? u"166,7"_s : u"186,7"_s);
-        QCOMPARE(essai::texte(&y, "Repere"), centre ? repereCentre : repereSaisie);
+        QCOMPARE(essai::texte(&y, "Repere"), centre ? essai::repereCentre : essai::repereSaisie);
         QCOMPARE(essai::texte(&y, "IGYValeur"), u"166,7"_s);
         QVERIFY(s == avant);
         clic(&y, "Label36");
@@ -613,9 +608,7 @@ private Q_SLOTS:
         auto* yo = essai::controle<QLineEdit>(&z, "Y");
         yo->selectAll();
         yo->insert(u"-3E250"_s);
-        QCOMPARE(m.prendre(),
-                 QStringList{u"La valeur de Yo est trop grande : le moment quadratique \"Iz\" ne peut "
-                             u"pas être calculé.\r\nYo est remis à 0."_s});
+        QCOMPARE(m.prendre(), QStringList{essai::fautesIgz.coordonneeTropGrande});
         QCOMPARE(yo->text(), u"0"_s);
     }
 
@@ -628,18 +621,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>(
             "caches"); // two rows, then the moment about the axis, its E, its exponent
-        QTest::newRow("DetailIGY")
-            << false
-            << u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igy ne "
-               u"peut pas être affiché."_s
-            << QStringList{u"i1"_s,       u"ZG1"_s, u"i2"_s,         u"AZZ2Valeur"_s,
-                           u"IyValeur"_s, u"EIy"_s, u"IyPuissance"_s};
-        QTest::newRow("DetailIGZ")
-            << true
-            << u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igz ne "
-               u"peut pas être affiché."_s
-            << QStringList{u"i1"_s,       u"YG1"_s, u"i2"_s,         u"AYY2Valeur"_s,
-                           u"IzValeur"_s, u"EIz"_s, u"IzPuissance"_s};
+        QTest::newRow("DetailIGY") << false << essai::fautesIgy.tableauImpossible
+                                   << QStringList{u"i1"_s,       u"ZG1"_s, u"i2"_s,         u"AZZ2Valeur"_s,
+                                                  u"IyValeur"_s, u"EIy"_s, u"IyPuissance"_s};
+        QTest::newRow("DetailIGZ") << true << essai::fautesIgz.tableauImpossible
+                                   << QStringList{u"i1"_s,       u"YG1"_s, u"i2"_s,         u"AYY2Valeur"_s,
+                                                  u"IzValeur"_s, u"EIz"_s, u"IzPuissance"_s};
     }
     void tableauTropGrand() {
         QFETCH(bool, igz);
