@@ -302,14 +302,16 @@ inline QString rangee(const QWidget* fenetre, std::initializer_list<Cellule> cel
 
 // With BRIVANE_CAPTURES set to a folder, the window tests save what they open there as PNG, so that
 // the pages can be looked at as a user sees them; the file is named after the window by default.
-inline void capturer(QWidget* fenetre, const QString& fichier = {}) {
+// False when the picture could not be saved.
+inline bool capturer(QWidget* fenetre, const QString& fichier = {}) {
     const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURES");
     if (dossier.isEmpty()) {
-        return;
+        return true;
     }
     QDir().mkpath(dossier);
-    fenetre->grab().save(dossier + QLatin1Char('/') +
-                         (fichier.isEmpty() ? fenetre->objectName() + QStringLiteral(".png") : fichier));
+    return fenetre->grab().save(
+        dossier + QLatin1Char('/') +
+        (fichier.isEmpty() ? fenetre->objectName() + QStringLiteral(".png") : fichier));
 }
 
 } // namespace essai

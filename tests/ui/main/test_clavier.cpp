@@ -46,13 +46,6 @@ template <class W> Ouvrir seule() {
     };
 }
 
-// Under BRIVANE_CAPTURES=<folder>, keeps a picture of the window as the user sees it.
-void capturer(QWidget* f, const QString& fichier) {
-    if (const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURES"); !dossier.isEmpty()) {
-        QVERIFY(f->grab().save(dossier + u'/' + fichier));
-    }
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Ouvrir)
@@ -136,7 +129,7 @@ class TestClavier : public QObject {
         for (const auto& [ouvrir, fichier] : fenetres) {
             plateforme::FenetreSecondaire& f = ouvrir(*m_p.registre, *m_p.section);
             QVERIFY(QTest::qWaitForWindowExposed(&f));
-            capturer(&f, fichier);
+            QVERIFY(essai::capturer(&f, fichier));
         }
         QCOMPARE(m_p.messages->prendre(), QStringList());
     }
@@ -299,7 +292,7 @@ private Q_SLOTS:
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(panneau(), (QStringList{u"2400"_s, u"35"_s, u"29,79"_s, u"135,2 E 4"_s, u"148 E 4"_s,
                                          u"23,74"_s, u"24,83"_s}));
-        capturer(m_p.w(), u"fenetre_donnee.png"_s);
+        QVERIFY(essai::capturer(m_p.w(), u"fenetre_donnee.png"_s));
 
         tabulerJusqua(u"IgyBoutton"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
@@ -308,7 +301,7 @@ private Q_SLOTS:
         QVERIFY(detail->isVisible());
         QCOMPARE(essai::texte(detail, "IGYValeur"), u"148"_s);
         QCOMPARE(essai::texte(detail, "IGYPuissance"), u"4"_s);
-        capturer(detail, u"detail_igy.png"_s);
+        QVERIFY(essai::capturer(detail, u"detail_igy.png"_s));
         capturerLesAutres();
     }
 
