@@ -5,11 +5,13 @@
 // the main window's actions, the driver of the tests that go through it.
 
 #include "fixture.h"
+#include "sections.h"
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "ui/main/fenetre_donnee.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QToolButton>
@@ -57,6 +59,40 @@ struct Programme {
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
                           liste->visualItemRect(items.first()).center());
         QCOMPARE(liste->currentItem()->text(), forme);
+    }
+
+    // Empties the field first, as a user who selects it all and presses Backspace, then types: an
+    // empty text is typed too, unlike essai::taper which types over the selection.
+    void taper(const char* champ, const QString& texte) const {
+        auto* c = ctl<QLineEdit>(champ);
+        c->setFocus();
+        c->selectAll();
+        QTest::keyClick(c, Qt::Key_Backspace);
+        QTest::keyClicks(c, texte);
+    }
+    // Types one element into the fields (the height only when given), chooses its shape and
+    // solid/hole, and presses "Appliquer".
+    void entrer(const QString& forme, const QString& d1, const QString& d2, const QString& zg,
+                const QString& yg, bool plein) const {
+        choisirForme(forme);
+        taper("DimSection1", d1);
+        if (!d2.isEmpty()) {
+            taper("DimSection2", d2);
+        }
+        taper("ZG", zg);
+        taper("YG", yg);
+        cliquer(plein ? "ButtonAdditionner" : "BouttonSoustraire");
+        cliquer("BouttonAppliquer");
+    }
+    // The help page's example, each element after a raise of the count.
+    void entrerExemple() const {
+        int k = 0;
+        for (const Element& e : exempleAide) {
+            fleche(++k == 1 ? "SpinButton1" : "SpinButton2", true);
+            entrer(QString::fromStdString(e.forme), QString::fromStdString(e.base),
+                   QString::fromStdString(e.hauteur), QString::fromStdString(e.zg),
+                   QString::fromStdString(e.yg), e.additionner);
+        }
     }
 
     // The main window first, then the secondary windows with their registry, as the program ends.
