@@ -80,18 +80,6 @@ private:
     void taper(const char* champ, const QString& texte, const QString& insertion = {}, int position = 1) {
         taper(m_p.ctl<QLineEdit>(champ), texte, insertion, position);
     }
-    void appliquer(const QString& forme, const QString& d1, const QString& d2, const QString& zg,
-                   const QString& yg, bool plein) {
-        m_p.choisirForme(forme);
-        taper("DimSection1", d1);
-        if (!d2.isEmpty()) {
-            taper("DimSection2", d2);
-        }
-        taper("ZG", zg);
-        taper("YG", yg);
-        m_p.cliquer(plein ? "ButtonAdditionner" : "BouttonSoustraire");
-        m_p.cliquer("BouttonAppliquer");
-    }
     // A disc of radius 1E50 centred at Y = 5,6E103: its transport term (Yg x A) x Yg is 9,85E307.
     void appliquerGrandDisque() {
         m_p.choisirForme(u"Disque"_s);
@@ -106,10 +94,7 @@ private:
     }
     // The help page's example: a solid 70 x 70 square with a 50 x 50 square hole, total area 2400.
     void entrerExemple() {
-        m_p.fleche("SpinButton1", true);
-        appliquer(u"Rectangle"_s, u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
-        m_p.fleche("SpinButton2", true);
-        appliquer(u"Rectangle"_s, u"50"_s, u"50"_s, u"35"_s, u"40"_s, false);
+        m_p.entrerExemple();
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(essai::texte(m_p.w(), "AireTotaleValeur"), u"2400"_s);
     }
@@ -214,7 +199,7 @@ private Q_SLOTS:
         // is about 1 and Zg about 1E150, so the totals hold, but the first row's transport term,
         // (Zg x Zg) x 1E10, is 1E310.
         m_p.fleche("SpinButton1", true);
-        appliquer(u"Rectangle"_s, u"100000"_s, u"100000"_s, u"0"_s, u"0"_s, true);
+        m_p.entrer(u"Rectangle"_s, u"100000"_s, u"100000"_s, u"0"_s, u"0"_s, true);
         m_p.fleche("SpinButton2", true);
         m_p.choisirForme(u"Rectangle"_s);
         taper("DimSection1", u"100000"_s);
@@ -250,7 +235,7 @@ private Q_SLOTS:
 
     void momentDecaleSansValeurPerimee() {
         // A 10 x 10 square at O: Iy about the axis Zo = 0 is its Igy, 833,3.
-        appliquer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true);
+        m_p.entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true);
         m_p.cliquer("IgyBoutton");
         QWidget* detail = fenetreNommee("DetailIGY");
         QCOMPARE(essai::texte(detail, "IyValeur"), u"833,3"_s);
@@ -286,10 +271,10 @@ private Q_SLOTS:
     void verificationDeFormesTresDifferentes() {
         // A triangle of 320 x 999 mm and a hole 6,85E17 mm long across it: the preview's check of the
         // holes against the material works on shapes sizes 15 decades apart.
-        appliquer(u"Triangle"_s, u"320"_s, u"999"_s, u"-76"_s, u"21"_s, true);
+        m_p.entrer(u"Triangle"_s, u"320"_s, u"999"_s, u"-76"_s, u"21"_s, true);
         m_p.fleche("SpinButton1", true);
         m_p.fleche("SpinButton2", true);
-        appliquer(u"Rectangle"_s, u"685130310889198904"_s, u"74"_s, u"300"_s, u"-164"_s, false);
+        m_p.entrer(u"Rectangle"_s, u"685130310889198904"_s, u"74"_s, u"300"_s, u"-164"_s, false);
         QCOMPARE(m_p.messages->prendre(), QStringList{essai::aireNegative});
         m_p.cliquer("BouttonApercu");
         QCOMPARE(m_p.messages->prendre(), QStringList());

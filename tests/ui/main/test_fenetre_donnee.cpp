@@ -60,38 +60,11 @@ class TestFenetreDonnee : public QObject {
 private:
     bool visible(const char* nom) const { return m_p.ctl(nom)->isVisibleTo(m_p.w()); }
 
-    void taper(const char* champ, const QString& texte) {
-        auto* c = m_p.ctl<QLineEdit>(champ);
-        c->setFocus();
-        c->selectAll();
-        QTest::keyClick(c, Qt::Key_Backspace);
-        QTest::keyClicks(c, texte);
-    }
     // What a desktop sends for a double-click: a click, then the double-click and its release.
     static void doubleCliquer(QWidget* c, QPoint pos = QPoint(4, 4)) {
         QTest::mouseClick(c, Qt::LeftButton, {}, pos);
         QTest::mouseDClick(c, Qt::LeftButton, {}, pos);
         QTest::mouseRelease(c, Qt::LeftButton, {}, pos);
-    }
-    // Types one element into the fields, chooses its shape and solid/hole, and presses "Appliquer".
-    void entrer(const QString& forme, const QString& d1, const QString& d2, const QString& zg,
-                const QString& yg, bool plein) {
-        m_p.choisirForme(forme);
-        taper("DimSection1", d1);
-        if (!d2.isNull()) {
-            taper("DimSection2", d2);
-        }
-        taper("ZG", zg);
-        taper("YG", yg);
-        m_p.cliquer(plein ? "ButtonAdditionner" : "BouttonSoustraire");
-        m_p.cliquer("BouttonAppliquer");
-    }
-    // The help page's example: a solid 70 x 70 square with a 50 x 50 square hole.
-    void entrerExemple() {
-        m_p.fleche("SpinButton1", true);
-        entrer(u"Rectangle"_s, u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
-        m_p.fleche("SpinButton2", true);
-        entrer(u"Rectangle"_s, u"50"_s, u"50"_s, u"35"_s, u"40"_s, false);
     }
     // Value, and exponent when shown, of a result row: "135,2 E 4", "2400".
     QString resultat(const Rangee& r) const {
@@ -188,7 +161,7 @@ private Q_SLOTS:
         if (!francais) {
             essai::localeAnglaise();
         }
-        entrerExemple();
+        m_p.entrerExemple();
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(panneau(), (QStringList{u"2400"_s, u"35"_s, nombre(u"29,79"_s), nombre(u"135,2 E 4"_s),
                                          u"148 E 4"_s, nombre(u"23,74"_s), nombre(u"24,83"_s)}));
@@ -221,7 +194,7 @@ private Q_SLOTS:
     void conversionDesUnites() {
         QFETCH(QString, unite);
         QFETCH(QString, message);
-        entrer(u"Rectangle"_s, u"100"_s, u"200"_s, u"50"_s, u"100"_s, true);
+        m_p.entrer(u"Rectangle"_s, u"100"_s, u"200"_s, u"50"_s, u"100"_s, true);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(resultat(Rangees[0]), u"200 E 2"_s);
 
@@ -271,14 +244,14 @@ private Q_SLOTS:
             essai::localeAnglaise();
         }
         const Section avant = *m_p.section;
-        taper(champ.toUtf8().constData(), frappe);
+        m_p.taper(champ.toUtf8().constData(), frappe);
         QCOMPARE(m_p.messages->prendre(), QStringList(messages, essai::nonNumerique));
         QCOMPARE(m_p.ctl<QLineEdit>(champ.toUtf8().constData())->text(), reste);
         QVERIFY(*m_p.section == avant);
     }
 
     void moinsDevantDesChiffres() {
-        taper("DimSection1", u"3"_s);
+        m_p.taper("DimSection1", u"3"_s);
         auto* c = m_p.ctl<QLineEdit>("DimSection1");
         QTest::keyClick(c, Qt::Key_Home);
         QTest::keyClicks(c, u"-"_s);
@@ -298,10 +271,10 @@ private Q_SLOTS:
     void appliquerRefuse() {
         QFETCH(QString, champ);
         QFETCH(QString, frappe);
-        taper("DimSection1", u"10"_s);
+        m_p.taper("DimSection1", u"10"_s);
         m_p.cliquer("BouttonSoustraire");
         m_p.choisirForme(u"Triangle"_s);
-        taper(champ.toUtf8().constData(), frappe);
+        m_p.taper(champ.toUtf8().constData(), frappe);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         const Section avant = *m_p.section;
         m_p.cliquer("BouttonAppliquer");
@@ -312,10 +285,10 @@ private Q_SLOTS:
 
     void hauteurCacheeQuiCompte() {
         // An empty hidden height refuses "Appliquer".
-        taper("DimSection2", u""_s);
+        m_p.taper("DimSection2", u""_s);
         m_p.choisirForme(u"Disque"_s);
         QVERIFY(!visible("DimSection2"));
-        taper("DimSection1", u"10"_s);
+        m_p.taper("DimSection1", u"10"_s);
         m_p.cliquer("BouttonAppliquer");
         QCOMPARE(m_p.messages->prendre(), QStringList{essai::appliquerRefuse});
         QCOMPARE(m_p.section->element(1).Forme, std::string("Rectangle"));
@@ -323,7 +296,7 @@ private Q_SLOTS:
         // A hidden height holding 200 is stored but enters no result.
         m_p.choisirForme(u"Rectangle"_s);
         QCOMPARE(m_p.ctl<QLineEdit>("DimSection2")->text(), QString()); // kept while hidden
-        taper("DimSection2", u"200"_s);
+        m_p.taper("DimSection2", u"200"_s);
         m_p.choisirForme(u"Disque"_s);
         m_p.cliquer("BouttonAppliquer");
         QCOMPARE(m_p.messages->prendre(), QStringList());
@@ -349,11 +322,11 @@ private Q_SLOTS:
 
     void baisserLeNombreSuitLElementCourant() {
         m_p.fleche("SpinButton1", true, 2);
-        entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 1: area 100
+        m_p.entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 1: area 100
         m_p.fleche("SpinButton2", true);
-        entrer(u"Triangle"_s, u"4"_s, u"5"_s, u"1"_s, u"2"_s, true); // element 2: area 10
+        m_p.entrer(u"Triangle"_s, u"4"_s, u"5"_s, u"1"_s, u"2"_s, true); // element 2: area 10
         m_p.fleche("SpinButton2", true);
-        entrer(u"Rectangle"_s, u"9"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 3: area 90
+        m_p.entrer(u"Rectangle"_s, u"9"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 3: area 90
         QCOMPARE(resultat(Rangees[0]), u"200"_s);
 
         m_p.fleche("SpinButton1", false);
@@ -375,12 +348,12 @@ private Q_SLOTS:
 
     void changerDElementOublieLaSaisie() {
         m_p.fleche("SpinButton1", true);
-        entrer(u"Disque"_s, u"12,5"_s, QString(), u"-3"_s, u"4"_s, false);
+        m_p.entrer(u"Disque"_s, u"12,5"_s, QString(), u"-3"_s, u"4"_s, false);
         QCOMPARE(m_p.messages->prendre(), QStringList{essai::aireNegative});
         m_p.fleche("SpinButton2", true);
         m_p.choisirForme(u"Triangle"_s);
-        taper("DimSection1", u"30"_s);
-        taper("DimSection2", u"60"_s);
+        m_p.taper("DimSection1", u"30"_s);
+        m_p.taper("DimSection2", u"60"_s);
         m_p.fleche("SpinButton2", false);
         // Element 1 as stored.
         QCOMPARE(m_p.ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Disque"_s);
@@ -553,10 +526,10 @@ private Q_SLOTS:
     }
 
     void rayonsAvecUneAireNegative() {
-        entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true);
+        m_p.entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true);
         m_p.fleche("SpinButton1", true);
         m_p.fleche("SpinButton2", true);
-        entrer(u"Rectangle"_s, u"20"_s, u"20"_s, u"0"_s, u"0"_s, false);
+        m_p.entrer(u"Rectangle"_s, u"20"_s, u"20"_s, u"0"_s, u"0"_s, false);
         QCOMPARE(m_p.messages->prendre(), QStringList{essai::aireNegative});
         QCOMPARE(resultat(Rangees[0]), u"-300"_s);
         QCOMPARE(resultat(Rangees[5]), u"6,455"_s); // |Igz| / |A|
@@ -576,7 +549,7 @@ private Q_SLOTS:
         if (!francais) {
             essai::localeAnglaise();
         }
-        entrer(u"Rectangle"_s, nombre(u"2,5"_s), u"5"_s, u"0"_s, u"0"_s, true);
+        m_p.entrer(u"Rectangle"_s, nombre(u"2,5"_s), u"5"_s, u"0"_s, u"0"_s, true);
         doubleCliquer(m_p.ctl("RGirationgyTexte"));
         QCOMPARE(m_p.messages->prendre(),
                  QStringList{
@@ -600,11 +573,11 @@ private Q_SLOTS:
     }
 
     void valeursTropGrandes() {
-        entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"1"_s, u"2"_s, true);
+        m_p.entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"1"_s, u"2"_s, true);
         const QStringList panneauAvant = panneau();
         // A radius of 1E80, typed as 180 with the E slipped in, so that every keystroke is a number.
         m_p.choisirForme(u"Disque"_s);
-        taper("DimSection1", u"180"_s);
+        m_p.taper("DimSection1", u"180"_s);
         auto* rayon = m_p.ctl<QLineEdit>("DimSection1");
         QTest::keyClick(rayon, Qt::Key_Home);
         QTest::keyClick(rayon, Qt::Key_Right);
@@ -626,14 +599,14 @@ private Q_SLOTS:
         // Two elements that are each computable but not together: Zg x A x Zg is 1E308 for each.
         const auto entrerGrand = [this] {
             m_p.choisirForme(u"Rectangle"_s);
-            taper("DimSection1", u"1"_s);
-            taper("DimSection2", u"1"_s);
-            taper("ZG", u"1154"_s);
+            m_p.taper("DimSection1", u"1"_s);
+            m_p.taper("DimSection2", u"1"_s);
+            m_p.taper("ZG", u"1154"_s);
             auto* zg = m_p.ctl<QLineEdit>("ZG");
             QTest::keyClick(zg, Qt::Key_Home);
             QTest::keyClick(zg, Qt::Key_Right);
             QTest::keyClicks(zg, u"E"_s);
-            taper("YG", u"0"_s);
+            m_p.taper("YG", u"0"_s);
             m_p.cliquer("BouttonAppliquer");
         };
         m_p.fleche("SpinButton1", true);
@@ -706,7 +679,7 @@ private Q_SLOTS:
         QVERIFY(apercu != nullptr && apercu->isVisible());
         QCOMPARE(essai::texte(apercu, "VsupValeur"), u"0"_s);
         // While it is open, "Appliquer" and the count arrows refresh it.
-        entrerExemple();
+        m_p.entrerExemple();
         QCOMPARE(essai::texte(apercu, "VsupValeur"), u"40,21"_s);
         QCOMPARE(essai::texte(apercu, "Verification"), u"Aucune incohérence détectée."_s);
         m_p.fleche("SpinButton1", false); // the hole left out: the full square
