@@ -16,7 +16,10 @@ namespace {
 
 // The section becomes the one built from these elements, in place: the preview holds it.
 void construire(Section& s, const std::vector<essai::Element>& elements) {
-    s = essai::construire(elements);
+    s = Section{};
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        QVERIFY(essai::saisir(s, int(i) + 1, elements[i]));
+    }
 }
 
 } // namespace
