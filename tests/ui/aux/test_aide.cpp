@@ -1,7 +1,6 @@
 // The help page and the worked example: the way from one to the other, and the captions that are laid
 // over the gaps of other captions.
 
-#include "capture.h"
 #include <QAbstractButton> // fixture.h uses it without including it
 
 #include "fixture.h"

@@ -1,7 +1,7 @@
 // The section preview: figures, the consistency check in the window, the explanations and units.
 
-#include "capture.h"
 #include "fixture.h"
+#include "sections.h"
 
 #include "model/calcul.h"
 #include "platform/qt/controles.h"
@@ -16,26 +16,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Piece {
-    const char* forme;
-    const char* d1;
-    const char* d2;
-    const char* zg;
-    const char* yg;
-    bool solide = true;
-};
-
-void construire(Section& s, std::initializer_list<Piece> pieces) {
-    s.Reinitialiser();
-    int k = 0;
-    for (const Piece& p : pieces) {
-        if (++k > 1) {
-            QVERIFY(changerNombreElements(s, +1).accepte());
-        }
-        s.ElementCourant = static_cast<std::int16_t>(k);
-        const CompteRendu cr =
-            appliquer(s, {p.forme, p.d1, p.d2, p.zg, p.yg, p.solide}, plateforme::formatLocal());
-        QVERIFY(cr.accepte());
+// The section becomes the one built from these elements, in place: the preview holds it.
+void construire(Section& s, const std::vector<essai::Element>& elements) {
+    s = Section{};
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        QVERIFY(essai::saisir(s, int(i) + 1, elements[i]));
     }
 }
 
@@ -52,8 +37,7 @@ private Q_SLOTS:
     void initTestCase() { essai::localeFrancaise(); }
 
     void exempleDeLAideCoherent() {
-        construire(m_section,
-                   {{"Rectangle", "70", "70", "35", "35"}, {"Rectangle", "50", "50", "35", "40", false}});
+        construire(m_section, essai::exempleAide);
         auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
         QCOMPARE(f.objectName(), u"ApercuSection"_s);
         QCOMPARE(f.windowTitle(), u"Aperçu de la section"_s);
@@ -69,7 +53,7 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(&f, "VinfValeur"), u"29,79"_s);
         QCOMPARE(essai::texte(&f, "VsupValeur"), u"40,21"_s); // 70 - 29,79
         QCOMPARE(essai::texte(&f, "IpValeur"), u"283,2"_s);   // 1352395,83 + 1480000
-        essai::capturer(&f, u"_exemple"_s);
+        essai::capturer(&f, f.objectName() + u"_exemple.png"_s);
     }
 
     void incoherencesDecritesDansLaFenetre_data() {
@@ -121,7 +105,7 @@ private Q_SLOTS:
         }
         QTest::mouseDClick(essai::controle<QWidget>(&f, "I1Valeur"), Qt::LeftButton);
         QCOMPARE(messages.nombre(), 0);
-        essai::capturer(&f, u"_triangle"_s);
+        essai::capturer(&f, f.objectName() + u"_triangle.png"_s);
     }
 
     void ipe200() {
@@ -146,7 +130,7 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(&f, "WelyPuissance"), u"2"_s);
         QCOMPARE(essai::texte(&f, "VsupValeur"), u"100"_s);
         QCOMPARE(essai::texte(&f, "VgaucheValeur"), u"50"_s);
-        essai::capturer(&f, u"_ipe200"_s);
+        essai::capturer(&f, f.objectName() + u"_ipe200.png"_s);
     }
 
     void suitLaSectionAChaqueActivation() {

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton> // fixture.h uses it without including it
 
-#include "capture.h"
 #include "fixture.h"
 
 #include "model/calcul.h"

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton> // fixture.h uses it without including it
 
-#include "capture.h"
 #include "fixture.h"
 
 #include "model/section.h"
@@ -87,7 +86,7 @@ private Q_SLOTS:
         QFETCH(QString, fichier);
         m_section.FormeSelectionnee = forme.toStdString();
         QWidget* w = ouvrir();
-        essai::capturer(w, image);
+        essai::capturer(w, w->objectName() + image + u".png"_s);
         QCOMPARE(imagesVisibles(w), QStringList{image});
         const auto* i = w->findChild<plateforme::Image*>(image);
         QCOMPARE(i->source(), fichier);

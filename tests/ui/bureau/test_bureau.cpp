@@ -16,24 +16,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QWidget* fenetreNommee(const QString& nom) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == nom && w->isVisible()) {
-            return w;
-        }
-    }
-    return nullptr;
-}
-
-QPoint milieu(const QWidget* fenetre, const char* nom) {
-    const QWidget* c = essai::controle(fenetre, nom);
-    return c->mapTo(fenetre, c->rect().center());
-}
-
-} // namespace
-
 class TestBureau : public QObject {
     Q_OBJECT
 
@@ -54,8 +36,8 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowActive(p.fenetre.get()));
             QTest::mouseClick(essai::controle<QPushButton>(p.fenetre.get(), "IgyBoutton"), Qt::LeftButton);
             QWidget* detail = nullptr;
-            QVERIFY(
-                QTest::qWaitFor([&detail] { return (detail = fenetreNommee(u"DetailIGY"_s)) != nullptr; }));
+            QVERIFY(QTest::qWaitFor(
+                [&detail] { return (detail = essai::fenetreNommee(u"DetailIGY"_s, true)) != nullptr; }));
             QVERIFY(QTest::qWaitForWindowActive(detail));
             auto* zo = essai::controle<QLineEdit>(detail, "Z");
             zo->setFocus();
@@ -65,7 +47,8 @@ private Q_SLOTS:
                 // The window manager's answer to the closing comes after the box's exec() has
                 // returned (one run in five), or while it still runs (the others).
                 const auto boite = essai::BoiteAttendue::surLeBureau(25 * (i % 5));
-                QTest::mouseDClick(detail->windowHandle(), Qt::LeftButton, {}, milieu(detail, "Label3"));
+                QTest::mouseDClick(detail->windowHandle(), Qt::LeftButton, {},
+                                   essai::point(detail, "Label3"));
                 QVERIFY(boite->vue());
                 QVERIFY(boite->focalisee());
                 QCOMPARE(boite->texte(), u"Numéros des éléments composant la section."_s);

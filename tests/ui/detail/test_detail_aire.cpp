@@ -1,4 +1,5 @@
 #include "fixture.h"
+#include "sections.h"
 
 #include "model/calcul.h"
 #include "platform/qt/controles.h"
@@ -15,37 +16,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using essai::nom;
+using essai::visible;
+
 // Makes element k current (raising the count if needed) and applies it as the main window would.
 void saisir(Section& s, int k, const char* forme, const char* d1, const char* d2, bool additionner = true,
             const char* zg = "0", const char* yg = "0") {
-    while (s.NbrElement < k) {
-        changerNombreElements(s, +1);
-    }
-    while (s.ElementCourant < k) {
-        changerElementCourant(s, +1);
-    }
-    while (s.ElementCourant > k) {
-        changerElementCourant(s, -1);
-    }
-    const SaisieElement e{forme, d1, d2, zg, yg, additionner};
-    QVERIFY(appliquer(s, e, plateforme::formatLocal()).accepte());
+    QVERIFY(essai::saisir(s, k, {forme, d1, d2, zg, yg, additionner}));
 }
 
-bool visible(const QWidget* f, const char* nom) {
-    const QWidget* w = essai::controle(f, nom);
-    return w != nullptr && !w->isHidden();
-}
-
-QByteArray nom(const char* modele, int k) {
-    return QString::fromUtf8(modele).arg(k).toUtf8();
-}
-
-// Under BRIVANE_CAPTURES=<folder>, keeps a picture of the window as the user sees it.
-void capturer(QWidget* f, const QString& fichier) {
-    const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURES");
-    if (!dossier.isEmpty()) {
-        f->grab().save(dossier + u'/' + fichier);
-    }
+// An element's area as its row shows it, and the row: "3 | 2,5 E-3".
+const essai::Cellule aire{"A%1Valeur", "E%1", "A%1Puissance"};
+const essai::Cellule totale{"ATotaleValeur", "EAire", "ATotalePuissance"};
+QString rangee(const QWidget* f, int k) {
+    return essai::rangee(f, {{"i%1"}, aire}, k);
 }
 
 } // namespace
@@ -129,8 +113,7 @@ void TestDetailAire::rangeesAuDelaDuNombre() {
     }
     DetailAire& f = ouvrir();
     for (int k = 1; k <= 10; ++k) {
-        QVERIFY(visible(&f, nom("i%1", k)));
-        QCOMPARE(essai::texte(&f, nom("A%1Valeur", k)), u"200"_s);
+        QCOMPARE(rangee(&f, k), QString::number(k) + u" | 200"_s);
     }
     for (int i = 0; i < 7; ++i) {
         changerNombreElements(m_section, -1);
@@ -138,14 +121,9 @@ void TestDetailAire::rangeesAuDelaDuNombre() {
     QCOMPARE(m_section.NbrElement, 3);
     ouvrir();
     for (int k = 1; k <= 10; ++k) {
-        const bool attendu = k <= 3;
-        QCOMPARE(visible(&f, nom("i%1", k)), attendu);
-        QCOMPARE(visible(&f, nom("A%1Valeur", k)), attendu);
-        QVERIFY(!visible(&f, nom("E%1", k)));
-        QVERIFY(!visible(&f, nom("A%1Puissance", k)));
+        QCOMPARE(rangee(&f, k), k <= 3 ? QString::number(k) + u" | 200"_s : u"· | ·"_s);
     }
-    QVERIFY(visible(&f, "ATotaleValeur"));
-    QCOMPARE(essai::texte(&f, "ATotaleValeur"), u"600"_s);
+    QCOMPARE(essai::cellule(&f, totale), u"600"_s);
 }
 
 void TestDetailAire::notationDesAires_data() {
@@ -169,26 +147,19 @@ void TestDetailAire::notationDesAires() {
     saisir(m_section, 1, "Rectangle", "1", "1");
     saisir(m_section, 2, "Rectangle", base.toUtf8().constData(), hauteur.toUtf8().constData());
     DetailAire& f = ouvrir();
-    QCOMPARE(essai::texte(&f, "A2Valeur"), mantisse);
-    QCOMPARE(visible(&f, "E2"), !exposant.isEmpty());
-    QCOMPARE(visible(&f, "A2Puissance"), !exposant.isEmpty());
-    if (!exposant.isEmpty()) {
-        QCOMPARE(essai::texte(&f, "A2Puissance"), exposant);
-    }
+    QCOMPARE(essai::cellule(&f, aire, 2), exposant.isEmpty() ? mantisse : mantisse + u" E"_s + exposant);
     // Row 1 (area 1) keeps its own notation.
-    QCOMPARE(essai::texte(&f, "A1Valeur"), u"1"_s);
-    QVERIFY(!visible(&f, "E1"));
+    QCOMPARE(essai::cellule(&f, aire, 1), u"1"_s);
 }
 
 void TestDetailAire::trou() {
     saisir(m_section, 1, "Disque", "10", "0", false);
     DetailAire& f = ouvrir();
-    QCOMPARE(essai::texte(&f, "A1Valeur"), u"-314,2"_s);
-    QVERIFY(!visible(&f, "E1"));
+    QCOMPARE(essai::cellule(&f, aire, 1), u"-314,2"_s);
     QCOMPARE(essai::texte(&f, "ATotaleValeur"), u"-314,2"_s);
 
     essai::Messages messages;
-    QTest::mouseDClick(essai::controle(&f, "A1Valeur"), Qt::LeftButton);
+    essai::doubleClicSur(&f, "A1Valeur");
     QCOMPARE(messages.prendre(),
              QStringList{essai::lignes({u"L'aire de l'élément saisi en 1 vaut : -314,159274101257 mm² "_s,
                                         u" Section circulaire donc A = Pi x rayon² = Pi x 10² [mm²]"_s})});
@@ -253,7 +224,7 @@ void TestDetailAire::explication() {
     saisir(m_section, k, forme.toUtf8().constData(), d1.toUtf8().constData(), d2.toUtf8().constData());
     DetailAire& f = ouvrir();
     essai::Messages messages;
-    QTest::mouseDClick(essai::controle(&f, nom("A%1Valeur", k)), Qt::LeftButton);
+    essai::doubleClicSur(&f, nom("A%1Valeur", k));
     QCOMPARE(messages.prendre(), QStringList{essai::lignes({ligne1, ligne2})});
 }
 
@@ -262,9 +233,9 @@ void TestDetailAire::pasDExplicationAuDelaDuNombre() {
     changerNombreElements(m_section, -1);
     DetailAire& f = ouvrir();
     essai::Messages messages;
-    QTest::mouseDClick(essai::controle(&f, "A4Valeur"), Qt::LeftButton);
+    essai::doubleClicSur(&f, "A4Valeur");
     QCOMPARE(messages.nombre(), 0);
-    QTest::mouseDClick(essai::controle(&f, "A3Valeur"), Qt::LeftButton);
+    essai::doubleClicSur(&f, "A3Valeur");
     QCOMPARE(messages.nombre(), 1);
 }
 
@@ -292,7 +263,7 @@ void TestDetailAire::totalTroisUnites() {
     // A hidden label receives nothing: only the visible ones of the four are clicked.
     for (const char* n : {"ATotaleValeur", "EAire", "ATotalePuissance", "Label12"}) {
         if (visible(&f, n)) {
-            QTest::mouseClick(essai::controle(&f, n), Qt::LeftButton);
+            essai::clicSur(&f, n);
             ++attendus;
         }
     }
@@ -306,13 +277,11 @@ void TestDetailAire::aireTotaleNulle() {
     saisir(m_section, 2, "Rectangle", "10", "20", false);
     QCOMPARE(m_section.Atotale, 0.0);
     DetailAire& f = ouvrir();
-    QCOMPARE(essai::texte(&f, "ATotaleValeur"), u"0"_s);
-    QVERIFY(!visible(&f, "EAire"));
-    QVERIFY(!visible(&f, "ATotalePuissance"));
+    QCOMPARE(essai::cellule(&f, totale), u"0"_s);
     QVERIFY(visible(&f, "Label12"));
     QCOMPARE(essai::texte(&f, "A2Valeur"), u"-200"_s);
     essai::Messages messages;
-    QTest::mouseClick(essai::controle(&f, "Label12"), Qt::LeftButton);
+    essai::clicSur(&f, "Label12");
     QCOMPARE(messages.prendre(),
              QStringList{essai::lignes({u"Atotale = 0 E0 [mm²]"_s, u"             = 0 E0 [cm²]"_s,
                                         u"             = 0 E0 [m²]"_s})});
@@ -322,15 +291,15 @@ void TestDetailAire::legendes() {
     DetailAire& f = ouvrir();
     essai::Messages messages;
     const QString aireTotale = essai::lignes({u"Aire totale calculée."_s, u"Atotale = somme(Ai)"_s});
-    QTest::mouseDClick(essai::controle(&f, "TexteA"), Qt::LeftButton);
-    QTest::mouseClick(essai::controle(&f, "TexteTotale"), Qt::LeftButton);
-    QTest::mouseDClick(essai::controle(&f, "AdeAi"), Qt::LeftButton);
-    QTest::mouseDClick(essai::controle(&f, "Label3"), Qt::LeftButton);
+    essai::doubleClicSur(&f, "TexteA");
+    essai::clicSur(&f, "TexteTotale");
+    essai::doubleClicSur(&f, "AdeAi");
+    essai::doubleClicSur(&f, "Label3");
     // These react to nothing.
-    QTest::mouseDClick(essai::controle(&f, "ideAi"), Qt::LeftButton);
-    QTest::mouseDClick(essai::controle(&f, "Unité"), Qt::LeftButton);
-    QTest::mouseDClick(essai::controle(&f, "i1"), Qt::LeftButton);
-    QTest::mouseClick(essai::controle(&f, "A1Valeur"), Qt::LeftButton);
+    essai::doubleClicSur(&f, "ideAi");
+    essai::doubleClicSur(&f, "Unité");
+    essai::doubleClicSur(&f, "i1");
+    essai::clicSur(&f, "A1Valeur");
     QCOMPARE(messages.prendre(),
              (QStringList{aireTotale, aireTotale,
                           u"Aire calculée en fonction de la forme et des dimensions saisies."_s,
@@ -363,11 +332,8 @@ void TestDetailAire::reouvertureApresChangement() {
     saisir(m_section, 2, "Rectangle", "100", "200");
     // The window was left open; the next request shows the new data.
     ouvrir();
-    QCOMPARE(essai::texte(&f, "A2Valeur"), u"200"_s);
-    QVERIFY(visible(&f, "E2"));
-    QCOMPARE(essai::texte(&f, "A2Puissance"), u"2"_s);
-    QCOMPARE(essai::texte(&f, "ATotaleValeur"), u"202"_s);
-    QCOMPARE(essai::texte(&f, "ATotalePuissance"), u"2"_s);
+    QCOMPARE(essai::cellule(&f, aire, 2), u"200 E2"_s);
+    QCOMPARE(essai::cellule(&f, totale), u"202 E2"_s);
     // Closed and opened again: the same.
     f.close();
     saisir(m_section, 1, "Rectangle", "1", "5");
@@ -382,8 +348,8 @@ void TestDetailAire::lectureSeule() {
     const Section avant = m_section;
     DetailAire& f = ouvrir();
     essai::Messages messages;
-    QTest::mouseDClick(essai::controle(&f, "A1Valeur"), Qt::LeftButton);
-    QTest::mouseClick(essai::controle(&f, "ATotaleValeur"), Qt::LeftButton);
+    essai::doubleClicSur(&f, "A1Valeur");
+    essai::clicSur(&f, "ATotaleValeur");
     f.activer();
     QVERIFY(m_section == avant);
     QCOMPARE(messages.nombre(), 2);
@@ -394,17 +360,14 @@ void TestDetailAire::captures() {
     saisir(m_section, 2, "Disque", "10", "0", false);
     saisir(m_section, 3, "Triangle", "0,05", "0,1");
     DetailAire& f = ouvrir();
-    capturer(&f, u"aire_3.png"_s);
+    essai::capturer(&f, u"aire_3.png"_s);
     for (int k = 4; k <= 10; ++k) {
         saisir(m_section, k, "Quart de disque supérieur droite", QByteArray::number(k * 7).constData(), "0");
     }
     ouvrir();
-    capturer(&f, u"aire_10.png"_s);
-    QCOMPARE(essai::texte(&f, "A3Valeur"), u"2,5"_s);
-    QCOMPARE(essai::texte(&f, "A3Puissance"), u"-3"_s);
-    QVERIFY(visible(&f, "E3"));
-    QCOMPARE(essai::texte(&f, "A2Valeur"), u"-314,2"_s);
-    QVERIFY(!visible(&f, "E2"));
+    essai::capturer(&f, u"aire_10.png"_s);
+    QCOMPARE(essai::cellule(&f, aire, 3), u"2,5 E-3"_s);
+    QCOMPARE(essai::cellule(&f, aire, 2), u"-314,2"_s);
 }
 
 QTEST_MAIN(TestDetailAire)

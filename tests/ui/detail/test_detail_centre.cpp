@@ -1,4 +1,5 @@
 #include "fixture.h"
+#include "sections.h"
 
 #include "model/calcul.h"
 #include "platform/qt/fenetres.h"
@@ -12,29 +13,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool visible(const QWidget* f, const QString& nom) {
-    const QWidget* w = f->findChild<QWidget*>(nom);
-    if (w == nullptr) {
-        qWarning("no control named %s", qPrintable(nom));
-    }
-    return w != nullptr && !w->isHidden();
-}
-
-QString texte(const QWidget* f, const QString& nom) {
-    return essai::texte(f, nom.toUtf8().constData());
-}
-
-QWidget* controle(const QWidget* f, const QString& nom) {
-    return essai::controle(f, nom.toUtf8().constData());
-}
-
-// Under BRIVANE_CAPTURES=<folder>, keeps a picture of the window as the user sees it.
-void capturer(QWidget* f, const QString& fichier) {
-    const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURES");
-    if (!dossier.isEmpty()) {
-        f->grab().save(dossier + u'/' + fichier);
-    }
-}
+using essai::controle;
+using essai::texte;
+using essai::visible;
 
 } // namespace
 
@@ -94,18 +75,9 @@ private:
     // window reading the wrong coordinate shows it.
     void saisir(const QString& axe, int k, const char* forme, const char* d1, const char* d2,
                 const char* coordonnee, bool additionner = true) {
-        while (m_section.NbrElement < k) {
-            changerNombreElements(m_section, +1);
-        }
-        while (m_section.ElementCourant < k) {
-            changerElementCourant(m_section, +1);
-        }
-        while (m_section.ElementCourant > k) {
-            changerElementCourant(m_section, -1);
-        }
         const bool y = axe == u"Yg"_s;
-        const SaisieElement e{forme, d1, d2, y ? "7" : coordonnee, y ? coordonnee : "7", additionner};
-        QVERIFY(appliquer(m_section, e, plateforme::formatLocal()).accepte());
+        QVERIFY(essai::saisir(m_section, k,
+                              {forme, d1, d2, y ? "7" : coordonnee, y ? coordonnee : "7", additionner}));
     }
 
     Section m_section;
@@ -223,42 +195,23 @@ void TestDetailCentre::colonnes() {
     plateforme::FenetreSecondaire& f = ouvrir(axe);
 
     // Coordinates as entered; areas and static moments as mantissa and exponent.
-    struct Rangee {
-        QString aire, aireP, coordonnee, moment, momentP; // empty exponent: hidden
+    const auto rangee = [&](int k) {
+        return essai::rangee(&f,
+                             {{"i%1"},
+                              {"A%1Valeur", "EA%1", "A%1Puissance"},
+                              {n.coordonnee},
+                              {"S%1Valeur", "ES%1", "S%1Puissance"}},
+                             k);
     };
-    const Rangee attendu[] = {
-        {u"200"_s, {}, u"12,5"_s, u"2500"_s, {}},
-        {u"-314,2"_s, {}, u"4"_s, u"-1257"_s, {}}, // a hole: opposite sign to its coordinate
-        {u"200"_s, u"2"_s, u"0"_s, u"0"_s, {}},    // on the axis
-        {u"200"_s, u"2"_s, u"30"_s, u"600"_s, u"3"_s},
-    };
-    for (int k = 1; k <= 4; ++k) {
-        const Rangee& r = attendu[k - 1];
-        const QString c = QString::number(k);
-        QCOMPARE(texte(&f, u"A"_s + c + u"Valeur"_s), r.aire);
-        QCOMPARE(visible(&f, u"EA"_s + c), !r.aireP.isEmpty());
-        QCOMPARE(visible(&f, u"A"_s + c + u"Puissance"_s), !r.aireP.isEmpty());
-        QCOMPARE(texte(&f, n.coordonnee.arg(k)), r.coordonnee);
-        QCOMPARE(texte(&f, u"S"_s + c + u"Valeur"_s), r.moment);
-        QCOMPARE(visible(&f, u"ES"_s + c), !r.momentP.isEmpty());
-        QCOMPARE(visible(&f, u"S"_s + c + u"Puissance"_s), !r.momentP.isEmpty());
-        if (!r.aireP.isEmpty()) {
-            QCOMPARE(texte(&f, u"A"_s + c + u"Puissance"_s), r.aireP);
-        }
-        if (!r.momentP.isEmpty()) {
-            QCOMPARE(texte(&f, u"S"_s + c + u"Puissance"_s), r.momentP);
-        }
-    }
+    QCOMPARE(rangee(1), u"1 | 200 | 12,5 | 2500"_s);
+    QCOMPARE(rangee(2), u"2 | -314,2 | 4 | -1257"_s); // a hole: opposite sign to its coordinate
+    QCOMPARE(rangee(3), u"3 | 200 E2 | 0 | 0"_s);     // on the axis
+    QCOMPARE(rangee(4), u"4 | 200 E2 | 30 | 600 E3"_s);
     // A = 39885,84..., S = 601243,36..., centre = 15,0741...
-    QCOMPARE(texte(&f, u"ATotaleValeur"_s), u"398,9"_s);
-    QCOMPARE(texte(&f, u"ATotalePuissance"_s), u"2"_s);
-    QVERIFY(visible(&f, u"EAire"_s));
-    QCOMPARE(texte(&f, n.moment), u"601,2"_s);
-    QCOMPARE(texte(&f, n.momentPuissance), u"3"_s);
-    QVERIFY(visible(&f, n.momentE));
-    QCOMPARE(texte(&f, n.valeur), u"15,07"_s);
-    QVERIFY(!visible(&f, n.e));
-    QVERIFY(!visible(&f, n.puissance));
+    QCOMPARE(essai::rangee(&f, {{"ATotaleValeur", "EAire", "ATotalePuissance"},
+                                {n.moment, n.momentE, n.momentPuissance},
+                                {n.valeur, n.e, n.puissance}}),
+             u"398,9 E2 | 601,2 E3 | 15,07"_s);
 }
 
 void TestDetailCentre::momentEtCentreSansExposant() {
@@ -274,7 +227,7 @@ void TestDetailCentre::momentEtCentreSansExposant() {
     QVERIFY(!visible(&f, n.puissance));
 
     essai::Messages messages;
-    QTest::mouseDClick(controle(&f, n.moment), Qt::LeftButton);
+    essai::doubleClicSur(&f, n.moment);
     QCOMPARE(messages.prendre(),
              QStringList{essai::lignes({y ? u"Soz = somme(AixYgi)"_s : u"Soy = somme(AixZgi)"_s,
                                         u"       = 2500 E0 [mm^3]"_s, u"       = 2,5 E0 [cm^3]"_s,
@@ -284,12 +237,12 @@ void TestDetailCentre::momentEtCentreSansExposant() {
         {u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s,
          y ? u"Yg = Soz/A = 2500 / 100 [mm]"_s : u"Zg = Soy/A = 2500 / 100 [mm]"_s,
          y ? u"Yg = 25 E0 [mm]"_s : u"Zg = 25 E0 [mm]"_s, u"     = 2,5 E0 [cm]"_s, u"     = 2,5 E-2 [m]"_s});
-    QTest::mouseDClick(controle(&f, n.valeur), Qt::LeftButton);
-    QTest::mouseClick(controle(&f, n.unite), Qt::LeftButton);
+    essai::doubleClicSur(&f, n.valeur);
+    essai::clicSur(&f, n.unite);
     QCOMPARE(messages.prendre(), QStringList(2, m10));
     // A single click on the value, a double-click on the exponent do nothing.
-    QTest::mouseClick(controle(&f, n.valeur), Qt::LeftButton);
-    QTest::mouseDClick(controle(&f, n.puissance), Qt::LeftButton);
+    essai::clicSur(&f, n.valeur);
+    essai::doubleClicSur(&f, n.puissance);
     QCOMPARE(messages.nombre(), 0);
 }
 
@@ -307,10 +260,10 @@ void TestDetailCentre::momentAvecExposant() {
     essai::Messages messages;
     for (const QString& nom : {n.moment, n.momentE, n.momentPuissance}) {
         QVERIFY(visible(&f, nom));
-        QTest::mouseDClick(controle(&f, nom), Qt::LeftButton);
+        essai::doubleClicSur(&f, nom);
     }
     QCOMPARE(messages.prendre(), QStringList(3, m6));
-    QTest::mouseClick(controle(&f, n.unite), Qt::LeftButton);
+    essai::clicSur(&f, n.unite);
     QCOMPARE(messages.prendre(),
              QStringList{essai::lignes(
                  {u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s,
@@ -387,7 +340,7 @@ void TestDetailCentre::legendes() {
     plateforme::FenetreSecondaire& f = ouvrir(axe);
     QVERIFY(visible(&f, nom));
     essai::Messages messages;
-    QTest::mouseDClick(controle(&f, nom), Qt::LeftButton);
+    essai::doubleClicSur(&f, nom);
     QCOMPARE(messages.prendre(), message.isEmpty() ? QStringList() : QStringList{message});
 }
 
@@ -397,8 +350,8 @@ void TestDetailCentre::explicationDesAires() {
     saisir(axe, 2, "Triangle", "30", "60", "5");
     plateforme::FenetreSecondaire& f = ouvrir(axe);
     essai::Messages messages;
-    QTest::mouseDClick(controle(&f, u"A10Valeur"_s), Qt::LeftButton);
-    QTest::mouseDClick(controle(&f, u"A2Valeur"_s), Qt::LeftButton);
+    essai::doubleClicSur(&f, u"A10Valeur"_s);
+    essai::doubleClicSur(&f, u"A2Valeur"_s);
     QCOMPARE(messages.prendre(),
              (QStringList{
                  essai::lignes({u"L'aire de l'élément saisi en 10 vaut : 157,079637050629 mm² "_s,
@@ -409,7 +362,7 @@ void TestDetailCentre::explicationDesAires() {
     // Beyond the count: nothing.
     changerNombreElements(m_section, -1);
     ouvrir(axe);
-    QTest::mouseDClick(controle(&f, u"A10Valeur"_s), Qt::LeftButton);
+    essai::doubleClicSur(&f, u"A10Valeur"_s);
     QCOMPARE(messages.nombre(), 0);
 }
 
@@ -432,7 +385,7 @@ void TestDetailCentre::aireTotaleNulle() {
     QCOMPARE(texte(&f, u"S1Valeur"_s), u"1000"_s);
     QCOMPARE(texte(&f, u"S2Valeur"_s), u"-1000"_s);
     essai::Messages messages;
-    QTest::mouseClick(controle(&f, n.unite), Qt::LeftButton);
+    essai::clicSur(&f, n.unite);
     QCOMPARE(
         messages.prendre(),
         QStringList{essai::lignes(
@@ -509,7 +462,7 @@ void TestDetailCentre::captures() {
     saisir(axe, 2, "Rectangle", "50", "50", axe == u"Yg"_s ? "40" : "35", false);
     saisir(axe, 3, "Disque", "5", "0", "-12,5");
     plateforme::FenetreSecondaire& f = ouvrir(axe);
-    capturer(&f, u"centre_"_s + axe + u"_3.png"_s);
+    essai::capturer(&f, u"centre_"_s + axe + u"_3.png"_s);
     QCOMPARE(texte(&f, u"A3Valeur"_s), u"78,54"_s);
     QCOMPARE(texte(&f, n.coordonnee.arg(3)), u"-12,5"_s);
     QCOMPARE(texte(&f, u"S3Valeur"_s), u"-981,7"_s);
@@ -518,7 +471,7 @@ void TestDetailCentre::captures() {
                QByteArray::number(k * 100).constData());
     }
     ouvrir(axe);
-    capturer(&f, u"centre_"_s + axe + u"_10.png"_s);
+    essai::capturer(&f, u"centre_"_s + axe + u"_10.png"_s);
     // Element 10: a triangle of 110 x 30 (1650 mm²) at 1000 mm.
     QCOMPARE(texte(&f, u"A10Valeur"_s), u"1650"_s);
     QCOMPARE(texte(&f, n.coordonnee.arg(10)), u"1000"_s);

@@ -1,15 +1,20 @@
 #pragma once
 
 // The program as app/main.cpp builds it, made afresh for each test: the section, the registry of the
-// secondary windows and the main window; the messages it shows are collected instead of boxes.
+// secondary windows and the main window; the messages it shows are collected instead of boxes. With
+// the main window's actions, the driver of the tests that go through it.
 
 #include "fixture.h"
+#include "sections.h"
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "ui/main/fenetre_donnee.h"
 
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 #include <optional>
 
@@ -34,6 +39,62 @@ struct Programme {
         fenetre->show();
         return QTest::qWaitForWindowExposed(fenetre.get());
     }
+    // The main window and its controls, as a user acts on them: a click on a control itself, the arrows
+    // of a spin box, a shape chosen in the list by a click on its line.
+    QWidget* w() const { return fenetre.get(); }
+    template <class T = QWidget> T* ctl(const char* nom) const { return exige<T>(w(), nom); }
+    void cliquer(const char* nom) const { QTest::mouseClick(ctl(nom), Qt::LeftButton); }
+    void fleche(const char* toupie, bool haut, int fois = 1) const {
+        auto* b = ctl(toupie)->findChild<QToolButton*>(haut ? QStringLiteral("haut") : QStringLiteral("bas"));
+        QVERIFY(b != nullptr);
+        for (int i = 0; i < fois; ++i) {
+            QTest::mouseClick(b, Qt::LeftButton);
+        }
+    }
+    void choisirForme(const QString& forme) const {
+        auto* liste = ctl<QListWidget>("ListeForme");
+        const auto items = liste->findItems(forme, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QCOMPARE(items.size(), 1);
+        liste->scrollToItem(items.first());
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualItemRect(items.first()).center());
+        QCOMPARE(liste->currentItem()->text(), forme);
+    }
+
+    // Empties the field first, as a user who selects it all and presses Backspace, then types: an
+    // empty text is typed too, unlike essai::taper which types over the selection.
+    void taper(const char* champ, const QString& texte) const {
+        auto* c = ctl<QLineEdit>(champ);
+        c->setFocus();
+        c->selectAll();
+        QTest::keyClick(c, Qt::Key_Backspace);
+        QTest::keyClicks(c, texte);
+    }
+    // Types one element into the fields (the height only when given), chooses its shape and
+    // solid/hole, and presses "Appliquer".
+    void entrer(const QString& forme, const QString& d1, const QString& d2, const QString& zg,
+                const QString& yg, bool plein) const {
+        choisirForme(forme);
+        taper("DimSection1", d1);
+        if (!d2.isEmpty()) {
+            taper("DimSection2", d2);
+        }
+        taper("ZG", zg);
+        taper("YG", yg);
+        cliquer(plein ? "ButtonAdditionner" : "BouttonSoustraire");
+        cliquer("BouttonAppliquer");
+    }
+    // The help page's example, each element after a raise of the count.
+    void entrerExemple() const {
+        int k = 0;
+        for (const Element& e : exempleAide) {
+            fleche(++k == 1 ? "SpinButton1" : "SpinButton2", true);
+            entrer(QString::fromStdString(e.forme), QString::fromStdString(e.base),
+                   QString::fromStdString(e.hauteur), QString::fromStdString(e.zg),
+                   QString::fromStdString(e.yg), e.additionner);
+        }
+    }
+
     // The main window first, then the secondary windows with their registry, as the program ends.
     void arreter() {
         fenetre.reset();

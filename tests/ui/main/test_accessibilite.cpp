@@ -30,8 +30,6 @@ using namespace Qt::StringLiterals;
 class TestAccessibilite : public QObject {
     Q_OBJECT
 
-    QWidget* w() const { return m_p.fenetre.get(); }
-
     static QString nomAccessible(QWidget* c) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
         return a != nullptr ? a->text(QAccessible::Name) : u"<no interface>"_s;
@@ -40,7 +38,7 @@ class TestAccessibilite : public QObject {
     QList<QWidget*> toutesLesFenetres() {
         plateforme::Registre& r = *m_p.registre;
         const Section& s = *m_p.section;
-        return {w(),
+        return {m_p.w(),
                 &r.ouvrir<DetailAire>(s),
                 &r.ouvrir<DetailYg>(s),
                 &r.ouvrir<DetailZg>(s),
@@ -56,12 +54,12 @@ class TestAccessibilite : public QObject {
     }
     // Enters the help page's example through the input zone.
     void entrer(const QString& d1, const QString& d2, const QString& zg, const QString& yg, bool plein) {
-        essai::controle<QLineEdit>(w(), "DimSection1")->setText(d1);
-        essai::controle<QLineEdit>(w(), "DimSection2")->setText(d2);
-        essai::controle<QLineEdit>(w(), "ZG")->setText(zg);
-        essai::controle<QLineEdit>(w(), "YG")->setText(yg);
-        essai::controle<QAbstractButton>(w(), plein ? "ButtonAdditionner" : "BouttonSoustraire")->click();
-        essai::controle<QAbstractButton>(w(), "BouttonAppliquer")->click();
+        essai::controle<QLineEdit>(m_p.w(), "DimSection1")->setText(d1);
+        essai::controle<QLineEdit>(m_p.w(), "DimSection2")->setText(d2);
+        essai::controle<QLineEdit>(m_p.w(), "ZG")->setText(zg);
+        essai::controle<QLineEdit>(m_p.w(), "YG")->setText(yg);
+        essai::controle<QAbstractButton>(m_p.w(), plein ? "ButtonAdditionner" : "BouttonSoustraire")->click();
+        essai::controle<QAbstractButton>(m_p.w(), "BouttonAppliquer")->click();
     }
 
     essai::Programme m_p;
@@ -71,9 +69,9 @@ private Q_SLOTS:
 
     void init() {
         QVERIFY(m_p.demarrer());
-        essai::controle<QToolButton>(essai::controle(w(), "SpinButton1"), "haut")->click();
+        essai::controle<QToolButton>(essai::controle(m_p.w(), "SpinButton1"), "haut")->click();
         entrer(u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
-        essai::controle<QToolButton>(essai::controle(w(), "SpinButton2"), "haut")->click();
+        essai::controle<QToolButton>(essai::controle(m_p.w(), "SpinButton2"), "haut")->click();
         entrer(u"50"_s, u"50"_s, u"35"_s, u"40"_s, false);
         QCOMPARE(m_p.messages->prendre(), QStringList());
     }
@@ -169,11 +167,11 @@ private Q_SLOTS:
 
     // A field is named by its caption as the caption changes with the shape.
     void nomSuitLaLegende() {
-        auto* liste = essai::controle<QListWidget>(w(), "ListeForme");
+        auto* liste = essai::controle<QListWidget>(m_p.w(), "ListeForme");
         liste->setCurrentItem(liste->findItems(u"Disque"_s, Qt::MatchExactly).value(0));
-        QCOMPARE(nomAccessible(essai::controle(w(), "DimSection1")), u"Rayon ="_s);
+        QCOMPARE(nomAccessible(essai::controle(m_p.w(), "DimSection1")), u"Rayon ="_s);
         liste->setCurrentItem(liste->findItems(u"Triangle"_s, Qt::MatchExactly).value(0));
-        QCOMPARE(nomAccessible(essai::controle(w(), "DimSection1")), u"Base ="_s);
+        QCOMPARE(nomAccessible(essai::controle(m_p.w(), "DimSection1")), u"Base ="_s);
     }
 };
 

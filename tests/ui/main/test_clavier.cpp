@@ -48,22 +48,12 @@ template <class W> Ouvrir seule() {
     };
 }
 
-// Under BRIVANE_CAPTURES=<folder>, keeps a picture of the window as the user sees it.
-void capturer(QWidget* f, const QString& fichier) {
-    if (const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURES"); !dossier.isEmpty()) {
-        QVERIFY(f->grab().save(dossier + u'/' + fichier));
-    }
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Ouvrir)
 
 class TestClavier : public QObject {
     Q_OBJECT
-
-    QWidget* w() const { return m_p.fenetre.get(); }
-    template <class T = QWidget> T* ctl(const char* nom) const { return essai::controle<T>(w(), nom); }
 
     static QString focus() {
         const QWidget* f = QApplication::focusWidget();
@@ -113,9 +103,9 @@ class TestClavier : public QObject {
         };
         QStringList p;
         for (const auto& r : rangees) {
-            QString t = essai::texte(w(), r[0]);
-            if (ctl(r[1])->isVisibleTo(w())) {
-                t += u" E "_s + essai::texte(w(), r[2]);
+            QString t = essai::texte(m_p.w(), r[0]);
+            if (m_p.ctl(r[1])->isVisibleTo(m_p.w())) {
+                t += u" E "_s + essai::texte(m_p.w(), r[2]);
             }
             p << t;
         }
@@ -141,7 +131,7 @@ class TestClavier : public QObject {
         for (const auto& [ouvrir, fichier] : fenetres) {
             plateforme::FenetreSecondaire& f = ouvrir(*m_p.registre, *m_p.section);
             QVERIFY(QTest::qWaitForWindowExposed(&f));
-            capturer(&f, fichier);
+            QVERIFY(essai::capturer(&f, fichier));
         }
         QCOMPARE(m_p.messages->prendre(), QStringList());
     }
@@ -153,8 +143,8 @@ private Q_SLOTS:
 
     void init() {
         m_p.construire();
-        montrerActive(w());
-        ctl("SpinButton1")->setFocus(Qt::TabFocusReason);
+        montrerActive(m_p.w());
+        m_p.ctl("SpinButton1")->setFocus(Qt::TabFocusReason);
     }
 
     void cleanup() { m_p.arreter(); }
@@ -186,11 +176,11 @@ private Q_SLOTS:
     void ordreDeLaFenetreDonnee() {
         QFETCH(QString, forme);
         QFETCH(QStringList, ordre);
-        auto* liste = ctl<QListWidget>("ListeForme");
+        auto* liste = m_p.ctl<QListWidget>("ListeForme");
         liste->setCurrentItem(liste->findItems(forme, Qt::MatchExactly).value(0));
         QCOMPARE(liste->currentItem()->text(), forme);
-        ctl("SpinButton1")->setFocus(Qt::TabFocusReason);
-        QCOMPARE(tourDeTabulation(w()), ordre);
+        m_p.ctl("SpinButton1")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(tourDeTabulation(m_p.w()), ordre);
     }
 
     void ordreDesFenetresSecondaires_data() {
@@ -234,13 +224,13 @@ private Q_SLOTS:
         taper(u"ZG"_s, u"35"_s);
         taper(u"YG"_s, u"-10"_s);
         QCOMPARE(m_p.section->Atotale, 0.0); // nothing is applied while typing
-        ctl(champ.toUtf8().constData())->setFocus(Qt::TabFocusReason);
+        m_p.ctl(champ.toUtf8().constData())->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(touche));
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(m_p.section->element(1).Aire, 4200.0);
         QCOMPARE(m_p.section->element(1).Yg, -10.0);
-        QCOMPARE(essai::texte(w(), "AireTotaleValeur"), u"4200"_s);
-        QCOMPARE(essai::texte(w(), "YgValeur"), u"-10"_s);
+        QCOMPARE(essai::texte(m_p.w(), "AireTotaleValeur"), u"4200"_s);
+        QCOMPARE(essai::texte(m_p.w(), "YgValeur"), u"-10"_s);
         QCOMPARE(focus(), champ); // the user goes on typing where they were
     }
 
@@ -250,23 +240,23 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(m_p.messages->prendre().size(), 1);
         QCOMPARE(m_p.section->element(1).Aire, 0.0);
-        QCOMPARE(essai::texte(w(), "AireTotaleValeur"), u"0"_s);
+        QCOMPARE(essai::texte(m_p.w(), "AireTotaleValeur"), u"0"_s);
     }
 
     void toupiesAuClavier() {
         QCOMPARE(focus(), u"SpinButton1"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"3"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"3"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"2"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"2"_s);
         QCOMPARE(m_p.section->NbrElement, 2);
         tabulerJusqua(u"SpinButton2"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // stays at the count
-        QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"2"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(essai::texte(w(), "NumElement"), u"1"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"1"_s);
         QCOMPARE(m_p.section->ElementCourant, 1);
     }
 
@@ -274,10 +264,10 @@ private Q_SLOTS:
         tabulerJusqua(u"ListeForme"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Disque"_s);
+        QCOMPARE(m_p.ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Disque"_s);
         QCOMPARE(QString::fromStdString(m_p.section->FormeSelectionnee), u"Disque"_s);
-        QCOMPARE(essai::texte(w(), "DimSection1Texte"), u"Rayon ="_s);
-        QVERIFY(!ctl("DimSection2")->isVisibleTo(w()));
+        QCOMPARE(essai::texte(m_p.w(), "DimSection1Texte"), u"Rayon ="_s);
+        QVERIFY(!m_p.ctl("DimSection2")->isVisibleTo(m_p.w()));
     }
 
     // The help page's example, entered without the mouse: a solid 70 x 70 square with a 50 x 50
@@ -291,20 +281,20 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         tabulerJusqua(u"SpinButton2"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"2"_s);
         taper(u"DimSection1"_s, u"50"_s);
         taper(u"DimSection2"_s, u"50"_s);
         taper(u"ZG"_s, u"35"_s);
         taper(u"YG"_s, u"40"_s);
         tabulerJusqua(u"ButtonAdditionner"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // to "Soustraire" within the frame
-        QVERIFY(ctl<QRadioButton>("BouttonSoustraire")->isChecked());
+        QVERIFY(m_p.ctl<QRadioButton>("BouttonSoustraire")->isChecked());
         tabulerJusqua(u"BouttonAppliquer"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(panneau(), (QStringList{u"2400"_s, u"35"_s, u"29,79"_s, u"135,2 E 4"_s, u"148 E 4"_s,
                                          u"23,74"_s, u"24,83"_s}));
-        capturer(w(), u"fenetre_donnee.png"_s);
+        QVERIFY(essai::capturer(m_p.w(), u"fenetre_donnee.png"_s));
 
         tabulerJusqua(u"IgyBoutton"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
@@ -313,7 +303,7 @@ private Q_SLOTS:
         QVERIFY(detail->isVisible());
         QCOMPARE(essai::texte(detail, "IGYValeur"), u"148"_s);
         QCOMPARE(essai::texte(detail, "IGYPuissance"), u"4"_s);
-        capturer(detail, u"detail_igy.png"_s);
+        QVERIFY(essai::capturer(detail, u"detail_igy.png"_s));
         capturerLesAutres();
     }
 
@@ -366,7 +356,7 @@ private Q_SLOTS:
         QWidget* cible = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &f;
         QTest::keyClick(cible, Qt::Key_Escape);
         QVERIFY(!f.isVisible());
-        QVERIFY(w()->isVisible());
+        QVERIFY(m_p.w()->isVisible());
         // Opened again, it is the same window.
         QCOMPARE(&ouvrir(*m_p.registre, *m_p.section), &f);
         QVERIFY(f.isVisible());
@@ -375,7 +365,7 @@ private Q_SLOTS:
     void echapNeFermePasLaFenetreDonnee() {
         tabulerJusqua(u"ZG"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(w()->isVisible());
+        QVERIFY(m_p.w()->isVisible());
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "fixture.h"
 #include "programme.h"
+#include "sections.h"
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
@@ -26,10 +27,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString CalculImpossible =
-    u"Les valeurs saisies sont trop grandes pour que le calcul puisse être effectué.\r\n"
-    u"Rien n'a été modifié."_s;
-
 // The windows that show the section, and the main-window buttons that open them.
 struct Ouverture {
     const char* bouton;
@@ -42,15 +39,7 @@ constexpr Ouverture Ouvertures[] = {
     {"BouttonApercu", "ApercuSection"},
 };
 
-QWidget* fenetreNommee(const char* nom) {
-    const QString n = QString::fromUtf8(nom);
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == n) {
-            return w;
-        }
-    }
-    return nullptr;
-}
+using essai::fenetreNommee;
 
 // What a window shows: every caption with whether it is shown, and the typed coordinate of the
 // second-moment windows.
@@ -76,35 +65,12 @@ class TestFautes : public QObject {
     Q_OBJECT
 
 private:
-    QWidget* w() const { return m_p.fenetre.get(); }
-    template <class T = QWidget> T* ctl(const QWidget* fenetre, const char* nom) const {
-        T* c = essai::controle<T>(fenetre, nom);
-        if (c == nullptr) {
-            qFatal("missing control %s", nom);
-        }
-        return c;
-    }
-    void cliquer(const char* nom) { QTest::mouseClick(ctl(w(), nom), Qt::LeftButton); }
-    void fleche(const char* toupie, bool haut) {
-        QTest::mouseClick(ctl(w(), toupie)->findChild<QToolButton*>(haut ? u"haut"_s : u"bas"_s),
-                          Qt::LeftButton);
-    }
-    void choisirForme(const QString& forme) {
-        auto* liste = ctl<QListWidget>(w(), "ListeForme");
-        const auto items = liste->findItems(forme, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        QCOMPARE(items.size(), 1);
-        liste->scrollToItem(items.first());
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                          liste->visualItemRect(items.first()).center());
-    }
     // Replaces the text of a field by typing over it; then, when `insertion` is given, types it after
     // the first `position` characters: "1E80" is typed as "180" with the "E" slipped in after the
     // "1", so that the field holds a number at every keystroke.
     static void taper(QLineEdit* champ, const QString& texte, const QString& insertion = {},
                       int position = 1) {
-        champ->setFocus();
-        champ->selectAll();
-        QTest::keyClicks(champ, texte);
+        essai::taper(champ, texte);
         if (!insertion.isEmpty()) {
             QTest::keyClick(champ, Qt::Key_Home);
             for (int i = 0; i < position; ++i) {
@@ -114,51 +80,36 @@ private:
         }
     }
     void taper(const char* champ, const QString& texte, const QString& insertion = {}, int position = 1) {
-        taper(ctl<QLineEdit>(w(), champ), texte, insertion, position);
-    }
-    void appliquer(const QString& forme, const QString& d1, const QString& d2, const QString& zg,
-                   const QString& yg, bool plein) {
-        choisirForme(forme);
-        taper("DimSection1", d1);
-        if (!d2.isEmpty()) {
-            taper("DimSection2", d2);
-        }
-        taper("ZG", zg);
-        taper("YG", yg);
-        cliquer(plein ? "ButtonAdditionner" : "BouttonSoustraire");
-        cliquer("BouttonAppliquer");
+        taper(m_p.ctl<QLineEdit>(champ), texte, insertion, position);
     }
     // A disc of radius 1E50 centred at Y = 5,6E103: its transport term (Yg x A) x Yg is 9,85E307.
     void appliquerGrandDisque() {
-        choisirForme(u"Disque"_s);
+        m_p.choisirForme(u"Disque"_s);
         taper("DimSection1", u"150"_s, u"E"_s);
         taper("ZG", u"0"_s);
         taper("YG", u"56103"_s, u","_s);
-        QTest::keyClick(ctl(w(), "YG"), Qt::Key_Right);
-        QTest::keyClicks(ctl(w(), "YG"), u"E"_s);
-        QCOMPARE(ctl<QLineEdit>(w(), "DimSection1")->text(), u"1E50"_s);
-        QCOMPARE(ctl<QLineEdit>(w(), "YG")->text(), u"5,6E103"_s);
-        cliquer("BouttonAppliquer");
+        QTest::keyClick(m_p.ctl("YG"), Qt::Key_Right);
+        QTest::keyClicks(m_p.ctl("YG"), u"E"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("DimSection1")->text(), u"1E50"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("YG")->text(), u"5,6E103"_s);
+        m_p.cliquer("BouttonAppliquer");
     }
     // The help page's example: a solid 70 x 70 square with a 50 x 50 square hole, total area 2400.
     void entrerExemple() {
-        fleche("SpinButton1", true);
-        appliquer(u"Rectangle"_s, u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
-        fleche("SpinButton2", true);
-        appliquer(u"Rectangle"_s, u"50"_s, u"50"_s, u"35"_s, u"40"_s, false);
+        m_p.entrerExemple();
         QCOMPARE(m_p.messages->prendre(), QStringList());
-        QCOMPARE(essai::texte(w(), "AireTotaleValeur"), u"2400"_s);
+        QCOMPARE(essai::texte(m_p.w(), "AireTotaleValeur"), u"2400"_s);
     }
     void ouvrirTout() {
         for (const Ouverture& o : Ouvertures) {
-            cliquer(o.bouton);
+            m_p.cliquer(o.bouton);
             QWidget* f = fenetreNommee(o.fenetre);
             QVERIFY2(f != nullptr && f->isVisible(), o.fenetre);
         }
     }
     // The main window's captions and those of every window that shows the section.
     Photo photographierTout() const {
-        Photo p = photographier(w(), "FenetreDonnee");
+        Photo p = photographier(m_p.w(), "FenetreDonnee");
         for (const Ouverture& o : Ouvertures) {
             if (const QWidget* f = fenetreNommee(o.fenetre)) {
                 p.insert(photographier(f, o.fenetre));
@@ -202,29 +153,29 @@ private Q_SLOTS:
         ouvrirTout();
         QCOMPARE(m_p.messages->prendre(), QStringList());
         // Element 2, the hole, becomes a disc of radius 1E80: R x R x R x R is 1E320.
-        choisirForme(u"Disque"_s);
+        m_p.choisirForme(u"Disque"_s);
         taper("DimSection1", u"180"_s, u"E"_s);
-        QCOMPARE(ctl<QLineEdit>(w(), "DimSection1")->text(), u"1E80"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("DimSection1")->text(), u"1E80"_s);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         const Section avant = *m_p.section;
         const Photo photoAvant = photographierTout();
         QCOMPARE(photoAvant.value(u"DetailAire/A2Valeur"_s), u"-2500"_s);
         const QImage dessinAvant = dessinApercu();
 
-        cliquer("BouttonAppliquer");
-        verifierInchange(CalculImpossible, avant, photoAvant, dessinAvant);
+        m_p.cliquer("BouttonAppliquer");
+        verifierInchange(essai::calculImpossible, avant, photoAvant, dessinAvant);
         QCOMPARE(m_p.section->element(2).Forme, std::string("Rectangle"));
-        QCOMPARE(ctl<QLineEdit>(w(), "DimSection1")->text(), u"1E80"_s); // left for the user to correct
+        QCOMPARE(m_p.ctl<QLineEdit>("DimSection1")->text(), u"1E80"_s); // left for the user to correct
     }
 
     void deuxElementsQuiDebordentEnsemble() {
         // Element 2 applied while element 1 is still the zero rectangle, then element 1 while the count
         // leaves element 2 out: each is fine alone.
-        fleche("SpinButton1", true);
-        fleche("SpinButton2", true);
+        m_p.fleche("SpinButton1", true);
+        m_p.fleche("SpinButton2", true);
         appliquerGrandDisque();
-        fleche("SpinButton1", false);
-        QCOMPARE(essai::texte(w(), "NumElement"), u"1"_s);
+        m_p.fleche("SpinButton1", false);
+        QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"1"_s);
         appliquerGrandDisque();
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(m_p.section->NbrElement, 1);
@@ -239,9 +190,9 @@ private Q_SLOTS:
         const QImage dessinAvant = dessinApercu();
 
         // Together: 9,85E307 + 9,85E307 leaves the double range.
-        fleche("SpinButton1", true);
-        verifierInchange(CalculImpossible, avant, photoAvant, dessinAvant);
-        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
+        m_p.fleche("SpinButton1", true);
+        verifierInchange(essai::calculImpossible, avant, photoAvant, dessinAvant);
+        QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"1"_s);
         QCOMPARE(m_p.section->NbrElement, 1);
     }
 
@@ -249,89 +200,85 @@ private Q_SLOTS:
         // A solid of 1E10 mm² at Z = 0 and a hole of nearly the same area at Z = -1E140: the total area
         // is about 1 and Zg about 1E150, so the totals hold, but the first row's transport term,
         // (Zg x Zg) x 1E10, is 1E310.
-        fleche("SpinButton1", true);
-        appliquer(u"Rectangle"_s, u"100000"_s, u"100000"_s, u"0"_s, u"0"_s, true);
-        fleche("SpinButton2", true);
-        choisirForme(u"Rectangle"_s);
+        m_p.fleche("SpinButton1", true);
+        m_p.entrer(u"Rectangle"_s, u"100000"_s, u"100000"_s, u"0"_s, u"0"_s, true);
+        m_p.fleche("SpinButton2", true);
+        m_p.choisirForme(u"Rectangle"_s);
         taper("DimSection1", u"100000"_s);
         taper("DimSection2", u"99999,99999"_s);
         taper("ZG", u"-1140"_s, u"E"_s, 2);
-        QCOMPARE(ctl<QLineEdit>(w(), "ZG")->text(), u"-1E140"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("ZG")->text(), u"-1E140"_s);
         taper("YG", u"0"_s);
-        cliquer("BouttonSoustraire");
-        cliquer("BouttonAppliquer");
+        m_p.cliquer("BouttonSoustraire");
+        m_p.cliquer("BouttonAppliquer");
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QVERIFY(m_p.section->Zg > 1E149);
         const Section avant = *m_p.section;
 
-        cliquer("IgyBoutton");
+        m_p.cliquer("IgyBoutton");
         QCoreApplication::processEvents(); // the platform's activation, and the message said after it
-        QCOMPARE(m_p.messages->prendre(),
-                 QStringList{u"Une valeur du tableau est trop grande pour être calculée : le détail du "
-                             u"calcul de Igy ne peut pas être affiché."_s});
+        QCOMPARE(m_p.messages->prendre(), QStringList{essai::fautesIgy.tableauImpossible});
         QVERIFY(*m_p.section == avant);
         const QWidget* detail = fenetreNommee("DetailIGY");
         for (const char* ligne :
              {"i1", "A1Valeur", "ZG1", "AZZ1Valeur", "i2", "A2Valeur", "ZG2", "AZZ2Valeur"}) {
-            QVERIFY2(!ctl(detail, ligne)->isVisibleTo(detail), ligne);
+            QVERIFY2(!essai::exige(detail, ligne)->isVisibleTo(detail), ligne);
         }
         // The section's own figures are still shown, as in the main window.
-        QCOMPARE(essai::texte(detail, "IGYValeur"), essai::texte(w(), "IgyValeur"));
-        QCOMPARE(essai::texte(detail, "IGYPuissance"), essai::texte(w(), "Iypuissance"));
+        QCOMPARE(essai::texte(detail, "IGYValeur"), essai::texte(m_p.w(), "IgyValeur"));
+        QCOMPARE(essai::texte(detail, "IGYPuissance"), essai::texte(m_p.w(), "Iypuissance"));
         // The other axis has nothing too large.
-        cliquer("IgzBoutton");
+        m_p.cliquer("IgzBoutton");
         QCoreApplication::processEvents();
         QCOMPARE(m_p.messages->prendre(), QStringList());
-        QVERIFY(ctl(fenetreNommee("DetailIGZ"), "AYY2Valeur")->isVisibleTo(fenetreNommee("DetailIGZ")));
+        QVERIFY(
+            essai::exige(fenetreNommee("DetailIGZ"), "AYY2Valeur")->isVisibleTo(fenetreNommee("DetailIGZ")));
     }
 
     void momentDecaleSansValeurPerimee() {
         // A 10 x 10 square at O: Iy about the axis Zo = 0 is its Igy, 833,3.
-        appliquer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true);
-        cliquer("IgyBoutton");
+        m_p.entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true);
+        m_p.cliquer("IgyBoutton");
         QWidget* detail = fenetreNommee("DetailIGY");
         QCOMPARE(essai::texte(detail, "IyValeur"), u"833,3"_s);
         // Now a square of 1E-10 mm² at Z = 1E155: the totals hold ((Zg x A) x Zg is 1E300) but the
         // axis Zo = 0 lies 1E155 from G, and d x d is 1E310.
         for (const char* nom : {"DimSection1", "DimSection2"}) {
             taper(nom, u"15"_s, u"E"_s); // 1E5, then 1E-5
-            QTest::keyClicks(ctl(w(), nom), u"-"_s);
+            QTest::keyClicks(m_p.ctl(nom), u"-"_s);
         }
         taper("ZG", u"1155"_s, u"E"_s);
-        QCOMPARE(ctl<QLineEdit>(w(), "DimSection1")->text(), u"1E-5"_s);
-        QCOMPARE(ctl<QLineEdit>(w(), "ZG")->text(), u"1E155"_s);
-        cliquer("BouttonAppliquer");
+        QCOMPARE(m_p.ctl<QLineEdit>("DimSection1")->text(), u"1E-5"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("ZG")->text(), u"1E155"_s);
+        m_p.cliquer("BouttonAppliquer");
         QCOMPARE(m_p.messages->prendre(), QStringList());
-        cliquer("IgyBoutton");
+        m_p.cliquer("IgyBoutton");
         QCoreApplication::processEvents();
         // The user typed nothing: the axis Zo = 0 is the one too far.
-        QCOMPARE(m_p.messages->prendre(),
-                 QStringList{u"L'axe Zo = 0 est trop loin du centre de gravité : le moment quadratique "
-                             u"\"Iy\" ne peut pas être calculé."_s});
+        QCOMPARE(m_p.messages->prendre(), QStringList{essai::fautesIgy.axeZeroTropLoin});
         // Nothing of the square before is left on show, nor repeated by the pop-up of Iy.
         QCOMPARE(essai::texte(detail, "IyValeur"), QString());
-        QVERIFY(!ctl(detail, "EIy")->isVisibleTo(detail));
-        QVERIFY(!ctl(detail, "IyPuissance")->isVisibleTo(detail));
-        QTest::mouseClick(ctl(detail, "Label36"), Qt::LeftButton);
+        QVERIFY(!essai::exige(detail, "EIy")->isVisibleTo(detail));
+        QVERIFY(!essai::exige(detail, "IyPuissance")->isVisibleTo(detail));
+        QTest::mouseClick(essai::exige(detail, "Label36"), Qt::LeftButton);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         // In the centroidal frame the same axis is just as far, and Zo is set back to 0 there: the axis
         // through G, whose second moment is the section's.
-        QTest::mouseClick(ctl(detail, "Label30"), Qt::LeftButton);
+        QTest::mouseClick(essai::exige(detail, "Label30"), Qt::LeftButton);
         QCOMPARE(m_p.messages->prendre().size(), 1);
-        QCOMPARE(ctl<QLineEdit>(detail, "Z")->text(), u"0"_s);
-        QCOMPARE(essai::texte(detail, "IyValeur"), essai::texte(w(), "IgyValeur"));
+        QCOMPARE(essai::exige<QLineEdit>(detail, "Z")->text(), u"0"_s);
+        QCOMPARE(essai::texte(detail, "IyValeur"), essai::texte(m_p.w(), "IgyValeur"));
     }
 
     void verificationDeFormesTresDifferentes() {
         // A triangle of 320 x 999 mm and a hole 6,85E17 mm long across it: the preview's check of the
         // holes against the material works on shapes sizes 15 decades apart.
-        appliquer(u"Triangle"_s, u"320"_s, u"999"_s, u"-76"_s, u"21"_s, true);
-        fleche("SpinButton1", true);
-        fleche("SpinButton2", true);
-        appliquer(u"Rectangle"_s, u"685130310889198904"_s, u"74"_s, u"300"_s, u"-164"_s, false);
-        QCOMPARE(m_p.messages->prendre(),
-                 QStringList{u"L'aire totale est négative, veuillez vérifier les données"_s});
-        cliquer("BouttonApercu");
+        m_p.entrer(u"Triangle"_s, u"320"_s, u"999"_s, u"-76"_s, u"21"_s, true);
+        m_p.fleche("SpinButton1", true);
+        m_p.fleche("SpinButton2", true);
+        m_p.entrer(u"Rectangle"_s, u"685130310889198904"_s, u"74"_s, u"300"_s, u"-164"_s, false);
+        QCOMPARE(m_p.messages->prendre(), QStringList{essai::aireNegative});
+        m_p.cliquer("BouttonApercu");
         QCOMPARE(m_p.messages->prendre(), QStringList());
         // Nearly all of the hole lies outside the triangle.
         const QString constat = essai::texte(fenetreNommee("ApercuSection"), "Verification");
@@ -342,14 +289,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fenetre");
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("message");
-        QTest::newRow("Zo")
-            << u"DetailIGY"_s << u"Z"_s
-            << u"La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne peut pas être "
-               u"calculé.\r\nZo est remis à 0."_s;
-        QTest::newRow("Yo")
-            << u"DetailIGZ"_s << u"Y"_s
-            << u"La valeur de Yo est trop grande : le moment quadratique \"Iz\" ne peut pas être "
-               u"calculé.\r\nYo est remis à 0."_s;
+        QTest::newRow("Zo") << u"DetailIGY"_s << u"Z"_s << essai::fautesIgy.coordonneeTropGrande;
+        QTest::newRow("Yo") << u"DetailIGZ"_s << u"Y"_s << essai::fautesIgz.coordonneeTropGrande;
     }
 
     void coordonneeDeLAxeTropGrande() {
@@ -359,7 +300,7 @@ private Q_SLOTS:
         entrerExemple();
         ouvrirTout();
         QWidget* detail = fenetreNommee(fenetre.toUtf8().constData());
-        auto* coordonnee = ctl<QLineEdit>(detail, champ.toUtf8().constData());
+        auto* coordonnee = essai::exige<QLineEdit>(detail, champ.toUtf8().constData());
         QCOMPARE(coordonnee->text(), u"0"_s);
         const Section avant = *m_p.section;
         const Photo photoAvant = photographierTout();

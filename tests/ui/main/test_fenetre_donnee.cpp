@@ -5,6 +5,7 @@
 
 #include "fixture.h"
 #include "programme.h"
+#include "sections.h"
 
 #include "model/section.h"
 #include "platform/qt/controles.h"
@@ -32,25 +33,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString NonNumerique = u"Vous devez saisir une valeur et non du texte"_s;
-const QString AppliquerRefuse =
-    u"Toutes les valeurs ne sont pas numériques. Veuillez les vérifier et corriger.\r\n"
-    u"Les cases des données doivent être remplies et différentes de \"-\"."_s;
-const QString AireNegative = u"L'aire totale est négative, veuillez vérifier les données"_s;
-
-const QStringList Formes = {
-    u"Rectangle"_s,
-    u"Triangle"_s,
-    u"Disque"_s,
-    u"Demi disque supérieur"_s,
-    u"Demi disque inférieur"_s,
-    u"Demi disque droite"_s,
-    u"Demi disque gauche"_s,
-    u"Quart de disque supérieur gauche"_s,
-    u"Quart de disque supérieur droite"_s,
-    u"Quart de disque inférieur gauche"_s,
-    u"Quart de disque inférieur droite"_s,
-};
 const QStringList Croquis = {u"ImageRectangle"_s, u"ImageTriangle"_s, u"ImageDisque"_s, u"ImageDDH"_s,
                              u"ImageDDB"_s,       u"ImageDDD"_s,      u"ImageDDG"_s,    u"ImageQDHG"_s,
                              u"ImageQDHD"_s,      u"ImageQDBG"_s,     u"ImageQDBD"_s};
@@ -78,74 +60,22 @@ class TestFenetreDonnee : public QObject {
     Q_OBJECT
 
 private:
-    QWidget* w() const { return m_p.fenetre.get(); }
-    template <class T = QWidget> T* ctl(const char* nom) const {
-        T* c = essai::controle<T>(w(), nom);
-        if (c == nullptr) {
-            qFatal("missing control %s", nom);
-        }
-        return c;
-    }
-    bool visible(const char* nom) const { return ctl(nom)->isVisibleTo(w()); }
+    bool visible(const char* nom) const { return m_p.ctl(nom)->isVisibleTo(m_p.w()); }
 
-    void taper(const char* champ, const QString& texte) {
-        auto* c = ctl<QLineEdit>(champ);
-        c->setFocus();
-        c->selectAll();
-        QTest::keyClick(c, Qt::Key_Backspace);
-        QTest::keyClicks(c, texte);
-    }
-    void cliquer(const char* nom) { QTest::mouseClick(ctl(nom), Qt::LeftButton); }
     // What a desktop sends for a double-click: a click, then the double-click and its release.
     static void doubleCliquer(QWidget* c, QPoint pos = QPoint(4, 4)) {
         QTest::mouseClick(c, Qt::LeftButton, {}, pos);
         QTest::mouseDClick(c, Qt::LeftButton, {}, pos);
         QTest::mouseRelease(c, Qt::LeftButton, {}, pos);
     }
-    void fleche(const char* toupie, bool haut, int fois = 1) {
-        auto* b = ctl(toupie)->findChild<QToolButton*>(haut ? u"haut"_s : u"bas"_s);
-        QVERIFY(b != nullptr);
-        for (int i = 0; i < fois; ++i) {
-            QTest::mouseClick(b, Qt::LeftButton);
-        }
-    }
-    void choisirForme(const QString& forme) {
-        auto* liste = ctl<QListWidget>("ListeForme");
-        const auto items = liste->findItems(forme, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        QCOMPARE(items.size(), 1);
-        liste->scrollToItem(items.first());
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                          liste->visualItemRect(items.first()).center());
-        QCOMPARE(liste->currentItem()->text(), forme);
-    }
-    // Types one element into the fields, chooses its shape and solid/hole, and presses "Appliquer".
-    void entrer(const QString& forme, const QString& d1, const QString& d2, const QString& zg,
-                const QString& yg, bool plein) {
-        choisirForme(forme);
-        taper("DimSection1", d1);
-        if (!d2.isNull()) {
-            taper("DimSection2", d2);
-        }
-        taper("ZG", zg);
-        taper("YG", yg);
-        cliquer(plein ? "ButtonAdditionner" : "BouttonSoustraire");
-        cliquer("BouttonAppliquer");
-    }
-    // The help page's example: a solid 70 x 70 square with a 50 x 50 square hole.
-    void entrerExemple() {
-        fleche("SpinButton1", true);
-        entrer(u"Rectangle"_s, u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
-        fleche("SpinButton2", true);
-        entrer(u"Rectangle"_s, u"50"_s, u"50"_s, u"35"_s, u"40"_s, false);
-    }
     // Value, and exponent when shown, of a result row: "135,2 E 4", "2400".
     QString resultat(const Rangee& r) const {
-        const QString v = essai::texte(w(), r.valeur);
+        const QString v = essai::texte(m_p.w(), r.valeur);
         const bool eVisible = visible(r.e);
         if (eVisible != visible(r.puissance)) {
             return u"<E and exponent disagree>"_s;
         }
-        return eVisible ? v + u" E "_s + essai::texte(w(), r.puissance) : v;
+        return eVisible ? v + u" E "_s + essai::texte(m_p.w(), r.puissance) : v;
     }
     QStringList panneau() const {
         QStringList p;
@@ -185,40 +115,40 @@ private Q_SLOTS:
         Section reinitialisee;
         reinitialisee.Reinitialiser();
         QVERIFY(*m_p.section == reinitialisee);
-        QCOMPARE(w()->windowTitle(), u"Brivane des sections - Données"_s);
-        QCOMPARE(w()->objectName(), u"FenetreDonnee"_s);
-        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
-        QCOMPARE(essai::texte(w(), "NumElement"), u"1"_s);
+        QCOMPARE(m_p.w()->windowTitle(), u"Brivane des sections - Données"_s);
+        QCOMPARE(m_p.w()->objectName(), u"FenetreDonnee"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"1"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"1"_s);
 
-        auto* liste = ctl<QListWidget>("ListeForme");
+        auto* liste = m_p.ctl<QListWidget>("ListeForme");
         QStringList items;
         for (int i = 0; i < liste->count(); ++i) {
             items << liste->item(i)->text();
         }
-        QCOMPARE(items, Formes);
+        QCOMPARE(items, essai::formes);
         QCOMPARE(liste->currentItem()->text(), u"Rectangle"_s);
         QCOMPARE(QString::fromStdString(m_p.section->FormeSelectionnee), u"Rectangle"_s);
         for (const QString& c : Croquis) {
-            QCOMPARE(ctl(c.toUtf8().constData())->isVisibleTo(w()), c == u"ImageRectangle"_s);
+            QCOMPARE(m_p.ctl(c.toUtf8().constData())->isVisibleTo(m_p.w()), c == u"ImageRectangle"_s);
         }
 
-        QCOMPARE(essai::texte(w(), "DimSection1Texte"), u"Base ="_s);
-        QCOMPARE(essai::texte(w(), "DimSection2Texte"), u"Hauteur ="_s);
+        QCOMPARE(essai::texte(m_p.w(), "DimSection1Texte"), u"Base ="_s);
+        QCOMPARE(essai::texte(m_p.w(), "DimSection2Texte"), u"Hauteur ="_s);
         QVERIFY(visible("DimSection2"));
         QVERIFY(visible("UniteDimSection2"));
         for (const char* champ : {"DimSection1", "DimSection2", "ZG", "YG"}) {
-            QCOMPARE(ctl<QLineEdit>(champ)->text(), u"0"_s);
+            QCOMPARE(m_p.ctl<QLineEdit>(champ)->text(), u"0"_s);
         }
-        QVERIFY(ctl<QRadioButton>("ButtonAdditionner")->isChecked());
-        QVERIFY(!ctl<QRadioButton>("BouttonSoustraire")->isChecked());
+        QVERIFY(m_p.ctl<QRadioButton>("ButtonAdditionner")->isChecked());
+        QVERIFY(!m_p.ctl<QRadioButton>("BouttonSoustraire")->isChecked());
 
         QCOMPARE(panneau(), QStringList(7, u"0"_s));
         for (const Rangee& r : Rangees) {
-            QCOMPARE(essai::texte(w(), r.puissance), u"0"_s); // hidden, keeps its caption
+            QCOMPARE(essai::texte(m_p.w(), r.puissance), u"0"_s); // hidden, keeps its caption
         }
-        QCOMPARE(essai::texte(w(), "AirePuissance"), u"2"_s);
-        QCOMPARE(essai::texte(w(), "IGZpuissance"), u"4"_s);
-        QCOMPARE(essai::texte(w(), "IGYPuissance"), u"4"_s);
+        QCOMPARE(essai::texte(m_p.w(), "AirePuissance"), u"2"_s);
+        QCOMPARE(essai::texte(m_p.w(), "IGZpuissance"), u"4"_s);
+        QCOMPARE(essai::texte(m_p.w(), "IGYPuissance"), u"4"_s);
         QCOMPARE(m_p.messages->prendre(), QStringList());
     }
 
@@ -233,7 +163,7 @@ private Q_SLOTS:
         if (!francais) {
             essai::localeAnglaise();
         }
-        entrerExemple();
+        m_p.entrerExemple();
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(panneau(), (QStringList{u"2400"_s, u"35"_s, nombre(u"29,79"_s), nombre(u"135,2 E 4"_s),
                                          u"148 E 4"_s, nombre(u"23,74"_s), nombre(u"24,83"_s)}));
@@ -242,7 +172,7 @@ private Q_SLOTS:
         QCOMPARE(m_p.section->element(2).Aire, -2500.0);
         // BRIVANE_CAPTURE=<folder> keeps a picture of the window for a look by eye.
         if (const QString dossier = qEnvironmentVariable("BRIVANE_CAPTURE"); !dossier.isEmpty()) {
-            QVERIFY(w()->grab().save(dossier + u"/exemple_"_s + QLocale().name() + u".png"_s));
+            QVERIFY(m_p.w()->grab().save(dossier + u"/exemple_"_s + QLocale().name() + u".png"_s));
         }
     }
 
@@ -266,21 +196,21 @@ private Q_SLOTS:
     void conversionDesUnites() {
         QFETCH(QString, unite);
         QFETCH(QString, message);
-        entrer(u"Rectangle"_s, u"100"_s, u"200"_s, u"50"_s, u"100"_s, true);
+        m_p.entrer(u"Rectangle"_s, u"100"_s, u"200"_s, u"50"_s, u"100"_s, true);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(resultat(Rangees[0]), u"200 E 2"_s);
 
-        auto* etiquette = ctl<QLabel>(unite.toUtf8().constData());
+        auto* etiquette = m_p.ctl<QLabel>(unite.toUtf8().constData());
         QCOMPARE(etiquette->cursor().shape(), Qt::UpArrowCursor);
         // The label itself is what the mouse meets at its centre (not the raised unit power over it).
-        const QPoint centre = etiquette->mapTo(w(), etiquette->rect().center());
-        QCOMPARE(w()->childAt(centre), etiquette);
+        const QPoint centre = etiquette->mapTo(m_p.w(), etiquette->rect().center());
+        QCOMPARE(m_p.w()->childAt(centre), etiquette);
         QTest::mouseClick(etiquette, Qt::LeftButton);
         QCOMPARE(m_p.messages->prendre(), message.isNull() ? QStringList() : QStringList{message});
     }
 
     void conversionAuDemarrage() {
-        cliquer("AireTotaleUnite");
+        m_p.cliquer("AireTotaleUnite");
         QCOMPARE(m_p.messages->prendre(),
                  QStringList{u"A = 0 E0 [mm²]\r\n   = 0 E0 [cm²]\r\n   = 0 E0 [m²]"_s});
     }
@@ -316,15 +246,15 @@ private Q_SLOTS:
             essai::localeAnglaise();
         }
         const Section avant = *m_p.section;
-        taper(champ.toUtf8().constData(), frappe);
-        QCOMPARE(m_p.messages->prendre(), QStringList(messages, NonNumerique));
-        QCOMPARE(ctl<QLineEdit>(champ.toUtf8().constData())->text(), reste);
+        m_p.taper(champ.toUtf8().constData(), frappe);
+        QCOMPARE(m_p.messages->prendre(), QStringList(messages, essai::nonNumerique));
+        QCOMPARE(m_p.ctl<QLineEdit>(champ.toUtf8().constData())->text(), reste);
         QVERIFY(*m_p.section == avant);
     }
 
     void moinsDevantDesChiffres() {
-        taper("DimSection1", u"3"_s);
-        auto* c = ctl<QLineEdit>("DimSection1");
+        m_p.taper("DimSection1", u"3"_s);
+        auto* c = m_p.ctl<QLineEdit>("DimSection1");
         QTest::keyClick(c, Qt::Key_Home);
         QTest::keyClicks(c, u"-"_s);
         QCOMPARE(m_p.messages->prendre(), QStringList());
@@ -343,34 +273,34 @@ private Q_SLOTS:
     void appliquerRefuse() {
         QFETCH(QString, champ);
         QFETCH(QString, frappe);
-        taper("DimSection1", u"10"_s);
-        cliquer("BouttonSoustraire");
-        choisirForme(u"Triangle"_s);
-        taper(champ.toUtf8().constData(), frappe);
+        m_p.taper("DimSection1", u"10"_s);
+        m_p.cliquer("BouttonSoustraire");
+        m_p.choisirForme(u"Triangle"_s);
+        m_p.taper(champ.toUtf8().constData(), frappe);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         const Section avant = *m_p.section;
-        cliquer("BouttonAppliquer");
-        QCOMPARE(m_p.messages->prendre(), QStringList{AppliquerRefuse});
+        m_p.cliquer("BouttonAppliquer");
+        QCOMPARE(m_p.messages->prendre(), QStringList{essai::appliquerRefuse});
         QVERIFY(*m_p.section == avant); // not even the shape or the sign
-        QCOMPARE(ctl<QLineEdit>(champ.toUtf8().constData())->text(), frappe);
+        QCOMPARE(m_p.ctl<QLineEdit>(champ.toUtf8().constData())->text(), frappe);
     }
 
     void hauteurCacheeQuiCompte() {
         // An empty hidden height refuses "Appliquer".
-        taper("DimSection2", u""_s);
-        choisirForme(u"Disque"_s);
+        m_p.taper("DimSection2", u""_s);
+        m_p.choisirForme(u"Disque"_s);
         QVERIFY(!visible("DimSection2"));
-        taper("DimSection1", u"10"_s);
-        cliquer("BouttonAppliquer");
-        QCOMPARE(m_p.messages->prendre(), QStringList{AppliquerRefuse});
+        m_p.taper("DimSection1", u"10"_s);
+        m_p.cliquer("BouttonAppliquer");
+        QCOMPARE(m_p.messages->prendre(), QStringList{essai::appliquerRefuse});
         QCOMPARE(m_p.section->element(1).Forme, std::string("Rectangle"));
 
         // A hidden height holding 200 is stored but enters no result.
-        choisirForme(u"Rectangle"_s);
-        QCOMPARE(ctl<QLineEdit>("DimSection2")->text(), QString()); // kept while hidden
-        taper("DimSection2", u"200"_s);
-        choisirForme(u"Disque"_s);
-        cliquer("BouttonAppliquer");
+        m_p.choisirForme(u"Rectangle"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("DimSection2")->text(), QString()); // kept while hidden
+        m_p.taper("DimSection2", u"200"_s);
+        m_p.choisirForme(u"Disque"_s);
+        m_p.cliquer("BouttonAppliquer");
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(m_p.section->element(1).Forme, std::string("Disque"));
         QCOMPARE(m_p.section->element(1).Dimension2, 200.0);
@@ -379,102 +309,102 @@ private Q_SLOTS:
     }
 
     void nombreDElements() {
-        fleche("SpinButton1", false);
-        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
-        fleche("SpinButton1", true, 12);
-        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"10"_s);
+        m_p.fleche("SpinButton1", false);
+        QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"1"_s);
+        m_p.fleche("SpinButton1", true, 12);
+        QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"10"_s);
         QCOMPARE(m_p.section->NbrElement, 10);
-        fleche("SpinButton2", true, 12);
-        QCOMPARE(essai::texte(w(), "NumElement"), u"10"_s);
-        fleche("SpinButton1", false, 9);
-        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
-        QCOMPARE(essai::texte(w(), "NumElement"), u"1"_s);
+        m_p.fleche("SpinButton2", true, 12);
+        QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"10"_s);
+        m_p.fleche("SpinButton1", false, 9);
+        QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"1"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"1"_s);
         QCOMPARE(m_p.messages->prendre(), QStringList());
     }
 
     void baisserLeNombreSuitLElementCourant() {
-        fleche("SpinButton1", true, 2);
-        entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 1: area 100
-        fleche("SpinButton2", true);
-        entrer(u"Triangle"_s, u"4"_s, u"5"_s, u"1"_s, u"2"_s, true); // element 2: area 10
-        fleche("SpinButton2", true);
-        entrer(u"Rectangle"_s, u"9"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 3: area 90
+        m_p.fleche("SpinButton1", true, 2);
+        m_p.entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 1: area 100
+        m_p.fleche("SpinButton2", true);
+        m_p.entrer(u"Triangle"_s, u"4"_s, u"5"_s, u"1"_s, u"2"_s, true); // element 2: area 10
+        m_p.fleche("SpinButton2", true);
+        m_p.entrer(u"Rectangle"_s, u"9"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 3: area 90
         QCOMPARE(resultat(Rangees[0]), u"200"_s);
 
-        fleche("SpinButton1", false);
-        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"2"_s);
-        QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
-        QCOMPARE(ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Triangle"_s);
-        QCOMPARE(ctl<QLineEdit>("DimSection1")->text(), u"4"_s);
-        QCOMPARE(ctl<QLineEdit>("DimSection2")->text(), u"5"_s);
-        QCOMPARE(ctl<QLineEdit>("ZG")->text(), u"1"_s);
-        QCOMPARE(ctl<QLineEdit>("YG")->text(), u"2"_s);
+        m_p.fleche("SpinButton1", false);
+        QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"2"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"2"_s);
+        QCOMPARE(m_p.ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Triangle"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("DimSection1")->text(), u"4"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("DimSection2")->text(), u"5"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("ZG")->text(), u"1"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("YG")->text(), u"2"_s);
         QCOMPARE(resultat(Rangees[0]), u"110"_s);
 
-        fleche("SpinButton1", true);
-        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"3"_s);
-        QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
+        m_p.fleche("SpinButton1", true);
+        QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"3"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"2"_s);
         QCOMPARE(resultat(Rangees[0]), u"200"_s);
         QCOMPARE(m_p.messages->prendre(), QStringList());
     }
 
     void changerDElementOublieLaSaisie() {
-        fleche("SpinButton1", true);
-        entrer(u"Disque"_s, u"12,5"_s, QString(), u"-3"_s, u"4"_s, false);
-        QCOMPARE(m_p.messages->prendre(), QStringList{AireNegative});
-        fleche("SpinButton2", true);
-        choisirForme(u"Triangle"_s);
-        taper("DimSection1", u"30"_s);
-        taper("DimSection2", u"60"_s);
-        fleche("SpinButton2", false);
+        m_p.fleche("SpinButton1", true);
+        m_p.entrer(u"Disque"_s, u"12,5"_s, QString(), u"-3"_s, u"4"_s, false);
+        QCOMPARE(m_p.messages->prendre(), QStringList{essai::aireNegative});
+        m_p.fleche("SpinButton2", true);
+        m_p.choisirForme(u"Triangle"_s);
+        m_p.taper("DimSection1", u"30"_s);
+        m_p.taper("DimSection2", u"60"_s);
+        m_p.fleche("SpinButton2", false);
         // Element 1 as stored.
-        QCOMPARE(ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Disque"_s);
-        QCOMPARE(essai::texte(w(), "DimSection1Texte"), u"Rayon ="_s);
+        QCOMPARE(m_p.ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Disque"_s);
+        QCOMPARE(essai::texte(m_p.w(), "DimSection1Texte"), u"Rayon ="_s);
         QVERIFY(!visible("DimSection2"));
         QVERIFY(visible("ImageDisque"));
-        QCOMPARE(ctl<QLineEdit>("DimSection1")->text(), u"12,5"_s);
-        QCOMPARE(ctl<QLineEdit>("ZG")->text(), u"-3"_s);
-        QVERIFY(ctl<QRadioButton>("BouttonSoustraire")->isChecked());
+        QCOMPARE(m_p.ctl<QLineEdit>("DimSection1")->text(), u"12,5"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("ZG")->text(), u"-3"_s);
+        QVERIFY(m_p.ctl<QRadioButton>("BouttonSoustraire")->isChecked());
         // Element 2 never applied: the reset rectangle again.
-        fleche("SpinButton2", true);
-        QCOMPARE(ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Rectangle"_s);
-        QCOMPARE(essai::texte(w(), "DimSection1Texte"), u"Base ="_s);
-        QCOMPARE(essai::texte(w(), "DimSection2Texte"), u"Hauteur ="_s);
+        m_p.fleche("SpinButton2", true);
+        QCOMPARE(m_p.ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Rectangle"_s);
+        QCOMPARE(essai::texte(m_p.w(), "DimSection1Texte"), u"Base ="_s);
+        QCOMPARE(essai::texte(m_p.w(), "DimSection2Texte"), u"Hauteur ="_s);
         QVERIFY(visible("DimSection2"));
         for (const char* champ : {"DimSection1", "DimSection2", "ZG", "YG"}) {
-            QCOMPARE(ctl<QLineEdit>(champ)->text(), u"0"_s);
+            QCOMPARE(m_p.ctl<QLineEdit>(champ)->text(), u"0"_s);
         }
-        QVERIFY(ctl<QRadioButton>("ButtonAdditionner")->isChecked());
+        QVERIFY(m_p.ctl<QRadioButton>("ButtonAdditionner")->isChecked());
         QCOMPARE(m_p.section->element(2), ElementSection{});
         QCOMPARE(m_p.messages->prendre(), QStringList());
         // The element arrows stop at the count.
-        fleche("SpinButton2", true);
-        QCOMPARE(essai::texte(w(), "NumElement"), u"2"_s);
+        m_p.fleche("SpinButton2", true);
+        QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"2"_s);
     }
 
     void croquisQuiSuitLaListe_data() {
         QTest::addColumn<int>("rang");
-        for (int i = 0; i < Formes.size(); ++i) {
-            QTest::newRow(Formes[i].toUtf8().constData()) << i;
+        for (int i = 0; i < essai::formes.size(); ++i) {
+            QTest::newRow(essai::formes[i].toUtf8().constData()) << i;
         }
     }
 
     void croquisQuiSuitLaListe() {
         QFETCH(int, rang);
-        choisirForme(rang == 0 ? Formes[1] : Formes[0]); // start from another one
-        choisirForme(Formes[rang]);
+        m_p.choisirForme(rang == 0 ? essai::formes[1] : essai::formes[0]); // start from another one
+        m_p.choisirForme(essai::formes[rang]);
         for (int i = 0; i < Croquis.size(); ++i) {
-            QCOMPARE(ctl(Croquis[i].toUtf8().constData())->isVisibleTo(w()), i == rang);
+            QCOMPARE(m_p.ctl(Croquis[i].toUtf8().constData())->isVisibleTo(m_p.w()), i == rang);
         }
-        QCOMPARE(QString::fromStdString(m_p.section->FormeSelectionnee), Formes[rang]);
+        QCOMPARE(QString::fromStdString(m_p.section->FormeSelectionnee), essai::formes[rang]);
         const bool hauteur = rang < 2;
-        QCOMPARE(essai::texte(w(), "DimSection1Texte"), hauteur ? u"Base ="_s : u"Rayon ="_s);
+        QCOMPARE(essai::texte(m_p.w(), "DimSection1Texte"), hauteur ? u"Base ="_s : u"Rayon ="_s);
         QCOMPARE(visible("DimSection2Texte"), hauteur);
         QCOMPARE(visible("DimSection2"), hauteur);
         QCOMPARE(visible("UniteDimSection2"), hauteur);
         QCOMPARE(m_p.section->element(1), ElementSection{}); // choosing stores nothing
 
-        auto* croquis = ctl<plateforme::Image>(Croquis[rang].toUtf8().constData());
+        auto* croquis = m_p.ctl<plateforme::Image>(Croquis[rang].toUtf8().constData());
         QCOMPARE(croquis->cursor().shape(), Qt::SizeAllCursor);
         QCOMPARE(croquis->source(), u":/formes/"_s + croquis->source().section(u'/', -1));
         QTest::mouseClick(croquis, Qt::LeftButton);
@@ -582,7 +512,7 @@ private Q_SLOTS:
     void explications() {
         QFETCH(QString, controle);
         QFETCH(QString, message);
-        auto* c = ctl(controle.toUtf8().constData());
+        auto* c = m_p.ctl(controle.toUtf8().constData());
         doubleCliquer(c);
         const QStringList vus = m_p.messages->prendre();
         if (message.isNull()) {
@@ -593,25 +523,25 @@ private Q_SLOTS:
             QCOMPARE(vus.size(), 1);
         }
         if (controle == u"BouttonSoustraire"_s) {
-            QVERIFY(ctl<QRadioButton>("BouttonSoustraire")->isChecked()); // the click came first
+            QVERIFY(m_p.ctl<QRadioButton>("BouttonSoustraire")->isChecked()); // the click came first
         }
     }
 
     void rayonsAvecUneAireNegative() {
-        entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true);
-        fleche("SpinButton1", true);
-        fleche("SpinButton2", true);
-        entrer(u"Rectangle"_s, u"20"_s, u"20"_s, u"0"_s, u"0"_s, false);
-        QCOMPARE(m_p.messages->prendre(), QStringList{AireNegative});
+        m_p.entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"0"_s, u"0"_s, true);
+        m_p.fleche("SpinButton1", true);
+        m_p.fleche("SpinButton2", true);
+        m_p.entrer(u"Rectangle"_s, u"20"_s, u"20"_s, u"0"_s, u"0"_s, false);
+        QCOMPARE(m_p.messages->prendre(), QStringList{essai::aireNegative});
         QCOMPARE(resultat(Rangees[0]), u"-300"_s);
         QCOMPARE(resultat(Rangees[5]), u"6,455"_s); // |Igz| / |A|
-        doubleCliquer(ctl("RGirationgzTexte"));
+        doubleCliquer(m_p.ctl("RGirationgzTexte"));
         QCOMPARE(m_p.messages->prendre(),
                  QStringList{essai::lignes({u"Rayon de giration par rapport à l'axe Gz :"_s,
                                             u"iGz = (IGz/A)^0,5"_s, u"      = (-12500 / -300)^0,5"_s})});
         // The count's arrows recompute, and warn again.
-        fleche("SpinButton1", true);
-        QCOMPARE(m_p.messages->prendre(), QStringList{AireNegative});
+        m_p.fleche("SpinButton1", true);
+        QCOMPARE(m_p.messages->prendre(), QStringList{essai::aireNegative});
     }
 
     void rayonAvecUneAireDecimale_data() { exempleDeLAide_data(); }
@@ -621,8 +551,8 @@ private Q_SLOTS:
         if (!francais) {
             essai::localeAnglaise();
         }
-        entrer(u"Rectangle"_s, nombre(u"2,5"_s), u"5"_s, u"0"_s, u"0"_s, true);
-        doubleCliquer(ctl("RGirationgyTexte"));
+        m_p.entrer(u"Rectangle"_s, nombre(u"2,5"_s), u"5"_s, u"0"_s, u"0"_s, true);
+        doubleCliquer(m_p.ctl("RGirationgyTexte"));
         QCOMPARE(m_p.messages->prendre(),
                  QStringList{
                      essai::lignes({u"Rayon de giration par rapport à l'axe Gy :"_s, u"iGy = (IGy/A)^0,5"_s,
@@ -632,7 +562,7 @@ private Q_SLOTS:
 
     void noteDeVersion() {
         const Section avant = *m_p.section;
-        doubleCliquer(ctl("Image1"));
+        doubleCliquer(m_p.ctl("Image1"));
         const QStringList vus = m_p.messages->prendre();
         QCOMPARE(vus.size(), 1);
         const QStringList lignes = vus.first().split(u"\r\n"_s);
@@ -645,19 +575,19 @@ private Q_SLOTS:
     }
 
     void valeursTropGrandes() {
-        entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"1"_s, u"2"_s, true);
+        m_p.entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"1"_s, u"2"_s, true);
         const QStringList panneauAvant = panneau();
         // A radius of 1E80, typed as 180 with the E slipped in, so that every keystroke is a number.
-        choisirForme(u"Disque"_s);
-        taper("DimSection1", u"180"_s);
-        auto* rayon = ctl<QLineEdit>("DimSection1");
+        m_p.choisirForme(u"Disque"_s);
+        m_p.taper("DimSection1", u"180"_s);
+        auto* rayon = m_p.ctl<QLineEdit>("DimSection1");
         QTest::keyClick(rayon, Qt::Key_Home);
         QTest::keyClick(rayon, Qt::Key_Right);
         QTest::keyClicks(rayon, u"E"_s);
         QCOMPARE(rayon->text(), u"1E80"_s);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         const Section avant = *m_p.section;
-        cliquer("BouttonAppliquer");
+        m_p.cliquer("BouttonAppliquer");
         const QStringList vus = m_p.messages->prendre();
         QCOMPARE(vus.size(), 1);
         QVERIFY(vus.first().contains(u"trop grandes"_s));
@@ -670,31 +600,31 @@ private Q_SLOTS:
     void sommeTropGrandeAuChangementDuNombre() {
         // Two elements that are each computable but not together: Zg x A x Zg is 1E308 for each.
         const auto entrerGrand = [this] {
-            choisirForme(u"Rectangle"_s);
-            taper("DimSection1", u"1"_s);
-            taper("DimSection2", u"1"_s);
-            taper("ZG", u"1154"_s);
-            auto* zg = ctl<QLineEdit>("ZG");
+            m_p.choisirForme(u"Rectangle"_s);
+            m_p.taper("DimSection1", u"1"_s);
+            m_p.taper("DimSection2", u"1"_s);
+            m_p.taper("ZG", u"1154"_s);
+            auto* zg = m_p.ctl<QLineEdit>("ZG");
             QTest::keyClick(zg, Qt::Key_Home);
             QTest::keyClick(zg, Qt::Key_Right);
             QTest::keyClicks(zg, u"E"_s);
-            taper("YG", u"0"_s);
-            cliquer("BouttonAppliquer");
+            m_p.taper("YG", u"0"_s);
+            m_p.cliquer("BouttonAppliquer");
         };
-        fleche("SpinButton1", true);
-        fleche("SpinButton2", true);
+        m_p.fleche("SpinButton1", true);
+        m_p.fleche("SpinButton2", true);
         entrerGrand();
-        fleche("SpinButton1", false);
+        m_p.fleche("SpinButton1", false);
         entrerGrand();
         QCOMPARE(m_p.messages->prendre(), QStringList());
         const Section avant = *m_p.section;
         const QStringList panneauAvant = panneau();
-        fleche("SpinButton1", true);
+        m_p.fleche("SpinButton1", true);
         const QStringList vus = m_p.messages->prendre();
         QCOMPARE(vus.size(), 1);
         QVERIFY(vus.first().contains(u"trop grandes"_s));
         QVERIFY(*m_p.section == avant);
-        QCOMPARE(essai::texte(w(), "NbrElementAffich"), u"1"_s);
+        QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"1"_s);
         QCOMPARE(panneau(), panneauAvant);
     }
 
@@ -732,35 +662,35 @@ private Q_SLOTS:
             }
         };
         QCOMPARE(trouvee(), nullptr);
-        cliquer(bouton.toUtf8().constData());
+        m_p.cliquer(bouton.toUtf8().constData());
         QWidget* ouverte = trouvee();
         QVERIFY(ouverte != nullptr);
         QVERIFY(ouverte->isVisible());
         ouverte->close();
-        cliquer(bouton.toUtf8().constData());
+        m_p.cliquer(bouton.toUtf8().constData());
         QCOMPARE(trouvee(), ouverte); // the same window, shown again
         QVERIFY(ouverte->isVisible());
         // Closing the main window closes it too.
-        w()->close();
+        m_p.w()->close();
         QVERIFY(!ouverte->isVisible());
     }
 
     void apercuQuiSuitLaSection() {
-        cliquer("BouttonApercu");
+        m_p.cliquer("BouttonApercu");
         auto* apercu = m_p.registre->trouver<ApercuSection>();
         QVERIFY(apercu != nullptr && apercu->isVisible());
         QCOMPARE(essai::texte(apercu, "VsupValeur"), u"0"_s);
         // While it is open, "Appliquer" and the count arrows refresh it.
-        entrerExemple();
+        m_p.entrerExemple();
         QCOMPARE(essai::texte(apercu, "VsupValeur"), u"40,21"_s);
         QCOMPARE(essai::texte(apercu, "Verification"), u"Aucune incohérence détectée."_s);
-        fleche("SpinButton1", false); // the hole left out: the full square
+        m_p.fleche("SpinButton1", false); // the hole left out: the full square
         QCOMPARE(essai::texte(apercu, "VsupValeur"), u"35"_s);
         // Closed, it is left alone until opened again.
         apercu->close();
-        fleche("SpinButton1", true);
+        m_p.fleche("SpinButton1", true);
         QCOMPARE(essai::texte(apercu, "VsupValeur"), u"35"_s);
-        cliquer("BouttonApercu");
+        m_p.cliquer("BouttonApercu");
         QCOMPARE(essai::texte(apercu, "VsupValeur"), u"40,21"_s);
     }
 };

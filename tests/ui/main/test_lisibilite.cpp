@@ -8,6 +8,7 @@
 #include "platform/qt/controles.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/locale.h"
+#include "sections.h"
 #include "ui/aux/aide.h"
 #include "ui/aux/exemple.h"
 #include "ui/aux/recapitulatif.h"
@@ -68,14 +69,7 @@ class TestLisibilite : public QObject {
     std::unique_ptr<FenetreDonnee> m_donnee;
 
     void saisir(int k, const char* d, const char* zg, const char* yg, bool additionner) {
-        while (m_section.NbrElement < k) {
-            changerNombreElements(m_section, +1);
-        }
-        while (m_section.ElementCourant < k) {
-            changerElementCourant(m_section, +1);
-        }
-        QVERIFY(appliquer(m_section, {"Rectangle", d, d, zg, yg, additionner}, plateforme::formatLocal())
-                    .accepte());
+        QVERIFY(essai::saisir(m_section, k, {"Rectangle", d, d, zg, yg, additionner}));
     }
 
     QWidget* ouvrir(const QString& nom) {

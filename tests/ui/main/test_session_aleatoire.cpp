@@ -13,6 +13,7 @@
 
 #include "fixture.h"
 #include "programme.h"
+#include "sections.h"
 #include "tests/trace.h"
 
 #include "model/section.h"
@@ -142,22 +143,8 @@ struct Totaux {
     double a = 0.0, soz = 0.0, soy = 0.0, yg = 0.0, zg = 0.0, igz = 0.0, igy = 0.0, iGy = 0.0, iGz = 0.0;
 };
 
-const QStringList Formes = {
-    u"Rectangle"_s,
-    u"Triangle"_s,
-    u"Disque"_s,
-    u"Demi disque supérieur"_s,
-    u"Demi disque inférieur"_s,
-    u"Demi disque droite"_s,
-    u"Demi disque gauche"_s,
-    u"Quart de disque supérieur gauche"_s,
-    u"Quart de disque supérieur droite"_s,
-    u"Quart de disque inférieur gauche"_s,
-    u"Quart de disque inférieur droite"_s,
-};
-
 bool aHauteur(const QString& forme) {
-    return forme == Formes[0] || forme == Formes[1];
+    return forme == essai::formes[0] || forme == essai::formes[1];
 }
 
 // The record of a shape, sign applied; throws Faute.
@@ -169,7 +156,7 @@ Element capturer(const QString& forme, double d1, double d2, double zg, double y
     e.zg = zg;
     e.yg = yg;
     e.signe = plein ? 1.0 : -1.0;
-    const int rang = int(Formes.indexOf(forme));
+    const int rang = int(essai::formes.indexOf(forme));
     const double b = d1, h = d2, r = d1;
     double aire = 0.0, igz = 0.0, igy = 0.0;
     const auto r4Pi = [&] { return v(v(v(v(r * Pi) * r) * r) * r); };
@@ -241,17 +228,6 @@ Totaux calculer(const std::array<Element, 10>& el, int n) {
 // ---------------------------------------------------------------------------------------------
 // The texts the program shows.
 
-const QString NonNumerique = u"Vous devez saisir une valeur et non du texte"_s;
-const QString AppliquerRefuse =
-    u"Toutes les valeurs ne sont pas numériques. Veuillez les vérifier et corriger.\r\n"
-    u"Les cases des données doivent être remplies et différentes de \"-\"."_s;
-const QString AireNegative = u"L'aire totale est négative, veuillez vérifier les données"_s;
-const QString CalculImpossible =
-    u"Les valeurs saisies sont trop grandes pour que le calcul puisse être effectué.\r\n"
-    u"Rien n'a été modifié."_s;
-const QString RepereSaisie = u"Coordonnées du centre dans le repère de saisie (O, Z, Y) :"_s;
-const QString RepereCentre = u"Coordonnées du centre dans le repère de saisie (G, Z, Y) :"_s;
-
 // The two second-moment windows: about GY (abscissas, Zo) and about GZ (ordinates, Yo).
 struct Axe {
     const char* fenetre;
@@ -267,22 +243,12 @@ struct Axe {
 };
 
 const std::array<Axe, 2> Axes{{
-    {"DetailIGY", "IgyBoutton", "Z", "IyValeur", "EIy", "IyPuissance",
-     u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igy ne peut pas "
-     u"être affiché."_s,
-     u"La valeur de Zo est trop grande : le moment quadratique \"Iy\" ne peut pas être calculé.\r\n"
-     u"Zo est remis à 0."_s,
-     u"La valeur de Zo est trop grande pour être donnée dans l'autre repère."_s,
-     u"L'axe Zo = 0 est trop loin du centre de gravité : le moment quadratique \"Iy\" ne peut pas être "
-     u"calculé."_s},
-    {"DetailIGZ", "IgzBoutton", "Y", "IzValeur", "EIz", "IzPuissance",
-     u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de Igz ne peut pas "
-     u"être affiché."_s,
-     u"La valeur de Yo est trop grande : le moment quadratique \"Iz\" ne peut pas être calculé.\r\n"
-     u"Yo est remis à 0."_s,
-     u"La valeur de Yo est trop grande pour être donnée dans l'autre repère."_s,
-     u"L'axe Yo = 0 est trop loin du centre de gravité : le moment quadratique \"Iz\" ne peut pas être "
-     u"calculé."_s},
+    {"DetailIGY", "IgyBoutton", "Z", "IyValeur", "EIy", "IyPuissance", essai::fautesIgy.tableauImpossible,
+     essai::fautesIgy.coordonneeTropGrande, essai::fautesIgy.changementImpossible,
+     essai::fautesIgy.axeZeroTropLoin},
+    {"DetailIGZ", "IgzBoutton", "Y", "IzValeur", "EIz", "IzPuissance", essai::fautesIgz.tableauImpossible,
+     essai::fautesIgz.coordonneeTropGrande, essai::fautesIgz.changementImpossible,
+     essai::fautesIgz.axeZeroTropLoin},
 }};
 
 // The results panel: value, "E" and exponent labels of each total.
@@ -336,24 +302,6 @@ private:
         std::array<QString, 2> annonces;
     };
 
-    QWidget* w() const { return m_p.fenetre.get(); }
-    template <class T = QWidget> T* ctl(const QWidget* f, const char* nom) const {
-        T* c = essai::controle<T>(f, nom);
-        if (c == nullptr) {
-            qFatal("missing control %s", nom);
-        }
-        return c;
-    }
-    static QWidget* fenetreNommee(const char* nom) {
-        const QString n = QString::fromUtf8(nom);
-        for (QWidget* f : QApplication::topLevelWidgets()) {
-            if (f->objectName() == n) {
-                return f;
-            }
-        }
-        return nullptr;
-    }
-
     // --- the reference's side of each action ---
 
     void refill() {
@@ -370,11 +318,11 @@ private:
             m_m.n = n;
             m_m.elements = elements;
             if (t.a < 0.0) {
-                m_attendus << AireNegative;
+                m_attendus << essai::aireNegative;
             }
             return true;
         } catch (Faute) {
-            m_attendus << CalculImpossible;
+            m_attendus << essai::calculImpossible;
             return false;
         }
     }
@@ -384,7 +332,7 @@ private:
         if (t.isEmpty() || tiret || nombre(t)) {
             m_m.champs[champ] = t;
         } else {
-            m_attendus << NonNumerique;
+            m_attendus << essai::nonNumerique;
             m_m.champs[champ] = u"0"_s;
         }
     }
@@ -469,11 +417,7 @@ private:
 
     // --- the user's side of each action ---
 
-    QLineEdit* champ(int i) const { return ctl<QLineEdit>(w(), Champs[i]); }
-    void fleche(const char* toupie, bool haut) {
-        QTest::mouseClick(ctl(w(), toupie)->findChild<QToolButton*>(haut ? u"haut"_s : u"bas"_s),
-                          Qt::LeftButton);
-    }
+    QLineEdit* champ(int i) const { return m_p.ctl<QLineEdit>(Champs[i]); }
 
     // A text a user might type: numbers of every size, with commas or points, and non-numbers.
     QString texteAuHasard() {
@@ -544,7 +488,7 @@ private:
         if (t < 8) { // the count
             const bool haut = entier(0, 1) == 1;
             m_action = haut ? u"nombre +"_s : u"nombre -"_s;
-            fleche("SpinButton1", haut);
+            m_p.fleche("SpinButton1", haut);
             int n = m_m.n + (haut ? 1 : -1);
             n = std::clamp(n, 1, 10);
             if (recalculer(n, m_m.elements) && m_m.courant > m_m.n) {
@@ -554,16 +498,16 @@ private:
         } else if (t < 18) { // the current element
             const bool haut = entier(0, 1) == 1;
             m_action = haut ? u"élément +"_s : u"élément -"_s;
-            fleche("SpinButton2", haut);
+            m_p.fleche("SpinButton2", haut);
             const int c = m_m.courant + (haut ? 1 : -1);
             if (c >= 1 && c <= m_m.n) {
                 m_m.courant = c;
                 refill();
             }
         } else if (t < 26) { // a shape
-            const QString forme = Formes[entier(0, 10)];
+            const QString forme = essai::formes[entier(0, 10)];
             m_action = u"forme "_s + forme;
-            auto* liste = ctl<QListWidget>(w(), "ListeForme");
+            auto* liste = m_p.ctl<QListWidget>("ListeForme");
             QListWidgetItem* item =
                 liste->findItems(forme, Qt::MatchExactly | Qt::MatchCaseSensitive).first();
             liste->scrollToItem(item);
@@ -572,7 +516,7 @@ private:
         } else if (t < 31) { // solid or hole
             const bool plein = entier(0, 1) == 1;
             m_action = plein ? u"Additionner"_s : u"Soustraire"_s;
-            QTest::mouseClick(ctl(w(), plein ? "ButtonAdditionner" : "BouttonSoustraire"), Qt::LeftButton);
+            QTest::mouseClick(m_p.ctl(plein ? "ButtonAdditionner" : "BouttonSoustraire"), Qt::LeftButton);
             m_m.plein = plein;
         } else if (t < 64) { // a number field
             int i = entier(0, 3);
@@ -612,41 +556,41 @@ private:
             }
         } else if (t < 79) { // "Appliquer"
             m_action = u"Appliquer"_s;
-            QTest::mouseClick(ctl(w(), "BouttonAppliquer"), Qt::LeftButton);
+            QTest::mouseClick(m_p.ctl("BouttonAppliquer"), Qt::LeftButton);
             std::array<std::optional<double>, 4> x;
             for (int k = 0; k < 4; ++k) {
                 x[k] = nombre(m_m.champs[k]);
             }
             if (!x[0] || !x[1] || !x[2] || !x[3]) {
-                m_attendus << AppliquerRefuse;
+                m_attendus << essai::appliquerRefuse;
             } else {
                 try {
                     std::array<Element, 10> elements = m_m.elements;
                     elements[m_m.courant - 1] = capturer(m_m.forme, *x[0], *x[1], *x[2], *x[3], m_m.plein);
                     recalculer(m_m.n, elements);
                 } catch (Faute) {
-                    m_attendus << CalculImpossible;
+                    m_attendus << essai::calculImpossible;
                 }
             }
         } else if (t < 86) { // open a window
             const int quelle = entier(0, 8);
             if (quelle < 2) {
                 m_action = u"ouvrir "_s + QString::fromUtf8(Axes[quelle].fenetre);
-                QTest::mouseClick(ctl(w(), Axes[quelle].bouton), Qt::LeftButton);
+                QTest::mouseClick(m_p.ctl(Axes[quelle].bouton), Qt::LeftButton);
                 m_m.details[quelle].ouvert = true;
                 reconstruireDetail(quelle);
             } else if (quelle < 8) {
                 const char* bouton = AutresBoutons[quelle - 2];
                 m_action = u"ouvrir par "_s + QString::fromUtf8(bouton);
-                QTest::mouseClick(ctl(w(), bouton), Qt::LeftButton);
+                QTest::mouseClick(m_p.ctl(bouton), Qt::LeftButton);
                 if (quelle == 3 || quelle == 4) {
                     reconstruireCentre(quelle == 4 ? 0 : 1);
                 }
             } else {
                 m_action = u"ouvrir le zoom"_s;
-                for (QWidget* croquis : w()->findChildren<QWidget*>()) {
+                for (QWidget* croquis : m_p.w()->findChildren<QWidget*>()) {
                     if (croquis->objectName().startsWith(u"Image"_s) &&
-                        croquis->objectName() != u"Image1"_s && croquis->isVisibleTo(w())) {
+                        croquis->objectName() != u"Image1"_s && croquis->isVisibleTo(m_p.w())) {
                         QTest::mouseClick(croquis, Qt::LeftButton);
                     }
                 }
@@ -664,10 +608,10 @@ private:
                 return;
             }
             const int a = ouverts[std::size_t(entier(0, int(ouverts.size()) - 1))];
-            QWidget* f = fenetreNommee(Axes[a].fenetre);
+            QWidget* f = essai::fenetreNommee(Axes[a].fenetre);
             Modele::Detail& d = m_m.details[a];
             if (t < 95) { // type in the box of the axis
-                auto* c = ctl<QLineEdit>(f, Axes[a].champ);
+                auto* c = essai::exige<QLineEdit>(f, Axes[a].champ);
                 const bool remplacer = entier(0, 2) != 0;
                 const QString s = texteAuHasard();
                 m_action = (remplacer ? u"taper "_s : u"ajouter "_s) + s + u" dans "_s +
@@ -679,7 +623,7 @@ private:
                 });
             } else { // switch the frame of the axis
                 m_action = u"changer de repère dans "_s + QString::fromUtf8(Axes[a].fenetre);
-                QTest::mouseClick(ctl(f, "Label30"), Qt::LeftButton);
+                QTest::mouseClick(essai::exige(f, "Label30"), Qt::LeftButton);
                 const double zo = nombre(d.coordonnee).value_or(0.0);
                 const double g = a == 0 ? m_m.totaux.zg : m_m.totaux.yg;
                 const double nouvelle = d.centre ? zo + g : zo - g;
@@ -709,7 +653,8 @@ private:
             return ecart(QString::fromUtf8(valeur), m, texte(n.mantisse));
         }
         const bool montre = n.exposant != 0.0;
-        if (ctl(f, e)->isVisibleTo(f) != montre || ctl(f, puissance)->isVisibleTo(f) != montre) {
+        if (essai::exige(f, e)->isVisibleTo(f) != montre ||
+            essai::exige(f, puissance)->isVisibleTo(f) != montre) {
             return QString::fromUtf8(e) + u" shown or hidden wrongly"_s;
         }
         if (montre && essai::texte(f, puissance) != texte(n.exposant)) {
@@ -771,8 +716,8 @@ private:
         }
 
         // The main window.
-        if (essai::texte(w(), "NbrElementAffich") != QString::number(m_m.n) ||
-            essai::texte(w(), "NumElement") != QString::number(m_m.courant)) {
+        if (essai::texte(m_p.w(), "NbrElementAffich") != QString::number(m_m.n) ||
+            essai::texte(m_p.w(), "NumElement") != QString::number(m_m.courant)) {
             return u"count or element number shown wrongly"_s;
         }
         for (int i = 0; i < 4; ++i) {
@@ -780,20 +725,20 @@ private:
                 return ecart(QString::fromUtf8(Champs[i]), champ(i)->text(), m_m.champs[i]);
             }
         }
-        const QListWidgetItem* item = ctl<QListWidget>(w(), "ListeForme")->currentItem();
+        const QListWidgetItem* item = m_p.ctl<QListWidget>("ListeForme")->currentItem();
         if (item == nullptr || item->text() != m_m.forme) {
             return u"shape list selection"_s;
         }
-        if (champ(1)->isVisibleTo(w()) != aHauteur(m_m.forme) ||
-            essai::texte(w(), "DimSection1Texte") != (aHauteur(m_m.forme) ? u"Base ="_s : u"Rayon ="_s)) {
+        if (champ(1)->isVisibleTo(m_p.w()) != aHauteur(m_m.forme) ||
+            essai::texte(m_p.w(), "DimSection1Texte") != (aHauteur(m_m.forme) ? u"Base ="_s : u"Rayon ="_s)) {
             return u"height field shown or hidden wrongly"_s;
         }
-        if (ctl<QRadioButton>(w(), m_m.plein ? "ButtonAdditionner" : "BouttonSoustraire")->isChecked() !=
+        if (m_p.ctl<QRadioButton>(m_m.plein ? "ButtonAdditionner" : "BouttonSoustraire")->isChecked() !=
             true) {
             return u"solid or hole option"_s;
         }
         for (const Rangee& r : Rangees) {
-            if (QString e = verifierNotation(w(), r.valeur, r.e, r.puissance, t.*r.total); !e.isEmpty()) {
+            if (QString e = verifierNotation(m_p.w(), r.valeur, r.e, r.puissance, t.*r.total); !e.isEmpty()) {
                 return e;
             }
         }
@@ -804,12 +749,12 @@ private:
             if (!d.ouvert) {
                 continue;
             }
-            const QWidget* f = fenetreNommee(Axes[a].fenetre);
-            const QString zo = ctl<QLineEdit>(f, Axes[a].champ)->text();
+            const QWidget* f = essai::fenetreNommee(Axes[a].fenetre);
+            const QString zo = essai::exige<QLineEdit>(f, Axes[a].champ)->text();
             if (zo != d.coordonnee) {
                 return ecart(QString::fromUtf8(Axes[a].fenetre) + u" axis"_s, zo, d.coordonnee);
             }
-            if (essai::texte(f, "Repere") != (d.centre ? RepereCentre : RepereSaisie)) {
+            if (essai::texte(f, "Repere") != (d.centre ? essai::repereCentre : essai::repereSaisie)) {
                 return QString::fromUtf8(Axes[a].fenetre) + u": frame caption"_s;
             }
             if (d.affiche) {
@@ -817,8 +762,9 @@ private:
                     !e.isEmpty()) {
                     return QString::fromUtf8(Axes[a].fenetre) + u": "_s + e;
                 }
-            } else if (!essai::texte(f, Axes[a].valeur).isEmpty() || ctl(f, Axes[a].e)->isVisibleTo(f) ||
-                       ctl(f, Axes[a].puissance)->isVisibleTo(f)) {
+            } else if (!essai::texte(f, Axes[a].valeur).isEmpty() ||
+                       essai::exige(f, Axes[a].e)->isVisibleTo(f) ||
+                       essai::exige(f, Axes[a].puissance)->isVisibleTo(f)) {
                 return QString::fromUtf8(Axes[a].fenetre) +
                        u": a second moment shown that could not be computed"_s;
             }
@@ -893,8 +839,8 @@ private Q_SLOTS:
             m_attendus.clear();
             agir();
             const QStringList vus = m_p.messages->prendre();
-            fautes += int(vus.count(CalculImpossible));
-            refus += int(vus.count(NonNumerique) + vus.count(AppliquerRefuse));
+            fautes += int(vus.count(essai::calculImpossible));
+            refus += int(vus.count(essai::nonNumerique) + vus.count(essai::appliquerRefuse));
             dernieres.push_back(m_action);
             if (dernieres.size() > 8) {
                 dernieres.pop_front();
