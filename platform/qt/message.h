@@ -7,9 +7,12 @@ class QWidget;
 
 namespace plateforme {
 
+// What separates the lines of a message.
+inline const QString FinDeLigne = QStringLiteral("\r\n");
+
 // The one message box of the program: title "Brivane", no icon, one OK button, modal, plain text.
-// The lines of `texte` are separated by "\r\n" (as the program builds them) and are shown one under
-// another. Returns once OK is pressed. The box keeps the text as built in its property "texteBrut".
+// The lines of `texte` are separated by FinDeLigne, "\r\n" (as the program builds them), and are shown one
+// under another. Returns once OK is pressed. The box keeps the text as built in its property "texteBrut".
 void afficherMessage(QWidget* parent, const QString& texte);
 
 // The same box, shown once the event being handled has returned: for a message found by a window's

@@ -17,10 +17,10 @@ using namespace Qt::StringLiterals;
 DessinSection::DessinSection(QWidget* parent) : QWidget(parent) {}
 
 void DessinSection::dessiner(const Section& section, const std::optional<Analyse>& analyse) {
-    m_traces.clear();
+    m_elements.clear();
     for (int k = 1; k <= section.NbrElement; ++k) {
         const ElementSection& e = section.element(k);
-        Trace t;
+        ElementDessine t;
         t.numero = k;
         t.solide = e.Signe == 1.0;
         for (const PointZY& p : contourElement(e)) {
@@ -28,7 +28,7 @@ void DessinSection::dessiner(const Section& section, const std::optional<Analyse
         }
         t.centre = {e.Zg, e.Yg};
         if (!t.contour.empty()) {
-            m_traces.push_back(std::move(t));
+            m_elements.push_back(std::move(t));
         }
     }
     m_aG = section.Atotale != 0.0;
@@ -49,7 +49,7 @@ void DessinSection::paintEvent(QPaintEvent*) {
     p.setPen(QPen(Qt::lightGray, 1));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setFont(plateforme::police());
-    if (m_traces.empty()) {
+    if (m_elements.empty()) {
         p.setPen(Qt::gray);
         p.drawText(rect(), Qt::AlignCenter, u"Aucun élément à dessiner"_s);
         return;
@@ -57,7 +57,7 @@ void DessinSection::paintEvent(QPaintEvent*) {
 
     // The extent of everything drawn, the origin O included.
     double zMin = 0.0, zMax = 0.0, yMin = 0.0, yMax = 0.0;
-    for (const Trace& t : m_traces) {
+    for (const ElementDessine& t : m_elements) {
         for (const QPointF& q : t.contour) {
             zMin = std::min(zMin, q.x());
             zMax = std::max(zMax, q.x());
@@ -79,7 +79,7 @@ void DessinSection::paintEvent(QPaintEvent*) {
     const double y0 = zone.center().y() + (yMax + yMin) / 2.0 * echelle;
     const auto ecran = [&](QPointF q) { return QPointF(x0 - q.x() * echelle, y0 - q.y() * echelle); };
 
-    const auto chemin = [&](const Trace& t) {
+    const auto chemin = [&](const ElementDessine& t) {
         QPainterPath c;
         c.moveTo(ecran(t.contour.front()));
         for (std::size_t i = 1; i < t.contour.size(); ++i) {
@@ -88,12 +88,12 @@ void DessinSection::paintEvent(QPaintEvent*) {
         c.closeSubpath();
         return c;
     };
-    for (const Trace& t : m_traces) {
+    for (const ElementDessine& t : m_elements) {
         if (t.solide) {
             p.fillPath(chemin(t), QColor(220, 30, 30));
         }
     }
-    for (const Trace& t : m_traces) {
+    for (const ElementDessine& t : m_elements) {
         if (!t.solide) {
             p.fillPath(chemin(t), Qt::white);
             p.setPen(QPen(Qt::black, 1, Qt::DashLine));
@@ -101,7 +101,7 @@ void DessinSection::paintEvent(QPaintEvent*) {
         }
     }
     p.setPen(Qt::black);
-    for (const Trace& t : m_traces) {
+    for (const ElementDessine& t : m_elements) {
         const QPointF c = ecran(t.centre);
         p.drawText(QRectF(c.x() - 12, c.y() - 8, 24, 16), Qt::AlignCenter, QString::number(t.numero));
     }

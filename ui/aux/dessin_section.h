@@ -21,13 +21,13 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    struct Trace {
+    struct ElementDessine {
         int numero = 0;
         bool solide = true;
         std::vector<QPointF> contour; // (Z, Y) in mm
         QPointF centre;
     };
-    std::vector<Trace> m_traces;
+    std::vector<ElementDessine> m_elements;
     QPointF m_g;
     bool m_aG = false;
     std::optional<double> m_alpha; // degrees, when the principal axes differ from Gz, Gy

@@ -26,11 +26,11 @@ const Controle Entetes[] = {
     {Genre::Etiquette, u"TexteSigne"_s, u"Signe"_s, {158.8, 2.1, 8.5, 4.2}, Grasse},
 };
 
-// The seven labels of a row, in the order of the columns.
-enum Colonne { Numero, Forme, Dimension1, Dimension2, Zg, Yg, Signe, NbColonnes };
+// The seven fields of a row, in the order of its labels.
+enum Champ { Numero, Forme, Dimension1, Dimension2, Zg, Yg, Signe, NbColonnes };
 
 // Row k's names and captions; "Dim%11" is "Dim" + k + "1".
-const plateforme::Colonne Ligne[NbColonnes] = {
+const plateforme::Colonne Rangee[NbColonnes] = {
     {u"Num%1"_s, u"%1"_s, 5.6, 0.0, 2.1, 4.2},           {u"Form%1"_s, u"Form%1"_s, 16.9, 0.0, 57.2, 4.2},
     {u"Dim%11"_s, u"Dim%1"_s, 78.3, 0.0, 16.9, 4.2},     {u"Dim%12"_s, u"Dim%1"_s, 99.5, 0.0, 16.9, 4.2},
     {u"Zg%1"_s, u"Zg%1"_s, 120.7, 0.0, 12.7, 4.2},       {u"Yg%1"_s, u"Yg%1"_s, 139.7, 0.0, 12.7, 4.2},
@@ -38,7 +38,7 @@ const plateforme::Colonne Ligne[NbColonnes] = {
 };
 
 QString nomCase(int colonne, int k) {
-    return QString(Ligne[colonne].nom).replace(u"%1"_s, QString::number(k));
+    return QString(Rangee[colonne].nom).replace(u"%1"_s, QString::number(k));
 }
 
 } // namespace
@@ -49,7 +49,7 @@ Recapitulatif::Recapitulatif(const Section& section)
       m_section(section) {
     m_plan.ajouter(Entetes);
     std::vector<Controle> lignes =
-        plateforme::Famille{Ligne, 8.47, plateforme::PasLigne, Section::MaxElements}.controles();
+        plateforme::Famille{Rangee, 8.47, plateforme::PasLigne, Section::MaxElements}.controles();
     plateforme::RectMm& dix = lignes[(Section::MaxElements - 1) * NbColonnes + Numero].rect;
     dix.gauche = 4.2; // two digits
     dix.largeur = 4.2;

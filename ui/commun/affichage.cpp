@@ -2,6 +2,7 @@
 
 #include "model/notation.h"
 #include "platform/qt/locale.h"
+#include "platform/qt/message.h"
 
 #include <QLabel>
 #include <array>
@@ -14,7 +15,7 @@ namespace affichage {
 
 namespace {
 
-const QString finDeLigne = u"\r\n"_s;
+using plateforme::FinDeLigne;
 
 QString notation(double mantisse, double exposant) {
     return plateforme::texteNombre(mantisse) + u" E"_s + plateforme::texteNombre(exposant);
@@ -24,7 +25,7 @@ QString troisLignes(const QString& premier, const QString& suite, const Notation
                     const Unites& u) {
     QString texte;
     for (std::size_t i = 0; i < 3; ++i) {
-        texte += (i == 0 ? premier : finDeLigne + suite) + notation(lignes[i].mantisse, lignes[i].exposant);
+        texte += (i == 0 ? premier : FinDeLigne + suite) + notation(lignes[i].mantisse, lignes[i].exposant);
         texte += u.unites[i];
     }
     return texte;

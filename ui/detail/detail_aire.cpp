@@ -52,7 +52,7 @@ std::optional<QString> explicationAire(const Section& section, int k) {
         break;
     }
     return u"L'aire de l'élément saisi en "_s + plateforme::texteEntier(k) + u" vaut : "_s + V(e.Aire) +
-           u" mm² "_s + u"\r\n"_s + formule;
+           u" mm² "_s + plateforme::FinDeLigne + formule;
 }
 
 QString aireTroisUnites(const QString& premierPrefixe, double aire) {
@@ -118,7 +118,7 @@ DetailAire::DetailAire(const Section& section)
     const auto message = [this](const QString& texte) {
         return [this, texte] { plateforme::afficherMessage(this, texte); };
     };
-    const QString aireTotale = u"Aire totale calculée."_s + u"\r\n"_s + u"Atotale = somme(Ai)"_s;
+    const QString aireTotale = u"Aire totale calculée."_s + plateforme::FinDeLigne + u"Atotale = somme(Ai)"_s;
     plateforme::surDoubleClic(m_plan.get<Etiquette>(u"TexteA"_s), this, message(aireTotale));
     plateforme::surClic(m_plan.get<Etiquette>(u"TexteTotale"_s), this, message(aireTotale));
     plateforme::surDoubleClic(m_plan.get<Etiquette>(u"AdeAi"_s), this,

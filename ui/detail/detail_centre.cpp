@@ -20,12 +20,12 @@ using namespace plateforme::polices;
 
 namespace {
 
-const QString finDeLigne = u"\r\n"_s;
+using plateforme::FinDeLigne;
 
 const Genre E = Genre::Etiquette;
 
 // A control of the headers or of the totals, named and captioned for each window.
-struct Trace {
+struct ControleCentre {
     Variante nom;
     Variante texte;
     plateforme::RectMm rect;
@@ -33,7 +33,7 @@ struct Trace {
 };
 
 // The headers, laid before the rows; a lowered index lies on top of the caption it belongs to.
-const Trace entetes[] = {
+const ControleCentre entetes[] = {
     {u"Label3", u"i", {6.4, 1.1, 4.2, 4.2}, Grasse},
     {u"AdeAi", u"A", {23.3, 1.1, 4.2, 4.2}, Grasse},
     {u"ideAi", u"i", {25.4, 2.1, 4.2, 4.2}, Grasse},
@@ -48,7 +48,7 @@ const Trace entetes[] = {
 };
 
 // The totals, laid after the rows.
-const Trace totaux[] = {
+const ControleCentre totaux[] = {
     {u"TexteA", u"A          =", {2.1, 50.1, 14.8, 6.4}, Grasse},
     {u"TexteTotale", u"Totale", {4.2, 51.9, 10.6, 4.2}, Indice},
     {u"ATotaleValeur", u"Aire", {16.9, 50.1, 10.6, 3.5}, Grasse},
@@ -68,7 +68,7 @@ const Trace totaux[] = {
 };
 
 // One column of the rows; "%1" stands for the element number.
-struct Colonne {
+struct ColonneCentre {
     Variante nom;
     Variante texte;
     double gauche;
@@ -78,7 +78,7 @@ struct Colonne {
     plateforme::Police police;
 };
 
-const Colonne colonnes[] = {
+const ColonneCentre colonnes[] = {
     {u"i%1", u"%1", 6.4, 0.0, 4.2, 4.2, Normale},
     {u"A%1Valeur", u"A%1", 16.9, 0.0, 9.2, 4.2, Normale},
     {u"EA%1", u"E", 27.5, 0.7, 2.1, 2.1, Exposant},
@@ -137,18 +137,18 @@ const Variante explications[][2] = {
 // The whole layout of a centroid window: headers, the ten rows, then the totals.
 std::vector<Controle> plan(Lettre l) {
     std::vector<Controle> controles;
-    for (const Trace& t : entetes) {
+    for (const ControleCentre& t : entetes) {
         controles.push_back({E, t.nom.pour(l), t.texte.pour(l), t.rect, t.police});
     }
     std::vector<plateforme::Colonne> ligne;
-    for (const Colonne& c : colonnes) {
+    for (const ColonneCentre& c : colonnes) {
         ligne.push_back(
             {c.nom.pour(l), c.texte.pour(l), c.gauche, c.decalage, c.largeur, c.hauteur, c.police});
     }
     const std::vector<Controle> lignes =
         plateforme::Famille{ligne, 6.35, plateforme::PasLigne, Section::MaxElements}.controles();
     controles.insert(controles.end(), lignes.begin(), lignes.end());
-    for (const Trace& t : totaux) {
+    for (const ControleCentre& t : totaux) {
         controles.push_back({E, t.nom.pour(l), t.texte.pour(l), t.rect, t.police});
     }
     return controles;
@@ -200,7 +200,7 @@ FenetreCentre::FenetreCentre(const Section& section, Lettre lettre)
 
     const auto aireTotale = [this] {
         plateforme::afficherMessage(
-            this, u"Aire totale calculée."_s + finDeLigne + u"Atotale = somme(Ai)"_s + finDeLigne +
+            this, u"Aire totale calculée."_s + FinDeLigne + u"Atotale = somme(Ai)"_s + FinDeLigne +
                       detailAire::aireTroisUnites(u"             = "_s, m_section.Atotale));
     };
     for (const QString& nom :
@@ -213,7 +213,7 @@ FenetreCentre::FenetreCentre(const Section& section, Lettre lettre)
         const QString suite = u"       = "_s;
         plateforme::afficherMessage(this,
                                     Variante(u"Soz = somme(AixYgi)", u"Soy = somme(AixZgi)").pour(m_lettre) +
-                                        finDeLigne + affichage::troisUnites(suite, suite, s, 3));
+                                        FinDeLigne + affichage::troisUnites(suite, suite, s, 3));
     };
     for (const Variante nom : {Variante(u"SOZValeur", u"SOYValeur"), Variante(u"ESoz", u"ESoy"),
                                Variante(u"SOZPuissance", u"SOYPuissance")}) {
@@ -253,9 +253,9 @@ double FenetreCentre::centre() const {
 QString FenetreCentre::messageCentre() const {
     const double s = moment();
     const double c = centre();
-    return u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s + finDeLigne +
+    return u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s + FinDeLigne +
            Variante(u"Yg = Soz/A = ", u"Zg = Soy/A = ").pour(m_lettre) + plateforme::texteNombre(s) +
-           u" / "_s + plateforme::texteNombre(m_section.Atotale) + u" [mm]"_s + finDeLigne +
+           u" / "_s + plateforme::texteNombre(m_section.Atotale) + u" [mm]"_s + FinDeLigne +
            affichage::troisUnites(Variante(u"Yg = ", u"Zg = ").pour(m_lettre), u"     = "_s, c, 1);
 }
 
@@ -296,7 +296,7 @@ void FenetreCentre::activer() {
 
     // Said once the table is up, and only when it is news: the rebuilds of one opening, or of
     // openings that find the same section, do not repeat it.
-    const QString texte = depassements.join(finDeLigne);
+    const QString texte = depassements.join(FinDeLigne);
     if (texte != m_depassementAnnonce) {
         m_depassementAnnonce = texte;
         if (!texte.isEmpty()) {

@@ -35,7 +35,7 @@ using plateforme::polices::Normale;
 
 enum class Seulement { Les2, IGY, IGZ };
 
-struct Trace {
+struct ControleMoment {
     Genre genre;
     Variante nom;
     Variante texte;
@@ -47,7 +47,7 @@ struct Trace {
 
 // The headings, the total line and the frame of the typed axis; the rows come from `colonnes`.
 // Later rows lie on top of earlier ones.
-const Trace entetes[] = {
+const ControleMoment entetes[] = {
     {Genre::Etiquette, u"Label3", u"i", {6.4, 3.2, 4.2, 4.2}, Grasse},
     {Genre::Etiquette, u"AdeAi", u"A", {23.3, 3.2, 4.2, 4.2}, Grasse},
     {Genre::Etiquette, u"ideAi", u"i", {25.4, 4.2, 4.2, 4.2}, Grasse},
@@ -85,7 +85,7 @@ const Trace entetes[] = {
      Exposant},
 };
 
-const Trace totaux[] = {
+const ControleMoment totaux[] = {
     {Genre::Etiquette, {u"TexteSgy", u"TexteSgz"}, u"S      =", {4.9, 52.2, 12.7, 6.4}, Grasse},
     {Genre::Etiquette, u"TexteTotale", {u"GY", u"GZ"}, {7.1, 54.0, 10.6, 4.2}, Indice},
     {Genre::Etiquette, {u"Sgy", u"Sgz"}, {u"Sgy", u"Sgz"}, {16.9, 52.2, 10.6, 3.5}, Grasse},
@@ -167,7 +167,7 @@ enum class Explique { Rien, Numero, Aire, Distance, Transport, Propre, Somme };
 
 // One column of the row family; "%1" stands for the element number. The rows' tops start at 8.5 mm;
 // the small E labels sit 0.7 mm lower.
-struct Colonne {
+struct ColonneMoment {
     Variante nom;
     Variante texte;
     double gauche;
@@ -176,7 +176,7 @@ struct Colonne {
     Explique explique;
 };
 
-const Colonne colonnes[DetailMoment::ColonnesParLigne] = {
+const ColonneMoment colonnes[DetailMoment::ColonnesParLigne] = {
     {u"i%1", u"%1", 6.4, 4.2, false, Explique::Numero},
     {u"A%1Valeur", u"A%1", 16.9, 9.2, false, Explique::Aire},
     {u"EA%1", u"E", 27.5, 2.1, true, Explique::Rien},
@@ -208,7 +208,7 @@ DetailMoment::DetailMoment(const Section& section, AxeMoment axe)
 }
 
 void DetailMoment::construire() {
-    const auto placer = [this](const Trace& t) {
+    const auto placer = [this](const ControleMoment& t) {
         if ((t.seulement == Seulement::IGY && m_axe != AxeMoment::Y) ||
             (t.seulement == Seulement::IGZ && m_axe != AxeMoment::Z)) {
             return;
@@ -216,11 +216,11 @@ void DetailMoment::construire() {
         m_plan.ajouter({t.genre, t.nom.pour(m_axe), t.texte.pour(m_axe), t.rect, t.police,
                         QString::fromUtf16(t.parent)});
     };
-    for (const Trace& t : entetes) {
+    for (const ControleMoment& t : entetes) {
         placer(t);
     }
     std::vector<plateforme::Colonne> ligne;
-    for (const Colonne& col : colonnes) {
+    for (const ColonneMoment& col : colonnes) {
         const QString nom = col.nom.pour(m_axe);
         const QString texte = col.texte.pour(m_axe);
         if (col.lettreE) {
@@ -236,7 +236,7 @@ void DetailMoment::construire() {
         e->hide();
         m_lignes[i / ColonnesParLigne][i % ColonnesParLigne] = e;
     }
-    for (const Trace& t : totaux) {
+    for (const ControleMoment& t : totaux) {
         placer(t);
     }
     // Every caption here is one line, and shows whole although this Tahoma runs a few pixels wider

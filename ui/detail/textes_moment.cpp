@@ -2,6 +2,7 @@
 
 #include "model/section.h"
 #include "platform/qt/locale.h"
+#include "platform/qt/message.h"
 
 using namespace modele;
 
@@ -188,7 +189,7 @@ QString propre(AxeMoment axe, int k, const FormeCatalogue& forme, double dimensi
             const QString valeurs = f.valeurs.pour(axe);
             return u"Moment quadratique de l'élément %1 par rapport à son propre centre de gravité."_s.arg(
                        QString::number(k)) +
-                   u"\r\n"_s + f.formule.pour(axe) + u"\r\n"_s +
+                   plateforme::FinDeLigne + f.formule.pour(axe) + plateforme::FinDeLigne +
                    (forme.aHauteur() ? valeurs.arg(V(dimension1), V(dimension2))
                                      : valeurs.arg(V(dimension1)));
         }

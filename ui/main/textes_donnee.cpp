@@ -1,6 +1,7 @@
 #include "ui/main/textes_donnee.h"
 
 #include "platform/qt/locale.h"
+#include "platform/qt/message.h"
 
 using namespace modele;
 
@@ -10,7 +11,7 @@ namespace donnee {
 
 namespace {
 
-const QString Ligne = u"\r\n"_s;
+using plateforme::FinDeLigne;
 
 struct Explication {
     QString controle;
@@ -136,14 +137,14 @@ QString explication(const QString& controle, const Section& section) {
         } else if (controle == u"RGirationgyTexte"_s) {
             lignes.append(ligneCalculRayon(section.Igy, section.Atotale));
         }
-        return lignes.join(Ligne);
+        return lignes.join(FinDeLigne);
     }
     return {};
 }
 
 QString noteDeVersion() {
     return u"Brivane des sections : calcul commenté des caractéristiques géométriques d'une section de poutre."_s +
-           Ligne + u"Version n°2 du 14/11/06"_s + Ligne +
+           FinDeLigne + u"Version n°2 du 14/11/06"_s + FinDeLigne +
            u"Pour en savoir plus, lisez le fichier README fourni avec le programme."_s;
 }
 
@@ -152,7 +153,7 @@ QString messageSaisieNonNumerique() {
 }
 
 QString messageValeursNonNumeriques() {
-    return u"Toutes les valeurs ne sont pas numériques. Veuillez les vérifier et corriger."_s + Ligne +
+    return u"Toutes les valeurs ne sont pas numériques. Veuillez les vérifier et corriger."_s + FinDeLigne +
            u"Les cases des données doivent être remplies et différentes de \"-\"."_s;
 }
 
@@ -161,7 +162,7 @@ QString messageAireNegative() {
 }
 
 QString messageCalculImpossible() {
-    return u"Les valeurs saisies sont trop grandes pour que le calcul puisse être effectué."_s + Ligne +
+    return u"Les valeurs saisies sont trop grandes pour que le calcul puisse être effectué."_s + FinDeLigne +
            u"Rien n'a été modifié."_s;
 }
 
