@@ -220,11 +220,11 @@ FenetreCentre::FenetreCentre(const Section& section, Lettre lettre)
         plateforme::surDoubleClic(etiquette(nom), this, momentTotal);
     }
 
-    const auto centre = [this] { plateforme::afficherMessage(this, messageCentre()); };
-    plateforme::surDoubleClic(etiquette({u"YgValeur", u"ZgValeur"}), this, centre);
+    const auto expliquerCentre = [this] { plateforme::afficherMessage(this, messageCentre()); };
+    plateforme::surDoubleClic(etiquette({u"YgValeur", u"ZgValeur"}), this, expliquerCentre);
     Etiquette* unite = etiquette({u"YgUnité", u"ZgUnité"});
     unite->setCliquable(true);
-    plateforme::surClic(unite, this, centre);
+    plateforme::surClic(unite, this, expliquerCentre);
 }
 
 Etiquette* FenetreCentre::etiquette(Variante nom) const {
