@@ -260,28 +260,6 @@ private Q_SLOTS:
         QCOMPARE(yo->text(), u"6"_s);
     }
 
-    void saisieNonNumerique_data() {
-        QTest::addColumn<QString>("frappe");
-        QTest::newRow("lettre") << u"a"_s;
-        QTest::newRow("chiffres puis lettre") << u"12x"_s;
-        QTest::newRow("signe seul") << u"-"_s;
-        QTest::newRow("point en français") << u"3."_s;
-    }
-    void saisieNonNumerique() {
-        QFETCH(QString, frappe);
-        const Section s = construire({{"Rectangle", "100", "200", "10", "0"}});
-        plateforme::Registre r;
-        auto& y = ouvrir<DetailIGY>(r, s);
-        auto* zo = essai::controle<QLineEdit>(&y, "Z");
-        taper(zo, u"25"_s);
-        essai::Messages m;
-        QTest::keyClicks(zo, frappe);
-        QCOMPARE(zo->text(), u"0"_s);
-        // Zo = 0 in (O, Z, Y), 10 mm from G: 16666666.67 + 10² x 20000.
-        QCOMPARE(essai::texte(&y, "IyValeur"), u"186,7"_s);
-        QCOMPARE(m.nombre(), 0);
-    }
-
     void boiteVide() {
         const Section s = construire({{"Rectangle", "100", "200", "10", "0"}});
         plateforme::Registre r;
@@ -679,21 +657,27 @@ private Q_SLOTS:
         QCOMPARE(m.prendre(), QStringList{message});
     }
 
-    // The typed axis as a negative number is being typed: a lone "-" stays and counts as 0; any other
+    // Keys typed in the Zo box, over its "25" or after it: a lone "-" stays and counts as 0; any other
     // text that is not a number becomes "0" at once. Nothing is said.
-    void coordonneeEnFrappe_data() {
+    void saisieDeZo_data() {
+        QTest::addColumn<bool>("apres");
         QTest::addColumn<QString>("frappe");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("iy");
         // A 100 x 200 rectangle at Zg = 10 (Igy 16666666.67, A 20000): Iy = Igy + (Zo - 10)² x A.
-        QTest::newRow("tiret seul") << u"-"_s << u"-"_s << u"186,7"_s;
-        QTest::newRow("tiret puis chiffres") << u"-12"_s << u"-12"_s << u"263,5"_s;
-        QTest::newRow("tiret puis un chiffre") << u"-1"_s << u"-1"_s << u"190,9"_s;
-        QTest::newRow("tiret puis virgule") << u"-,"_s << u"0"_s << u"186,7"_s;
-        QTest::newRow("plus seul") << u"+"_s << u"0"_s << u"186,7"_s;
-        QTest::newRow("tiret puis lettre") << u"-a"_s << u"0"_s << u"186,7"_s;
+        QTest::newRow("tiret seul") << false << u"-"_s << u"-"_s << u"186,7"_s;
+        QTest::newRow("tiret puis chiffres") << false << u"-12"_s << u"-12"_s << u"263,5"_s;
+        QTest::newRow("tiret puis un chiffre") << false << u"-1"_s << u"-1"_s << u"190,9"_s;
+        QTest::newRow("tiret puis virgule") << false << u"-,"_s << u"0"_s << u"186,7"_s;
+        QTest::newRow("plus seul") << false << u"+"_s << u"0"_s << u"186,7"_s;
+        QTest::newRow("tiret puis lettre") << false << u"-a"_s << u"0"_s << u"186,7"_s;
+        QTest::newRow("lettre") << true << u"a"_s << u"0"_s << u"186,7"_s;
+        QTest::newRow("chiffres puis lettre") << true << u"12x"_s << u"0"_s << u"186,7"_s;
+        QTest::newRow("signe après 25") << true << u"-"_s << u"0"_s << u"186,7"_s;
+        QTest::newRow("point en français") << true << u"3."_s << u"0"_s << u"186,7"_s;
     }
-    void coordonneeEnFrappe() {
+    void saisieDeZo() {
+        QFETCH(bool, apres);
         QFETCH(QString, frappe);
         QFETCH(QString, texte);
         QFETCH(QString, iy);
@@ -703,7 +687,11 @@ private Q_SLOTS:
         auto* zo = essai::controle<QLineEdit>(&y, "Z");
         taper(zo, u"25"_s);
         essai::Messages m;
-        taper(zo, frappe);
+        if (apres) {
+            QTest::keyClicks(zo, frappe);
+        } else {
+            taper(zo, frappe);
+        }
         QCOMPARE(zo->text(), texte);
         QCOMPARE(essai::cellule(&y, celluleIy), iy + u" E5"_s);
         QCOMPARE(m.nombre(), 0);
