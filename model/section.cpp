@@ -8,4 +8,10 @@ void Section::Reinitialiser() {
     Changements.valeur = changements.valeur + 1;
 }
 
+void Section::remplacer(const Section& autre) {
+    const Compteur changements = Changements;
+    *this = autre;
+    Changements.valeur = changements.valeur + 1;
+}
+
 } // namespace modele

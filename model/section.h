@@ -59,6 +59,9 @@ struct Section {
     // The start-up state: one element, element 1 current, ten zero rectangles, all totals 0 (a change).
     void Reinitialiser();
 
+    // Puts `autre`'s data in place of this section's (a file opened, an undo): a change.
+    void remplacer(const Section& autre);
+
     bool operator==(const Section&) const = default;
 };
 

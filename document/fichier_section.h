@@ -1,0 +1,51 @@
+#pragma once
+
+// The section file: UTF-8 JSON, extension ".brivane", media type application/x-brivane-section.
+//
+//   {"format": "brivane-section", "version": 1, "unite": "mm",
+//    "elements": [{"forme": "Rectangle", "dimension1": 70, "dimension2": 70, "zg": 35, "yg": 35,
+//                  "matiere": "plein"}, ...]}
+//
+// Reading is one transaction: the whole text is checked, the elements captured and the totals
+// computed before anything is handed back; a file that fails anywhere gives its one message and no
+// section. Writing goes through a temporary file renamed at the end, so a crash or a full disk never
+// leaves a half-written file. QtCore only.
+
+#include "model/section.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace document {
+
+inline constexpr QStringView Extension = u".brivane";
+inline constexpr QStringView TypeMedia = u"application/x-brivane-section";
+// The largest file read, in bytes (1 Mio).
+inline constexpr qint64 TailleMaximale = 1024 * 1024;
+
+struct Lecture {
+    // The section read: its NbrElement elements captured, element 1 current, the shape list on
+    // element 1's shape, the other elements zero rectangles, its totals computed. Empty when the file
+    // is refused.
+    std::optional<modele::Section> section;
+    // The total area came out negative: the caller warns as after "Appliquer".
+    bool aireNegative = false;
+    // When refused: « Le fichier NOM ne peut pas être ouvert : RAISON. »
+    QString message;
+};
+
+// Reads the file at `chemin`.
+Lecture ouvrir(const QString& chemin);
+
+// Reads `contenu` as the text of a file named `nom` (the name only, for the message).
+Lecture lire(const QByteArray& contenu, const QString& nom);
+
+// The text of the file for elements 1 to NbrElement of `section`.
+QByteArray ecrire(const modele::Section& section);
+
+// Writes the file at `chemin`. Empty when it worked, else
+// « Le fichier NOM ne peut pas être enregistré : RAISON. » with the system's reason.
+std::optional<QString> enregistrer(const QString& chemin, const modele::Section& section);
+
+} // namespace document
