@@ -20,6 +20,14 @@
 
 namespace essai {
 
+// The results panel's rows: value, "E" and exponent.
+inline const Cellule Resultats[7] = {
+    {"AireTotaleValeur", "EAire", "AireTotP"}, {"ZgValeur", "EZg", "ZgPuissance"},
+    {"YgValeur", "EYg", "YgPuissance"},        {"IgzValeur", "EIgz", "Izpuissance"},
+    {"IgyValeur", "EIgy", "Iypuissance"},      {"RGigzaff", "ERGigz", "RGizpuissance"},
+    {"RGigyaff", "ERGigy", "RGiypuissance"},
+};
+
 struct Programme {
     std::unique_ptr<modele::Section> section;
     std::unique_ptr<plateforme::Registre> registre;
@@ -93,6 +101,16 @@ struct Programme {
                    QString::fromStdString(e.hauteur), QString::fromStdString(e.zg),
                    QString::fromStdString(e.yg), e.additionner);
         }
+    }
+
+    // The results panel's row k (0 to 6) as the user reads it ("2400", "135,2 E4"), and the seven rows.
+    QString resultat(int k) const { return cellule(w(), Resultats[k]); }
+    QStringList panneau() const {
+        QStringList p;
+        for (int k = 0; k < 7; ++k) {
+            p << resultat(k);
+        }
+        return p;
     }
 
     // The main window first, then the secondary windows with their registry, as the program ends.

@@ -52,16 +52,6 @@ class TestAccessibilite : public QObject {
                 &r.ouvrir<ExempleDonnee>(),
                 &r.ouvrir<ExempleDetail>()};
     }
-    // Enters the help page's example through the input zone.
-    void entrer(const QString& d1, const QString& d2, const QString& zg, const QString& yg, bool plein) {
-        essai::controle<QLineEdit>(m_p.w(), "DimSection1")->setText(d1);
-        essai::controle<QLineEdit>(m_p.w(), "DimSection2")->setText(d2);
-        essai::controle<QLineEdit>(m_p.w(), "ZG")->setText(zg);
-        essai::controle<QLineEdit>(m_p.w(), "YG")->setText(yg);
-        essai::controle<QAbstractButton>(m_p.w(), plein ? "ButtonAdditionner" : "BouttonSoustraire")->click();
-        essai::controle<QAbstractButton>(m_p.w(), "BouttonAppliquer")->click();
-    }
-
     essai::Programme m_p;
 
 private Q_SLOTS:
@@ -69,10 +59,7 @@ private Q_SLOTS:
 
     void init() {
         QVERIFY(m_p.demarrer());
-        essai::controle<QToolButton>(essai::controle(m_p.w(), "SpinButton1"), "haut")->click();
-        entrer(u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
-        essai::controle<QToolButton>(essai::controle(m_p.w(), "SpinButton2"), "haut")->click();
-        entrer(u"50"_s, u"50"_s, u"35"_s, u"40"_s, false);
+        m_p.entrerExemple();
         QCOMPARE(m_p.messages->prendre(), QStringList());
     }
 

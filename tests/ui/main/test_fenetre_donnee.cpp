@@ -37,18 +37,6 @@ const QStringList Croquis = {u"ImageRectangle"_s, u"ImageTriangle"_s, u"ImageDis
                              u"ImageDDB"_s,       u"ImageDDD"_s,      u"ImageDDG"_s,    u"ImageQDHG"_s,
                              u"ImageQDHD"_s,      u"ImageQDBG"_s,     u"ImageQDBD"_s};
 
-struct Rangee {
-    const char* valeur;
-    const char* e;
-    const char* puissance;
-};
-const Rangee Rangees[] = {
-    {"AireTotaleValeur", "EAire", "AireTotP"}, {"ZgValeur", "EZg", "ZgPuissance"},
-    {"YgValeur", "EYg", "YgPuissance"},        {"IgzValeur", "EIgz", "Izpuissance"},
-    {"IgyValeur", "EIgy", "Iypuissance"},      {"RGigzaff", "ERGigz", "RGizpuissance"},
-    {"RGigyaff", "ERGigy", "RGiypuissance"},
-};
-
 // A decimal number written with the locale's separator: the tests give them in French.
 QString nombre(QString texteFrancais) {
     return texteFrancais.replace(u',', QLocale().decimalPoint());
@@ -68,23 +56,6 @@ private:
         QTest::mouseDClick(c, Qt::LeftButton, {}, pos);
         QTest::mouseRelease(c, Qt::LeftButton, {}, pos);
     }
-    // Value, and exponent when shown, of a result row: "135,2 E 4", "2400".
-    QString resultat(const Rangee& r) const {
-        const QString v = essai::texte(m_p.w(), r.valeur);
-        const bool eVisible = visible(r.e);
-        if (eVisible != visible(r.puissance)) {
-            return u"<E and exponent disagree>"_s;
-        }
-        return eVisible ? v + u" E "_s + essai::texte(m_p.w(), r.puissance) : v;
-    }
-    QStringList panneau() const {
-        QStringList p;
-        for (const Rangee& r : Rangees) {
-            p << resultat(r);
-        }
-        return p;
-    }
-
     essai::Programme m_p;
 
 private Q_SLOTS:
@@ -142,8 +113,8 @@ private Q_SLOTS:
         QVERIFY(m_p.ctl<QRadioButton>("ButtonAdditionner")->isChecked());
         QVERIFY(!m_p.ctl<QRadioButton>("BouttonSoustraire")->isChecked());
 
-        QCOMPARE(panneau(), QStringList(7, u"0"_s));
-        for (const Rangee& r : Rangees) {
+        QCOMPARE(m_p.panneau(), QStringList(7, u"0"_s));
+        for (const essai::Cellule& r : essai::Resultats) {
             QCOMPARE(essai::texte(m_p.w(), r.puissance), u"0"_s); // hidden, keeps its caption
         }
         QCOMPARE(essai::texte(m_p.w(), "AirePuissance"), u"2"_s);
@@ -165,8 +136,8 @@ private Q_SLOTS:
         }
         m_p.entrerExemple();
         QCOMPARE(m_p.messages->prendre(), QStringList());
-        QCOMPARE(panneau(), (QStringList{u"2400"_s, u"35"_s, nombre(u"29,79"_s), nombre(u"135,2 E 4"_s),
-                                         u"148 E 4"_s, nombre(u"23,74"_s), nombre(u"24,83"_s)}));
+        QCOMPARE(m_p.panneau(), (QStringList{u"2400"_s, u"35"_s, nombre(u"29,79"_s), nombre(u"135,2 E4"_s),
+                                             u"148 E4"_s, nombre(u"23,74"_s), nombre(u"24,83"_s)}));
         QCOMPARE(m_p.section->NbrElement, 2);
         QCOMPARE(m_p.section->element(2).Signe, -1.0);
         QCOMPARE(m_p.section->element(2).Aire, -2500.0);
@@ -198,7 +169,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         m_p.entrer(u"Rectangle"_s, u"100"_s, u"200"_s, u"50"_s, u"100"_s, true);
         QCOMPARE(m_p.messages->prendre(), QStringList());
-        QCOMPARE(resultat(Rangees[0]), u"200 E 2"_s);
+        QCOMPARE(m_p.resultat(0), u"200 E2"_s);
 
         auto* etiquette = m_p.ctl<QLabel>(unite.toUtf8().constData());
         QCOMPARE(etiquette->cursor().shape(), Qt::UpArrowCursor);
@@ -304,8 +275,8 @@ private Q_SLOTS:
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(m_p.section->element(1).Forme, std::string("Disque"));
         QCOMPARE(m_p.section->element(1).Dimension2, 200.0);
-        QCOMPARE(resultat(Rangees[0]), u"314,2"_s);
-        QCOMPARE(resultat(Rangees[5]), u"5"_s);
+        QCOMPARE(m_p.resultat(0), u"314,2"_s);
+        QCOMPARE(m_p.resultat(5), u"5"_s);
     }
 
     void nombreDElements() {
@@ -329,7 +300,7 @@ private Q_SLOTS:
         m_p.entrer(u"Triangle"_s, u"4"_s, u"5"_s, u"1"_s, u"2"_s, true); // element 2: area 10
         m_p.fleche("SpinButton2", true);
         m_p.entrer(u"Rectangle"_s, u"9"_s, u"10"_s, u"0"_s, u"0"_s, true); // element 3: area 90
-        QCOMPARE(resultat(Rangees[0]), u"200"_s);
+        QCOMPARE(m_p.resultat(0), u"200"_s);
 
         m_p.fleche("SpinButton1", false);
         QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"2"_s);
@@ -339,12 +310,12 @@ private Q_SLOTS:
         QCOMPARE(m_p.ctl<QLineEdit>("DimSection2")->text(), u"5"_s);
         QCOMPARE(m_p.ctl<QLineEdit>("ZG")->text(), u"1"_s);
         QCOMPARE(m_p.ctl<QLineEdit>("YG")->text(), u"2"_s);
-        QCOMPARE(resultat(Rangees[0]), u"110"_s);
+        QCOMPARE(m_p.resultat(0), u"110"_s);
 
         m_p.fleche("SpinButton1", true);
         QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"3"_s);
         QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"2"_s);
-        QCOMPARE(resultat(Rangees[0]), u"200"_s);
+        QCOMPARE(m_p.resultat(0), u"200"_s);
         QCOMPARE(m_p.messages->prendre(), QStringList());
     }
 
@@ -533,8 +504,8 @@ private Q_SLOTS:
         m_p.fleche("SpinButton2", true);
         m_p.entrer(u"Rectangle"_s, u"20"_s, u"20"_s, u"0"_s, u"0"_s, false);
         QCOMPARE(m_p.messages->prendre(), QStringList{essai::aireNegative});
-        QCOMPARE(resultat(Rangees[0]), u"-300"_s);
-        QCOMPARE(resultat(Rangees[5]), u"6,455"_s); // |Igz| / |A|
+        QCOMPARE(m_p.resultat(0), u"-300"_s);
+        QCOMPARE(m_p.resultat(5), u"6,455"_s); // |Igz| / |A|
         doubleCliquer(m_p.ctl("RGirationgzTexte"));
         QCOMPARE(m_p.messages->prendre(),
                  QStringList{essai::lignes({u"Rayon de giration par rapport à l'axe Gz :"_s,
@@ -576,7 +547,7 @@ private Q_SLOTS:
 
     void valeursTropGrandes() {
         m_p.entrer(u"Rectangle"_s, u"10"_s, u"10"_s, u"1"_s, u"2"_s, true);
-        const QStringList panneauAvant = panneau();
+        const QStringList panneauAvant = m_p.panneau();
         // A radius of 1E80, typed as 180 with the E slipped in, so that every keystroke is a number.
         m_p.choisirForme(u"Disque"_s);
         m_p.taper("DimSection1", u"180"_s);
@@ -593,7 +564,7 @@ private Q_SLOTS:
         QVERIFY(vus.first().contains(u"trop grandes"_s));
         QVERIFY(vus.first().contains(u"Rien n'a été modifié"_s));
         QVERIFY(*m_p.section == avant);
-        QCOMPARE(panneau(), panneauAvant);
+        QCOMPARE(m_p.panneau(), panneauAvant);
         QCOMPARE(rayon->text(), u"1E80"_s); // left for the user to correct
     }
 
@@ -618,14 +589,14 @@ private Q_SLOTS:
         entrerGrand();
         QCOMPARE(m_p.messages->prendre(), QStringList());
         const Section avant = *m_p.section;
-        const QStringList panneauAvant = panneau();
+        const QStringList panneauAvant = m_p.panneau();
         m_p.fleche("SpinButton1", true);
         const QStringList vus = m_p.messages->prendre();
         QCOMPARE(vus.size(), 1);
         QVERIFY(vus.first().contains(u"trop grandes"_s));
         QVERIFY(*m_p.section == avant);
         QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"1"_s);
-        QCOMPARE(panneau(), panneauAvant);
+        QCOMPARE(m_p.panneau(), panneauAvant);
     }
 
     void fenetresOuvertes_data() {
