@@ -343,4 +343,32 @@ void Image::mouseDoubleClickEvent(QMouseEvent* e) {
     m_clic->doubleClic(e);
 }
 
+namespace {
+
+// Lets the undo and redo keys through to the window's shortcuts, and keeps them from the field when no
+// shortcut takes them (nothing to undo).
+class CederAnnulation final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override {
+        if (e->type() != QEvent::ShortcutOverride && e->type() != QEvent::KeyPress) {
+            return QObject::eventFilter(objet, e);
+        }
+        auto* touche = static_cast<QKeyEvent*>(e);
+        if (!touche->matches(QKeySequence::Undo) && !touche->matches(QKeySequence::Redo)) {
+            return QObject::eventFilter(objet, e);
+        }
+        e->ignore();
+        return true;
+    }
+};
+
+} // namespace
+
+void cederAnnulation(QWidget* champ) {
+    champ->installEventFilter(new CederAnnulation(champ));
+}
+
 } // namespace plateforme

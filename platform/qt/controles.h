@@ -182,4 +182,8 @@ private:
     bool m_fondBlanc = true;
 };
 
+// Ctrl+Z and Ctrl+Shift+Z (and the platform's other undo and redo keys) typed in `champ` reach the
+// window's actions instead of undoing the field's own typing.
+void cederAnnulation(QWidget* champ);
+
 } // namespace plateforme

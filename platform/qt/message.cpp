@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -14,6 +15,22 @@ Intercepteur& intercepteur() {
     return i;
 }
 
+Repondeur& repondeur() {
+    static Repondeur r;
+    return r;
+}
+
+// The box every message and question of the program is shown in.
+void preparer(QMessageBox& boite, const QString& texte) {
+    boite.setWindowTitle(u"Brivane"_s);
+    boite.setIcon(QMessageBox::NoIcon);
+    boite.setTextFormat(Qt::PlainText);
+    QString lignes = texte;
+    lignes.replace(FinDeLigne, u"\n"_s);
+    boite.setText(lignes);
+    boite.setProperty("texteBrut", texte);
+}
+
 } // namespace
 
 void afficherMessage(QWidget* parent, const QString& texte) {
@@ -22,16 +39,32 @@ void afficherMessage(QWidget* parent, const QString& texte) {
         return;
     }
     QMessageBox boite(parent);
-    boite.setWindowTitle(u"Brivane"_s);
-    boite.setIcon(QMessageBox::NoIcon);
-    boite.setTextFormat(Qt::PlainText);
-    QString lignes = texte;
-    lignes.replace(u"\r\n"_s, u"\n"_s);
-    boite.setText(lignes);
-    boite.setProperty("texteBrut", texte);
+    preparer(boite, texte);
     boite.setStandardButtons(QMessageBox::Ok);
     boite.setDefaultButton(QMessageBox::Ok);
     boite.exec();
+}
+
+Reponse demanderEnregistrement(QWidget* parent, const QString& question) {
+    if (repondeur()) {
+        return repondeur()(question);
+    }
+    QMessageBox boite(parent);
+    preparer(boite, question);
+    boite.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    boite.button(QMessageBox::Save)->setText(u"Enregistrer"_s);
+    boite.button(QMessageBox::Discard)->setText(u"Ne pas enregistrer"_s);
+    boite.button(QMessageBox::Cancel)->setText(u"Annuler"_s);
+    boite.setDefaultButton(QMessageBox::Save);
+    boite.setEscapeButton(QMessageBox::Cancel);
+    switch (boite.exec()) {
+    case QMessageBox::Save:
+        return Reponse::Enregistrer;
+    case QMessageBox::Discard:
+        return Reponse::NePasEnregistrer;
+    default:
+        return Reponse::Annuler;
+    }
 }
 
 void afficherMessageEnsuite(QWidget* parent, const QString& texte) {
@@ -42,6 +75,10 @@ void afficherMessageEnsuite(QWidget* parent, const QString& texte) {
 
 void definirIntercepteur(Intercepteur i) {
     intercepteur() = std::move(i);
+}
+
+void definirRepondeur(Repondeur r) {
+    repondeur() = std::move(r);
 }
 
 } // namespace plateforme

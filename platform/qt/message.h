@@ -20,8 +20,19 @@ void afficherMessage(QWidget* parent, const QString& texte);
 // if `parent` is destroyed before.
 void afficherMessageEnsuite(QWidget* parent, const QString& texte);
 
+// The answers to the question asked before unsaved changes are dropped.
+enum class Reponse { Enregistrer, NePasEnregistrer, Annuler };
+
+// The same box asking `question`, with the buttons "Enregistrer" (the default), "Ne pas enregistrer" and
+// "Annuler" (also Échap and the window's close button).
+Reponse demanderEnregistrement(QWidget* parent, const QString& question);
+
 // For tests: while set, afficherMessage() hands the text as built to this function and shows no box.
 using Intercepteur = std::function<void(const QString& texte)>;
 void definirIntercepteur(Intercepteur intercepteur);
+
+// For tests: while set, demanderEnregistrement() hands the question to this function and returns its answer.
+using Repondeur = std::function<Reponse(const QString& question)>;
+void definirRepondeur(Repondeur repondeur);
 
 } // namespace plateforme

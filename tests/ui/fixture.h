@@ -35,12 +35,21 @@ inline void localeAnglaise() {
 }
 
 // Collects, in order, the text of every message the program shows while it lives; no box appears.
+// The questions asked are kept apart, each answered by the next answer given, else "Ne pas enregistrer"
+// (the program then ends as it did before it asked anything).
 class Messages {
 public:
     Messages() {
         plateforme::definirIntercepteur([this](const QString& texte) { m_textes.append(texte); });
+        plateforme::definirRepondeur([this](const QString& question) {
+            m_questions.append(question);
+            return m_reponses.isEmpty() ? plateforme::Reponse::NePasEnregistrer : m_reponses.takeFirst();
+        });
     }
-    ~Messages() { plateforme::definirIntercepteur({}); }
+    ~Messages() {
+        plateforme::definirIntercepteur({});
+        plateforme::definirRepondeur({});
+    }
     Messages(const Messages&) = delete;
     Messages& operator=(const Messages&) = delete;
 
@@ -51,9 +60,15 @@ public:
         return t;
     }
     qsizetype nombre() const { return m_textes.size(); }
+    // The answer to the next question.
+    void repondre(plateforme::Reponse r) { m_reponses.append(r); }
+    // The questions asked since the last call, and forgets them.
+    QStringList questions() { return std::exchange(m_questions, {}); }
 
 private:
     QStringList m_textes;
+    QStringList m_questions;
+    QList<plateforme::Reponse> m_reponses;
 };
 
 // The lines of a message, joined as the program joins them.
