@@ -1,7 +1,9 @@
 #include "ui/main/fenetre_donnee.h"
 
+#include "document/fichier_section.h"
 #include "model/catalogue.h"
 #include "platform/qt/controles.h"
+#include "platform/qt/fichiers.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
 #include "ui/aux/aide.h"
@@ -13,13 +15,20 @@
 #include "ui/detail/detail_aire.h"
 #include "ui/detail/detail_centre.h"
 #include "ui/detail/detail_moment.h"
+#include "ui/main/fichiers_recents.h"
 #include "ui/main/plan_donnee.h"
 #include "ui/main/textes_donnee.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QUndoCommand>
+#include <QVBoxLayout>
+#include <functional>
 
 using namespace modele;
 
@@ -44,15 +53,45 @@ constexpr Detail Details[] = {
     {u"IgyBoutton", &ouvrir<DetailIGY>},
 };
 
+// One step of the history: the section before and after an action, each put back whole (its totals
+// as they were stored, nothing recomputed). The action itself was done before the step is kept.
+class Etape final : public QUndoCommand {
+public:
+    Etape(const Section& avant, const Section& apres, std::function<void(const Section&)> remettre)
+        : m_avant(avant), m_apres(apres), m_remettre(std::move(remettre)) {}
+
+    void undo() override { m_remettre(m_avant); }
+    void redo() override {
+        if (m_faite) {
+            m_remettre(m_apres);
+        }
+        m_faite = true;
+    }
+
+private:
+    Section m_avant;
+    Section m_apres;
+    std::function<void(const Section&)> m_remettre;
+    bool m_faite = false;
+};
+
+const QString Suffixe = u"brivane"_s;
+
 } // namespace
 
 FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
-    : QWidget(nullptr), m_section(section), m_fenetres(fenetres), m_plan(this) {
+    : QWidget(nullptr), m_section(section), m_fenetres(fenetres), m_zone(new QWidget(this)), m_plan(m_zone) {
     setObjectName(u"FenetreDonnee"_s);
-    setWindowTitle(u"Brivane des sections - Données"_s);
+    setWindowTitle(donnee::titre({}));
     setWindowIcon(QIcon(u":/icone.svg"_s));
     setFont(plateforme::police());
-    plateforme::dimensionner(this, donnee::LargeurFenetre, donnee::HauteurFenetre);
+    m_zone->setObjectName(u"ZoneClient"_s);
+    m_zone->setAccessibleName(u"Données de la section"_s);
+    plateforme::dimensionner(m_zone, donnee::LargeurFenetre, donnee::HauteurFenetre);
+    auto* cadre = new QVBoxLayout(this);
+    cadre->setContentsMargins({});
+    cadre->setSpacing(0);
+    cadre->addWidget(m_zone);
     m_plan.ajouter(donnee::plan());
     plateforme::incruster(m_plan, donnee::incrustations());
 
@@ -72,8 +111,69 @@ FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
         m_croquis[i] = m_plan.get<plateforme::Image>(Croquis[i].image.toString());
     }
 
+    construireMenus();
     relier();
     initialiser();
+}
+
+void FenetreDonnee::construireMenus() {
+    auto* barre = new QMenuBar(this);
+    barre->setObjectName(u"BarreMenus"_s);
+    barre->setAccessibleName(u"Menus"_s);
+    for (const donnee::Menu& m : donnee::menus()) {
+        QMenu* menu = barre->addMenu(m.texte.toString());
+        menu->setObjectName(m.nom.toString());
+        for (const donnee::EntreeMenu& e : m.entrees) {
+            if (e.nom.isEmpty()) {
+                menu->addSeparator();
+            } else if (e.sousMenu) {
+                menu->addMenu(e.texte.toString())->setObjectName(e.nom.toString());
+            } else {
+                QAction* action = menu->addAction(e.texte.toString());
+                action->setObjectName(e.nom.toString());
+                action->setShortcut(QKeySequence(e.raccourci.toString()));
+            }
+        }
+    }
+    layout()->setMenuBar(barre);
+    // The window grows by the bar's height.
+    setFixedSize(m_zone->width(), m_zone->height() + barre->sizeHint().height());
+
+    auto action = [this](QStringView nom) { return findChild<QAction*>(nom.toString()); };
+    connect(action(u"ActionNouveau"), &QAction::triggered, this, &FenetreDonnee::nouveau);
+    connect(action(u"ActionOuvrir"), &QAction::triggered, this, &FenetreDonnee::ouvrir);
+    connect(action(u"ActionEnregistrer"), &QAction::triggered, this, &FenetreDonnee::enregistrer);
+    connect(action(u"ActionEnregistrerSous"), &QAction::triggered, this, &FenetreDonnee::enregistrerSous);
+    connect(action(u"ActionQuitter"), &QAction::triggered, this, &QWidget::close);
+    m_recents = findChild<QMenu*>(u"MenuRecents"_s);
+    m_recents->setToolTipsVisible(true);
+    connect(findChild<QMenu*>(u"MenuFichier"_s), &QMenu::aboutToShow, this, &FenetreDonnee::remplirRecents);
+    remplirRecents();
+
+    // The texts stay "Annuler" and "Rétablir", whatever the step.
+    QAction* annuler = action(u"ActionAnnuler");
+    QAction* retablir = action(u"ActionRetablir");
+    // The platform's other undo and redo keys too (Ctrl+Y), which the fields give way to as well.
+    for (auto [a, cle] : {std::pair{annuler, QKeySequence::Undo}, std::pair{retablir, QKeySequence::Redo}}) {
+        QList<QKeySequence> raccourcis{a->shortcut()};
+        for (const QKeySequence& k : QKeySequence::keyBindings(cle)) {
+            if (!raccourcis.contains(k)) {
+                raccourcis.append(k);
+            }
+        }
+        a->setShortcuts(raccourcis);
+        a->setEnabled(false);
+    }
+    connect(annuler, &QAction::triggered, &m_historique, &QUndoStack::undo);
+    connect(retablir, &QAction::triggered, &m_historique, &QUndoStack::redo);
+    connect(&m_historique, &QUndoStack::canUndoChanged, annuler, &QAction::setEnabled);
+    connect(&m_historique, &QUndoStack::canRedoChanged, retablir, &QAction::setEnabled);
+    // The marker shows only in a title with the file's name.
+    connect(&m_historique, &QUndoStack::cleanChanged, this, [this](bool propre) {
+        if (!m_chemin.isEmpty()) {
+            setWindowModified(!propre);
+        }
+    });
 }
 
 void FenetreDonnee::relier() {
@@ -102,8 +202,10 @@ void FenetreDonnee::relier() {
     auto* appliquer = m_plan.get<Bouton>(u"BouttonAppliquer"_s);
     plateforme::surClic(appliquer, this, [this] { BouttonAppliquer_Click(); });
     // Entrée in a field of the input zone applies the element, as the button does.
+    // Ctrl+Z in a field undoes the last change of the section, not the field's typing.
     for (QLineEdit* champ : {m_dimSection1, m_dimSection2, m_zg, m_yg}) {
         connect(champ, &QLineEdit::returnPressed, appliquer, &Bouton::click);
+        plateforme::cederAnnulation(champ);
     }
     plateforme::surClic(m_plan.get<Bouton>(u"AideBoutton"_s), this,
                         [this] { m_fenetres.ouvrir<Aide>(m_fenetres); });
@@ -156,11 +258,157 @@ void FenetreDonnee::initialiser() {
 }
 
 void FenetreDonnee::closeEvent(QCloseEvent* e) {
+    if (!peutAbandonner()) {
+        e->ignore();
+        return;
+    }
     m_fenetres.fermerTout();
     QWidget::closeEvent(e);
 }
 
+bool FenetreDonnee::ouvrirFichier(const QString& chemin) {
+    const document::Lecture lecture = document::ouvrir(chemin);
+    if (!lecture.section) {
+        afficherMessage(this, lecture.message);
+        return false;
+    }
+    remettre(*lecture.section);
+    m_historique.clear();
+    donnee::retenirFichier(chemin);
+    montrerFichier(chemin);
+    if (lecture.aireNegative) {
+        afficherMessage(this, donnee::messageAireNegative());
+    }
+    return true;
+}
+
+void FenetreDonnee::nouveau() {
+    if (!peutAbandonner()) {
+        return;
+    }
+    Section neuve;
+    neuve.Reinitialiser();
+    remettre(neuve);
+    m_historique.clear();
+    montrerFichier({});
+}
+
+void FenetreDonnee::ouvrir() {
+    if (!peutAbandonner()) {
+        return;
+    }
+    QString dossier = QDir::homePath();
+    if (const QStringList recents = donnee::fichiersRecents(); !m_chemin.isEmpty() || !recents.isEmpty()) {
+        dossier = QFileInfo(m_chemin.isEmpty() ? recents.constFirst() : m_chemin).absolutePath();
+    }
+    const QString chemin = plateforme::choisirFichier(this, plateforme::Choix::Ouvrir, dossier,
+                                                      donnee::filtreFichiers(), Suffixe);
+    if (!chemin.isEmpty()) {
+        ouvrirFichier(chemin);
+    }
+}
+
+void FenetreDonnee::ouvrirRecent(const QString& chemin) {
+    if (!peutAbandonner()) {
+        return;
+    }
+    if (!ouvrirFichier(chemin) && !QFileInfo::exists(chemin)) {
+        donnee::oublierFichier(chemin);
+        remplirRecents();
+    }
+}
+
+bool FenetreDonnee::enregistrer() {
+    return m_chemin.isEmpty() ? enregistrerSous() : ecrireFichier(m_chemin);
+}
+
+bool FenetreDonnee::enregistrerSous() {
+    QString proposition = m_chemin;
+    if (proposition.isEmpty()) {
+        const QStringList recents = donnee::fichiersRecents();
+        const QString dossier =
+            recents.isEmpty() ? QDir::homePath() : QFileInfo(recents.constFirst()).absolutePath();
+        proposition = dossier + u"/section."_s + Suffixe;
+    }
+    const QString chemin = plateforme::choisirFichier(this, plateforme::Choix::Enregistrer, proposition,
+                                                      donnee::filtreFichiers(), Suffixe);
+    return !chemin.isEmpty() && ecrireFichier(chemin);
+}
+
+bool FenetreDonnee::ecrireFichier(const QString& chemin) {
+    if (const std::optional<QString> erreur = document::enregistrer(chemin, m_section)) {
+        afficherMessage(this, *erreur);
+        return false;
+    }
+    m_historique.setClean();
+    donnee::retenirFichier(chemin);
+    montrerFichier(chemin);
+    return true;
+}
+
+bool FenetreDonnee::peutAbandonner() {
+    if (m_historique.isClean()) {
+        return true;
+    }
+    switch (plateforme::demanderEnregistrement(this, donnee::questionEnregistrer())) {
+    case plateforme::Reponse::Enregistrer:
+        return enregistrer();
+    case plateforme::Reponse::NePasEnregistrer:
+        return true;
+    case plateforme::Reponse::Annuler:
+        break;
+    }
+    return false;
+}
+
+void FenetreDonnee::montrerFichier(const QString& chemin) {
+    if (!m_chemin.isEmpty()) {
+        setWindowModified(false); // while the title still has its marker
+    }
+    m_chemin = chemin;
+    setWindowTitle(donnee::titre(chemin.isEmpty() ? QString() : QFileInfo(chemin).fileName()));
+    if (!chemin.isEmpty()) {
+        setWindowModified(!m_historique.isClean());
+    }
+    remplirRecents();
+}
+
+void FenetreDonnee::remplirRecents() {
+    m_recents->clear();
+    const QStringList recents = donnee::fichiersRecents();
+    for (qsizetype i = 0; i < recents.size(); ++i) {
+        const QString& chemin = recents[i];
+        QString nom = QFileInfo(chemin).fileName();
+        nom.replace(u'&', u"&&"_s);
+        QAction* action = m_recents->addAction(u"&%1 %2"_s.arg(QString::number(i + 1), nom));
+        action->setToolTip(chemin);
+        connect(action, &QAction::triggered, this, [this, chemin] { ouvrirRecent(chemin); });
+    }
+    m_recents->setEnabled(!recents.isEmpty());
+}
+
+void FenetreDonnee::retenirEtape(const Section& avant) {
+    if (avant == m_section) {
+        return;
+    }
+    m_historique.push(new Etape(avant, m_section, [this](const Section& etat) { remettre(etat); }));
+}
+
+void FenetreDonnee::remettre(const Section& etat) {
+    m_section.remplacer(etat);
+    montrerSection();
+}
+
+void FenetreDonnee::montrerSection() {
+    m_nbrElementAffich->setText(plateforme::texteEntier(int{m_section.NbrElement}));
+    m_numElement->setText(plateforme::texteEntier(int{m_section.ElementCourant}));
+    ActualiserAffichageDonnees();
+    AffichageResultats();
+    actualiserApercu();
+}
+
 void FenetreDonnee::changerNombreElements(int sens) {
+    const Section avant = m_section;
     const auto courantAvant = m_section.ElementCourant;
     const CompteRendu compteRendu = modele::changerNombreElements(m_section, sens);
     m_nbrElementAffich->setText(plateforme::texteEntier(int{m_section.NbrElement}));
@@ -169,6 +417,7 @@ void FenetreDonnee::changerNombreElements(int sens) {
         ActualiserAffichageDonnees();
     }
     rendreCompte(compteRendu);
+    retenirEtape(avant);
 }
 
 void FenetreDonnee::changerElementCourant(int sens) {
@@ -226,12 +475,14 @@ void FenetreDonnee::BouttonAppliquer_Click() {
     saisie.zg = m_zg->text().toStdString();
     saisie.yg = m_yg->text().toStdString();
     saisie.additionner = m_additionner->isChecked();
+    const Section avant = m_section;
     const CompteRendu compteRendu = appliquer(m_section, saisie, plateforme::formatLocal());
     if (compteRendu.nonNumerique) {
         afficherMessage(this, donnee::messageValeursNonNumeriques());
         return;
     }
     rendreCompte(compteRendu);
+    retenirEtape(avant);
 }
 
 void FenetreDonnee::rendreCompte(const CompteRendu& compteRendu) {
@@ -241,6 +492,10 @@ void FenetreDonnee::rendreCompte(const CompteRendu& compteRendu) {
         afficherMessage(this, donnee::messageAireNegative());
     }
     AffichageResultats();
+    actualiserApercu();
+}
+
+void FenetreDonnee::actualiserApercu() {
     // The preview follows the section while it is open.
     if (ApercuSection* apercu = m_fenetres.trouver<ApercuSection>();
         apercu != nullptr && apercu->isVisible()) {

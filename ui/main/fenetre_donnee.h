@@ -1,17 +1,21 @@
 #pragma once
 
-// The main window: the element count, the input zone of the current element and the results panel.
-// It keeps no data of its own: it shows the section and hands every change to the engine.
+// The main window: the menu bar, and below it the element count, the input zone of the current element
+// and the results panel. It keeps no data of its own: it shows the section, hands every change to the
+// engine, keeps each change in its undo history, and reads and writes the section's file.
 
 #include "model/calcul.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
 
+#include <QUndoStack>
 #include <QWidget>
 #include <array>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QListWidget;
 
@@ -31,12 +35,38 @@ class FenetreDonnee final : public QWidget {
 public:
     FenetreDonnee(modele::Section& section, plateforme::Registre& fenetres);
 
+    // Opens the section file at `chemin` in place of the section, with no question asked: the file's
+    // message when it cannot be used (then nothing changes), else the section shown from element 1, a
+    // clean history and the file's name in the title. True when the file was opened.
+    bool ouvrirFichier(const QString& chemin);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void construireMenus();
     void relier();
     void initialiser();
+
+    // The menu's actions.
+    void nouveau();
+    void ouvrir();
+    void ouvrirRecent(const QString& chemin);
+    bool enregistrer();
+    bool enregistrerSous();
+    bool ecrireFichier(const QString& chemin);
+    // True when the section may be dropped: nothing unsaved, or the user saved or chose not to.
+    bool peutAbandonner();
+    void remplirRecents();
+    void montrerFichier(const QString& chemin);
+
+    // Keeps the action that turned `avant` into the current section as one step of the history, when
+    // it changed the section.
+    void retenirEtape(const modele::Section& avant);
+    // Puts `etat` in place of the section (an undo, a redo, a file, "Nouveau") and shows it all: the
+    // count, the current element, the input zone, the results and the open preview.
+    void remettre(const modele::Section& etat);
+    void montrerSection();
 
     void changerNombreElements(int sens);
     void changerElementCourant(int sens);
@@ -54,10 +84,16 @@ private:
     // After an action on the section: its warning or its failure, then the totals as they now are.
     void rendreCompte(const modele::CompteRendu& compteRendu);
     void montrerHauteur(bool visible);
+    void actualiserApercu();
 
     modele::Section& m_section;
     plateforme::Registre& m_fenetres;
+    // Below the menu bar: the controls of the layout table, placed from its top-left corner.
+    QWidget* m_zone = nullptr;
     plateforme::Plan m_plan;
+    QUndoStack m_historique;
+    QString m_chemin; // the section's file, empty for a section never saved
+    QMenu* m_recents = nullptr;
 
     QLabel* m_nbrElementAffich = nullptr;
     QLabel* m_numElement = nullptr;

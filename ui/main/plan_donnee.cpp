@@ -342,4 +342,33 @@ const std::vector<plateforme::Incrustation>& incrustations() {
     return table;
 }
 
+namespace {
+
+constexpr EntreeMenu EntreesFichier[] = {
+    {u"ActionNouveau", u"&Nouveau", u"Ctrl+N"},
+    {u"ActionOuvrir", u"&Ouvrir…", u"Ctrl+O"},
+    {u"MenuRecents", u"Fichiers &récents", {}, true},
+    {},
+    {u"ActionEnregistrer", u"&Enregistrer", u"Ctrl+S"},
+    {u"ActionEnregistrerSous", u"Enregistrer &sous…", u"Ctrl+Shift+S"},
+    {},
+    {u"ActionQuitter", u"&Quitter", u"Ctrl+Q"},
+};
+
+constexpr EntreeMenu EntreesEdition[] = {
+    {u"ActionAnnuler", u"&Annuler", u"Ctrl+Z"},
+    {u"ActionRetablir", u"&Rétablir", u"Ctrl+Shift+Z"},
+};
+
+constexpr Menu Menus[] = {
+    {u"MenuFichier", u"&Fichier", EntreesFichier},
+    {u"MenuEdition", u"É&dition", EntreesEdition},
+};
+
+} // namespace
+
+std::span<const Menu> menus() {
+    return Menus;
+}
+
 } // namespace donnee

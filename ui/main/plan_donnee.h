@@ -46,7 +46,25 @@ const std::vector<plateforme::Controle>& plan();
 // The raised "2" and "4" of the results panel, each right after the "mm" it belongs to.
 const std::vector<plateforme::Incrustation>& incrustations();
 
-// Client area of the window, mm.
+// An entry of a menu: an action (with its shortcut, if any), a submenu, or a separator (no name).
+struct EntreeMenu {
+    QStringView nom = {};
+    QStringView texte = {};
+    QStringView raccourci = {};
+    bool sousMenu = false;
+};
+
+// A menu of the menu bar "BarreMenus", with its entries in order.
+struct Menu {
+    QStringView nom;
+    QStringView texte;
+    std::span<const EntreeMenu> entrees;
+};
+
+// The menus, left to right.
+std::span<const Menu> menus();
+
+// Client area of the window, below the menu bar, mm.
 inline constexpr double LargeurFenetre = 196.3;
 inline constexpr double HauteurFenetre = 136.0;
 

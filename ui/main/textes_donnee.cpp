@@ -148,6 +148,19 @@ QString noteDeVersion() {
            u"Pour en savoir plus, lisez le fichier README fourni avec le programme."_s;
 }
 
+QString titre(const QString& nomFichier) {
+    const QString programme = u"Brivane des sections - Données"_s;
+    return nomFichier.isEmpty() ? programme : nomFichier + u"[*] — "_s + programme;
+}
+
+QString questionEnregistrer() {
+    return u"Enregistrer les modifications de la section ?"_s;
+}
+
+QString filtreFichiers() {
+    return u"Sections Brivane (*.brivane)"_s;
+}
+
 QString messageSaisieNonNumerique() {
     return u"Vous devez saisir une valeur et non du texte"_s;
 }

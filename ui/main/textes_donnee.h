@@ -19,6 +19,14 @@ QString explication(const QString& controle, const modele::Section& section);
 // The note shown on a double-click on the program's icon.
 QString noteDeVersion();
 
+// The window's title: the program's alone for a section never saved, else the file's name first, with
+// Qt's modified marker.
+QString titre(const QString& nomFichier);
+// The question asked before unsaved changes are dropped.
+QString questionEnregistrer();
+// The filter of the file dialogs.
+QString filtreFichiers();
+
 // A number field holds something that is not a number.
 QString messageSaisieNonNumerique();
 // "Appliquer" with a field that is empty, a lone "-" or not a number.

@@ -1,7 +1,8 @@
 #pragma once
 
 // The program as app/main.cpp builds it, made afresh for each test: the section, the registry of the
-// secondary windows and the main window; the messages it shows are collected instead of boxes. With
+// secondary windows and the main window; the messages it shows are collected instead of boxes, the
+// settings are the tests' own and start empty. With
 // the main window's actions, the driver of the tests that go through it.
 
 #include "fixture.h"
@@ -13,6 +14,8 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -36,6 +39,8 @@ struct Programme {
 
     // The section, the registry and the main window, not shown yet; messages are collected from now.
     void construire() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Brivane"), QStringLiteral("Brivane")).clear();
         messages.emplace();
         section = std::make_unique<modele::Section>();
         registre = std::make_unique<plateforme::Registre>();

@@ -1,0 +1,251 @@
+// The work kept: the menu bar, the section's file saved and opened again, the recent files, the title
+// with the file's name and its modified marker, undo and redo of the changes of the section, and the
+// question asked before unsaved changes are dropped.
+
+#include "fixture.h"
+#include "programme.h"
+
+#include "platform/qt/fichiers.h"
+#include "ui/main/fenetre_donnee.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+using plateforme::Reponse;
+
+namespace {
+
+const QString TitreProgramme = u"Brivane des sections - Données"_s;
+const QStringList Fresh = {u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s};
+const QStringList Exemple = {u"2400"_s,   u"35"_s,    u"29,79"_s, u"135,2 E4"_s,
+                             u"148 E4"_s, u"23,74"_s, u"24,83"_s};
+
+} // namespace
+
+class TestFichier : public QObject {
+    Q_OBJECT
+
+    essai::Programme m_p;
+    QTemporaryDir m_dossier;
+    QStringList m_choix; // the paths the file dialog "chooses", in order
+
+    QString chemin(const QString& nom) const { return m_dossier.filePath(nom); }
+    QAction* action(const char* nom) const { return m_p.ctl<QAction>(nom); }
+    // Triggers an action by its shortcut, typed where the focus is (the window when none).
+    void raccourci(const char* nom) const {
+        QWidget* cible = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : m_p.w();
+        QTest::keySequence(cible, action(nom)->shortcut());
+    }
+    bool peutAnnuler() const { return action("ActionAnnuler")->isEnabled(); }
+    QString compte() const { return m_p.ctl<QLabel>("NbrElementAffich")->text(); }
+
+private Q_SLOTS:
+    void initTestCase() {
+        essai::localeFrancaise();
+        essai::taireRaiseOffscreen();
+        QVERIFY(m_dossier.isValid());
+    }
+    void init() {
+        m_choix.clear();
+        plateforme::definirSelecteur([this](plateforme::Choix, const QString&) {
+            return m_choix.isEmpty() ? QString() : m_choix.takeFirst();
+        });
+        QVERIFY(m_p.demarrer());
+        m_p.w()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_p.w()));
+    }
+    void cleanup() {
+        m_p.arreter();
+        plateforme::definirSelecteur({});
+    }
+
+    void menus_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("touches");
+        QTest::newRow("ActionNouveau") << "MenuFichier"
+                                       << "&Nouveau"
+                                       << "Ctrl+N";
+        QTest::newRow("ActionOuvrir") << "MenuFichier"
+                                      << "&Ouvrir…"
+                                      << "Ctrl+O";
+        QTest::newRow("ActionEnregistrer") << "MenuFichier"
+                                           << "&Enregistrer"
+                                           << "Ctrl+S";
+        QTest::newRow("ActionEnregistrerSous") << "MenuFichier"
+                                               << "Enregistrer &sous…"
+                                               << "Ctrl+Shift+S";
+        QTest::newRow("ActionQuitter") << "MenuFichier"
+                                       << "&Quitter"
+                                       << "Ctrl+Q";
+        QTest::newRow("ActionAnnuler") << "MenuEdition"
+                                       << "&Annuler"
+                                       << "Ctrl+Z";
+        QTest::newRow("ActionRetablir") << "MenuEdition"
+                                        << "&Rétablir"
+                                        << "Ctrl+Shift+Z";
+    }
+    void menus() {
+        QFETCH(QString, menu);
+        QFETCH(QString, texte);
+        QFETCH(QString, touches);
+        QAction* a = action(QTest::currentDataTag());
+        QCOMPARE(a->text(), texte);
+        QCOMPARE(a->shortcut(), QKeySequence(touches));
+        QVERIFY(a->associatedObjects().contains(m_p.ctl<QMenu>(menu.toUtf8().constData())));
+    }
+    void barreAuDessusDeLaZone() {
+        auto* barre = m_p.ctl<QMenuBar>("BarreMenus");
+        auto* zone = m_p.ctl("ZoneClient");
+        QCOMPARE(barre->actions().size(), 2);
+        QCOMPARE(barre->actions().at(0)->text(), u"&Fichier"_s);
+        QCOMPARE(barre->actions().at(1)->text(), u"É&dition"_s);
+        QCOMPARE(m_p.ctl<QMenu>("MenuRecents")->title(), u"Fichiers &récents"_s);
+        QCOMPARE(zone->geometry().top(), barre->geometry().bottom() + 1);
+        QCOMPARE(m_p.w()->height(), barre->height() + zone->height());
+        QVERIFY(zone->isAncestorOf(m_p.ctl("BouttonAppliquer")));
+    }
+
+    // One step for each change of the section: an "Appliquer" that changes it, a change of the count;
+    // undo and redo give back the section, the count and the current element, wherever the focus is.
+    void annulerRetablir() {
+        m_p.fleche("SpinButton1", false); // at its limit: no change, no step
+        QVERIFY(!peutAnnuler());
+        m_p.fleche("SpinButton1", true);
+        m_p.entrer(u"Rectangle"_s, u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
+        m_p.cliquer("BouttonAppliquer"); // the same values again: no step
+        m_p.fleche("SpinButton2", true);
+        m_p.entrer(u"Rectangle"_s, u"50"_s, u"50"_s, u"35"_s, u"40"_s, false);
+        QCOMPARE(m_p.panneau(), Exemple);
+        m_p.taper("ZG", u"-"_s); // refused: a message, no step
+        m_p.cliquer("BouttonAppliquer");
+        QCOMPARE(m_p.messages->prendre().size(), 1);
+
+        m_p.ctl("YG")->setFocus();
+        raccourci("ActionAnnuler"); // element 2 taken back, typed in a field
+        QCOMPARE(m_p.ctl<QLineEdit>("YG")->text(), u"0"_s);
+        QCOMPARE(m_p.ctl<QLabel>("NumElement")->text(), u"2"_s);
+        QCOMPARE(m_p.resultat(0), u"4900"_s);
+        raccourci("ActionAnnuler"); // element 1
+        QCOMPARE(m_p.ctl<QLabel>("NumElement")->text(), u"1"_s);
+        QCOMPARE(m_p.resultat(0), u"0"_s);
+        raccourci("ActionAnnuler"); // the count
+        QCOMPARE(compte(), u"1"_s);
+        QVERIFY(!peutAnnuler());
+        QCOMPARE(m_p.panneau(), Fresh);
+        for (int i = 0; i < 3; ++i) {
+            raccourci("ActionRetablir");
+        }
+        QCOMPARE(m_p.panneau(), Exemple);
+        QCOMPARE(compte(), u"2"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("YG")->text(), u"40"_s);
+        QVERIFY(!action("ActionRetablir")->isEnabled());
+        QCOMPARE(action("ActionAnnuler")->text(), u"&Annuler"_s);
+        QVERIFY(m_p.messages->prendre().isEmpty()); // nothing recomputed, nothing said
+    }
+    // With nothing left to undo, Ctrl+Z in a field still leaves the field's typing alone.
+    void champSansAnnulationPropre() {
+        auto* zg = m_p.ctl<QLineEdit>("ZG");
+        m_p.taper("ZG", u"12"_s);
+        raccourci("ActionAnnuler");
+        QCOMPARE(zg->text(), u"12"_s);
+    }
+
+    // Saved, the program ended and started again, the file opened: the same figures; the title
+    // carries the file's name and its marker follows the history.
+    void enregistrerPuisRouvrir() {
+        QCOMPARE(m_p.w()->windowTitle(), TitreProgramme);
+        m_p.entrerExemple();
+        m_choix << chemin(u"poutre"_s); // no suffix typed
+        raccourci("ActionEnregistrer"); // never saved: as "Enregistrer sous…"
+        QVERIFY(QFile::exists(chemin(u"poutre.brivane"_s)));
+        QCOMPARE(m_p.w()->windowTitle(), u"poutre.brivane[*] — "_s + TitreProgramme);
+        QVERIFY(!m_p.w()->isWindowModified());
+        m_p.fleche("SpinButton1", true);
+        QVERIFY(m_p.w()->isWindowModified());
+        raccourci("ActionAnnuler");
+        QVERIFY(!m_p.w()->isWindowModified());
+
+        m_p.arreter();
+        QVERIFY(m_p.demarrer());
+        QVERIFY(m_p.fenetre->ouvrirFichier(chemin(u"poutre.brivane"_s)));
+        QCOMPARE(m_p.panneau(), Exemple);
+        QCOMPARE(compte(), u"2"_s);
+        QCOMPARE(m_p.ctl<QLabel>("NumElement")->text(), u"1"_s);
+        QCOMPARE(m_p.ctl<QLineEdit>("DimSection1")->text(), u"70"_s);
+        QVERIFY(!peutAnnuler());
+        raccourci("ActionNouveau"); // untouched: no question
+        QCOMPARE(m_p.panneau(), Fresh);
+        QCOMPARE(m_p.w()->windowTitle(), TitreProgramme);
+        QVERIFY(m_p.messages->questions().isEmpty());
+    }
+
+    void fichiersRecents() {
+        for (const QString& nom : {u"a.brivane"_s, u"b&c.brivane"_s}) {
+            m_p.fleche("SpinButton1", true);
+            m_choix << chemin(nom);
+            raccourci("ActionEnregistrerSous");
+        }
+        QList<QAction*> recents = m_p.ctl<QMenu>("MenuRecents")->actions();
+        QCOMPARE(recents.size(), 2);
+        QCOMPARE(recents[0]->text(), u"&1 b&&c.brivane"_s); // shown "1 b&c.brivane"
+        QCOMPARE(recents[1]->text(), u"&2 a.brivane"_s);
+        QCOMPARE(recents[1]->toolTip(), chemin(u"a.brivane"_s));
+        QVERIFY(QFile::remove(chemin(u"a.brivane"_s)));
+        recents[1]->trigger();
+        QCOMPARE(m_p.messages->prendre(),
+                 QStringList{u"Le fichier a.brivane ne peut pas être ouvert : il est introuvable."_s});
+        QCOMPARE(m_p.ctl<QMenu>("MenuRecents")->actions().size(), 1);
+        QCOMPARE(compte(), u"3"_s); // the section shown stays
+    }
+
+    // The three answers to the question, closing a changed section.
+    void questionAvantDAbandonner_data() {
+        QTest::addColumn<Reponse>("reponse");
+        QTest::addColumn<bool>("ferme");
+        QTest::addColumn<bool>("ecrit");
+        QTest::newRow("Enregistrer") << Reponse::Enregistrer << true << true;
+        QTest::newRow("Ne pas enregistrer") << Reponse::NePasEnregistrer << true << false;
+        QTest::newRow("Annuler") << Reponse::Annuler << false << false;
+    }
+    void questionAvantDAbandonner() {
+        QFETCH(Reponse, reponse);
+        QFETCH(bool, ferme);
+        QFETCH(bool, ecrit);
+        const QString fichier = chemin(u"question.brivane"_s);
+        QFile::remove(fichier);
+        m_p.w()->close(); // untouched: closes with no question
+        QVERIFY(m_p.messages->questions().isEmpty());
+        m_p.w()->show();
+        m_p.fleche("SpinButton1", true);
+        m_p.messages->repondre(reponse);
+        m_choix << fichier;
+        QCOMPARE(m_p.w()->close(), ferme);
+        QCOMPARE(m_p.messages->questions(), QStringList{u"Enregistrer les modifications de la section ?"_s});
+        QCOMPARE(QFile::exists(fichier), ecrit);
+        QCOMPARE(m_p.w()->isVisible(), !ferme);
+    }
+
+    // A file that cannot be used: its message, and the section stays.
+    void fichierRefuse() {
+        m_p.entrerExemple();
+        QFile f(chemin(u"faux.brivane"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("{\"format\": \"autre\"}");
+        f.close();
+        QVERIFY(!m_p.fenetre->ouvrirFichier(f.fileName()));
+        QCOMPARE(m_p.messages->prendre(),
+                 QStringList{u"Le fichier faux.brivane ne peut pas être ouvert : ce n'est pas un fichier de "
+                             "section Brivane."_s});
+        QCOMPARE(m_p.panneau(), Exemple);
+        QVERIFY(peutAnnuler());
+        QCOMPARE(m_p.w()->windowTitle(), TitreProgramme);
+    }
+};
+
+QTEST_MAIN(TestFichier)
+#include "test_fichier.moc"
