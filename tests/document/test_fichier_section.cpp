@@ -166,15 +166,6 @@ TEST(Fichier, TextIsTheReadableLayout) {
     EXPECT_EQ(document::ecrire(exempleAide()).toStdString(), TexteExempleAide);
 }
 
-TEST(Fichier, HiddenDimensionAndHoleReadBack) {
-    const document::Lecture l = document::lire(
-        document::ecrire(construite({{"Disque", 10, 123.456, 0, 0, false}})), QStringLiteral("d"));
-    ASSERT_TRUE(l.section);
-    EXPECT_EQ(l.section->element(1).Dimension2, 123.456);
-    EXPECT_EQ(l.section->element(1).Signe, -1.0);
-    EXPECT_TRUE(l.aireNegative);
-}
-
 TEST(Fichier, SavingReplacesAnOlderFile) {
     QTemporaryDir dossier;
     const QString chemin = ecrireFichier(dossier.filePath(QStringLiteral("p.brivane")), "ancien");
@@ -361,12 +352,9 @@ std::vector<CasRefus> casRefus() {
          Poutre, "il dépasse 1 Mio"},
         {"not JSON", contenu("{\"format\": \"brivane-section\","), Poutre,
          "ce n'est pas un fichier de section Brivane"},
-        {"empty", contenu(""), Poutre, "ce n'est pas un fichier de section Brivane"},
         {"a JSON array", contenu("[1, 2]"), Poutre, "ce n'est pas un fichier de section Brivane"},
         {"another format", contenu(fichier(elements(1), R"("version": 1, "unite": "mm")", R"("brivane")")),
          Poutre, "ce n'est pas un fichier de section Brivane"},
-        {"no format", contenu(R"({"version": 1, "unite": "mm", "elements": []})"), Poutre,
-         "ce n'est pas un fichier de section Brivane"},
         {"elements not a list", contenu(fichier(elements(1)).replace("[", "").replace("]", "")), Poutre,
          "ce n'est pas un fichier de section Brivane"},
         {"version 2, unit cm", contenu(fichier(elements(1), R"("version": 2, "unite": "cm")")), Poutre,
@@ -374,8 +362,6 @@ std::vector<CasRefus> casRefus() {
         {"version 12", contenu(fichier(elements(1), R"("version": 12, "unite": "mm")")), Poutre,
          "il a été écrit par une version plus récente de Brivane (version 12)"},
         {"version 1.5", contenu(fichier(elements(1), R"("version": 1.5, "unite": "mm")")), Poutre,
-         "sa version ou son unité est inconnue"},
-        {"version 0", contenu(fichier(elements(1), R"("version": 0, "unite": "mm")")), Poutre,
          "sa version ou son unité est inconnue"},
         {"version as text", contenu(fichier(elements(1), R"("version": "1", "unite": "mm")")), Poutre,
          "sa version ou son unité est inconnue"},
@@ -403,8 +389,6 @@ std::vector<CasRefus> casRefus() {
         {"yg null", contenu(fichier(avec("yg", "null"))), Poutre,
          "l'élément 1 a une valeur invalide pour « yg »"},
         {"matiere other", contenu(fichier(avec("matiere", R"("Plein")"))), Poutre,
-         "l'élément 1 a une valeur invalide pour « matiere »"},
-        {"matiere as a number", contenu(fichier(avec("matiere", "1"))), Poutre,
          "l'élément 1 a une valeur invalide pour « matiere »"},
         {"fields checked in order", contenu(fichier(element({{"forme", R"("X")"}, {"dimension1", "true"}}))),
          Poutre, "l'élément 1 a une forme inconnue (« X »)"},
