@@ -87,8 +87,8 @@ QString texteResultats(const Section& section) {
     QString texte;
     for (const Grandeur& g : Grandeurs) {
         if (const std::optional<double> v = r.valeur(section, g)) {
-            texte += QString::fromUtf8(g.libelle) + u" = " + plateforme::texteNombre(*v) + u' ' +
-                     QString::fromUtf8(g.unite) + u'\n';
+            texte += QString::fromUtf8(g.libelle) + QStringLiteral(" = ") + plateforme::texteNombre(*v) +
+                     u' ' + QString::fromUtf8(g.unite) + u'\n';
         }
     }
     for (const QString& l :

@@ -11,7 +11,8 @@ namespace commande {
 
 void installerTraductionsQt(QCoreApplication& application) {
     auto* traducteur = new QTranslator(&application);
-    if (traducteur->load(QLocale(), u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (traducteur->load(QLocale(), u"qtbase"_s, u"_"_s,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(traducteur);
     } else {
         delete traducteur;
