@@ -1,11 +1,13 @@
 // Engine benchmarks: totals for 1 and 10 elements, the notation, the plain number text, the number
-// parser and one capture.
+// parser and one capture; and the opening of a 10-element section file from disk.
 
+#include "document/fichier_section.h"
 #include "model/calcul.h"
 #include "model/catalogue.h"
 #include "model/notation.h"
 #include "platform/nombre.h"
 
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -74,6 +76,24 @@ void BM_Appliquer(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Appliquer);
+
+void BM_OuvrirFichier(benchmark::State& state) {
+    const QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("dix.brivane"));
+    if (!dossier.isValid() || document::enregistrer(chemin, sectionDe(10))) {
+        state.SkipWithError("the file cannot be written");
+        return;
+    }
+    for (auto _ : state) {
+        const document::Lecture l = document::ouvrir(chemin);
+        if (!l.section) {
+            state.SkipWithError("the file is refused");
+            break;
+        }
+        benchmark::DoNotOptimize(l.section->Igz);
+    }
+}
+BENCHMARK(BM_OuvrirFichier)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -208,7 +208,8 @@ void ajouterNombre(QByteArray& texte, double v) {
         return;
     }
     if (v == 0.0) {
-        v = 0.0;
+        texte.append("0");
+        return;
     }
     std::array<char, 32> tampon{};
     const auto fin = std::to_chars(tampon.data(), tampon.data() + tampon.size(), v).ptr;
