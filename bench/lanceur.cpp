@@ -40,6 +40,7 @@ Mesure lancer(const std::string& commande) {
         mots.push_back(mot);
     }
     std::vector<char*> arguments;
+    arguments.reserve(mots.size() + 1);
     for (std::string& mot : mots) {
         arguments.push_back(mot.data());
     }

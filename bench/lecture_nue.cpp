@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
     }
     const QJsonDocument document = QJsonDocument::fromJson(fichier.readAll());
     double somme = 0.0;
-    for (const QJsonValue& element : document.object().value(QStringLiteral("elements")).toArray()) {
+    const QJsonArray elements = document.object().value(QStringLiteral("elements")).toArray();
+    for (const QJsonValue element : elements) {
         somme += element.toObject().value(QStringLiteral("dimension1")).toDouble();
     }
     std::printf("%g\n", somme);
