@@ -1,22 +1,100 @@
 // Brivane: the geometric properties of a beam cross-section, with an explanation of every step.
+//
+// The command line is read before any application object exists, to choose the one to build: the
+// main window needs a QApplication (and a display), everything else runs on a QCoreApplication and
+// needs none, a bad command line included. A bad command line is read a second time, with the same
+// parser, once Qt's translator is installed, so that the parser's own error texts are French; the
+// verdict cannot change, only its words. Building a first QCoreApplication to parse and then a
+// QApplication would put two application objects in one run, which Qt does not support.
 
+#include "app/ligne_commande.h"
+#include "app/resultats.h"
+#include "app/traductions.h"
+#include "document/fichier_section.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/police.h"
 #include "ui/main/fenetre_donnee.h"
+#include "ui/main/textes_donnee.h"
 
 #include <QApplication>
+#include <cstdio>
 
 using namespace modele;
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void ecrire(std::FILE* flux, const QString& texte) {
+    const QByteArray octets = texte.toUtf8();
+    std::fwrite(octets.constData(), 1, static_cast<std::size_t>(octets.size()), flux);
+}
+
+// --calculer: the file read, its results on standard output.
+int calculer(const commande::Demande& demande) {
+    const document::Lecture lecture = document::ouvrir(demande.fichier);
+    if (!lecture.section) {
+        ecrire(stderr, lecture.message + u'\n');
+        return commande::SortieFichierInutilisable;
+    }
+    if (demande.json) {
+        const QByteArray json = commande::jsonResultats(*lecture.section);
+        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    } else {
+        ecrire(stdout, commande::texteResultats(*lecture.section));
+    }
+    if (lecture.aireNegative) {
+        ecrire(stderr, donnee::messageAireNegative() + u'\n');
+    }
+    return 0;
+}
+
+// Everything but the main window, on a QCoreApplication.
+int console(int argc, char* argv[], commande::Demande demande) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(u"Brivane"_s);
+    commande::installerTraductionsQt(application);
+    if (demande.action == commande::Action::Erreur) {
+        // The same fault, in the words of the translated parser.
+        demande.erreur = commande::lire(QCoreApplication::arguments()).erreur;
+    }
+    switch (demande.action) {
+    case commande::Action::Aide:
+        ecrire(stdout, commande::texteAide());
+        return 0;
+    case commande::Action::Version:
+        ecrire(stdout, commande::texteVersion() + u'\n');
+        return 0;
+    case commande::Action::Erreur:
+        ecrire(stderr, demande.erreur + u'\n');
+        return commande::SortieLigneIncorrecte;
+    case commande::Action::Calculer:
+        return calculer(demande);
+    case commande::Action::Fenetre:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    const commande::Demande demande = commande::lire(commande::arguments(argc, argv));
+    if (demande.action != commande::Action::Fenetre) {
+        return console(argc, argv, demande);
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brivane"));
+    QApplication::setApplicationName(u"Brivane"_s);
+    commande::installerTraductionsQt(application);
     plateforme::installerPolices();
 
     Section section;
     plateforme::Registre fenetres;
     FenetreDonnee fenetre(section, fenetres);
     fenetre.show();
+    // The file named on the command line (empty when none); the main window does not open files yet.
+    [[maybe_unused]] const QString& fichier = demande.fichier;
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 # Installation into the usual places of a Linux desktop, and the Debian package built by CPack.
 #
-#   cmake --install <build> --prefix /usr   bin/brivane, the menu entry, the icon, the AppStream file
+#   cmake --install <build> --prefix /usr   bin/brivane, the menu entry, the icon, the AppStream file,
+#                                           the media type of the section files
 #   cpack --config <build>/CPackConfig.cmake -G DEB
 #
 # The program itself is installed by app/CMakeLists.txt (bin/brivane).
@@ -18,6 +19,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/icone.svg
         RENAME brivane.svg)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/brivane.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# application/x-brivane-section (*.brivane); Debian's shared-mime-info rebuilds its database from
+# this folder by a trigger when the package is installed or removed.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/brivane-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME brivane.xml)
 
 set(CPACK_PACKAGE_NAME brivane)
 set(CPACK_PACKAGE_VENDOR "Brivane")
@@ -40,8 +46,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps: Qt 6 Core, Gui (with the xcb and offscreen platforms), Widgets and Svg (with the
 # SVG icon engine the window icon needs), and the C and C++ runtimes. tools/package checks them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The captions are laid out for Tahoma, which fonts-wine provides.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine")
+# Qt's own texts in French (the command line's help, file dialogs, standard buttons): qtbase_fr.qm.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# The captions are laid out for Tahoma, which fonts-wine provides; shared-mime-info makes the desktop
+# know the section files.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, shared-mime-info")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
 
 include(CPack)

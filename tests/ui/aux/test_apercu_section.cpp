@@ -4,6 +4,7 @@
 #include "sections.h"
 
 #include "model/calcul.h"
+#include "model/constats.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "ui/aux/apercu_section.h"
@@ -63,6 +64,13 @@ private Q_SLOTS:
             << 0 << u"Le trou n° 2 sort de la matière (200 mm² hors matière)."_s;
         QTest::newRow("solides superposés") << 1 << u"Les éléments 1 et 2 se superposent (40 mm²)."_s;
         QTest::newRow("trous superposés") << 2 << u"Les trous n° 2 et 3 se superposent (12,5 mm²)."_s;
+        QTest::newRow("solides superposés, trou dehors")
+            << 3
+            << u"Le trou n° 3 sort de la matière (28,3 mm² hors matière).\n"
+               u"Les éléments 1 et 2 se superposent (40 mm²)."_s;
+        // The totals hold; Igz + Igy leaves the range of a double.
+        QTest::newRow("analyse trop grande")
+            << 4 << u"Les valeurs sont trop grandes pour que ces grandeurs soient calculées."_s;
     }
     void incoherencesDecritesDansLaFenetre() {
         QFETCH(int, cas);
@@ -72,15 +80,28 @@ private Q_SLOTS:
                        {{"Rectangle", "100", "100", "0", "0"}, {"Rectangle", "20", "20", "50", "0", false}});
         } else if (cas == 1) {
             construire(m_section, {{"Rectangle", "10", "10", "0", "0"}, {"Rectangle", "10", "10", "6", "0"}});
-        } else {
+        } else if (cas == 2) {
             construire(m_section, {{"Rectangle", "100", "100", "0", "0"},
                                    {"Rectangle", "5", "5", "0", "0", false},
                                    {"Rectangle", "5", "5", "0", "2,5", false}});
+        } else if (cas == 3) {
+            construire(m_section, {{"Rectangle", "10", "10", "0", "0"},
+                                   {"Rectangle", "10", "10", "6", "0"},
+                                   {"Disque", "3", "0", "100", "0", false}});
+        } else {
+            construire(m_section, {{"Rectangle", "1E76", "1E76", "7E77", "7E77"},
+                                   {"Rectangle", "1E76", "1E76", "-7E77", "-7E77"}});
         }
         essai::Messages messages;
         auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
         QCOMPARE(essai::texte(&f, "Verification"), attendu);
         QCOMPARE(messages.nombre(), 0); // reported in the window, never by a box
+        // The command line words the findings with the same function, to the byte.
+        QStringList lignes;
+        for (const std::string& l : lignesVerification(m_section, cas != 4, plateforme::formatLocal())) {
+            lignes.append(QString::fromStdString(l));
+        }
+        QCOMPARE(lignes.join(u'\n'), attendu);
     }
 
     void explicationsEtUnites() {

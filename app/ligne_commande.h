@@ -1,0 +1,51 @@
+#pragma once
+
+// The command line: brivane [options] [FICHIER].
+//
+//   brivane [FICHIER]                 the main window (with that file)
+//   brivane --calculer FICHIER        the results on standard output, no window
+//   brivane --calculer --json FICHIER the same as one JSON object
+//   brivane --version | --help
+//
+// Exit status: 0, 1 when the file cannot be used, 2 for a bad command line.
+
+#include <QString>
+#include <QStringList>
+
+namespace commande {
+
+inline constexpr int SortieFichierInutilisable = 1;
+inline constexpr int SortieLigneIncorrecte = 2;
+
+enum class Action {
+    Fenetre,  // the main window, with `fichier` if one is named
+    Calculer, // the results of `fichier`, as text or as JSON
+    Aide,
+    Version,
+    Erreur, // a bad command line, said by `erreur`
+};
+
+struct Demande {
+    Action action = Action::Fenetre;
+    QString fichier; // empty when none is named
+    bool json = false;
+    QString erreur;
+};
+
+// The program's arguments as QCoreApplication::arguments() gives them, before any application
+// exists (the local 8-bit encoding, as Qt decodes them).
+QStringList arguments(int argc, char* argv[]);
+
+// What `arguments` (the program's name first) ask for. Needs no application object, so that the
+// program can choose the one it builds from it; the parser's own error texts are translated only when
+// an application with its translator is there.
+Demande lire(const QStringList& arguments);
+
+// The help: the usage line, the options and the argument, in French. Needs the application object
+// (the usage line names the program as it was started).
+QString texteAide();
+
+// "Brivane 2.0".
+QString texteVersion();
+
+} // namespace commande

@@ -1,0 +1,114 @@
+#include "app/resultats.h"
+
+#include "model/analyse.h"
+#include "model/constats.h"
+#include "platform/arithmetique.h"
+#include "platform/qt/locale.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <optional>
+
+using namespace modele;
+
+namespace commande {
+
+namespace {
+
+// A quantity: a total of the section or a figure of the analysis (the other member is null).
+struct Grandeur {
+    const char* libelle; // the name on the text line
+    const char* cle;     // the JSON key
+    const char* unite;
+    double Section::*total;
+    double Analyse::*analyse;
+};
+
+const Grandeur Grandeurs[] = {
+    {"A", "A", "mm²", &Section::Atotale, nullptr},
+    {"Zg", "Zg", "mm", &Section::Zg, nullptr},
+    {"Yg", "Yg", "mm", &Section::Yg, nullptr},
+    {"Igz", "Igz", "mm⁴", &Section::Igz, nullptr},
+    {"Igy", "Igy", "mm⁴", &Section::Igy, nullptr},
+    {"igz", "igz", "mm", &Section::iGz, nullptr},
+    {"igy", "igy", "mm", &Section::iGy, nullptr},
+    {"Igzy", "Igzy", "mm⁴", nullptr, &Analyse::Igzy},
+    {"I1", "I1", "mm⁴", nullptr, &Analyse::I1},
+    {"I2", "I2", "mm⁴", nullptr, &Analyse::I2},
+    {"alpha", "alpha", "°", nullptr, &Analyse::Alpha},
+    {"v sup", "vsup", "mm", nullptr, &Analyse::Vsup},
+    {"v inf", "vinf", "mm", nullptr, &Analyse::Vinf},
+    {"v gauche", "vgauche", "mm", nullptr, &Analyse::Vgauche},
+    {"v droite", "vdroite", "mm", nullptr, &Analyse::Vdroite},
+    {"Wel,z", "Welz", "mm³", nullptr, &Analyse::Welz},
+    {"Wel,y", "Wely", "mm³", nullptr, &Analyse::Wely},
+    {"Ip", "Ip", "mm⁴", nullptr, &Analyse::Ip},
+};
+
+QStringList enTextes(const std::vector<std::string>& lignes) {
+    QStringList textes;
+    for (const std::string& l : lignes) {
+        textes.append(QString::fromStdString(l));
+    }
+    return textes;
+}
+
+struct Resultats {
+    std::optional<Analyse> analyse;
+
+    // The value of `g`, or nothing when it belongs to an analysis that could not be computed.
+    std::optional<double> valeur(const Section& section, const Grandeur& g) const {
+        if (g.total != nullptr) {
+            return section.*g.total;
+        }
+        if (!analyse) {
+            return std::nullopt;
+        }
+        return *analyse.*g.analyse;
+    }
+};
+
+Resultats calculer(const Section& section) {
+    Resultats r;
+    try {
+        r.analyse = analyser(section);
+    } catch (const plateforme::FauteArithmetique&) {
+        r.analyse.reset();
+    }
+    return r;
+}
+
+} // namespace
+
+QString texteResultats(const Section& section) {
+    const Resultats r = calculer(section);
+    QString texte;
+    for (const Grandeur& g : Grandeurs) {
+        if (const std::optional<double> v = r.valeur(section, g)) {
+            texte += QString::fromUtf8(g.libelle) + QStringLiteral(" = ") + plateforme::texteNombre(*v) +
+                     u' ' + QString::fromUtf8(g.unite) + u'\n';
+        }
+    }
+    for (const QString& l :
+         enTextes(lignesVerification(section, r.analyse.has_value(), plateforme::formatLocal()))) {
+        texte += l + u'\n';
+    }
+    return texte;
+}
+
+QByteArray jsonResultats(const Section& section) {
+    const Resultats r = calculer(section);
+    QJsonObject objet;
+    for (const Grandeur& g : Grandeurs) {
+        const std::optional<double> v = r.valeur(section, g);
+        objet.insert(QString::fromUtf8(g.cle), v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null));
+    }
+    objet.insert(QStringLiteral("verification"),
+                 QJsonArray::fromStringList(
+                     enTextes(constats(section, r.analyse.has_value(), plateforme::formatLocal()))));
+    return QJsonDocument(objet).toJson(QJsonDocument::Indented);
+}
+
+} // namespace commande
