@@ -93,8 +93,10 @@ int main(int argc, char* argv[]) {
     Section section;
     plateforme::Registre fenetres;
     FenetreDonnee fenetre(section, fenetres);
+    // A file that cannot be used: its message, then the window with a fresh section.
+    if (!demande.fichier.isEmpty()) {
+        fenetre.ouvrirFichier(demande.fichier);
+    }
     fenetre.show();
-    // The file named on the command line (empty when none); the main window does not open files yet.
-    [[maybe_unused]] const QString& fichier = demande.fichier;
     return QApplication::exec();
 }

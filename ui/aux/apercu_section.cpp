@@ -1,6 +1,6 @@
 #include "ui/aux/apercu_section.h"
 
-#include "model/verification.h"
+#include "model/constats.h"
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
 #include "platform/qt/controles.h"
@@ -44,21 +44,6 @@ const plateforme::Colonne ColonnesResultat[] = {
     {u"%6"_s, u"mm"_s, Unite, 0.0, 5.3, 4.2, Normale},
     {u"%7"_s, u"%8"_s, PuissanceUnite, 0.0, 2.1, 4.2, Exposant},
 };
-
-QString texteIncoherence(const Incoherence& i) {
-    const QString aire = plateforme::texteNombre(plateforme::arrondir(i.aire, 1)) + u" mm²"_s;
-    switch (i.genre) {
-    case GenreIncoherence::TrouHorsMatiere:
-        return u"Le trou n° %1 sort de la matière (%2 hors matière)."_s.arg(QString::number(i.premier), aire);
-    case GenreIncoherence::SuperpositionSolides:
-        return u"Les éléments %1 et %2 se superposent (%3)."_s.arg(QString::number(i.premier),
-                                                                   QString::number(i.second), aire);
-    case GenreIncoherence::SuperpositionTrous:
-        return u"Les trous n° %1 et %2 se superposent (%3)."_s.arg(QString::number(i.premier),
-                                                                   QString::number(i.second), aire);
-    }
-    return {};
-}
 
 } // namespace
 
@@ -169,18 +154,12 @@ void ApercuSection::activer() {
         }
     }
 
-    QStringList constats;
-    if (!m_analyse) {
-        constats << u"Les valeurs sont trop grandes pour que ces grandeurs soient calculées."_s;
+    QStringList lignes;
+    for (const std::string& l :
+         lignesVerification(m_section, m_analyse.has_value(), plateforme::formatLocal())) {
+        lignes << QString::fromStdString(l);
     }
-    const std::vector<Incoherence> incoherences = verifier(m_section);
-    for (const Incoherence& i : incoherences) {
-        constats << texteIncoherence(i);
-    }
-    if (constats.isEmpty()) {
-        constats << u"Aucune incohérence détectée."_s;
-    }
-    m_plan.get<Etiquette>(u"Verification"_s)->setText(constats.join(u'\n'));
+    m_plan.get<Etiquette>(u"Verification"_s)->setText(lignes.join(u'\n'));
     m_dessin->dessiner(m_section, m_analyse);
 }
 
