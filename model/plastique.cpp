@@ -21,6 +21,10 @@ using Polygone = bg::model::polygon<Point>;
 using Multi = bg::model::multi_polygon<Polygone>;
 using Boite = bg::model::box<Point>;
 
+// Discs as polygons of 2048 sides: Wpl within 2E-6 of the disc's 4R³/3, so that even its shape factor
+// rounds as the exact one (1,698).
+constexpr int CotesParTour = 2048;
+
 struct Forme {
     Polygone contour;
     double signe = 1.0;
@@ -34,7 +38,7 @@ struct Forme {
 std::vector<Forme> formes(const Section& s, bool travers_y) {
     std::vector<Forme> f;
     for (int k = 1; k <= s.NbrElement; ++k) {
-        const std::vector<PointZY> c = contourElement(s.element(k));
+        const std::vector<PointZY> c = contourElement(s.element(k), CotesParTour);
         if (c.empty()) {
             continue;
         }

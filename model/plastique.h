@@ -3,9 +3,9 @@
 // The plastic section moduli: about the plastic neutral axis parallel to Gz (a horizontal line) and
 // the one parallel to Gy (a vertical line), each of which splits the net area into two equal halves.
 // Wpl is the sum of the absolute first moments of the two halves about that axis; holes count with
-// their sign element by element, as in every other total. The elements are the outlines of the check
-// (discs as polygons of 256 sides, an error far below 0.1 %); each axis is found by bisection on the
-// net area on one side of it.
+// their sign element by element, as in every other total. The elements are the outlines of the check,
+// their discs and arcs drawn finer (2048 sides to the turn); each axis is found by bisection on the net
+// area on one side of it.
 
 #include "model/section.h"
 

@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    4.0 * 50 * 50 * 50 / 3,
                                    -20,
                                    30,
-                                   2e-4},
+                                   5e-6},
                       CasPlastique{"caisson",
                                    {{"Rectangle", 100, 200, 0, 0}, {"Rectangle", 80, 180, 0, 0, false}},
                                    1e6 - 80.0 * 180 * 180 / 4,
