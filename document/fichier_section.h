@@ -48,4 +48,8 @@ QByteArray ecrire(const modele::Section& section);
 // « Le fichier NOM ne peut pas être enregistré : RAISON. » with the system's reason.
 std::optional<QString> enregistrer(const QString& chemin, const modele::Section& section);
 
+// Writes `contenu` at `chemin` as a whole or not at all (a temporary file renamed at the end), for
+// every file the program writes. Empty when it worked, else the message of enregistrer().
+std::optional<QString> ecrireFichier(const QString& chemin, const QByteArray& contenu);
+
 } // namespace document
