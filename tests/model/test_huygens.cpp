@@ -123,6 +123,32 @@ INSTANTIATE_TEST_SUITE_P(
                       CasArrondi{2500.5, 2500}, CasArrondi{2501.5, 2502}, CasArrondi{-2501.5, -2502},
                       CasArrondi{1e20, 1e20}));
 
+struct CasStatique {
+    Piece piece;
+    AxeMoment axe;
+    std::optional<double> attendu; // none: an overflow
+};
+
+class MomentStatique : public ::testing::TestWithParam<CasStatique> {};
+
+// Ai x Zgi about OY, Ai x Ygi about OZ, the hole's area signed.
+TEST_P(MomentStatique, AreaTimesTheCoordinateAcrossTheAxis) {
+    const CasStatique& c = GetParam();
+    const ElementSection e = section({c.piece}).element(1);
+    try {
+        EXPECT_EQ(momentStatique(e, c.axe), c.attendu);
+    } catch (const FauteArithmetique& f) {
+        EXPECT_FALSE(c.attendu) << "unexpected fault";
+        EXPECT_EQ(f.genre(), GenreFaute::Depassement);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MomentStatique,
+                         ::testing::Values(CasStatique{{4900, 35, 20, 0, 0}, AxeMoment::Y, 171500},
+                                           CasStatique{{4900, 35, 20, 0, 0}, AxeMoment::Z, 98000},
+                                           CasStatique{{-2500, 35, 40, 0, 0}, AxeMoment::Z, -100000},
+                                           CasStatique{{1e300, 1e10, 0, 0, 0}, AxeMoment::Y, std::nullopt}));
+
 struct CasDecale {
     AxeMoment axe;
     double d;
