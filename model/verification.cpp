@@ -1,10 +1,3 @@
-// Boost.Geometry 1.74 rescales the coordinates to 64-bit integers for its overlay operations; with
-// shapes whose sizes lie many decades apart (a hole of 1E17 mm beside a triangle of 300 mm) its
-// determinants overflow those integers, which is undefined behaviour. The floating-point path, which
-// Boost.Geometry's own configuration announces as its future default, has no such limit. This is the
-// only file that uses Boost.Geometry.
-#define BOOST_GEOMETRY_NO_ROBUSTNESS
-
 #include "model/verification.h"
 
 #include "model/analyse.h"
