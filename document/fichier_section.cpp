@@ -344,21 +344,22 @@ QByteArray ecrire(const Section& section) {
     return texte;
 }
 
-std::optional<QString> enregistrer(const QString& chemin, const Section& section) {
+QString messageEnregistrement(const QString& chemin, QString raison) {
+    while (raison.endsWith(QLatin1Char('.'))) {
+        raison.chop(1);
+    }
+    return QStringLiteral("Le fichier %1 ne peut pas être enregistré : %2.")
+        .arg(QFileInfo(QDir::cleanPath(chemin)).fileName(), raison);
+}
+
+std::optional<QString> enregistrerFichier(const QString& chemin,
+                                          const std::function<bool(QIODevice&)>& ecrire) {
     QSaveFile fichier(chemin);
-    auto echec = [&] {
-        QString raison = fichier.errorString();
-        while (raison.endsWith(QLatin1Char('.'))) {
-            raison.chop(1);
-        }
-        return QStringLiteral("Le fichier %1 ne peut pas être enregistré : %2.")
-            .arg(QFileInfo(QDir::cleanPath(chemin)).fileName(), raison);
-    };
+    auto echec = [&] { return messageEnregistrement(chemin, fichier.errorString()); };
     if (!fichier.open(QIODevice::WriteOnly)) {
         return echec();
     }
-    const QByteArray texte = ecrire(section);
-    if (fichier.write(texte) != texte.size()) {
+    if (!ecrire(fichier) || fichier.error() != QFileDevice::NoError) {
         const QString message = echec();
         fichier.cancelWriting();
         return message;
@@ -367,6 +368,15 @@ std::optional<QString> enregistrer(const QString& chemin, const Section& section
         return echec();
     }
     return std::nullopt;
+}
+
+std::optional<QString> enregistrerFichier(const QString& chemin, const QByteArray& contenu) {
+    return enregistrerFichier(chemin,
+                              [&contenu](QIODevice& d) { return d.write(contenu) == contenu.size(); });
+}
+
+std::optional<QString> enregistrer(const QString& chemin, const Section& section) {
+    return enregistrerFichier(chemin, ecrire(section));
 }
 
 } // namespace document
