@@ -15,11 +15,14 @@
 #include "platform/qt/fenetres.h"
 #include "platform/qt/police.h"
 #include "rapport/donnees.h"
+#include "rapport/note.h"
 #include "rapport/resultats.h"
 #include "ui/main/fenetre_donnee.h"
 #include "ui/main/textes_donnee.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <optional>
@@ -87,7 +90,8 @@ int exporter(int argc, char* argv[], const commande::Demande& demande) {
         break;
     case commande::FormatSortie::Pdf:
     case commande::FormatSortie::Html:
-        faute = u"La note de calcul (PDF ou HTML) ne peut pas être écrite par cette version de Brivane."_s;
+        faute = rapport::exporterNote(demande.sortie, *lu->section,
+                                      QFileInfo(QDir::cleanPath(demande.fichier)).fileName());
         break;
     }
     if (faute) {

@@ -334,20 +334,22 @@ QByteArray ecrire(const Section& section) {
     return texte;
 }
 
-std::optional<QString> ecrireFichier(const QString& chemin, const QByteArray& contenu) {
+QString messageEnregistrement(const QString& chemin, QString raison) {
+    while (raison.endsWith(QLatin1Char('.'))) {
+        raison.chop(1);
+    }
+    return QStringLiteral("Le fichier %1 ne peut pas être enregistré : %2.")
+        .arg(QFileInfo(QDir::cleanPath(chemin)).fileName(), raison);
+}
+
+std::optional<QString> enregistrerFichier(const QString& chemin,
+                                          const std::function<bool(QIODevice&)>& ecrire) {
     QSaveFile fichier(chemin);
-    auto echec = [&] {
-        QString raison = fichier.errorString();
-        while (raison.endsWith(QLatin1Char('.'))) {
-            raison.chop(1);
-        }
-        return QStringLiteral("Le fichier %1 ne peut pas être enregistré : %2.")
-            .arg(QFileInfo(QDir::cleanPath(chemin)).fileName(), raison);
-    };
+    auto echec = [&] { return messageEnregistrement(chemin, fichier.errorString()); };
     if (!fichier.open(QIODevice::WriteOnly)) {
         return echec();
     }
-    if (fichier.write(contenu) != contenu.size()) {
+    if (!ecrire(fichier) || fichier.error() != QFileDevice::NoError) {
         const QString message = echec();
         fichier.cancelWriting();
         return message;
@@ -358,8 +360,13 @@ std::optional<QString> ecrireFichier(const QString& chemin, const QByteArray& co
     return std::nullopt;
 }
 
+std::optional<QString> enregistrerFichier(const QString& chemin, const QByteArray& contenu) {
+    return enregistrerFichier(chemin,
+                              [&contenu](QIODevice& d) { return d.write(contenu) == contenu.size(); });
+}
+
 std::optional<QString> enregistrer(const QString& chemin, const Section& section) {
-    return ecrireFichier(chemin, ecrire(section));
+    return enregistrerFichier(chemin, ecrire(section));
 }
 
 } // namespace document

@@ -78,7 +78,7 @@ QByteArray donneesCsv(const Section& section, const QLocale& locale) {
 }
 
 std::optional<QString> exporterDonnees(const QString& chemin, const Section& section) {
-    return document::ecrireFichier(chemin, donneesCsv(section, QLocale()));
+    return document::enregistrerFichier(chemin, donneesCsv(section, QLocale()));
 }
 
 } // namespace rapport

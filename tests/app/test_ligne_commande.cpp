@@ -206,25 +206,38 @@ private Q_SLOTS:
         QCOMPARE(e.erreur, erreur);
     }
 
-    // What --exporter leaves: the CSV of the file read, in the locale of the run; for an output that
-    // cannot be written, exit 1, the saving's message and no file.
+    // What --exporter leaves: the CSV of the file read, in the locale of the run, or the note as PDF or
+    // HTML (its content is the note's own tests'); for an output that cannot be written, exit 1, the
+    // saving's message and no file.
     void exporter_data() {
         QTest::addColumn<QString>("sortie");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("erreur"); // how standard error starts
-        QTest::newRow("csv, français") << u"fr.csv"_s << Francais << 0 << QString();
-        QTest::newRow("csv, C") << u"c.csv"_s << u"C"_s << 0 << QString();
-        QTest::newRow("dossier à sa place") << u"dossier.csv"_s << Francais << 1
-                                            << u"Le fichier dossier.csv ne peut pas être enregistré : "_s;
-        QTest::newRow("dossier absent") << u"absent/sortie.csv"_s << Francais << 1
-                                        << u"Le fichier sortie.csv ne peut pas être enregistré : "_s;
+        QTest::addColumn<QString>("erreur");   // how standard error starts
+        QTest::addColumn<QByteArray>("debut"); // how a note starts; empty for the CSV
+        QTest::newRow("csv, français") << u"fr.csv"_s << Francais << 0 << QString() << QByteArray();
+        QTest::newRow("csv, C") << u"c.csv"_s << u"C"_s << 0 << QString() << QByteArray();
+        QTest::newRow("pdf") << u"note.pdf"_s << Francais << 0 << QString() << QByteArray("%PDF-");
+        QTest::newRow("PDF en majuscules")
+            << u"NOTE.PDF"_s << Francais << 0 << QString() << QByteArray("%PDF-");
+        QTest::newRow("html") << u"note.html"_s << Francais << 0 << QString()
+                              << QByteArray("<!DOCTYPE html>");
+        QTest::newRow("dossier à sa place")
+            << u"dossier.csv"_s << Francais << 1 << u"Le fichier dossier.csv ne peut pas être enregistré : "_s
+            << QByteArray();
+        QTest::newRow("dossier absent")
+            << u"absent/sortie.csv"_s << Francais << 1
+            << u"Le fichier sortie.csv ne peut pas être enregistré : "_s << QByteArray();
+        QTest::newRow("pdf, dossier absent")
+            << u"absent/note.pdf"_s << Francais << 1
+            << u"Le fichier note.pdf ne peut pas être enregistré : "_s << QByteArray();
     }
     void exporter() {
         QFETCH(QString, sortie);
         QFETCH(QString, locale);
         QFETCH(int, code);
         QFETCH(QString, erreur);
+        QFETCH(QByteArray, debut);
         const QString chemin = m_dossier.filePath(sortie);
         const QString source = exemple("ipe200.brivane");
         const Execution e = lancer({u"--exporter"_s, source, chemin}, locale);
@@ -232,17 +245,22 @@ private Q_SLOTS:
         QCOMPARE(e.sortie, QString());
         QVERIFY2(e.erreur.startsWith(erreur), qPrintable(e.erreur));
         QCOMPARE(e.erreur.isEmpty(), erreur.isEmpty());
-        const document::Lecture l = document::ouvrir(source);
-        QVERIFY(l.section);
-        QFile f(chemin);
         if (code != 0) {
             QVERIFY(!QFileInfo(chemin).isFile());
             return;
         }
+        QFile f(chemin);
         QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray contenu = f.readAll();
+        if (!debut.isEmpty()) {
+            QVERIFY2(contenu.startsWith(debut), contenu.left(40).constData());
+            return;
+        }
+        const document::Lecture l = document::ouvrir(source);
+        QVERIFY(l.section);
         const QLocale attendue =
             locale == Francais ? QLocale(QLocale::French, QLocale::France) : QLocale(QLocale::C);
-        QCOMPARE(f.readAll(), rapport::donneesCsv(*l.section, attendue));
+        QCOMPARE(contenu, rapport::donneesCsv(*l.section, attendue));
     }
 
     // The help: French, Qt's own headings included, on standard output.
