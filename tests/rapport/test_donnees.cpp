@@ -1,10 +1,11 @@
 // The section's data as CSV: read back in both locales, every number is the engine's double itself;
 // the byte-order mark, the CRLF line ends, the header, the element rows and the total row; the file
-// written whole or not at all.
+// written whole or not at all. The results text of the main window's copy.
 
 #include "document/fichier_section.h"
 #include "model/calcul.h"
 #include "rapport/donnees.h"
+#include "rapport/resultats.h"
 
 #include <QDir>
 #include <QFile>
@@ -171,6 +172,25 @@ TEST(Csv, QuotesAFieldHoldingTheSeparator) {
     const QByteArray octets = rapport::donneesCsv(s, Francais);
     EXPECT_TRUE(octets.contains("\n1;\"a;b \"\"c\"\"\";0;"));
     EXPECT_EQ(lire(octets, u';').lignes.at(1).at(1), QStringLiteral("a;b \"c\""));
+}
+
+// The main window's copy: the seven totals' lines of the command line's results, in the user's locale.
+TEST(Resultats, MainWindowCopyIsTheFirstSevenLines) {
+    const Section s = exemple("exemple-aide.brivane");
+    QLocale::setDefault(Francais);
+    const QString principaux = rapport::texteResultatsPrincipaux(s);
+    EXPECT_EQ(principaux.toStdString(), "A = 2400 mm²\n"
+                                        "Zg = 35 mm\n"
+                                        "Yg = 29,7916666666667 mm\n"
+                                        "Igz = 1352395,83333333 mm⁴\n"
+                                        "Igy = 1480000 mm⁴\n"
+                                        "igz = 23,7381183729648 mm\n"
+                                        "igy = 24,8327740429189 mm\n");
+    EXPECT_TRUE(rapport::texteResultats(s).startsWith(principaux));
+    QLocale::setDefault(Anglais);
+    EXPECT_TRUE(rapport::texteResultatsPrincipaux(s).startsWith(
+        QStringLiteral("A = 2400 mm²\nZg = 35 mm\nYg = 29.79")));
+    QLocale::setDefault(QLocale::c());
 }
 
 class Export : public ::testing::Test {
