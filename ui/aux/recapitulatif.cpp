@@ -58,7 +58,7 @@ Recapitulatif::Recapitulatif(const Section& section)
 }
 
 plateforme::Tableau Recapitulatif::tableau() const {
-    plateforme::Tableau t{{}};
+    plateforme::Tableau t(1); // the headings first
     for (const Controle& c : Entetes) {
         t.first().append(c.texte);
     }
