@@ -84,10 +84,7 @@ void rendreCopiable(QWidget* fenetre, std::function<Tableau()> tableau) {
     auto* raccourci = new QShortcut(QKeySequence::Copy, fenetre);
     raccourci->setContext(Qt::WindowShortcut);
     QObject::connect(raccourci, &QShortcut::activated, fenetre, copier);
-    auto* filtre = new ChampSansSelection(fenetre);
-    for (QLineEdit* champ : fenetre->findChildren<QLineEdit*>()) {
-        champ->installEventFilter(filtre);
-    }
+    cederCopieSansSelection(fenetre);
     fenetre->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(fenetre, &QWidget::customContextMenuRequested, fenetre, [fenetre, copier](QPoint ou) {
         auto* menu = new QMenu(fenetre);
@@ -95,6 +92,13 @@ void rendreCopiable(QWidget* fenetre, std::function<Tableau()> tableau) {
         QObject::connect(menu->addAction(u"Copier"_s), &QAction::triggered, fenetre, copier);
         menu->popup(fenetre->mapToGlobal(ou));
     });
+}
+
+void cederCopieSansSelection(QWidget* fenetre) {
+    auto* filtre = new ChampSansSelection(fenetre);
+    for (QLineEdit* champ : fenetre->findChildren<QLineEdit*>()) {
+        champ->installEventFilter(filtre);
+    }
 }
 
 } // namespace plateforme

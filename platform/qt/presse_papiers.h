@@ -31,4 +31,8 @@ void copierTableau(const Tableau& tableau);
 // already has.
 void rendreCopiable(QWidget* fenetre, std::function<Tableau()> tableau);
 
+// The text fields `fenetre` already has let the copy key through to the window's own copy while they
+// hold no selection; with a selection, they copy it as usual.
+void cederCopieSansSelection(QWidget* fenetre);
+
 } // namespace plateforme
