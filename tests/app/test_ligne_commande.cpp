@@ -6,6 +6,7 @@
 
 #include "document/fichier_section.h"
 #include "model/analyse.h"
+#include "model/plastique.h"
 #include "rapport/donnees.h"
 
 #include <QDir>
@@ -88,13 +89,15 @@ const QString ExempleAideFrancais = u"A = 2400 mm²\n"
                                     u"v droite = 35 mm\n"
                                     u"Wel,z = 33634,7150259067 mm³\n"
                                     u"Wel,y = 42285,7142857143 mm³\n"
+                                    u"Wpl,z = 50125 mm³\n" // the plastic axis 22,5 above the bottom
+                                    u"Wpl,y = 54500 mm³\n"
                                     u"Ip = 2832395,83333333 mm⁴\n"
                                     u"Aucune incohérence détectée.\n"_s;
 
-const QStringList ClesJson = {u"A"_s,     u"Zg"_s,   u"Yg"_s,   u"Igz"_s,         u"Igy"_s,
-                              u"igz"_s,   u"igy"_s,  u"Igzy"_s, u"I1"_s,          u"I2"_s,
-                              u"alpha"_s, u"vsup"_s, u"vinf"_s, u"vgauche"_s,     u"vdroite"_s,
-                              u"Welz"_s,  u"Wely"_s, u"Ip"_s,   u"verification"_s};
+const QStringList ClesJson = {
+    u"A"_s,       u"Zg"_s,   u"Yg"_s,   u"Igz"_s,   u"Igy"_s,          u"igz"_s,  u"igy"_s,
+    u"Igzy"_s,    u"I1"_s,   u"I2"_s,   u"alpha"_s, u"vsup"_s,         u"vinf"_s, u"vgauche"_s,
+    u"vdroite"_s, u"Welz"_s, u"Wely"_s, u"Ip"_s,    u"verification"_s, u"Wplz"_s, u"Wply"_s};
 
 QJsonObject sortieJson(const char* fichier) {
     const Execution e = lancer({u"--calculer"_s, u"--json"_s, exemple(fichier)}, Francais);
@@ -143,9 +146,12 @@ private Q_SLOTS:
         const QString aide = exemple("exemple-aide.brivane");
         QTest::newRow("exemple, français")
             << QStringList{u"--calculer"_s, aide} << Francais << 0 << ExempleAideFrancais << QString();
-        QTest::newRow("exemple, C")
-            << QStringList{aide, u"--calculer"_s} << u"C"_s << 0
-            << QString(ExempleAideFrancais).replace(u',', u'.').replace(u"Wel."_s, u"Wel,"_s) << QString();
+        QTest::newRow("exemple, C") << QStringList{aide, u"--calculer"_s} << u"C"_s << 0
+                                    << QString(ExempleAideFrancais)
+                                           .replace(u',', u'.')
+                                           .replace(u"Wel."_s, u"Wel,"_s)
+                                           .replace(u"Wpl."_s, u"Wpl,"_s)
+                                    << QString();
         QTest::newRow("version") << QStringList{u"--version"_s} << Francais << 0 << u"Brivane 2.0\n"_s
                                  << QString();
         QTest::newRow("option inconnue") << QStringList{u"--calculr"_s, aide} << Francais << 2 << QString()
@@ -315,6 +321,10 @@ private Q_SLOTS:
         ligne("ipe200.brivane", "Wely", 2.847e4, 1e-3);
         ligne("ipe200.brivane", "vsup", 100, 0);
         ligne("ipe200.brivane", "vgauche", 50, 0);
+        ligne("exemple-aide.brivane", "Wplz", 50125, 1e-12);
+        ligne("exemple-aide.brivane", "Wply", 54500, 1e-12);
+        ligne("ipe200.brivane", "Wplz", 2.206e5, 2e-3); // the tables' Wpl,y: 220,6 cm³
+        ligne("ipe200.brivane", "Wply", 4.461e4, 2e-3); // 44,61 cm³
     }
     void json() {
         QFETCH(QString, fichier);
@@ -348,13 +358,26 @@ private Q_SLOTS:
         QVERIFY(l.section);
         const modele::Section& s = *l.section;
         const modele::Analyse a = modele::analyser(s);
-        const std::pair<const char*, double> valeurs[] = {
-            {"A", s.Atotale}, {"Zg", s.Zg},           {"Yg", s.Yg},
-            {"Igz", s.Igz},   {"Igy", s.Igy},         {"igz", s.iGz},
-            {"igy", s.iGy},   {"Igzy", a.Igzy},       {"I1", a.I1},
-            {"I2", a.I2},     {"alpha", a.Alpha},     {"vsup", a.Vsup},
-            {"vinf", a.Vinf}, {"vgauche", a.Vgauche}, {"vdroite", a.Vdroite},
-            {"Welz", a.Welz}, {"Wely", a.Wely},       {"Ip", a.Ip}};
+        const std::pair<const char*, double> valeurs[] = {{"A", s.Atotale},
+                                                          {"Zg", s.Zg},
+                                                          {"Yg", s.Yg},
+                                                          {"Igz", s.Igz},
+                                                          {"Igy", s.Igy},
+                                                          {"igz", s.iGz},
+                                                          {"igy", s.iGy},
+                                                          {"Igzy", a.Igzy},
+                                                          {"I1", a.I1},
+                                                          {"I2", a.I2},
+                                                          {"alpha", a.Alpha},
+                                                          {"vsup", a.Vsup},
+                                                          {"vinf", a.Vinf},
+                                                          {"vgauche", a.Vgauche},
+                                                          {"vdroite", a.Vdroite},
+                                                          {"Welz", a.Welz},
+                                                          {"Wely", a.Wely},
+                                                          {"Ip", a.Ip},
+                                                          {"Wplz", modele::plastique(s)->Wplz},
+                                                          {"Wply", modele::plastique(s)->Wply}};
         for (const auto& [cle, valeur] : valeurs) {
             QVERIFY2(o.value(QString::fromUtf8(cle)).toDouble() == valeur, cle);
         }
