@@ -8,7 +8,9 @@
 #include "model/calcul.h"
 #include "rapport/note.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -204,6 +206,68 @@ private Q_SLOTS:
         QVERIFY(rouge < html.indexOf(u"<svg"_s)); // above the drawing and every table
         QVERIFY(!QString::fromUtf8(noteHtml(essai::construire(essai::exempleAide), {}, Jour))
                      .contains(u"color: #c00000;\">"_s));
+    }
+
+    // Values out of the range of a double at some step: the note says which part cannot be given,
+    // writes no "inf" nor "nan", and still prints.
+    void valeursTropGrandes_data() {
+        QTest::addColumn<std::vector<essai::Element>>("elements");
+        QTest::addColumn<QString>("titre"); // the table that says it cannot be computed, or none
+        QTest::addColumn<QString>("alerte");
+        QTest::newRow("analyse")
+            << std::vector<essai::Element>{{"Rectangle", "1E76", "1E76", "7E77", "7E77"},
+                                           {"Rectangle", "1E76", "1E76", "-7E77", "-7E77"}}
+            << QString() << u"Les valeurs sont trop grandes pour que ces grandeurs soient calculées."_s;
+        QTest::newRow("tableau de Igy")
+            << std::vector<essai::Element>{{"Rectangle", "0,00001", "0,00001", "1E155", "0"},
+                                           {"Rectangle", "0", "0", "-1E155", "0"}}
+            << u"Moment quadratique Igy (axe vertical Gy)"_s << QString();
+    }
+    void valeursTropGrandes() {
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(QString, titre);
+        QFETCH(QString, alerte);
+        const Section s = essai::construire(elements);
+        const Note n = construireNote(s, {}, Jour);
+        if (!alerte.isEmpty()) {
+            QVERIFY(n.alertes.contains(alerte));
+            QVERIFY(n.grandeurs.empty());
+        }
+        if (!titre.isEmpty()) {
+            const Tableau* t = tableau(n, titre);
+            QVERIFY(t != nullptr);
+            QVERIFY(t->lignes.empty());
+            QVERIFY(
+                t->notes.value(0).startsWith(u"Une valeur du tableau est trop grande pour être calculée"_s));
+        }
+        // Every figure of the note, in its tables and its quantities.
+        QStringList figures;
+        for (const Tableau& t : n.tableaux) {
+            for (const auto* rangees : {&t.lignes, &t.totaux}) {
+                for (const auto& r : *rangees) {
+                    for (const Cellule& c : r) {
+                        figures << c.texte << c.exposant;
+                    }
+                }
+            }
+        }
+        for (const auto* g : {&n.resultats, &n.grandeurs}) {
+            for (const Grandeur& x : *g) {
+                figures << x.valeur.texte << x.valeur.exposant << x.exacte;
+            }
+        }
+        QVERIFY(figures.size() > 20);
+        for (const QString& f : figures) {
+            QVERIFY2(!f.contains(u"inf"_s, Qt::CaseInsensitive) && !f.contains(u"nan"_s, Qt::CaseInsensitive),
+                     qPrintable(f));
+        }
+        QBuffer tampon;
+        QVERIFY(tampon.open(QIODevice::WriteOnly));
+        {
+            QPdfWriter pdf(&tampon);
+            imprimerNote(pdf, s, {}, Jour);
+        }
+        QVERIFY(tampon.data().startsWith("%PDF-"));
     }
 
     void htmlAvecSonDessin() {
