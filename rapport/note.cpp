@@ -95,6 +95,8 @@ Tableau donnees(const Section& s) {
                             texte(hauteur ? texteNombre(e.Dimension2) : QString()), texte(texteNombre(e.Zg)),
                             texte(texteNombre(e.Yg)), texte(signe(e))});
     }
+    const int n = nombreElements(s);
+    t.notes.append(plateforme::texteEntier(n) + (n == 1 ? u" élément."_s : u" éléments."_s));
     return t;
 }
 
@@ -113,6 +115,7 @@ Tableau aires(const Section& s) {
                             texte(signe(e) + u" "_s + formuleAire(e))});
     }
     t.totaux.push_back({texte(u"A ="_s), notee(s.Atotale), texte(texteNombre(s.Atotale)), texte({})});
+    t.notes.append(u"A = somme(Ai) = "_s + texteNombre(s.Atotale) + u" [mm²]"_s);
     return t;
 }
 
