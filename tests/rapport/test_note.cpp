@@ -284,30 +284,41 @@ private Q_SLOTS:
     }
 
     void pdfImprime_data() {
-        QTest::addColumn<bool>("ipe");
-        QTest::newRow("exemple de l'aide") << false;
-        QTest::newRow("IPE 200") << true;
+        QTest::addColumn<QString>("nom");                          // of the copy kept for a look
+        QTest::addColumn<std::vector<essai::Element>>("elements"); // none: the IPE 200 example file
+        QTest::addColumn<QStringList>("textes");
+        QTest::newRow("exemple de l'aide")
+            << u"note_exemple.pdf"_s << essai::exempleAide
+            << QStringList{u"2400"_s, u"135,2"_s, u"148"_s, u"29,79"_s, u"Aucune incohérence détectée."_s};
+        QTest::newRow("IPE 200") << u"note_ipe200.pdf"_s << std::vector<essai::Element>{}
+                                 << QStringList{u"2848"_s, u"194,3"_s, u"142,4"_s};
+        QTest::newRow("constat") << u"note_constat.pdf"_s
+                                 << std::vector<essai::Element>{{"Rectangle", "100", "100", "0", "0"},
+                                                                {"Rectangle", "20", "20", "50", "0", false}}
+                                 << QStringList{u"Attention :"_s, u"Le trou n° 2 sort de la matière"_s};
     }
     void pdfImprime() {
-        QFETCH(bool, ipe);
+        QFETCH(QString, nom);
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(QStringList, textes);
         QTemporaryDir dossier;
         QVERIFY(dossier.isValid());
         const QString pdf = dossier.filePath(u"note.pdf"_s);
-        Section s = essai::construire(essai::exempleAide);
-        if (ipe) {
-            s = *document::ouvrir(QStringLiteral(BRIVANE_EXEMPLES "/ipe200.brivane")).section;
-        }
+        const std::optional<Section> s =
+            elements.empty() ? document::ouvrir(QStringLiteral(BRIVANE_EXEMPLES "/ipe200.brivane")).section
+                             : essai::construire(elements);
+        QVERIFY(s.has_value());
         {
             QPrinter imprimante(QPrinter::HighResolution);
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(pdf);
-            imprimerNote(imprimante, s, u"note.brivane"_s, Jour);
+            imprimerNote(imprimante, *s, u"note.brivane"_s, Jour);
         }
         // Kept for a look when BRIVANE_CAPTURES names a folder, as the windows' pictures.
         if (const QString captures = qEnvironmentVariable("BRIVANE_CAPTURES"); !captures.isEmpty()) {
             QDir().mkpath(captures);
-            QFile::remove(captures + (ipe ? u"/note_ipe200.pdf"_s : u"/note_exemple.pdf"_s));
-            QFile::copy(pdf, captures + (ipe ? u"/note_ipe200.pdf"_s : u"/note_exemple.pdf"_s));
+            QFile::remove(captures + u'/' + nom);
+            QFile::copy(pdf, captures + u'/' + nom);
         }
         const QString info = poppler(u"pdfinfo"_s, {pdf});
         QVERIFY2(!info.isNull(), "pdfinfo failed");
@@ -317,13 +328,13 @@ private Q_SLOTS:
         const QString texte = poppler(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
         QVERIFY(texte.contains(u"Page "_s + QString::number(pages) + u" / "_s + QString::number(pages)));
         QVERIFY(texte.contains(u"07/03/2026"_s));
-        if (ipe) {
-            QVERIFY(texte.contains(u"2848"_s));
-        } else {
-            for (const QString& chiffre : {u"2400"_s, u"135,2"_s, u"148"_s, u"29,79"_s}) {
-                QVERIFY2(texte.contains(chiffre), qPrintable(chiffre));
-            }
+        for (const QString& t : textes) {
+            QVERIFY2(texte.contains(t), qPrintable(t));
         }
+        // The findings come first, above the drawing's heading; no warning when there is none.
+        const qsizetype attention = texte.indexOf(u"Attention :"_s);
+        QCOMPARE(attention >= 0, textes.contains(u"Attention :"_s));
+        QVERIFY(attention < texte.indexOf(u"Dessin de la section"_s));
     }
 
     void exportAccepte_data() {
