@@ -64,6 +64,15 @@ QString poppler(const QString& outil, const QStringList& arguments) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// A copy of the file kept for a look when BRIVANE_CAPTURES names a folder, as the windows' pictures.
+void garder(const QString& chemin, const QString& nom) {
+    if (const QString captures = qEnvironmentVariable("BRIVANE_CAPTURES"); !captures.isEmpty()) {
+        QDir().mkpath(captures);
+        QFile::remove(captures + u'/' + nom);
+        QFile::copy(chemin, captures + u'/' + nom);
+    }
+}
+
 QStringList contenu(const QString& dossier) {
     return QDir(dossier).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
@@ -314,12 +323,7 @@ private Q_SLOTS:
             imprimante.setOutputFileName(pdf);
             imprimerNote(imprimante, *s, u"note.brivane"_s, Jour);
         }
-        // Kept for a look when BRIVANE_CAPTURES names a folder, as the windows' pictures.
-        if (const QString captures = qEnvironmentVariable("BRIVANE_CAPTURES"); !captures.isEmpty()) {
-            QDir().mkpath(captures);
-            QFile::remove(captures + u'/' + nom);
-            QFile::copy(pdf, captures + u'/' + nom);
-        }
+        garder(pdf, nom);
         const QString info = poppler(u"pdfinfo"_s, {pdf});
         QVERIFY2(!info.isNull(), "pdfinfo failed");
         QVERIFY2(info.contains(u"(A4)"_s), qPrintable(info));
@@ -355,6 +359,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().startsWith(debut));
         QCOMPARE(contenu(dossier.path()), QStringList{nom});
+        garder(chemin, u"exemple_"_s + nom);
     }
 
     void exportRefuse_data() {
