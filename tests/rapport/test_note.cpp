@@ -4,12 +4,15 @@
 
 #include "sections.h"
 
+#include "dessin/dessin_section.h"
 #include "document/fichier_section.h"
 #include "model/calcul.h"
 #include "rapport/note.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
@@ -71,6 +74,23 @@ void garder(const QString& chemin, const QString& nom) {
         QFile::remove(captures + u'/' + nom);
         QFile::copy(chemin, captures + u'/' + nom);
     }
+}
+
+// The red pixels of the section's drawing on a 480 x 400 image: its solid material.
+int pixelsRouges(const Section& s) {
+    QImage image(480, 400, QImage::Format_RGB32);
+    {
+        QPainter p(&image);
+        dessin::dessinerSection(p, QRectF(0, 0, 480, 400), s, std::nullopt);
+    }
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        }
+    }
+    return n;
 }
 
 QStringList contenu(const QString& dossier) {
@@ -278,6 +298,34 @@ private Q_SLOTS:
         }
         QVERIFY(tampon.data().startsWith("%PDF-"));
     }
+
+    // The drawing to scale: against a plain rectangle of the same extent (drawn at the same scale), the
+    // material drawn is in the ratio of the areas; holes are cut out.
+    void dessinALEchelle_data() {
+        QTest::addColumn<std::vector<essai::Element>>("elements");
+        QTest::addColumn<std::vector<essai::Element>>("enveloppe");
+        QTest::addColumn<double>("rapport");
+        QTest::newRow("exemple de l'aide")
+            << essai::exempleAide << std::vector<essai::Element>{{"Rectangle", "70", "70", "35", "35"}}
+            << 2400.0 / 4900.0;
+        QTest::newRow("disque dans son carré")
+            << std::vector<essai::Element>{{"Disque", "50", "0", "0", "0"}}
+            << std::vector<essai::Element>{{"Rectangle", "100", "100", "0", "0"}} << 3.1415927 / 4.0;
+        QTest::newRow("triangle") << std::vector<essai::Element>{{"Triangle", "30", "60", "10", "20"}}
+                                  << std::vector<essai::Element>{{"Rectangle", "30", "60", "15", "30"}}
+                                  << 0.5;
+    }
+    void dessinALEchelle() {
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(std::vector<essai::Element>, enveloppe);
+        QFETCH(double, rapport);
+        const int section = pixelsRouges(essai::construire(elements));
+        const int plein = pixelsRouges(essai::construire(enveloppe));
+        QVERIFY(plein > 20000); // the drawing fills its frame
+        QVERIFY2(std::abs(double(section) / plein - rapport) < 0.02,
+                 qPrintable(QString::number(double(section) / plein)));
+    }
+    void dessinVide() { QCOMPARE(pixelsRouges(Section{}), 0); }
 
     void htmlAvecSonDessin() {
         const QString html =
