@@ -156,18 +156,22 @@ Tableau centre(const Section& s, bool selonY) {
 }
 
 Tableau huygens(const Section& s, AxeMoment axe) {
+    // The symbols of the detail windows: Z_Gi, I_GYi and S_GY about GY; Y_Gi, I_GZi and S_GZ about GZ.
     const bool gy = axe == AxeMoment::Y;
     const QString I = gy ? u"Igy"_s : u"Igz"_s;
-    const QString d = gy ? u"Zgi - Zg"_s : u"Ygi - Yg"_s;
+    const QString d = gy ? u"Z_Gi"_s : u"Y_Gi"_s;
+    const QString propre = gy ? u"I_GYi"_s : u"I_GZi"_s;
+    const QString S = gy ? u"S_GY"_s : u"S_GZ"_s;
     Tableau t{
         u"Moment quadratique "_s + I + (gy ? u" (axe vertical Gy)"_s : u" (axe horizontal Gz)"_s),
         u"Théorème de Huygens : le moment quadratique de chaque élément par rapport à l'axe passant par "
-        u"G est son moment propre augmenté du produit de son aire par le carré de la distance di = "_s +
-            d + u" ; "_s + I + u" = somme("_s + I +
-            u"i + di² x Ai). Contrôle : la somme des di x Ai "
-            u"est nulle, puisque G est le centre de gravité."_s,
-        {u"Numéro"_s, u"Aire Ai [mm²]"_s, u"di = "_s + d + u" [mm]"_s, u"di² x Ai [mm⁴]"_s,
-         I + u"i propre [mm⁴]"_s, u"Somme [mm⁴]"_s},
+        u"G est son moment propre "_s +
+            propre + u" augmenté du produit de son aire par le carré de la distance "_s + d + u" = "_s +
+            (gy ? u"Zgi - Zg"_s : u"Ygi - Yg"_s) + u" ; "_s + I + u" = somme(Ai x "_s + d + u"² + "_s +
+            propre + u"). Contrôle : "_s + S + u" = somme("_s + d +
+            u" x Ai) est nul, aux arrondis près, puisque G est le centre de gravité."_s,
+        {u"Numéro"_s, u"Aire Ai [mm²]"_s, d + u" [mm]"_s, u"Ai x "_s + d + u"² [mm⁴]"_s, propre + u" [mm⁴]"_s,
+         u"Ai x "_s + d + u"² + "_s + propre + u" [mm⁴]"_s},
         {},
         {},
         {}};
@@ -178,7 +182,7 @@ Tableau huygens(const Section& s, AxeMoment axe) {
             t.lignes.push_back({numero(++k), notee(l.aire), texte(texteNombre(arrondirDistance(l.distance))),
                                 notee(l.transport), notee(l.propre), notee(l.somme)});
         }
-        t.totaux.push_back({texte(u"Contrôle : somme(di x Ai) ="_s), texte({}), notee(h.statique), texte({}),
+        t.totaux.push_back({texte(u"Contrôle : "_s + S + u" ="_s), texte({}), notee(h.statique), texte({}),
                             texte({}), texte({})});
     } catch (const plateforme::FauteArithmetique&) {
         t.notes.append(
