@@ -258,7 +258,8 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
     ObjetDessin objet(dessin::figure(section, analyseOuRien(section)));
     doc.documentLayout()->registerHandler(TypeDessin, &objet);
     doc.setHtml(html(note, RepereDessin));
-    QTextCursor repere = doc.find(RepereDessin);
+    // From the end: the file's name, above the drawing, may hold the marker's text too.
+    QTextCursor repere = doc.find(RepereDessin, doc.characterCount() - 1, QTextDocument::FindBackward);
     if (!repere.isNull()) {
         QTextCharFormat format;
         format.setObjectType(TypeDessin);

@@ -341,21 +341,27 @@ private Q_SLOTS:
     }
 
     void pdfImprime_data() {
-        QTest::addColumn<QString>("nom");                          // of the copy kept for a look
+        QTest::addColumn<QString>("nom"); // of the copy kept for a look
+        QTest::addColumn<QString>("fichier");
         QTest::addColumn<std::vector<essai::Element>>("elements"); // none: the IPE 200 example file
         QTest::addColumn<QStringList>("textes");
         QTest::newRow("exemple de l'aide")
-            << u"note_exemple.pdf"_s << essai::exempleAide
+            << u"note_exemple.pdf"_s << u"note.brivane"_s << essai::exempleAide
             << QStringList{u"2400"_s, u"135,2"_s, u"148"_s, u"29,79"_s, u"Aucune incohérence détectée."_s};
-        QTest::newRow("IPE 200") << u"note_ipe200.pdf"_s << std::vector<essai::Element>{}
+        QTest::newRow("IPE 200") << u"note_ipe200.pdf"_s << u"ipe200.brivane"_s
+                                 << std::vector<essai::Element>{}
                                  << QStringList{u"2848"_s, u"194,3"_s, u"142,4"_s};
-        QTest::newRow("constat") << u"note_constat.pdf"_s
+        QTest::newRow("nom du repère du dessin")
+            << u"note_nom.pdf"_s << u"[[dessin de la section]].brivane"_s << essai::exempleAide
+            << QStringList{u"Fichier : [[dessin de la section]].brivane"_s, u"2400"_s};
+        QTest::newRow("constat") << u"note_constat.pdf"_s << u"note.brivane"_s
                                  << std::vector<essai::Element>{{"Rectangle", "100", "100", "0", "0"},
                                                                 {"Rectangle", "20", "20", "50", "0", false}}
                                  << QStringList{u"Attention :"_s, u"Le trou n° 2 sort de la matière"_s};
     }
     void pdfImprime() {
         QFETCH(QString, nom);
+        QFETCH(QString, fichier);
         QFETCH(std::vector<essai::Element>, elements);
         QFETCH(QStringList, textes);
         QTemporaryDir dossier;
@@ -369,7 +375,7 @@ private Q_SLOTS:
             QPrinter imprimante(QPrinter::HighResolution);
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(pdf);
-            imprimerNote(imprimante, *s, u"note.brivane"_s, Jour);
+            imprimerNote(imprimante, *s, fichier, Jour);
         }
         garder(pdf, nom);
         const QString info = poppler(u"pdfinfo"_s, {pdf});
