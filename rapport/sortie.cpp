@@ -7,6 +7,7 @@
 #include "platform/arithmetique.h"
 #include "platform/qt/police.h"
 #include "rapport/note.h"
+#include "rapport/objet_dessin.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -19,7 +20,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextObjectInterface>
 #include <QTextTable>
 #include <cmath>
 
@@ -31,10 +31,7 @@ namespace rapport {
 
 namespace {
 
-// The drawing's size in the page's units (pixels at 96 dpi): about 127 x 106 mm.
-constexpr int LargeurDessin = 480;
-constexpr int HauteurDessin = 400;
-// Where the pages' text goes in the HTML the QTextDocument reads.
+// Where the drawing goes in the HTML that the pages' QTextDocument reads.
 const QString RepereDessin = u"[[dessin de la section]]"_s;
 constexpr int TypeDessin = QTextFormat::UserObject + 1;
 constexpr double Marge = 15.0;     // mm, every side of the page
@@ -46,14 +43,6 @@ std::optional<Analyse> analyseOuRien(const Section& s) {
     } catch (const plateforme::FauteArithmetique&) {
         return std::nullopt;
     }
-}
-
-// The drawing's text and the pages' footer: the windows' font, sized in the painter's units (96 dpi
-// pixels).
-QFont policeDessin() {
-    QFont f = plateforme::police();
-    f.setPixelSize(11);
-    return f;
 }
 
 const QString Titre = u"<h2>"_s;
@@ -184,26 +173,6 @@ QByteArray svg(const Section& s) {
     return debut < 0 ? QByteArray() : texte.mid(debut);
 }
 
-// The drawing inside the pages' text: an object of its own size, painted with the preview's function.
-class ObjetDessin final : public QObject, public QTextObjectInterface {
-    Q_OBJECT
-    Q_INTERFACES(QTextObjectInterface)
-public:
-    explicit ObjetDessin(dessin::Figure figure) : m_figure(std::move(figure)) {}
-    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override {
-        return QSizeF(LargeurDessin, HauteurDessin);
-    }
-    void drawObject(QPainter* p, const QRectF& rect, QTextDocument*, int, const QTextFormat&) override {
-        p->save();
-        p->setFont(policeDessin());
-        dessin::dessinerSection(*p, rect, m_figure);
-        p->restore();
-    }
-
-private:
-    dessin::Figure m_figure;
-};
-
 // The spacing the layout does not take from the HTML: each heading kept apart from what it follows,
 // and the text after a table from the table (the layout drops the top margin of a block that follows
 // a table). A heading that falls near the foot of a page starts the next one, with the text it heads.
@@ -316,5 +285,3 @@ std::optional<QString> exporterNote(const QString& chemin, const Section& sectio
 }
 
 } // namespace rapport
-
-#include "sortie.moc"
