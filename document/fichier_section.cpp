@@ -2,6 +2,7 @@
 
 #include "model/calcul.h"
 #include "model/catalogue.h"
+#include "platform/nombre.h"
 
 #include <QDir>
 #include <QFile>
@@ -200,20 +201,9 @@ QString lireElement(const QJsonValue& valeur, qsizetype k, Donnees& d) {
     return {};
 }
 
-// A double as the shortest JSON number that reads back to it (70 as 70, -0 as 0, which it equals and
-// which reads back the same); null if it is not finite.
+// A double as the shortest JSON number that reads back to it; null if it is not finite.
 void ajouterNombre(QByteArray& texte, double v) {
-    if (!std::isfinite(v)) {
-        texte.append("null");
-        return;
-    }
-    if (v == 0.0) {
-        texte.append("0");
-        return;
-    }
-    std::array<char, 32> tampon{};
-    const auto fin = std::to_chars(tampon.data(), tampon.data() + tampon.size(), v).ptr;
-    texte.append(tampon.data(), fin - tampon.data());
+    texte.append(std::isfinite(v) ? plateforme::texteCourt(v) : std::string("null"));
 }
 
 // A text as a JSON string, quotes and escapes included.

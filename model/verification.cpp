@@ -1,10 +1,3 @@
-// Boost.Geometry 1.74 rescales the coordinates to 64-bit integers for its overlay operations; with
-// shapes whose sizes lie many decades apart (a hole of 1E17 mm beside a triangle of 300 mm) its
-// determinants overflow those integers, which is undefined behaviour. The floating-point path, which
-// Boost.Geometry's own configuration announces as its future default, has no such limit. This is the
-// only file that uses Boost.Geometry.
-#define BOOST_GEOMETRY_NO_ROBUSTNESS
-
 #include "model/verification.h"
 
 #include "model/analyse.h"
@@ -30,7 +23,6 @@ using Point = bg::model::d2::point_xy<double>; // x = Z, y = Y
 using Polygone = bg::model::polygon<Point>;
 using Multi = bg::model::multi_polygon<Polygone>;
 
-constexpr int CotesParTour = 256;
 constexpr double Seuil = 0.001; // 0.1 %
 
 Point point(Reel z, Reel y) {
@@ -38,9 +30,9 @@ Point point(Reel z, Reel y) {
 }
 
 // An arc of radius r about (zc, yc), from angle t0 to t1 (radians, 0 towards +Z, pi/2 towards +Y).
-void arc(Polygone& p, Reel zc, Reel yc, Reel r, double t0, double t1) {
+void arc(Polygone& p, Reel zc, Reel yc, Reel r, double t0, double t1, int cotesParTour) {
     const int cotes =
-        std::max(1, static_cast<int>(std::lround((t1 - t0) / (2.0 * std::numbers::pi) * CotesParTour)));
+        std::max(1, static_cast<int>(std::lround((t1 - t0) / (2.0 * std::numbers::pi) * cotesParTour)));
     for (int i = 0; i <= cotes; ++i) {
         const double t = t0 + (t1 - t0) * i / cotes;
         bg::append(p.outer(), point(zc + r * std::cos(t), yc + r * std::sin(t)));
@@ -48,7 +40,7 @@ void arc(Polygone& p, Reel zc, Reel yc, Reel r, double t0, double t1) {
 }
 
 // The element's outline in the user's frame; throws plateforme::FauteArithmetique.
-Polygone construireContour(const ElementSection& e, const FormeCatalogue& forme) {
+Polygone construireContour(const ElementSection& e, const FormeCatalogue& forme, int cotesParTour) {
     const Reel z = e.Zg;
     const Reel y = e.Yg;
     const Reel a = abs(Reel(e.Dimension1));
@@ -73,26 +65,26 @@ Polygone construireContour(const ElementSection& e, const FormeCatalogue& forme)
         bg::append(p.outer(), point(zc, sens.y > 0 ? y + t.haut : y - t.bas));
         break;
     case FamilleForme::Disque:
-        arc(p, z, y, a, 0.0, 2.0 * pi);
+        arc(p, z, y, a, 0.0, 2.0 * pi, cotesParTour);
         break;
     case FamilleForme::DemiDisqueHorizontal:
         if (sens.y > 0) {
-            arc(p, zc, yc, a, 0.0, pi);
+            arc(p, zc, yc, a, 0.0, pi, cotesParTour);
         } else {
-            arc(p, zc, yc, a, pi, 2.0 * pi);
+            arc(p, zc, yc, a, pi, 2.0 * pi, cotesParTour);
         }
         break;
     case FamilleForme::DemiDisqueVertical:
         if (sens.z > 0) { // round side to the left (+Z)
-            arc(p, zc, yc, a, -pi / 2.0, pi / 2.0);
+            arc(p, zc, yc, a, -pi / 2.0, pi / 2.0, cotesParTour);
         } else {
-            arc(p, zc, yc, a, pi / 2.0, 3.0 * pi / 2.0);
+            arc(p, zc, yc, a, pi / 2.0, 3.0 * pi / 2.0, cotesParTour);
         }
         break;
     case FamilleForme::QuartDeDisque: {
         const double debut = sens.z > 0 ? (sens.y > 0 ? 0.0 : 1.5 * pi) : (sens.y > 0 ? 0.5 * pi : pi);
         bg::append(p.outer(), point(zc, yc));
-        arc(p, zc, yc, a, debut, debut + pi / 2.0);
+        arc(p, zc, yc, a, debut, debut + pi / 2.0, cotesParTour);
         break;
     }
     }
@@ -100,13 +92,13 @@ Polygone construireContour(const ElementSection& e, const FormeCatalogue& forme)
 }
 
 // The outline, or nothing for an empty element or one whose points leave the double range.
-std::optional<Polygone> contour(const ElementSection& e) {
+std::optional<Polygone> contour(const ElementSection& e, int cotesParTour = CotesParTourVerification) {
     const FormeCatalogue* f = trouverForme(e.Forme);
     if (f == nullptr || e.Aire == 0.0) {
         return std::nullopt;
     }
     try {
-        Polygone p = construireContour(e, *f);
+        Polygone p = construireContour(e, *f, cotesParTour);
         bg::correct(p);
         return p;
     } catch (const plateforme::FauteArithmetique&) {
@@ -122,9 +114,9 @@ template <class A, class B> double aireCommune(const A& a, const B& b) {
 
 } // namespace
 
-std::vector<PointZY> contourElement(const ElementSection& e) {
+std::vector<PointZY> contourElement(const ElementSection& e, int cotesParTour) {
     std::vector<PointZY> points;
-    if (const auto p = contour(e)) {
+    if (const auto p = contour(e, cotesParTour)) {
         points.reserve(p->outer().size());
         for (const Point& q : p->outer()) {
             points.push_back({q.x(), q.y()});

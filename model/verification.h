@@ -28,9 +28,12 @@ struct PointZY {
     double y = 0.0;
 };
 
-// The outline of an element in the user's frame (discs and arcs as polygons of 256 sides to the
-// turn), closed (the last point repeats the first); empty for an element of zero area.
-std::vector<PointZY> contourElement(const ElementSection& e);
+// The sides to the turn of the discs and arcs of the check's outlines.
+inline constexpr int CotesParTourVerification = 256;
+
+// The outline of an element in the user's frame (discs and arcs as polygons of `cotesParTour` sides
+// to the turn), closed (the last point repeats the first); empty for an element of zero area.
+std::vector<PointZY> contourElement(const ElementSection& e, int cotesParTour = CotesParTourVerification);
 
 // Elements 1 to NbrElement; each finding is kept when its area exceeds 0.1 % of the smaller of the
 // areas concerned (the hole's own area for a hole outside the material). Discs are drawn as polygons

@@ -182,6 +182,15 @@ void Etiquette::mouseDoubleClickEvent(QMouseEvent* e) {
     m_clic->doubleClic(e);
 }
 
+void Etiquette::keyPressEvent(QKeyEvent* e) {
+    if (focusPolicy() != Qt::NoFocus && toucheDeClic(e) && !e->isAutoRepeat()) {
+        e->accept();
+        Q_EMIT m_clic->clicked();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
 // ---- Cadre
 
 Cadre::Cadre(QWidget* parent) : QGroupBox(parent), m_clic(new Clic(this)) {

@@ -68,7 +68,8 @@ QMetaObject::Connection surDoubleClic(const QWidget* controle, const C* contexte
 // aligned. A caption on several lines has them 1.2 times the size of its letters apart, as the layout
 // tables were made for (this Tahoma's own line spacing would let them touch). A label nobody listens
 // to lets the mouse through to what lies under it, so that a small overlaid label (a lowered index, a
-// raised exponent) never hides a clickable one.
+// raised exponent) never hides a clickable one. A label given the keyboard focus (a focus policy) is
+// clicked by Space or Entrée.
 class Etiquette final : public QLabel {
     Q_OBJECT
 public:
@@ -78,6 +79,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;

@@ -2,6 +2,7 @@
 
 #include "model/analyse.h"
 #include "model/calcul.h"
+#include "model/plastique.h"
 #include "model/verification.h"
 
 #include <gtest/gtest.h>
@@ -145,6 +146,87 @@ TEST(ModulesDeFlexion, IPE200CommeLesTablesDeProfiles) {
     EXPECT_NEAR(a.Igzy, 0.0, 1e-6 * s.Igz);          // doubly symmetric
     EXPECT_DOUBLE_EQ(a.Ip, s.Igz + s.Igy);
     EXPECT_TRUE(verifier(s).empty()); // every hole lies in its band, nothing overlaps
+}
+
+// The plastic moduli, worked by hand: each row's Wpl,z and Wpl,y (mm³) and the plastic axes, to a
+// relative tolerance (polygons of 256 sides for the discs, the rolled-section tables for the IPE).
+struct CasPlastique {
+    const char* nom;
+    std::vector<Piece> pieces;
+    double Wplz, Wply, Yp, Zp, tolerance;
+};
+
+class Plastiques : public ::testing::TestWithParam<CasPlastique> {};
+
+TEST_P(Plastiques, CommeALaMain) {
+    const CasPlastique& c = GetParam();
+    const std::optional<Plastique> p = plastique(construire(c.pieces));
+    ASSERT_TRUE(p.has_value());
+    EXPECT_NEAR(p->Wplz, c.Wplz, c.tolerance * c.Wplz);
+    EXPECT_NEAR(p->Wply, c.Wply, c.tolerance * c.Wply);
+    EXPECT_NEAR(p->Yp, c.Yp, 1e-9 + c.tolerance * std::abs(c.Yp));
+    EXPECT_NEAR(p->Zp, c.Zp, 1e-9 + c.tolerance * std::abs(c.Zp));
+}
+
+// A T of a 120 x 12 flange on a 10 x 108 web (areas 1440 and 1080): the axis 10,5 under the top, in
+// the flange. A T of a 100 x 10 flange on a 10 x 200 web: the axis 50 under the flange, in the web.
+INSTANTIATE_TEST_SUITE_P(
+    Sections, Plastiques,
+    ::testing::Values(CasPlastique{"rectangle",
+                                   {{"Rectangle", 100, 200, 0, 0}},
+                                   100.0 * 200 * 200 / 4,
+                                   200.0 * 100 * 100 / 4,
+                                   0,
+                                   0,
+                                   1e-12},
+                      CasPlastique{"disque",
+                                   {{"Disque", 50, 0, 30, -20}},
+                                   4.0 * 50 * 50 * 50 / 3,
+                                   4.0 * 50 * 50 * 50 / 3,
+                                   -20,
+                                   30,
+                                   5e-6},
+                      CasPlastique{"caisson",
+                                   {{"Rectangle", 100, 200, 0, 0}, {"Rectangle", 80, 180, 0, 0, false}},
+                                   1e6 - 80.0 * 180 * 180 / 4,
+                                   5e5 - 180.0 * 80 * 80 / 4,
+                                   0,
+                                   0,
+                                   1e-12},
+                      CasPlastique{"te, axe dans la semelle",
+                                   {{"Rectangle", 120, 12, 0, 114}, {"Rectangle", 10, 108, 0, 54}},
+                                   1260 * 5.25 + 180 * 0.75 + 1080 * 55.5,
+                                   2 * 720 * 30.0 + 2 * 540 * 2.5,
+                                   109.5,
+                                   0,
+                                   1e-12},
+                      CasPlastique{"te, axe dans l'âme",
+                                   {{"Rectangle", 100, 10, 0, 205}, {"Rectangle", 10, 200, 0, 100}},
+                                   1000 * 55.0 + 500 * 25 + 1500 * 75,
+                                   2 * 500 * 25.0 + 2 * 1000 * 2.5,
+                                   150,
+                                   0,
+                                   1e-12}),
+    [](const ::testing::TestParamInfo<CasPlastique>& i) {
+        std::string n;
+        for (const char* c = i.param.nom; *c != 0; ++c) {
+            n += std::isalnum(static_cast<unsigned char>(*c)) != 0 ? *c : '_';
+        }
+        return n;
+    });
+
+TEST(Plastiques, IPE200CommeLesTablesDeProfiles) {
+    const std::optional<Plastique> p = plastique(ipe200());
+    ASSERT_TRUE(p.has_value());
+    EXPECT_NEAR(p->Wplz, 220600.0, 0.002 * 220600.0); // the tables' strong-axis Wpl,y: 220,6 cm³
+    EXPECT_NEAR(p->Wply, 44610.0, 0.002 * 44610.0);   // 44,61 cm³
+    const Analyse a = analyser(ipe200());
+    EXPECT_NEAR(p->Wplz / a.Welz, 1.135, 0.002); // the shape factors
+}
+
+TEST(Plastiques, SansAirePositiveRien) {
+    EXPECT_FALSE(plastique(Section{}).has_value());
+    EXPECT_FALSE(plastique(construire({{"Rectangle", 10, 10, 0, 0, false}})).has_value());
 }
 
 TEST(Fibres, ExempleDeLAideEtTrous) {

@@ -1,6 +1,7 @@
 #include "ui/aux/apercu_section.h"
 
 #include "model/constats.h"
+#include "model/plastique.h"
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
 #include "platform/qt/controles.h"
@@ -45,50 +46,85 @@ const plateforme::Colonne ColonnesResultat[] = {
     {u"%7"_s, u"%8"_s, PuissanceUnite, 0.0, 2.1, 4.2, Exposant},
 };
 
+// A quantity of the analysis; 0 when it could not be computed, as the check then says why.
+template <double Analyse::*membre> std::optional<double> analyse(const ApercuSection::Grandeurs& g) {
+    return g.analyse.value_or(Analyse{}).*membre;
+}
+// The plastic moduli, none when the total area is not above 0.
+template <double Plastique::*membre> std::optional<double> plastiques(const ApercuSection::Grandeurs& g) {
+    return g.plastique ? std::optional(*g.plastique.*membre) : std::nullopt;
+}
+// Wpl / Wel, none when Wel is 0.
+template <double Plastique::*wpl, double Analyse::*wel>
+std::optional<double> facteurForme(const ApercuSection::Grandeurs& g) {
+    if (!g.plastique || !g.analyse || *g.analyse.*wel == 0.0) {
+        return std::nullopt;
+    }
+    return *g.plastique.*wpl / *g.analyse.*wel;
+}
+
 } // namespace
 
 const ApercuSection::Ligne ApercuSection::Lignes[] = {
-    {"Igzy", "Igzy =", &Analyse::Igzy, 4,
+    {"Igzy", "Igzy =", &analyse<&Analyse::Igzy>, 4,
      "Igzy : produit d'inertie de la section par rapport aux axes Gz et Gy.\r\n"
      "[Igzy=somme(Ai*Ygi*Zgi+Izyi)-A*Yg*Zg]\r\n"
      "avec Izyi : produits d'inertie propres des formes élémentaires (0 pour un rectangle, un disque ou un "
      "demi "
      "disque, -b²h²/72 pour un triangle, ±(1/8-4/(9*Pi))R^4 pour un quart de disque)."},
-    {"I1", "I1 =", &Analyse::I1, 4,
+    {"I1", "I1 =", &analyse<&Analyse::I1>, 4,
      "I1 : moment quadratique principal maximal, par rapport à l'axe principal 1 passant par le centre de "
      "gravité de la section totale.\r\n"
      "[I1=(Igz+Igy)/2+(((Igz-Igy)/2)^2+Igzy^2)^0,5]"},
-    {"I2", "I2 =", &Analyse::I2, 4,
+    {"I2", "I2 =", &analyse<&Analyse::I2>, 4,
      "I2 : moment quadratique principal minimal, par rapport à l'axe principal 2, perpendiculaire à l'axe "
      "1.\r\n"
      "[I2=(Igz+Igy)/2-(((Igz-Igy)/2)^2+Igzy^2)^0,5]"},
-    {"Alpha", "alpha =", &Analyse::Alpha, 0,
+    {"Alpha", "alpha =", &analyse<&Analyse::Alpha>, 0,
      "alpha : angle, en degrés, entre l'axe Gz et l'axe principal 1 (celui de I1), compté positivement en "
      "tournant de l'axe Z vers l'axe Y, entre -90° (exclu) et 90°.\r\n"
      "[tan(2*alpha)=-2*Igzy/(Igz-Igy)]"},
-    {"Vsup", "v sup =", &Analyse::Vsup, 1,
+    {"Vsup", "v sup =", &analyse<&Analyse::Vsup>, 1,
      "v sup : distance verticale entre le centre de gravité de la section et le point de matière le plus "
      "haut."},
-    {"Vinf", "v inf =", &Analyse::Vinf, 1,
+    {"Vinf", "v inf =", &analyse<&Analyse::Vinf>, 1,
      "v inf : distance verticale entre le centre de gravité de la section et le point de matière le plus "
      "bas."},
-    {"Vgauche", "v gauche =", &Analyse::Vgauche, 1,
+    {"Vgauche", "v gauche =", &analyse<&Analyse::Vgauche>, 1,
      "v gauche : distance horizontale entre le centre de gravité de la section et le point de matière le "
      "plus "
      "à gauche."},
-    {"Vdroite", "v droite =", &Analyse::Vdroite, 1,
+    {"Vdroite", "v droite =", &analyse<&Analyse::Vdroite>, 1,
      "v droite : distance horizontale entre le centre de gravité de la section et le point de matière le "
      "plus "
      "à droite."},
-    {"Welz", "Wel,z =", &Analyse::Welz, 3,
+    {"Welz", "Wel,z =", &analyse<&Analyse::Welz>, 3,
      "Wel,z : module de flexion élastique par rapport à l'axe Gz ; la contrainte maximale vaut M/Wel,z.\r\n"
      "[Wel,z=Igz/v avec v=max(v sup ; v inf)]"},
-    {"Wely", "Wel,y =", &Analyse::Wely, 3,
+    {"Wely", "Wel,y =", &analyse<&Analyse::Wely>, 3,
      "Wel,y : module de flexion élastique par rapport à l'axe Gy ; la contrainte maximale vaut M/Wel,y.\r\n"
      "[Wel,y=Igy/v avec v=max(v gauche ; v droite)]"},
-    {"Ip", "Ip =", &Analyse::Ip, 4,
+    {"Ip", "Ip =", &analyse<&Analyse::Ip>, 4,
      "Ip : moment quadratique polaire par rapport au centre de gravité de la section totale.\r\n"
      "[Ip=Igz+Igy]"},
+    {"Wplz", "Wpl,z =", &plastiques<&Plastique::Wplz>, 3,
+     "Wpl,z : module de flexion plastique par rapport à l'axe neutre plastique parallèle à Gz, qui partage "
+     "l'aire de la section en deux moitiés égales ; le moment plastique vaut fy*Wpl,z.\r\n"
+     "[Wpl,z=|S1|+|S2|, S1 et S2 : moments statiques des deux moitiés par rapport à cet axe]"},
+    {"Wply", "Wpl,y =", &plastiques<&Plastique::Wply>, 3,
+     "Wpl,y : module de flexion plastique par rapport à l'axe neutre plastique parallèle à Gy, qui partage "
+     "l'aire de la section en deux moitiés égales ; le moment plastique vaut fy*Wpl,y.\r\n"
+     "[Wpl,y=|S1|+|S2|, S1 et S2 : moments statiques des deux moitiés par rapport à cet axe]"},
+    {"FacteurFormeZ", "Wpl,z / Wel,z =", &facteurForme<&Plastique::Wplz, &Analyse::Welz>, -1,
+     "Wpl,z / Wel,z : facteur de forme de la section en flexion autour de Gz, la réserve de résistance "
+     "entre la première plastification et la plastification complète (1,5 pour un rectangle, 1,698 pour "
+     "un disque).\r\n"
+     "[facteur de forme=Wpl,z/Wel,z]"},
+    {"FacteurFormeY", "Wpl,y / Wel,y =", &facteurForme<&Plastique::Wply, &Analyse::Wely>, -1,
+     "Wpl,y / Wel,y : facteur de forme de la section en flexion autour de Gy, la réserve de résistance "
+     "entre la première plastification et la plastification complète (1,5 pour un rectangle, 1,698 pour "
+     "un disque).\r\n"
+     "[facteur de forme=Wpl,y/Wel,y]"},
 };
 
 ApercuSection::ApercuSection(const Section& section)
@@ -104,6 +140,8 @@ ApercuSection::ApercuSection(const Section& section)
         const QString legende = QString::fromUtf8(l.legende);
         if (l.puissanceUnite == 0) {
             valeurs.push_back({nom, legende, nom + u"Unite"_s, {}, {}, {}, {}, {}});
+        } else if (l.puissanceUnite < 0) {
+            valeurs.push_back({nom, legende, {}, {}, {}, {}, {}, {}});
         } else {
             const bool puissance = l.puissanceUnite > 1;
             valeurs.push_back({nom,
@@ -128,7 +166,7 @@ ApercuSection::ApercuSection(const Section& section)
         plateforme::surDoubleClic(m_plan.get<Etiquette>(nom + u"Texte"_s), this, [this, &l] {
             plateforme::afficherMessage(this, QString::fromUtf8(l.explication));
         });
-        if (l.puissanceUnite != 0) {
+        if (l.puissanceUnite > 0) {
             auto* unite = m_plan.get<Etiquette>(nom + u"Unite"_s);
             unite->setCliquable(true);
             plateforme::surClic(unite, this, [this, &l] { montrerUnites(l); });
@@ -137,34 +175,41 @@ ApercuSection::ApercuSection(const Section& section)
 }
 
 void ApercuSection::activer() {
+    m_grandeurs = {};
     try {
-        m_analyse = analyser(m_section);
+        m_grandeurs.analyse = analyser(m_section);
     } catch (const plateforme::FauteArithmetique&) {
-        m_analyse.reset();
     }
-    const Analyse a = m_analyse.value_or(Analyse{});
+    m_grandeurs.plastique = plastique(m_section);
     for (const Ligne& l : Lignes) {
         const QString nom = QString::fromUtf8(l.nom);
         auto* valeur = m_plan.get<Etiquette>(nom + u"Valeur"_s);
-        if (l.puissanceUnite == 0) {
-            valeur->setText(plateforme::texteNombre(plateforme::arrondir(a.*l.valeur, 2)));
-        } else {
+        const std::optional<double> v = l.valeur(m_grandeurs);
+        if (l.puissanceUnite <= 0) {
+            valeur->setText(
+                v ? plateforme::texteNombre(plateforme::arrondir(*v, l.puissanceUnite == 0 ? 2 : 3))
+                  : QString());
+        } else if (v) {
             affichage::notation(valeur, m_plan.get<Etiquette>(u"E"_s + nom),
-                                m_plan.get<Etiquette>(nom + u"Puissance"_s), a.*l.valeur);
+                                m_plan.get<Etiquette>(nom + u"Puissance"_s), *v);
+        } else {
+            valeur->clear();
+            m_plan.get<Etiquette>(u"E"_s + nom)->hide();
+            m_plan.get<Etiquette>(nom + u"Puissance"_s)->hide();
         }
     }
 
     QStringList lignes;
     for (const std::string& l :
-         lignesVerification(m_section, m_analyse.has_value(), plateforme::formatLocal())) {
+         lignesVerification(m_section, m_grandeurs.analyse.has_value(), plateforme::formatLocal())) {
         lignes << QString::fromStdString(l);
     }
     m_plan.get<Etiquette>(u"Verification"_s)->setText(lignes.join(u'\n'));
-    m_dessin->dessiner(m_section, m_analyse);
+    m_dessin->dessiner(m_section, m_grandeurs.analyse);
 }
 
 void ApercuSection::montrerUnites(const Ligne& l) const {
-    const double v = m_analyse.value_or(Analyse{}).*l.valeur;
+    const double v = l.valeur(m_grandeurs).value_or(0.0);
     const QString premier = QString::fromUtf8(l.nom) + u" = "_s;
     const QString suite = QString(premier.size() - 2, u' ') + u"= "_s; // "=" under "="
     plateforme::afficherMessage(const_cast<ApercuSection*>(this),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/analyse.h"
+#include "model/plastique.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
@@ -22,13 +23,20 @@ public:
     explicit ApercuSection(const modele::Section& section);
     void activer() override;
 
+    // What the rows show: the analysis, none when it could not be computed; the plastic moduli, none
+    // when the total area is not above 0.
+    struct Grandeurs {
+        std::optional<modele::Analyse> analyse;
+        std::optional<modele::Plastique> plastique;
+    };
+
 private:
     struct Ligne {
         const char* nom; // Igzy, I1, ...: the controls are <nom>Texte, <nom>Valeur, E<nom>, <nom>Puissance
-        const char* legende;             // caption
-        double modele::Analyse::*valeur; // the quantity
-        int puissanceUnite;              // 1, 3 or 4 (mm, mm³, mm⁴); 0 for degrees
-        const char* explication;         // the lines of its explanation, joined by "\r\n"
+        const char* legende;                               // caption
+        std::optional<double> (*valeur)(const Grandeurs&); // the quantity, none for a blank row
+        int puissanceUnite;      // 1, 3 or 4 (mm, mm³, mm⁴); 0 for degrees; -1 for a plain number
+        const char* explication; // the lines of its explanation, joined by "\r\n"
     };
     static const Ligne Lignes[];
 
@@ -37,5 +45,5 @@ private:
     const modele::Section& m_section;
     plateforme::Plan m_plan;
     DessinSection* m_dessin;
-    std::optional<modele::Analyse> m_analyse;
+    Grandeurs m_grandeurs;
 };

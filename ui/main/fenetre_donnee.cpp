@@ -2,6 +2,7 @@
 
 #include "document/fichier_section.h"
 #include "model/catalogue.h"
+#include "model/verification.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/fichiers.h"
 #include "platform/qt/locale.h"
@@ -26,6 +27,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPalette>
 #include <QUndoCommand>
 #include <QVBoxLayout>
 #include <functional>
@@ -107,6 +109,7 @@ FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
     m_yg = m_plan.get<QLineEdit>(u"YG"_s);
     m_additionner = m_plan.get<plateforme::BoutonOption>(u"ButtonAdditionner"_s);
     m_soustraire = m_plan.get<plateforme::BoutonOption>(u"BouttonSoustraire"_s);
+    m_avertissement = m_plan.get<plateforme::Etiquette>(u"AvertissementVerification"_s);
     for (std::size_t i = 0; i < Catalogue.size(); ++i) {
         m_croquis[i] = m_plan.get<plateforme::Image>(Croquis[i].image.toString());
     }
@@ -212,6 +215,14 @@ void FenetreDonnee::relier() {
     plateforme::surClic(m_plan.get<Bouton>(u"BouttonRecapitulatif"_s), this,
                         [this] { m_fenetres.ouvrir<Recapitulatif>(std::as_const(m_section)); });
     plateforme::surClic(m_plan.get<Bouton>(u"BouttonApercu"_s), this,
+                        [this] { m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section)); });
+    // The check's warning: red, a stop of the Tab key, clicked by Space or Entrée, named by its text.
+    m_avertissement->setCliquable(true);
+    m_avertissement->setFocusPolicy(Qt::StrongFocus);
+    QPalette rouge = m_avertissement->palette();
+    rouge.setColor(QPalette::WindowText, Qt::red);
+    m_avertissement->setPalette(rouge);
+    plateforme::surClic(m_avertissement, this,
                         [this] { m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section)); });
 
     for (plateforme::Image* image : m_croquis) {
@@ -528,6 +539,15 @@ void FenetreDonnee::AffichageResultats() {
         affichage::notation(m_plan.get<QLabel>(ligne.valeur.toString()), m_plan.widget(ligne.e.toString()),
                             m_plan.get<QLabel>(ligne.puissance.toString()), m_section.*ligne.total);
     }
+    montrerAvertissement();
+}
+
+void FenetreDonnee::montrerAvertissement() {
+    const auto constats = static_cast<int>(verifier(m_section).size());
+    const QString texte = constats > 0 ? donnee::avertissementVerification(constats) : QString();
+    m_avertissement->setText(texte);
+    m_avertissement->setAccessibleName(texte);
+    m_avertissement->setVisible(constats > 0);
 }
 
 void FenetreDonnee::convertirUnite(const donnee::LigneResultat& ligne) {

@@ -85,6 +85,8 @@ private:
     void rendreCompte(const modele::CompteRendu& compteRendu);
     void montrerHauteur(bool visible);
     void actualiserApercu();
+    // The check's warning below the preview's button, shown while the check finds something.
+    void montrerAvertissement();
 
     modele::Section& m_section;
     plateforme::Registre& m_fenetres;
@@ -107,5 +109,6 @@ private:
     QLineEdit* m_yg = nullptr;
     plateforme::BoutonOption* m_additionner = nullptr;
     plateforme::BoutonOption* m_soustraire = nullptr;
+    plateforme::Etiquette* m_avertissement = nullptr;
     std::array<plateforme::Image*, 11> m_croquis{}; // in catalogue order
 };

@@ -215,6 +215,8 @@ constexpr plateforme::RectMm PlaceCroquis{122.8, 2.1, 63.5, 63.5};
 // and its detail button come from the row table.
 const Controle Resultats[] = {
     {Genre::Bouton, u"BouttonApercu"_s, u"Aperçu de la section"_s, {4.2, 88.9, 31.8, 8.5}, Italique},
+    // Shown in red while the consistency check finds something; a click opens the preview.
+    {Genre::Etiquette, u"AvertissementVerification"_s, {}, {4.2, 98.0, 31.8, 8.5}, Normale},
     {Genre::Cadre, u"ZoneResultats"_s, u"Résultats"_s, {38.1, 86.8, 105.8, 48.7}},
     {Genre::Etiquette,
      u"AireTotaleTexte"_s,

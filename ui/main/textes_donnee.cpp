@@ -157,6 +157,11 @@ QString questionEnregistrer() {
     return u"Enregistrer les modifications de la section ?"_s;
 }
 
+QString avertissementVerification(int nombre) {
+    return nombre == 1 ? u"1 incohérence : voir l'aperçu"_s
+                       : u"%1 incohérences : voir l'aperçu"_s.arg(plateforme::texteEntier(nombre));
+}
+
 QString filtreFichiers() {
     return u"Sections Brivane (*.brivane)"_s;
 }

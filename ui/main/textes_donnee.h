@@ -24,6 +24,8 @@ QString noteDeVersion();
 QString titre(const QString& nomFichier);
 // The question asked before unsaved changes are dropped.
 QString questionEnregistrer();
+// Below the preview's button: « 1 incohérence : voir l'aperçu », « 3 incohérences : voir l'aperçu ».
+QString avertissementVerification(int nombre);
 // The filter of the file dialogs.
 QString filtreFichiers();
 

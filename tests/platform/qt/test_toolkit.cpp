@@ -104,6 +104,8 @@ Encre encre(const plateforme::Police& p, const QString& texte) {
 
 Q_DECLARE_METATYPE(plateforme::Police)
 
+Q_DECLARE_METATYPE(plateforme::Reponse)
+
 class TestToolkit : public QObject {
     Q_OBJECT
 
@@ -372,6 +374,43 @@ private Q_SLOTS:
         QVERIFY(okParDefaut);
         QCOMPARE(texteBrut, u"Première ligne\r\nSeconde ligne"_s);
         QCOMPARE(texte.split(u'\n'), (QStringList{u"Première ligne"_s, u"Seconde ligne"_s}));
+    }
+
+    // The question's box: its buttons in French, "Enregistrer" the default; each button and Échap give
+    // their answer.
+    void question_data() {
+        QTest::addColumn<int>("touche"); // 0: click the button
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<plateforme::Reponse>("reponse");
+        QTest::newRow("Enregistrer") << 0 << u"Enregistrer"_s << plateforme::Reponse::Enregistrer;
+        QTest::newRow("Ne pas enregistrer")
+            << 0 << u"Ne pas enregistrer"_s << plateforme::Reponse::NePasEnregistrer;
+        QTest::newRow("Annuler") << 0 << u"Annuler"_s << plateforme::Reponse::Annuler;
+        QTest::newRow("Échap") << int(Qt::Key_Escape) << QString() << plateforme::Reponse::Annuler;
+    }
+    void question() {
+        QFETCH(int, touche);
+        QFETCH(QString, bouton);
+        QFETCH(plateforme::Reponse, reponse);
+        QStringList vu;
+        QTimer::singleShot(0, this, [&] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (boite == nullptr) {
+                return;
+            }
+            vu << boite->windowTitle() << boite->text() << QString::number(boite->icon())
+               << boite->defaultButton()->text();
+            for (QAbstractButton* b : boite->buttons()) {
+                if (b->text() == bouton) {
+                    b->click();
+                }
+            }
+            if (touche != 0) {
+                QTest::keyClick(boite, Qt::Key(touche));
+            }
+        });
+        QCOMPARE(plateforme::demanderEnregistrement(nullptr, u"Enregistrer ?"_s), reponse);
+        QCOMPARE(vu, (QStringList{u"Brivane"_s, u"Enregistrer ?"_s, u"0"_s, u"Enregistrer"_s}));
     }
 
     void boiteAttendue() {

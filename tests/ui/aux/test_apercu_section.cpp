@@ -27,6 +27,8 @@ void construire(Section& s, const std::vector<essai::Element>& elements) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::vector<essai::Element>)
+
 class TestApercuSection : public QObject {
     Q_OBJECT
 
@@ -55,6 +57,35 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(&f, "VsupValeur"), u"40,21"_s); // 70 - 29,79
         QCOMPARE(essai::texte(&f, "IpValeur"), u"283,2"_s);   // 1352395,83 + 1480000
         essai::capturer(&f, f.objectName() + u"_exemple.png"_s);
+    }
+
+    // The plastic moduli and shape factors: Wpl,z, Wpl,y, Wpl,z / Wel,z, Wpl,y / Wel,y as shown; blank
+    // ("" or "·" for a hidden label) with no area, and the factor with no Wel.
+    void modulesPlastiques_data() {
+        QTest::addColumn<std::vector<essai::Element>>("elements");
+        QTest::addColumn<QStringList>("attendu");
+        QTest::newRow("rectangle 100 x 200, b.h²/4")
+            << std::vector<essai::Element>{{"Rectangle", "100", "200", "0", "0"}}
+            << QStringList{u"1000 E3"_s, u"500 E3"_s, u"1,5"_s, u"1,5"_s};
+        QTest::newRow("disque, 4R³/3, 16/(3 pi)")
+            << std::vector<essai::Element>{{"Disque", "30", "0", "5", "5"}}
+            << QStringList{u"360 E2"_s, u"360 E2"_s, u"1,698"_s, u"1,698"_s};
+        QTest::newRow("aire nulle") << std::vector<essai::Element>{{"Rectangle", "0", "0", "0", "0"}}
+                                    << QStringList{u""_s, u""_s, u""_s, u""_s};
+    }
+    void modulesPlastiques() {
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(QStringList, attendu);
+        construire(m_section, elements);
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        f.activer();
+        const QStringList vu{essai::cellule(&f, {"WplzValeur", "EWplz", "WplzPuissance"}),
+                             essai::cellule(&f, {"WplyValeur", "EWply", "WplyPuissance"}),
+                             essai::texte(&f, "FacteurFormeZValeur"),
+                             essai::texte(&f, "FacteurFormeYValeur")};
+        QCOMPARE(vu, attendu);
+        QCOMPARE(essai::texte(&f, "FacteurFormeZTexte"), u"Wpl,z / Wel,z ="_s);
+        QCOMPARE(essai::texte(&f, "WplyUnitePuissance"), u"3"_s);
     }
 
     void incoherencesDecritesDansLaFenetre_data() {

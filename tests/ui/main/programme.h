@@ -14,6 +14,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -30,6 +31,37 @@ inline const Cellule Resultats[7] = {
     {"IgyValeur", "EIgy", "Iypuissance"},      {"RGigzaff", "ERGigz", "RGizpuissance"},
     {"RGigyaff", "ERGigy", "RGiypuissance"},
 };
+
+// The windows that show the section, and the main-window buttons that open them.
+struct Ouverture {
+    const char* bouton;
+    const char* fenetre;
+};
+inline constexpr Ouverture Ouvertures[] = {
+    {"AireTotaleBoutton", "DetailAire"}, {"ZgBoutton", "DetailZg"},
+    {"YgBoutton", "DetailYg"},           {"IgzBoutton", "DetailIGZ"},
+    {"IgyBoutton", "DetailIGY"},         {"BouttonRecapitulatif", "Recapitulatif"},
+    {"BouttonApercu", "ApercuSection"},
+};
+
+// What a window shows: every caption with whether it is shown, and the typed coordinate of the
+// second-moment windows.
+using Photo = QMap<QString, QString>;
+
+inline Photo photographier(const QWidget* fenetre, const char* nom) {
+    Photo p;
+    const QString prefixe = QString::fromUtf8(nom) + u'/';
+    for (const QLabel* l : fenetre->findChildren<QLabel*>()) {
+        p.insert(prefixe + l->objectName(),
+                 l->text() + (l->isVisibleTo(fenetre) ? QString() : QStringLiteral(" [caché]")));
+    }
+    if (qstrcmp(nom, "FenetreDonnee") != 0) {
+        for (const QLineEdit* e : fenetre->findChildren<QLineEdit*>()) {
+            p.insert(prefixe + e->objectName(), e->text());
+        }
+    }
+    return p;
+}
 
 struct Programme {
     std::unique_ptr<modele::Section> section;
@@ -114,6 +146,25 @@ struct Programme {
         QStringList p;
         for (int k = 0; k < 7; ++k) {
             p << resultat(k);
+        }
+        return p;
+    }
+
+    // Every window that shows the section, opened from its button.
+    void ouvrirTout() const {
+        for (const Ouverture& o : Ouvertures) {
+            cliquer(o.bouton);
+            QWidget* f = fenetreNommee(o.fenetre);
+            QVERIFY2(f != nullptr && f->isVisible(), o.fenetre);
+        }
+    }
+    // The main window's captions and those of every window that shows the section.
+    Photo photographierTout() const {
+        Photo p = photographier(w(), "FenetreDonnee");
+        for (const Ouverture& o : Ouvertures) {
+            if (const QWidget* f = fenetreNommee(o.fenetre)) {
+                p.insert(photographier(f, o.fenetre));
+            }
         }
         return p;
     }

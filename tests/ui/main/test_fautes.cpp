@@ -27,37 +27,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The windows that show the section, and the main-window buttons that open them.
-struct Ouverture {
-    const char* bouton;
-    const char* fenetre;
-};
-constexpr Ouverture Ouvertures[] = {
-    {"AireTotaleBoutton", "DetailAire"}, {"ZgBoutton", "DetailZg"},
-    {"YgBoutton", "DetailYg"},           {"IgzBoutton", "DetailIGZ"},
-    {"IgyBoutton", "DetailIGY"},         {"BouttonRecapitulatif", "Recapitulatif"},
-    {"BouttonApercu", "ApercuSection"},
-};
-
 using essai::fenetreNommee;
-
-// What a window shows: every caption with whether it is shown, and the typed coordinate of the
-// second-moment windows.
-using Photo = QMap<QString, QString>;
-
-Photo photographier(const QWidget* fenetre, const char* nom) {
-    Photo p;
-    const QString prefixe = QString::fromUtf8(nom) + u'/';
-    for (const QLabel* l : fenetre->findChildren<QLabel*>()) {
-        p.insert(prefixe + l->objectName(), l->text() + (l->isVisibleTo(fenetre) ? u""_s : u" [caché]"_s));
-    }
-    if (qstrcmp(nom, "FenetreDonnee") != 0) {
-        for (const QLineEdit* e : fenetre->findChildren<QLineEdit*>()) {
-            p.insert(prefixe + e->objectName(), e->text());
-        }
-    }
-    return p;
-}
+using essai::Photo;
 
 } // namespace
 
@@ -100,23 +71,6 @@ private:
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(essai::texte(m_p.w(), "AireTotaleValeur"), u"2400"_s);
     }
-    void ouvrirTout() {
-        for (const Ouverture& o : Ouvertures) {
-            m_p.cliquer(o.bouton);
-            QWidget* f = fenetreNommee(o.fenetre);
-            QVERIFY2(f != nullptr && f->isVisible(), o.fenetre);
-        }
-    }
-    // The main window's captions and those of every window that shows the section.
-    Photo photographierTout() const {
-        Photo p = photographier(m_p.w(), "FenetreDonnee");
-        for (const Ouverture& o : Ouvertures) {
-            if (const QWidget* f = fenetreNommee(o.fenetre)) {
-                p.insert(photographier(f, o.fenetre));
-            }
-        }
-        return p;
-    }
     QImage dessinApercu() const { return fenetreNommee("ApercuSection")->grab().toImage(); }
 
     // After the action: one message, the given one (none when empty); the section, the captions of every
@@ -125,11 +79,11 @@ private:
                           const QImage& dessinAvant) {
         QCOMPARE(m_p.messages->prendre(), message.isEmpty() ? QStringList() : QStringList{message});
         QVERIFY(*m_p.section == avant);
-        QCOMPARE(photographierTout(), photoAvant);
+        QCOMPARE(m_p.photographierTout(), photoAvant);
         QCOMPARE(dessinApercu(), dessinAvant);
-        ouvrirTout();
+        m_p.ouvrirTout();
         QCOMPARE(m_p.messages->prendre(), QStringList());
-        QCOMPARE(photographierTout(), photoAvant);
+        QCOMPARE(m_p.photographierTout(), photoAvant);
         QCOMPARE(dessinApercu(), dessinAvant);
     }
 
@@ -150,7 +104,7 @@ private Q_SLOTS:
 
     void rayonDontLaPuissanceQuatreDeborde() {
         entrerExemple();
-        ouvrirTout();
+        m_p.ouvrirTout();
         QCOMPARE(m_p.messages->prendre(), QStringList());
         // Element 2, the hole, becomes a disc of radius 1E80: R x R x R x R is 1E320.
         m_p.choisirForme(u"Disque"_s);
@@ -158,7 +112,7 @@ private Q_SLOTS:
         QCOMPARE(m_p.ctl<QLineEdit>("DimSection1")->text(), u"1E80"_s);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         const Section avant = *m_p.section;
-        const Photo photoAvant = photographierTout();
+        const Photo photoAvant = m_p.photographierTout();
         QCOMPARE(photoAvant.value(u"DetailAire/A2Valeur"_s), u"-2500"_s);
         const QImage dessinAvant = dessinApercu();
 
@@ -180,10 +134,10 @@ private Q_SLOTS:
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(m_p.section->NbrElement, 1);
         QCOMPARE(m_p.section->element(2).Forme, std::string("Disque"));
-        ouvrirTout();
+        m_p.ouvrirTout();
         QCOMPARE(m_p.messages->prendre(), QStringList());
         const Section avant = *m_p.section;
-        const Photo photoAvant = photographierTout();
+        const Photo photoAvant = m_p.photographierTout();
         QCOMPARE(photoAvant.value(u"FenetreDonnee/NbrElementAffich"_s), u"1"_s);
         QCOMPARE(photoAvant.value(u"Recapitulatif/Form1"_s), u"Disque"_s);
         QVERIFY(photoAvant.value(u"Recapitulatif/Form2"_s).endsWith(u" [caché]"_s));
@@ -274,7 +228,7 @@ private Q_SLOTS:
         QFETCH(QString, colle);
         QFETCH(QString, message);
         entrerExemple();
-        ouvrirTout();
+        m_p.ouvrirTout();
         QWidget* detail = fenetreNommee(fenetre.toUtf8().constData());
         if (centre) {
             essai::clic(detail, "Label30");
@@ -286,7 +240,7 @@ private Q_SLOTS:
         const QStringList momentAvant = m_p.messages->prendre();
         QCOMPARE(momentAvant.size(), 1);
         const Section avant = *m_p.section;
-        const Photo photoAvant = photographierTout();
+        const Photo photoAvant = m_p.photographierTout();
         const QImage dessinAvant = dessinApercu();
 
         if (colle.isEmpty()) {

@@ -19,6 +19,7 @@
 #include "ui/detail/detail_moment.h"
 #include "ui/main/fenetre_donnee.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -663,6 +664,32 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(apercu, "VsupValeur"), u"35"_s);
         m_p.cliquer("BouttonApercu");
         QCOMPARE(essai::texte(apercu, "VsupValeur"), u"40,21"_s);
+    }
+
+    // The check's warning follows every change of the section, undo included, and opens the preview.
+    void avertissementVerification() {
+        auto* avertissement = m_p.ctl<QLabel>("AvertissementVerification");
+        const auto vu = [&] { return avertissement->isVisible() ? avertissement->text() : u"[caché]"_s; };
+        m_p.entrerExemple();
+        QCOMPARE(vu(), u"[caché]"_s);
+        m_p.entrer(u"Rectangle"_s, u"50"_s, u"50"_s, u"200"_s, u"40"_s, false); // element 2 outside
+        QCOMPARE(vu(), u"1 incohérence : voir l'aperçu"_s);
+        QCOMPARE(avertissement->accessibleName(), vu());
+        m_p.fleche("SpinButton1", true);
+        m_p.fleche("SpinButton2", true);
+        m_p.entrer(u"Rectangle"_s, u"50"_s, u"50"_s, u"200"_s, u"40"_s, false); // and a hole on it
+        QCOMPARE(vu(), u"3 incohérences : voir l'aperçu"_s);
+        m_p.ctl<QAction>("ActionAnnuler")->trigger();
+        QCOMPARE(vu(), u"1 incohérence : voir l'aperçu"_s);
+        QTest::mouseClick(avertissement, Qt::LeftButton);
+        QVERIFY(essai::fenetreNommee("ApercuSection", true) != nullptr);
+        essai::fenetreNommee("ApercuSection")->close();
+        avertissement->setFocus();
+        QTest::keyClick(avertissement, Qt::Key_Space);
+        QVERIFY(essai::fenetreNommee("ApercuSection", true) != nullptr);
+        m_p.ctl<QAction>("ActionAnnuler")->trigger();
+        m_p.ctl<QAction>("ActionAnnuler")->trigger();
+        QCOMPARE(vu(), u"[caché]"_s);
     }
 };
 

@@ -170,9 +170,14 @@ private Q_SLOTS:
         raccourci("ActionAnnuler");
         QVERIFY(!m_p.w()->isWindowModified());
 
+        m_p.fleche("SpinButton2", false); // element 1 current, as a file opens
+        m_p.ouvrirTout();
+        const essai::Photo avant = m_p.photographierTout();
         m_p.arreter();
         QVERIFY(m_p.demarrer());
         QVERIFY(m_p.fenetre->ouvrirFichier(chemin(u"poutre.brivane"_s)));
+        m_p.ouvrirTout();
+        QCOMPARE(m_p.photographierTout(), avant); // every window, every figure
         QCOMPARE(m_p.panneau(), Exemple);
         QCOMPARE(compte(), u"2"_s);
         QCOMPARE(m_p.ctl<QLabel>("NumElement")->text(), u"1"_s);

@@ -1,4 +1,4 @@
-#include "app/resultats.h"
+#include "rapport/resultats.h"
 
 #include "model/analyse.h"
 #include "model/constats.h"
@@ -13,7 +13,7 @@
 
 using namespace modele;
 
-namespace commande {
+namespace rapport {
 
 namespace {
 
@@ -80,22 +80,35 @@ Resultats calculer(const Section& section) {
     return r;
 }
 
-} // namespace
-
-QString texteResultats(const Section& section) {
-    const Resultats r = calculer(section);
+// One line per quantity that has a value, of the totals alone or of every quantity.
+QString lignesGrandeurs(const Section& section, const Resultats& r, bool totauxSeuls) {
     QString texte;
     for (const Grandeur& g : Grandeurs) {
+        if (totauxSeuls && g.total == nullptr) {
+            continue;
+        }
         if (const std::optional<double> v = r.valeur(section, g)) {
             texte += QString::fromUtf8(g.libelle) + QStringLiteral(" = ") + plateforme::texteNombre(*v) +
                      u' ' + QString::fromUtf8(g.unite) + u'\n';
         }
     }
+    return texte;
+}
+
+} // namespace
+
+QString texteResultats(const Section& section) {
+    const Resultats r = calculer(section);
+    QString texte = lignesGrandeurs(section, r, false);
     for (const QString& l :
          enTextes(lignesVerification(section, r.analyse.has_value(), plateforme::formatLocal()))) {
         texte += l + u'\n';
     }
     return texte;
+}
+
+QString texteResultatsPrincipaux(const Section& section) {
+    return lignesGrandeurs(section, {}, true);
 }
 
 QByteArray jsonResultats(const Section& section) {
@@ -111,4 +124,4 @@ QByteArray jsonResultats(const Section& section) {
     return QJsonDocument(objet).toJson(QJsonDocument::Indented);
 }
 
-} // namespace commande
+} // namespace rapport
