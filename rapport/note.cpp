@@ -5,12 +5,14 @@
 #include "model/constats.h"
 #include "model/huygens.h"
 #include "model/notation.h"
+#include "model/plastique.h"
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
 #include "platform/qt/locale.h"
 #include "platform/reel.h"
 
 #include <algorithm>
+#include <cmath>
 
 using namespace modele;
 
@@ -235,6 +237,28 @@ std::vector<Grandeur> grandeursApercu(const Analyse& a) {
     return g;
 }
 
+// The plastic moduli, and the shape factors Wpl/Wel when Wel is not 0 (rounded as the preview rounds
+// them, to 3 decimals).
+void ajouterPlastiques(std::vector<Grandeur>& g, const Plastique& p, const std::optional<Analyse>& a) {
+    g.push_back(
+        grandeur(u"Wpl,z"_s, p.Wplz, u"mm³"_s,
+                 u"module plastique par rapport à l'axe neutre plastique parallèle à Gz, qui partage l'aire "
+                 u"en deux moitiés égales : |S1| + |S2|, moments statiques des deux moitiés"_s));
+    g.push_back(
+        grandeur(u"Wpl,y"_s, p.Wply, u"mm³"_s,
+                 u"module plastique par rapport à l'axe neutre plastique parallèle à Gy : |S1| + |S2|"_s));
+    const auto facteur = [&](const QString& nom, double wpl, double wel, const QString& formule) {
+        const double f = wpl / wel;
+        if (wel != 0.0 && std::isfinite(f)) {
+            g.push_back({nom, texte(texteNombre(plateforme::arrondir(f, 3))), {}, texteNombre(f), formule});
+        }
+    };
+    if (a) {
+        facteur(u"Wpl,z / Wel,z"_s, p.Wplz, a->Welz, u"facteur de forme en flexion autour de Gz"_s);
+        facteur(u"Wpl,y / Wel,y"_s, p.Wply, a->Wely, u"facteur de forme en flexion autour de Gy"_s);
+    }
+}
+
 } // namespace
 
 Note construireNote(const Section& section, const QString& nomFichier, const QDate& date) {
@@ -266,6 +290,9 @@ Note construireNote(const Section& section, const QString& nomFichier, const QDa
         n.tableaux.push_back(huygens(section, AxeMoment::Y));
         if (analyse) {
             n.grandeurs = grandeursApercu(*analyse);
+        }
+        if (const std::optional<Plastique> p = plastique(section)) {
+            ajouterPlastiques(n.grandeurs, *p, analyse);
         }
     }
     return n;

@@ -142,7 +142,8 @@ QString html(const Note& n, const QString& dessin) {
         h += grandeurs(
             u"Aperçu de la section"_s,
             u"Ce que l'on demande ensuite : le produit d'inertie, les axes principaux, les fibres "
-            u"extrêmes, les modules élastiques et le moment polaire."_s,
+            u"extrêmes, les modules élastiques, le moment polaire, les modules plastiques et les facteurs "
+            u"de forme."_s,
             n.grandeurs,
             u"Les axes principaux 1 et 2 sont dessinés en vert quand le produit d'inertie n'est pas "
             u"nul."_s);
