@@ -5,12 +5,14 @@
 #include "model/constats.h"
 #include "model/huygens.h"
 #include "model/notation.h"
+#include "model/plastique.h"
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
 #include "platform/qt/locale.h"
 #include "platform/reel.h"
 
 #include <algorithm>
+#include <cmath>
 
 using namespace modele;
 
@@ -95,6 +97,8 @@ Tableau donnees(const Section& s) {
                             texte(hauteur ? texteNombre(e.Dimension2) : QString()), texte(texteNombre(e.Zg)),
                             texte(texteNombre(e.Yg)), texte(signe(e))});
     }
+    const int n = nombreElements(s);
+    t.notes.append(plateforme::texteEntier(n) + (n == 1 ? u" élément."_s : u" éléments."_s));
     return t;
 }
 
@@ -113,6 +117,7 @@ Tableau aires(const Section& s) {
                             texte(signe(e) + u" "_s + formuleAire(e))});
     }
     t.totaux.push_back({texte(u"A ="_s), notee(s.Atotale), texte(texteNombre(s.Atotale)), texte({})});
+    t.notes.append(u"A = somme(Ai) = "_s + texteNombre(s.Atotale) + u" [mm²]"_s);
     return t;
 }
 
@@ -153,18 +158,22 @@ Tableau centre(const Section& s, bool selonY) {
 }
 
 Tableau huygens(const Section& s, AxeMoment axe) {
+    // The symbols of the detail windows: Z_Gi, I_GYi and S_GY about GY; Y_Gi, I_GZi and S_GZ about GZ.
     const bool gy = axe == AxeMoment::Y;
     const QString I = gy ? u"Igy"_s : u"Igz"_s;
-    const QString d = gy ? u"Zgi - Zg"_s : u"Ygi - Yg"_s;
+    const QString d = gy ? u"Z_Gi"_s : u"Y_Gi"_s;
+    const QString propre = gy ? u"I_GYi"_s : u"I_GZi"_s;
+    const QString S = gy ? u"S_GY"_s : u"S_GZ"_s;
     Tableau t{
         u"Moment quadratique "_s + I + (gy ? u" (axe vertical Gy)"_s : u" (axe horizontal Gz)"_s),
         u"Théorème de Huygens : le moment quadratique de chaque élément par rapport à l'axe passant par "
-        u"G est son moment propre augmenté du produit de son aire par le carré de la distance di = "_s +
-            d + u" ; "_s + I + u" = somme("_s + I +
-            u"i + di² x Ai). Contrôle : la somme des di x Ai "
-            u"est nulle, puisque G est le centre de gravité."_s,
-        {u"Numéro"_s, u"Aire Ai [mm²]"_s, u"di = "_s + d + u" [mm]"_s, u"di² x Ai [mm⁴]"_s,
-         I + u"i propre [mm⁴]"_s, u"Somme [mm⁴]"_s},
+        u"G est son moment propre "_s +
+            propre + u" augmenté du produit de son aire par le carré de la distance "_s + d + u" = "_s +
+            (gy ? u"Zgi - Zg"_s : u"Ygi - Yg"_s) + u" ; "_s + I + u" = somme(Ai x "_s + d + u"² + "_s +
+            propre + u"). Contrôle : "_s + S + u" = somme("_s + d +
+            u" x Ai) est nul, aux arrondis près, puisque G est le centre de gravité."_s,
+        {u"Numéro"_s, u"Aire Ai [mm²]"_s, d + u" [mm]"_s, u"Ai x "_s + d + u"² [mm⁴]"_s, propre + u" [mm⁴]"_s,
+         u"Ai x "_s + d + u"² + "_s + propre + u" [mm⁴]"_s},
         {},
         {},
         {}};
@@ -175,7 +184,7 @@ Tableau huygens(const Section& s, AxeMoment axe) {
             t.lignes.push_back({numero(++k), notee(l.aire), texte(texteNombre(arrondirDistance(l.distance))),
                                 notee(l.transport), notee(l.propre), notee(l.somme)});
         }
-        t.totaux.push_back({texte(u"Contrôle : somme(di x Ai) ="_s), texte({}), notee(h.statique), texte({}),
+        t.totaux.push_back({texte(u"Contrôle : "_s + S + u" ="_s), texte({}), notee(h.statique), texte({}),
                             texte({}), texte({})});
     } catch (const plateforme::FauteArithmetique&) {
         t.notes.append(
@@ -228,6 +237,28 @@ std::vector<Grandeur> grandeursApercu(const Analyse& a) {
     return g;
 }
 
+// The plastic moduli, and the shape factors Wpl/Wel when Wel is not 0 (rounded as the preview rounds
+// them, to 3 decimals).
+void ajouterPlastiques(std::vector<Grandeur>& g, const Plastique& p, const std::optional<Analyse>& a) {
+    g.push_back(
+        grandeur(u"Wpl,z"_s, p.Wplz, u"mm³"_s,
+                 u"module plastique par rapport à l'axe neutre plastique parallèle à Gz, qui partage l'aire "
+                 u"en deux moitiés égales : |S1| + |S2|, moments statiques des deux moitiés"_s));
+    g.push_back(
+        grandeur(u"Wpl,y"_s, p.Wply, u"mm³"_s,
+                 u"module plastique par rapport à l'axe neutre plastique parallèle à Gy : |S1| + |S2|"_s));
+    const auto facteur = [&](const QString& nom, double wpl, double wel, const QString& formule) {
+        const double f = wpl / wel;
+        if (wel != 0.0 && std::isfinite(f)) {
+            g.push_back({nom, texte(texteNombre(plateforme::arrondir(f, 3))), {}, texteNombre(f), formule});
+        }
+    };
+    if (a) {
+        facteur(u"Wpl,z / Wel,z"_s, p.Wplz, a->Welz, u"facteur de forme en flexion autour de Gz"_s);
+        facteur(u"Wpl,y / Wel,y"_s, p.Wply, a->Wely, u"facteur de forme en flexion autour de Gy"_s);
+    }
+}
+
 } // namespace
 
 Note construireNote(const Section& section, const QString& nomFichier, const QDate& date) {
@@ -259,6 +290,9 @@ Note construireNote(const Section& section, const QString& nomFichier, const QDa
         n.tableaux.push_back(huygens(section, AxeMoment::Y));
         if (analyse) {
             n.grandeurs = grandeursApercu(*analyse);
+        }
+        if (const std::optional<Plastique> p = plastique(section)) {
+            ajouterPlastiques(n.grandeurs, *p, analyse);
         }
     }
     return n;

@@ -7,6 +7,7 @@
 #include "platform/arithmetique.h"
 #include "platform/qt/police.h"
 #include "rapport/note.h"
+#include "rapport/objet_dessin.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -16,9 +17,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextObjectInterface>
+#include <QTextTable>
+#include <cmath>
 
 using namespace modele;
 
@@ -28,10 +31,7 @@ namespace rapport {
 
 namespace {
 
-// The drawing's size in the page's units (pixels at 96 dpi): about 127 x 106 mm.
-constexpr int LargeurDessin = 480;
-constexpr int HauteurDessin = 400;
-// Where the pages' text goes in the HTML the QTextDocument reads.
+// Where the drawing goes in the HTML that the pages' QTextDocument reads.
 const QString RepereDessin = u"[[dessin de la section]]"_s;
 constexpr int TypeDessin = QTextFormat::UserObject + 1;
 constexpr double Marge = 15.0;     // mm, every side of the page
@@ -45,16 +45,7 @@ std::optional<Analyse> analyseOuRien(const Section& s) {
     }
 }
 
-// The drawing's text and the pages' footer: the windows' font, sized in the painter's units (96 dpi
-// pixels).
-QFont policeDessin() {
-    QFont f = plateforme::police();
-    f.setPixelSize(11);
-    return f;
-}
-
-// A heading, kept apart from the table above it (the pages' layout reads no margin from the style sheet).
-const QString Titre = u"<h2 style=\"margin-top: 16px;\">"_s;
+const QString Titre = u"<h2>"_s;
 
 QString echapper(const QString& t) {
     return t.toHtmlEscaped();
@@ -71,18 +62,21 @@ QString cellule(const Cellule& c) {
 QString ligne(const std::vector<Cellule>& cellules, bool total) {
     QString h = total ? u"<tr class=\"total\">"_s : u"<tr>"_s;
     for (const Cellule& c : cellules) {
-        h += (total ? u"<td><b>"_s : u"<td>"_s) + cellule(c) + (total ? u"</b></td>"_s : u"</td>"_s);
+        // No empty bold element: the pages' HTML reader would carry it past the table's end.
+        const bool gras = total && !c.texte.isEmpty();
+        h += (gras ? u"<td><b>"_s : u"<td>"_s) + cellule(c) + (gras ? u"</b></td>"_s : u"</td>"_s);
     }
     return h + u"</tr>\n"_s;
 }
 
 QString tableau(const Tableau& t) {
     QString h = Titre + echapper(t.titre) + u"</h2>\n<p>"_s + echapper(t.explication) + u"</p>\n"_s;
-    h += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>"_s;
+    // The heading row in a <thead>: repeated at the top of each page the table runs onto.
+    h += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\">\n<thead><tr>"_s;
     for (const QString& e : t.entetes) {
         h += u"<th>"_s + echapper(e) + u"</th>"_s;
     }
-    h += u"</tr>\n"_s;
+    h += u"</tr></thead>\n"_s;
     for (const auto& l : t.lignes) {
         h += ligne(l, false);
     }
@@ -96,16 +90,17 @@ QString tableau(const Tableau& t) {
     return h;
 }
 
-QString grandeurs(const QString& titre, const QString& explication, const std::vector<Grandeur>& g) {
+QString grandeurs(const QString& titre, const QString& explication, const std::vector<Grandeur>& g,
+                  const QString& suite) {
     QString h = Titre + echapper(titre) + u"</h2>\n<p>"_s + echapper(explication) + u"</p>\n"_s;
-    h += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr><th>Grandeur</th><th>Valeur</th>"
-         u"<th>Unité</th><th>Valeur complète</th><th>Formule</th></tr>\n"_s;
+    h += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\">\n<thead><tr><th>Grandeur</th>"
+         u"<th>Valeur</th><th>Unité</th><th>Valeur complète</th><th>Formule</th></tr></thead>\n"_s;
     for (const Grandeur& x : g) {
         h += u"<tr><td><b>"_s + echapper(x.nom) + u"</b></td><td>"_s + cellule(x.valeur) + u"</td><td>"_s +
              echapper(x.unite) + u"</td><td>"_s + echapper(x.exacte) + u"</td><td>"_s + echapper(x.formule) +
              u"</td></tr>\n"_s;
     }
-    return h + u"</table>\n"_s;
+    return h + u"</table>\n<p>"_s + echapper(suite) + u"</p>\n"_s;
 }
 
 // The whole note; `dessin` is put where the drawing goes (an SVG element, or the pages' marker).
@@ -115,8 +110,8 @@ QString html(const Note& n, const QString& dessin) {
                 u"</title>\n<style>\n"
                 u"body { font-family: Tahoma, \"DejaVu Sans\", sans-serif; font-size: 9pt; }\n"
                 u"h1 { font-size: 14pt; } h2 { font-size: 11pt; margin-top: 12pt; }\n"
-                u"table { border-collapse: collapse; } th { background-color: #e8e8e8; }\n"
-                u"td, th { padding: 2pt 5pt; }\n"
+                u"th { background-color: #e8e8e8; }\n"
+                u"td, th { padding-left: 4px; padding-right: 4px; }\n"
                 u".alerte { color: #c00000; }\n"
                 u"</style>\n</head>\n<body>\n"_s;
     h += u"<h1>"_s + echapper(n.titre) + u"</h1>\n"_s;
@@ -136,15 +131,22 @@ QString html(const Note& n, const QString& dessin) {
     for (const Tableau& t : n.tableaux) {
         h += tableau(t);
     }
-    h += grandeurs(u"Résultats"_s,
-                   u"Les caractéristiques de la section totale, par rapport à ses axes passant "
-                   u"par son centre de gravité G."_s,
-                   n.resultats);
+    h += grandeurs(
+        u"Résultats"_s,
+        u"Les caractéristiques de la section totale, par rapport à ses axes passant "
+        u"par son centre de gravité G."_s,
+        n.resultats,
+        u"La valeur complète est celle que le calcul garde, avant son écriture en mantisse et puissance "
+        u"de dix."_s);
     if (!n.grandeurs.empty()) {
-        h += grandeurs(u"Aperçu de la section"_s,
-                       u"Ce que l'on demande ensuite : le produit d'inertie, les axes principaux, les fibres "
-                       u"extrêmes, les modules élastiques et le moment polaire."_s,
-                       n.grandeurs);
+        h += grandeurs(
+            u"Aperçu de la section"_s,
+            u"Ce que l'on demande ensuite : le produit d'inertie, les axes principaux, les fibres "
+            u"extrêmes, les modules élastiques, le moment polaire, les modules plastiques et les facteurs "
+            u"de forme."_s,
+            n.grandeurs,
+            u"Les axes principaux 1 et 2 sont dessinés en vert quand le produit d'inertie n'est pas "
+            u"nul."_s);
     }
     h += Titre + u"Vérification de cohérence</h2>\n"_s;
     for (const QString& v : n.verification) {
@@ -172,25 +174,35 @@ QByteArray svg(const Section& s) {
     return debut < 0 ? QByteArray() : texte.mid(debut);
 }
 
-// The drawing inside the pages' text: an object of its own size, painted with the preview's function.
-class ObjetDessin final : public QObject, public QTextObjectInterface {
-    Q_OBJECT
-    Q_INTERFACES(QTextObjectInterface)
-public:
-    explicit ObjetDessin(dessin::Figure figure) : m_figure(std::move(figure)) {}
-    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override {
-        return QSizeF(LargeurDessin, HauteurDessin);
+// The spacing the layout does not take from the HTML: each heading kept apart from what it follows,
+// and the text after a table from the table (the layout drops the top margin of a block that follows
+// a table). A heading that falls near the foot of a page starts the next one, with the text it heads.
+void espacer(QTextDocument& doc, double hauteurPage) {
+    constexpr double EcartTitre = 14.0;  // above a heading
+    constexpr double EcartTableau = 5.0; // under a table
+    constexpr double Reserve = 110.0;    // the heading, its explanation and a few rows
+    for (QTextBlock b = doc.begin(); b != doc.end(); b = b.next()) {
+        const bool titre = b.blockFormat().headingLevel() >= 2;
+        const bool apresTableau = b.previous().isValid() &&
+                                  QTextCursor(b.previous()).currentTable() != nullptr &&
+                                  QTextCursor(b).currentTable() == nullptr;
+        if (!titre && !apresTableau) {
+            continue;
+        }
+        QTextBlockFormat f;
+        f.setTopMargin((titre ? EcartTitre : 0.0) + (apresTableau ? EcartTableau : 0.0));
+        QTextCursor(b).mergeBlockFormat(f);
+        if (!titre) {
+            continue;
+        }
+        (void)doc.pageCount(); // lays out what the changes moved
+        const double haut = doc.documentLayout()->blockBoundingRect(b).top();
+        if (hauteurPage - std::fmod(haut, hauteurPage) < Reserve) {
+            f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(b).mergeBlockFormat(f);
+        }
     }
-    void drawObject(QPainter* p, const QRectF& rect, QTextDocument*, int, const QTextFormat&) override {
-        p->save();
-        p->setFont(policeDessin());
-        dessin::dessinerSection(*p, rect, m_figure);
-        p->restore();
-    }
-
-private:
-    dessin::Figure m_figure;
-};
+}
 
 } // namespace
 
@@ -207,7 +219,8 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
     // The text is laid out in pixels at 96 dpi, then painted scaled to the device's resolution.
     constexpr double ParMm = 96.0 / 25.4;
     const QRectF zone = sortie.pageLayout().paintRect(QPageLayout::Millimeter);
-    const QSizeF page(zone.width() * ParMm, (zone.height() - PiedDePage) * ParMm);
+    // Whole units: the layout counts in 1/64ths, and a page break must fall exactly on a page's edge.
+    const QSizeF page(std::floor(zone.width() * ParMm), std::floor((zone.height() - PiedDePage) * ParMm));
 
     QTextDocument doc;
     doc.setDefaultFont(plateforme::police({9.0}));
@@ -215,13 +228,15 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
     ObjetDessin objet(dessin::figure(section, analyseOuRien(section)));
     doc.documentLayout()->registerHandler(TypeDessin, &objet);
     doc.setHtml(html(note, RepereDessin));
-    QTextCursor repere = doc.find(RepereDessin);
+    // From the end: the file's name, above the drawing, may hold the marker's text too.
+    QTextCursor repere = doc.find(RepereDessin, doc.characterCount() - 1, QTextDocument::FindBackward);
     if (!repere.isNull()) {
         QTextCharFormat format;
         format.setObjectType(TypeDessin);
         repere.insertText(QString(QChar::ObjectReplacementCharacter), format);
     }
     doc.setPageSize(page);
+    espacer(doc, page.height());
 
     QPainter p(&sortie);
     const double echelle = sortie.logicalDpiX() / 96.0;
@@ -237,7 +252,9 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
         p.setClipRect(QRectF(QPointF(0, 0), page));
         p.translate(0, -visible.top());
         QAbstractTextDocumentLayout::PaintContext contexte;
-        contexte.clip = visible;
+        // The layout draws every block that touches the clip: a heading moved to the next page starts
+        // on this page's lower edge and would show a sliver here.
+        contexte.clip = visible.adjusted(0, 0, 0, -1);
         doc.documentLayout()->draw(&p, contexte);
         p.restore();
         p.setPen(Qt::darkGray);
@@ -269,5 +286,3 @@ std::optional<QString> exporterNote(const QString& chemin, const Section& sectio
 }
 
 } // namespace rapport
-
-#include "sortie.moc"

@@ -4,11 +4,16 @@
 
 #include "sections.h"
 
+#include "dessin/dessin_section.h"
 #include "document/fichier_section.h"
 #include "model/calcul.h"
 #include "rapport/note.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -60,6 +65,32 @@ QString poppler(const QString& outil, const QStringList& arguments) {
         return {};
     }
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A copy of the file kept for a look when BRIVANE_CAPTURES names a folder, as the windows' pictures.
+void garder(const QString& chemin, const QString& nom) {
+    if (const QString captures = qEnvironmentVariable("BRIVANE_CAPTURES"); !captures.isEmpty()) {
+        QDir().mkpath(captures);
+        QFile::remove(captures + u'/' + nom);
+        QFile::copy(chemin, captures + u'/' + nom);
+    }
+}
+
+// The red pixels of the section's drawing on a 480 x 400 image: its solid material.
+int pixelsRouges(const Section& s) {
+    QImage image(480, 400, QImage::Format_RGB32);
+    {
+        QPainter p(&image);
+        dessin::dessinerSection(p, QRectF(0, 0, 480, 400), s, std::nullopt);
+    }
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        }
+    }
+    return n;
 }
 
 QStringList contenu(const QString& dossier) {
@@ -139,6 +170,10 @@ private Q_SLOTS:
         QTest::newRow("v sup") << true << u"v sup"_s << u"40,21"_s << QString() << u"40,2083333333333"_s;
         QTest::newRow("v gauche") << true << u"v gauche"_s << u"35"_s << QString() << u"35"_s;
         QTest::newRow("Ip") << true << u"Ip"_s << u"283,2"_s << u"4"_s << u"2832395,83333333"_s;
+        // Halves about Zp = 35: 35 x 70 at 17,5 less 25 x 50 at 12,5, twice.
+        QTest::newRow("Wpl,y") << true << u"Wpl,y"_s << u"545"_s << u"2"_s << u"54500"_s;
+        QTest::newRow("Wpl,y / Wel,y")
+            << true << u"Wpl,y / Wel,y"_s << u"1,289"_s << QString() << u"1,28885135135135"_s;
     }
     void grandeursDeLExempleDeLAide() {
         QFETCH(bool, apercu);
@@ -179,7 +214,7 @@ private Q_SLOTS:
             QVERIFY2(t.totaux.empty() == (t.titre == u"Données saisies"_s), qPrintable(t.titre));
         }
         QCOMPARE(cellule(n, u"Aire de la section"_s, -1, 1)->texte, u"2848"_s);
-        QCOMPARE(n.grandeurs.size(), std::size_t(11));
+        QCOMPARE(n.grandeurs.size(), std::size_t(15)); // the analysis, the plastic moduli, the shape factors
     }
 
     void sectionVide() {
@@ -206,6 +241,97 @@ private Q_SLOTS:
                      .contains(u"color: #c00000;\">"_s));
     }
 
+    // Values out of the range of a double at some step: the note says which part cannot be given,
+    // writes no "inf" nor "nan", and still prints.
+    void valeursTropGrandes_data() {
+        QTest::addColumn<std::vector<essai::Element>>("elements");
+        QTest::addColumn<QString>("titre"); // the table that says it cannot be computed, or none
+        QTest::addColumn<QString>("alerte");
+        QTest::newRow("analyse")
+            << std::vector<essai::Element>{{"Rectangle", "1E76", "1E76", "7E77", "7E77"},
+                                           {"Rectangle", "1E76", "1E76", "-7E77", "-7E77"}}
+            << QString() << u"Les valeurs sont trop grandes pour que ces grandeurs soient calculées."_s;
+        QTest::newRow("tableau de Igy")
+            << std::vector<essai::Element>{{"Rectangle", "0,00001", "0,00001", "1E155", "0"},
+                                           {"Rectangle", "0", "0", "-1E155", "0"}}
+            << u"Moment quadratique Igy (axe vertical Gy)"_s << QString();
+    }
+    void valeursTropGrandes() {
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(QString, titre);
+        QFETCH(QString, alerte);
+        const Section s = essai::construire(elements);
+        const Note n = construireNote(s, {}, Jour);
+        if (!alerte.isEmpty()) {
+            QVERIFY(n.alertes.contains(alerte));
+            QCOMPARE(grandeur(n.grandeurs, u"Igzy"_s), nullptr); // none of the analysis' figures
+            QCOMPARE(grandeur(n.grandeurs, u"Wpl,z / Wel,z"_s), nullptr);
+        }
+        if (!titre.isEmpty()) {
+            const Tableau* t = tableau(n, titre);
+            QVERIFY(t != nullptr);
+            QVERIFY(t->lignes.empty());
+            QVERIFY(
+                t->notes.value(0).startsWith(u"Une valeur du tableau est trop grande pour être calculée"_s));
+        }
+        // Every figure of the note, in its tables and its quantities.
+        QStringList figures;
+        for (const Tableau& t : n.tableaux) {
+            for (const auto* rangees : {&t.lignes, &t.totaux}) {
+                for (const auto& r : *rangees) {
+                    for (const Cellule& c : r) {
+                        figures << c.texte << c.exposant;
+                    }
+                }
+            }
+        }
+        for (const auto* g : {&n.resultats, &n.grandeurs}) {
+            for (const Grandeur& x : *g) {
+                figures << x.valeur.texte << x.valeur.exposant << x.exacte;
+            }
+        }
+        QVERIFY(figures.size() > 20);
+        for (const QString& f : figures) {
+            QVERIFY2(!f.contains(u"inf"_s, Qt::CaseInsensitive) && !f.contains(u"nan"_s, Qt::CaseInsensitive),
+                     qPrintable(f));
+        }
+        QBuffer tampon;
+        QVERIFY(tampon.open(QIODevice::WriteOnly));
+        {
+            QPdfWriter pdf(&tampon);
+            imprimerNote(pdf, s, {}, Jour);
+        }
+        QVERIFY(tampon.data().startsWith("%PDF-"));
+    }
+
+    // The drawing to scale: against a plain rectangle of the same extent (drawn at the same scale), the
+    // material drawn is in the ratio of the areas; holes are cut out.
+    void dessinALEchelle_data() {
+        QTest::addColumn<std::vector<essai::Element>>("elements");
+        QTest::addColumn<std::vector<essai::Element>>("enveloppe");
+        QTest::addColumn<double>("rapport");
+        QTest::newRow("exemple de l'aide")
+            << essai::exempleAide << std::vector<essai::Element>{{"Rectangle", "70", "70", "35", "35"}}
+            << 2400.0 / 4900.0;
+        QTest::newRow("disque dans son carré")
+            << std::vector<essai::Element>{{"Disque", "50", "0", "0", "0"}}
+            << std::vector<essai::Element>{{"Rectangle", "100", "100", "0", "0"}} << 3.1415927 / 4.0;
+        QTest::newRow("triangle") << std::vector<essai::Element>{{"Triangle", "30", "60", "10", "20"}}
+                                  << std::vector<essai::Element>{{"Rectangle", "30", "60", "15", "30"}}
+                                  << 0.5;
+    }
+    void dessinALEchelle() {
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(std::vector<essai::Element>, enveloppe);
+        QFETCH(double, rapport);
+        const int section = pixelsRouges(essai::construire(elements));
+        const int plein = pixelsRouges(essai::construire(enveloppe));
+        QVERIFY(plein > 20000); // the drawing fills its frame
+        QVERIFY2(std::abs(double(section) / plein - rapport) < 0.02,
+                 qPrintable(QString::number(double(section) / plein)));
+    }
+    void dessinVide() { QCOMPARE(pixelsRouges(Section{}), 0); }
+
     void htmlAvecSonDessin() {
         const QString html =
             QString::fromUtf8(noteHtml(essai::construire(essai::exempleAide), u"<a&b>.brivane"_s, Jour));
@@ -220,31 +346,43 @@ private Q_SLOTS:
     }
 
     void pdfImprime_data() {
-        QTest::addColumn<bool>("ipe");
-        QTest::newRow("exemple de l'aide") << false;
-        QTest::newRow("IPE 200") << true;
+        QTest::addColumn<QString>("nom"); // of the copy kept for a look
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<std::vector<essai::Element>>("elements"); // none: the IPE 200 example file
+        QTest::addColumn<QStringList>("textes");
+        QTest::newRow("exemple de l'aide")
+            << u"note_exemple.pdf"_s << u"note.brivane"_s << essai::exempleAide
+            << QStringList{u"2400"_s, u"135,2"_s, u"148"_s, u"29,79"_s, u"Aucune incohérence détectée."_s};
+        QTest::newRow("IPE 200") << u"note_ipe200.pdf"_s << u"ipe200.brivane"_s
+                                 << std::vector<essai::Element>{}
+                                 << QStringList{u"2848"_s, u"194,3"_s, u"142,4"_s};
+        QTest::newRow("nom du repère du dessin")
+            << u"note_nom.pdf"_s << u"[[dessin de la section]].brivane"_s << essai::exempleAide
+            << QStringList{u"Fichier : [[dessin de la section]].brivane"_s, u"2400"_s};
+        QTest::newRow("constat") << u"note_constat.pdf"_s << u"note.brivane"_s
+                                 << std::vector<essai::Element>{{"Rectangle", "100", "100", "0", "0"},
+                                                                {"Rectangle", "20", "20", "50", "0", false}}
+                                 << QStringList{u"Attention :"_s, u"Le trou n° 2 sort de la matière"_s};
     }
     void pdfImprime() {
-        QFETCH(bool, ipe);
+        QFETCH(QString, nom);
+        QFETCH(QString, fichier);
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(QStringList, textes);
         QTemporaryDir dossier;
         QVERIFY(dossier.isValid());
         const QString pdf = dossier.filePath(u"note.pdf"_s);
-        Section s = essai::construire(essai::exempleAide);
-        if (ipe) {
-            s = *document::ouvrir(QStringLiteral(BRIVANE_EXEMPLES "/ipe200.brivane")).section;
-        }
+        const std::optional<Section> s =
+            elements.empty() ? document::ouvrir(QStringLiteral(BRIVANE_EXEMPLES "/ipe200.brivane")).section
+                             : essai::construire(elements);
+        QVERIFY(s.has_value());
         {
             QPrinter imprimante(QPrinter::HighResolution);
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(pdf);
-            imprimerNote(imprimante, s, u"note.brivane"_s, Jour);
+            imprimerNote(imprimante, *s, fichier, Jour);
         }
-        // Kept for a look when BRIVANE_CAPTURES names a folder, as the windows' pictures.
-        if (const QString captures = qEnvironmentVariable("BRIVANE_CAPTURES"); !captures.isEmpty()) {
-            QDir().mkpath(captures);
-            QFile::remove(captures + (ipe ? u"/note_ipe200.pdf"_s : u"/note_exemple.pdf"_s));
-            QFile::copy(pdf, captures + (ipe ? u"/note_ipe200.pdf"_s : u"/note_exemple.pdf"_s));
-        }
+        garder(pdf, nom);
         const QString info = poppler(u"pdfinfo"_s, {pdf});
         QVERIFY2(!info.isNull(), "pdfinfo failed");
         QVERIFY2(info.contains(u"(A4)"_s), qPrintable(info));
@@ -253,13 +391,13 @@ private Q_SLOTS:
         const QString texte = poppler(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
         QVERIFY(texte.contains(u"Page "_s + QString::number(pages) + u" / "_s + QString::number(pages)));
         QVERIFY(texte.contains(u"07/03/2026"_s));
-        if (ipe) {
-            QVERIFY(texte.contains(u"2848"_s));
-        } else {
-            for (const QString& chiffre : {u"2400"_s, u"135,2"_s, u"148"_s, u"29,79"_s}) {
-                QVERIFY2(texte.contains(chiffre), qPrintable(chiffre));
-            }
+        for (const QString& t : textes) {
+            QVERIFY2(texte.contains(t), qPrintable(t));
         }
+        // The findings come first, above the drawing's heading; no warning when there is none.
+        const qsizetype attention = texte.indexOf(u"Attention :"_s);
+        QCOMPARE(attention >= 0, textes.contains(u"Attention :"_s));
+        QVERIFY(attention < texte.indexOf(u"Dessin de la section"_s));
     }
 
     void exportAccepte_data() {
@@ -280,6 +418,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().startsWith(debut));
         QCOMPARE(contenu(dossier.path()), QStringList{nom});
+        garder(chemin, u"exemple_"_s + nom);
     }
 
     void exportRefuse_data() {
