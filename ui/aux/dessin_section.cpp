@@ -2,6 +2,7 @@
 
 #include "platform/qt/police.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 DessinSection::DessinSection(QWidget* parent) : QWidget(parent) {}
@@ -11,8 +12,21 @@ void DessinSection::dessiner(const modele::Section& section, const std::optional
     update();
 }
 
+double DessinSection::longueurEchelle() const {
+    return dessin::disposer(m_figure, rect(), QFontMetricsF(plateforme::police())).longueurEchelle;
+}
+
 void DessinSection::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setFont(plateforme::police());
     dessin::dessinerSection(p, rect(), m_figure);
+}
+
+LegendeSection::LegendeSection(const DessinSection* dessin, QWidget* parent)
+    : QWidget(parent), m_dessin(dessin) {}
+
+void LegendeSection::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setFont(plateforme::police());
+    dessin::dessinerLegende(p, rect(), m_dessin->figure(), m_dessin->longueurEchelle());
 }
