@@ -113,6 +113,9 @@ struct Contour {
     }
 };
 
+// The air kept between a label's box and the lines and outlines near it, in px.
+constexpr double Air = 1.5;
+
 class Placement {
 public:
     Placement(const Scene& scene, const std::vector<Libelle>& libelles)
@@ -147,8 +150,9 @@ private:
     // The faults of a box: outside the frame, across an axis, over a label or a reserved box.
     int fautes(const QRectF& b) const {
         int n = m_scene.cadre.contains(b) ? 0 : 1;
+        const QRectF air = b.adjusted(-Air, -Air, Air, Air);
         for (const QLineF& a : m_scene.axes) {
-            n += segmentCoupeBoite(a, b) ? 1 : 0;
+            n += segmentCoupeBoite(a, air) ? 1 : 0;
         }
         for (const QRectF& r : m_scene.reserves) {
             n += r.intersects(b) ? 1 : 0;
@@ -181,7 +185,8 @@ private:
         std::ranges::stable_sort(centres, {}, [&](const QPointF& c) { return QLineF(c, l.ancre).length(); });
         for (const QPointF& c : centres) {
             const QRectF b(c.x() - t.width() / 2.0, c.y() - t.height() / 2.0, t.width(), t.height());
-            if (!propre.enferme(b.adjusted(-1, -1, 1, 1)) || fautes(b) > 0) {
+            const QRectF air = b.adjusted(-Air, -Air, Air, Air);
+            if (!propre.enferme(air) || fautes(b) > 0) {
                 continue;
             }
             bool libre = true;
@@ -191,7 +196,7 @@ private:
                     continue;
                 }
                 // Over another shape only when wholly inside it, and a solid's number never in a hole.
-                libre = autre.exclut(b) || (autre.enferme(b) && (propre.trou || !autre.trou));
+                libre = autre.exclut(air) || (autre.enferme(air) && (propre.trou || !autre.trou));
             }
             if (libre) {
                 retenir(i, b);
@@ -219,7 +224,7 @@ private:
                 if (numero) {
                     // Beside its own shape, and better off the others.
                     const Contour& propre = m_formes[static_cast<std::size_t>(l.forme)];
-                    n += propre.exclut(b.adjusted(-1, -1, 1, 1)) ? 0 : 4;
+                    n += propre.exclut(b.adjusted(-Air, -Air, Air, Air)) ? 0 : 4;
                     for (const Contour& autre : m_formes) {
                         n += autre.exclut(b) ? 0 : 1;
                     }
@@ -481,8 +486,10 @@ QPen stylo(Couleur c) {
     case Couleur::Principaux:
         return {couleur(c), 1.2, Qt::DashLine};
     case Couleur::Plastiques: {
-        QPen s(couleur(c), 1.2, Qt::CustomDashLine);
-        s.setDashPattern({2.0, 3.0});
+        QColor clair = couleur(c);
+        clair.setAlpha(170);
+        QPen s(clair, 3.0, Qt::CustomDashLine);
+        s.setDashPattern({1.5, 1.5});
         return s;
     }
     case Couleur::Trou:
@@ -550,11 +557,12 @@ void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure) {
         }
     }
 
-    for (const QLineF& l : d.centraux) {
-        tracer(p, l, stylo(Couleur::Centraux));
-    }
+    // The plastic axes wide and light under the centroidal ones: both show where they coincide.
     for (const QLineF& l : d.plastiques) {
         tracer(p, l, stylo(Couleur::Plastiques));
+    }
+    for (const QLineF& l : d.centraux) {
+        tracer(p, l, stylo(Couleur::Centraux));
     }
     for (const QLineF& l : d.principaux) {
         tracer(p, l, stylo(Couleur::Principaux));
