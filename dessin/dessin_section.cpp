@@ -451,6 +451,9 @@ Disposition disposer(const Figure& figure, const QRectF& cadreDonne, const QFont
     if (figure.axesConfondus) {
         const double w = fm.horizontalAdvance(NoteAxesConfondus) + 4.0;
         d.note = QRectF(r.right() - 6 - w, d.debutEchelle.y() - fm.height() / 2.0, w, fm.height());
+        if (d.note.left() < d.texteEchelle.right() + 8.0) { // a narrow frame: at its top left
+            d.note.moveTopLeft(QPointF(r.left() + 6, r.top() + 4));
+        }
         s.reserves.push_back(d.note);
     }
     d.places = placerEtiquettes(s, d.libelles);
@@ -462,13 +465,18 @@ Disposition disposer(const Figure& figure, const QRectF& cadreDonne, const QFont
 
 namespace {
 
-// Text on a white halo, so that it reads on the red fill and across lines.
+// Text on a white halo, so that it reads on the red fill and across lines: the text in white shifted a
+// pixel each way, then in its colour.
 void ecrire(QPainter& p, const QRectF& boite, const QString& texte, const QColor& c) {
     const QFontMetricsF fm(p.font());
-    QPainterPath chemin;
-    chemin.addText(boite.left() + 2.0, boite.top() + fm.ascent(), p.font(), texte);
-    p.strokePath(chemin, QPen(Qt::white, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.fillPath(chemin, c);
+    const QPointF ligne(boite.left() + 2.0, boite.top() + fm.ascent());
+    p.setPen(Qt::white);
+    for (const QPointF decalage : {QPointF(-1, -1), QPointF(0, -1), QPointF(1, -1), QPointF(-1, 0),
+                                   QPointF(1, 0), QPointF(-1, 1), QPointF(0, 1), QPointF(1, 1)}) {
+        p.drawText(ligne + decalage, texte);
+    }
+    p.setPen(c);
+    p.drawText(ligne, texte);
 }
 
 // A line with a white halo on each side.

@@ -10,7 +10,10 @@
 #include "ui/aux/apercu_section.h"
 #include "ui/aux/dessin_section.h"
 
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QTest>
+#include <string>
 
 using namespace modele;
 
@@ -150,6 +153,7 @@ private Q_SLOTS:
         const QStringList t = messages.prendre();
         QCOMPARE(t.size(), 1);
         QVERIFY(t.first().startsWith(u"alpha : angle, en degrés"_s));
+        QVERIFY(t.first().contains(u"alpha = 90° : l'axe principal 1 est l'axe Gy"_s));
         // Every caption explains itself, and no value label does.
         for (const char* nom : {"IgzyTexte", "I1Texte", "I2Texte", "VsupTexte", "VinfTexte", "VgaucheTexte",
                                 "VdroiteTexte", "WelzTexte", "WelyTexte", "IpTexte"}) {
@@ -214,6 +218,15 @@ private Q_SLOTS:
         QVERIFY(verification.top() > dessin.bottom());
         QVERIFY(!legende.intersects(dessin));
         QVERIFY(f.rect().contains(verification));
+        // The degree sign in the unit column, each exponent right after its unit's text.
+        const auto gauche = [&f](const char* nom) { return essai::controle<QWidget>(&f, nom)->x(); };
+        QCOMPARE(gauche("AlphaUnite"), gauche("IgzyUnite"));
+        for (const char* nom : {"Igzy", "Welz", "Wply"}) {
+            const auto* unite = essai::controle<QLabel>(&f, (std::string(nom) + "Unite").c_str());
+            const double mm = unite->x() + QFontMetricsF(unite->font()).horizontalAdvance(u"mm"_s);
+            const int exposant = gauche((std::string(nom) + "UnitePuissance").c_str());
+            QVERIFY2(exposant >= mm && exposant < mm + 2.0, nom);
+        }
         QCOMPARE(essai::controle<DessinSection>(&f, "Dessin")->figure().superpositions.empty(),
                  !superpositions);
         QVERIFY(essai::capturer(&f, f.objectName() + u"_"_s + QString::fromUtf8(QTest::currentDataTag()) +
