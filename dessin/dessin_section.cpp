@@ -338,10 +338,10 @@ QLineF traverser(const QPointF& p, const QPointF& d, const QRectF& r) {
 
 } // namespace
 
-Disposition disposer(const Figure& figure, const QRectF& cadreDonne, const QFontMetricsF& fm) {
+Disposition disposer(const Figure& figure, const QRectF& cadre, const QFontMetricsF& fm) {
     Disposition d;
     // Whole pixels, as a widget's rect().
-    const QRectF r = QRectF(cadreDonne.toRect());
+    const QRectF r = QRectF(cadre.toRect());
     if (figure.elements.empty()) {
         d.message = u"Aucun élément à dessiner"_s;
         return d;
@@ -390,8 +390,8 @@ Disposition disposer(const Figure& figure, const QRectF& cadreDonne, const QFont
 
     // The frame (O, Z, Y): its arrows are lines the labels keep off.
     const QPointF o = d.origine;
-    s.axes.push_back({o, o + QPointF(-40, 0)});
-    s.axes.push_back({o, o + QPointF(0, -40)});
+    s.axes.emplace_back(o, o + QPointF(-40, 0));
+    s.axes.emplace_back(o, o + QPointF(0, -40));
     etiquette(u"O"_s, Couleur::Repere, o);
     etiquette(u"Z"_s, Couleur::Repere, o + QPointF(-44, 0));
     etiquette(u"Y"_s, Couleur::Repere, o + QPointF(0, -44));
@@ -604,8 +604,8 @@ void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure) {
         }
     }
 
-    for (std::size_t i = 0; i < d.places.size(); ++i) {
-        if (const auto& l = d.places[i].renvoi) {
+    for (const dessin::Place& place : d.places) {
+        if (const auto& l = place.renvoi) {
             tracer(p, *l, QPen(Qt::black, 1.0));
         }
     }

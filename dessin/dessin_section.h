@@ -93,7 +93,7 @@ struct Disposition {
     QPointF debutEchelle;
     QRectF texteEchelle;
 };
-Disposition disposer(const Figure& figure, const QRectF& cadre, const QFontMetricsF& metriques);
+Disposition disposer(const Figure& figure, const QRectF& cadre, const QFontMetricsF& fm);
 
 inline const QString NoteAxesConfondus = QStringLiteral("Axes principaux confondus avec Gz et Gy.");
 
