@@ -530,13 +530,16 @@ void barreEchelle(QPainter& p, QPointF debut, double pixels) {
 } // namespace
 
 void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure) {
+    dessinerSection(p, cadre, figure, disposer(figure, cadre, QFontMetricsF(p.font())));
+}
+
+void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure, const Disposition& d) {
     const QRect r = cadre.toRect();
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(r, Qt::white);
     p.setPen(QPen(Qt::lightGray, 1));
     p.drawRect(r.adjusted(0, 0, -1, -1));
-    const Disposition d = disposer(figure, cadre, QFontMetricsF(p.font()));
     if (!d.message.isEmpty()) {
         p.setPen(Qt::gray);
         p.drawText(r, Qt::AlignCenter, d.message);

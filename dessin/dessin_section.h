@@ -99,6 +99,8 @@ inline const QString NoteAxesConfondus = QStringLiteral("Axes principaux confond
 
 // Paints the figure inside `cadre` (its background, its border, then the drawing).
 void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure);
+// The same with its layout already made by disposer() on this frame and the painter's font.
+void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure, const Disposition& disposition);
 void dessinerSection(QPainter& p, const QRectF& cadre, const modele::Section& section,
                      const std::optional<modele::Analyse>& analyse);
 

@@ -9,17 +9,22 @@ DessinSection::DessinSection(QWidget* parent) : QWidget(parent) {}
 
 void DessinSection::dessiner(const modele::Section& section, const std::optional<modele::Analyse>& analyse) {
     m_figure = dessin::figure(section, analyse);
+    disposer();
     update();
 }
 
-double DessinSection::longueurEchelle() const {
-    return dessin::disposer(m_figure, rect(), QFontMetricsF(plateforme::police())).longueurEchelle;
+void DessinSection::disposer() {
+    m_disposition = dessin::disposer(m_figure, rect(), QFontMetricsF(plateforme::police()));
+}
+
+void DessinSection::resizeEvent(QResizeEvent*) {
+    disposer();
 }
 
 void DessinSection::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setFont(plateforme::police());
-    dessin::dessinerSection(p, rect(), m_figure);
+    dessin::dessinerSection(p, rect(), m_figure, m_disposition);
 }
 
 LegendeSection::LegendeSection(const DessinSection* dessin, QWidget* parent)
@@ -28,5 +33,5 @@ LegendeSection::LegendeSection(const DessinSection* dessin, QWidget* parent)
 void LegendeSection::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setFont(plateforme::police());
-    dessin::dessinerLegende(p, rect(), m_dessin->figure(), m_dessin->longueurEchelle());
+    dessin::dessinerLegende(p, rect(), m_dessin->figure(), m_dessin->disposition().longueurEchelle);
 }

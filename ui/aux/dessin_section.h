@@ -14,14 +14,18 @@ public:
     explicit DessinSection(QWidget* parent = nullptr);
     void dessiner(const modele::Section& section, const std::optional<modele::Analyse>& analyse);
     const dessin::Figure& figure() const { return m_figure; }
-    // The length in mm of the scale bar as drawn at the widget's size, 0 with no drawing.
-    double longueurEchelle() const;
+    // The drawing laid out at the widget's size: the labels placed once per figure and size.
+    const dessin::Disposition& disposition() const { return m_disposition; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void disposer();
+
     dessin::Figure m_figure;
+    dessin::Disposition m_disposition;
 };
 
 // The drawing's legend, beside it.
