@@ -568,15 +568,19 @@ void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure, con
         }
     }
 
-    // The plastic axes wide and light under the centroidal ones: both show where they coincide.
-    for (const QLineF& l : d.plastiques) {
-        tracer(p, l, stylo(Couleur::Plastiques));
-    }
-    for (const QLineF& l : d.centraux) {
-        tracer(p, l, stylo(Couleur::Centraux));
-    }
-    for (const QLineF& l : d.principaux) {
-        tracer(p, l, stylo(Couleur::Principaux));
+    // Every axis's halo first, then the plastic axes wide and light under the centroidal ones and the
+    // principal ones: lines that coincide all show.
+    const std::pair<const std::vector<QLineF>*, Couleur> axes[] = {{&d.plastiques, Couleur::Plastiques},
+                                                                   {&d.centraux, Couleur::Centraux},
+                                                                   {&d.principaux, Couleur::Principaux}};
+    for (const bool halo : {true, false}) {
+        for (const auto& [lignes, c] : axes) {
+            const QPen s = stylo(c);
+            p.setPen(halo ? QPen(Qt::white, s.widthF() + 2.0, Qt::SolidLine, Qt::RoundCap) : s);
+            for (const QLineF& l : *lignes) {
+                p.drawLine(l);
+            }
+        }
     }
     if (d.alphaCentre && figure.alpha) {
         // From Gz (+Z, to the left) to I1, turning towards +Y.
