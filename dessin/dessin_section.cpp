@@ -74,6 +74,10 @@ Figure figure(const Section& section, const std::optional<Analyse>& analyse) {
 namespace {
 
 bool segmentCoupeBoite(const QLineF& s, const QRectF& b) {
+    if (std::max(s.x1(), s.x2()) < b.left() || std::min(s.x1(), s.x2()) > b.right() ||
+        std::max(s.y1(), s.y2()) < b.top() || std::min(s.y1(), s.y2()) > b.bottom()) {
+        return false;
+    }
     if (b.contains(s.p1()) || b.contains(s.p2())) {
         return true;
     }
@@ -175,7 +179,8 @@ private:
         const QSizeF t = l.taille;
         std::vector<QPointF> centres;
         const QRectF e = propre.englobant;
-        constexpr double Pas = 1.5;
+        // A pixel and a half apart, wider on a large shape: some 2000 places at most.
+        const double Pas = std::max(1.5, std::sqrt(e.width() * e.height() / 2000.0));
         for (double y = e.top() + t.height() / 2.0; y <= e.bottom() - t.height() / 2.0; y += Pas) {
             for (double x = e.left() + t.width() / 2.0; x <= e.right() - t.width() / 2.0; x += Pas) {
                 centres.emplace_back(x, y);
@@ -186,7 +191,7 @@ private:
         for (const QPointF& c : centres) {
             const QRectF b(c.x() - t.width() / 2.0, c.y() - t.height() / 2.0, t.width(), t.height());
             const QRectF air = b.adjusted(-Air, -Air, Air, Air);
-            if (!propre.enferme(air) || fautes(b) > 0) {
+            if (fautes(b) > 0 || !propre.contient(c) || !propre.enferme(air)) {
                 continue;
             }
             bool libre = true;
