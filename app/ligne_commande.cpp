@@ -2,6 +2,8 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -14,6 +16,10 @@ struct Options {
                                 u"Calcule la section du FICHIER et en écrit les résultats sur la sortie "
                                 u"standard, sans ouvrir de fenêtre."_s};
     QCommandLineOption json{u"json"_s, u"Avec --calculer : écrit les résultats en un objet JSON."_s};
+    QCommandLineOption exporter{
+        u"exporter"_s,
+        u"Écrit, sans ouvrir de fenêtre, la note de calcul du FICHIER (SORTIE en .pdf ou .html) "
+        u"ou ses données (SORTIE en .csv) dans le fichier SORTIE donné après lui."_s};
     QCommandLineOption version{{u"v"_s, u"version"_s}, u"Affiche la version du programme."_s};
     QCommandLineOption aide{{u"h"_s, u"help"_s}, u"Affiche cette aide."_s};
 };
@@ -23,18 +29,57 @@ void decrire(QCommandLineParser& parseur, const Options& options) {
     parseur.setApplicationDescription(
         u"Brivane des sections : calcul commenté des caractéristiques géométriques d'une section de poutre.\n"
         u"Sans option, ouvre la fenêtre principale, sur le FICHIER s'il est donné.\n"
-        u"Code de sortie : 0 si tout va bien, 1 si le fichier ne peut pas être utilisé, 2 si la ligne de "
-        u"commande est incorrecte."_s);
+        u"Exportation : brivane --exporter FICHIER SORTIE.\n"
+        u"Code de sortie : 0 si tout va bien, 1 si le fichier ne peut pas être utilisé ou si la SORTIE ne "
+        u"peut pas être écrite, 2 si la ligne de commande est incorrecte."_s);
     parseur.addOption(options.calculer);
     parseur.addOption(options.json);
+    parseur.addOption(options.exporter);
     parseur.addOption(options.version);
     parseur.addOption(options.aide);
     parseur.addPositionalArgument(u"FICHIER"_s, u"Un fichier de section Brivane (.brivane)."_s,
                                   u"[FICHIER]"_s);
 }
 
+Demande pour(Action action) {
+    Demande d;
+    d.action = action;
+    return d;
+}
+
 Demande erreur(const QString& texte) {
-    return {Action::Erreur, {}, false, texte};
+    Demande d = pour(Action::Erreur);
+    d.erreur = texte;
+    return d;
+}
+
+// The kind of file an output name asks for, by its ending in any case; nothing for another ending.
+std::optional<FormatSortie> formatSortie(const QString& sortie) {
+    const std::pair<QStringView, FormatSortie> fins[] = {
+        {u".pdf", FormatSortie::Pdf}, {u".html", FormatSortie::Html}, {u".csv", FormatSortie::Csv}};
+    for (const auto& [fin, format] : fins) {
+        if (sortie.endsWith(fin, Qt::CaseInsensitive)) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+// --exporter FICHIER SORTIE, with the arguments that follow the options.
+Demande exporter(const QStringList& arguments) {
+    if (arguments.size() != 2) {
+        return erreur(u"L'option --exporter demande un FICHIER et une SORTIE (il y a %1 argument(s))."_s.arg(
+            arguments.size()));
+    }
+    const std::optional<FormatSortie> format = formatSortie(arguments.at(1));
+    if (!format) {
+        return erreur(u"La SORTIE doit se terminer par .pdf, .html ou .csv (« %1 »)."_s.arg(arguments.at(1)));
+    }
+    Demande d = pour(Action::Exporter);
+    d.fichier = arguments.at(0);
+    d.sortie = arguments.at(1);
+    d.format = *format;
+    return d;
 }
 
 } // namespace
@@ -55,25 +100,34 @@ Demande lire(const QStringList& arguments) {
         return erreur(parseur.errorText());
     }
     if (parseur.isSet(options.aide)) {
-        return {Action::Aide, {}, false, {}};
+        return pour(Action::Aide);
     }
     if (parseur.isSet(options.version)) {
-        return {Action::Version, {}, false, {}};
+        return pour(Action::Version);
     }
     const QStringList fichiers = parseur.positionalArguments();
+    const bool calculer = parseur.isSet(options.calculer);
+    const bool json = parseur.isSet(options.json);
+    if (parseur.isSet(options.exporter)) {
+        if (calculer || json) {
+            return erreur(u"L'option --exporter ne s'emploie ni avec --calculer ni avec --json."_s);
+        }
+        return exporter(fichiers);
+    }
     if (fichiers.size() > 1) {
         return erreur(u"Un seul FICHIER peut être donné (il y en a %1)."_s.arg(fichiers.size()));
     }
     const QString fichier = fichiers.value(0);
-    const bool calculer = parseur.isSet(options.calculer);
-    const bool json = parseur.isSet(options.json);
     if (json && !calculer) {
         return erreur(u"L'option --json ne s'emploie qu'avec --calculer."_s);
     }
     if (calculer && fichier.isEmpty()) {
         return erreur(u"L'option --calculer demande un FICHIER."_s);
     }
-    return {calculer ? Action::Calculer : Action::Fenetre, fichier, json, {}};
+    Demande d = pour(calculer ? Action::Calculer : Action::Fenetre);
+    d.fichier = fichier;
+    d.json = json;
+    return d;
 }
 
 QString texteAide() {

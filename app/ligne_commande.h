@@ -5,9 +5,12 @@
 //   brivane [FICHIER]                 the main window (with that file)
 //   brivane --calculer FICHIER        the results on standard output, no window
 //   brivane --calculer --json FICHIER the same as one JSON object
+//   brivane --exporter FICHIER SORTIE the calculation note (SORTIE ending in .pdf or .html) or the
+//                                     data (.csv) written to SORTIE, no window
 //   brivane --version | --help
 //
-// Exit status: 0, 1 when the file cannot be used, 2 for a bad command line.
+// Exit status: 0, 1 when the file cannot be used or the output cannot be written, 2 for a bad command
+// line (an output of another kind included).
 
 #include <QString>
 #include <QStringList>
@@ -15,21 +18,28 @@
 namespace commande {
 
 inline constexpr int SortieFichierInutilisable = 1;
+inline constexpr int SortieSortieImpossible = 1; // the output cannot be written
 inline constexpr int SortieLigneIncorrecte = 2;
 
 enum class Action {
     Fenetre,  // the main window, with `fichier` if one is named
     Calculer, // the results of `fichier`, as text or as JSON
+    Exporter, // `fichier` written to `sortie` in the kind `format` says
     Aide,
     Version,
     Erreur, // a bad command line, said by `erreur`
 };
+
+// What --exporter writes, from the ending of SORTIE (in any case).
+enum class FormatSortie { Pdf, Html, Csv };
 
 struct Demande {
     Action action = Action::Fenetre;
     QString fichier; // empty when none is named
     bool json = false;
     QString erreur;
+    QString sortie; // with --exporter
+    FormatSortie format = FormatSortie::Csv;
 };
 
 // The program's arguments as QCoreApplication::arguments() gives them, before any application

@@ -2,6 +2,7 @@
 
 #include "model/calcul.h"
 #include "model/catalogue.h"
+#include "platform/nombre.h"
 
 #include <QDir>
 #include <QFile>
@@ -200,20 +201,9 @@ QString lireElement(const QJsonValue& valeur, qsizetype k, Donnees& d) {
     return {};
 }
 
-// A double as the shortest JSON number that reads back to it (70 as 70, -0 as 0, which it equals and
-// which reads back the same); null if it is not finite.
+// A double as the shortest JSON number that reads back to it; null if it is not finite.
 void ajouterNombre(QByteArray& texte, double v) {
-    if (!std::isfinite(v)) {
-        texte.append("null");
-        return;
-    }
-    if (v == 0.0) {
-        texte.append("0");
-        return;
-    }
-    std::array<char, 32> tampon{};
-    const auto fin = std::to_chars(tampon.data(), tampon.data() + tampon.size(), v).ptr;
-    texte.append(tampon.data(), fin - tampon.data());
+    texte.append(std::isfinite(v) ? plateforme::texteCourt(v) : std::string("null"));
 }
 
 // A text as a JSON string, quotes and escapes included.
@@ -344,21 +334,22 @@ QByteArray ecrire(const Section& section) {
     return texte;
 }
 
-std::optional<QString> enregistrer(const QString& chemin, const Section& section) {
+QString messageEnregistrement(const QString& chemin, QString raison) {
+    while (raison.endsWith(QLatin1Char('.'))) {
+        raison.chop(1);
+    }
+    return QStringLiteral("Le fichier %1 ne peut pas être enregistré : %2.")
+        .arg(QFileInfo(QDir::cleanPath(chemin)).fileName(), raison);
+}
+
+std::optional<QString> enregistrerFichier(const QString& chemin,
+                                          const std::function<bool(QIODevice&)>& ecrire) {
     QSaveFile fichier(chemin);
-    auto echec = [&] {
-        QString raison = fichier.errorString();
-        while (raison.endsWith(QLatin1Char('.'))) {
-            raison.chop(1);
-        }
-        return QStringLiteral("Le fichier %1 ne peut pas être enregistré : %2.")
-            .arg(QFileInfo(QDir::cleanPath(chemin)).fileName(), raison);
-    };
+    auto echec = [&] { return messageEnregistrement(chemin, fichier.errorString()); };
     if (!fichier.open(QIODevice::WriteOnly)) {
         return echec();
     }
-    const QByteArray texte = ecrire(section);
-    if (fichier.write(texte) != texte.size()) {
+    if (!ecrire(fichier) || fichier.error() != QFileDevice::NoError) {
         const QString message = echec();
         fichier.cancelWriting();
         return message;
@@ -367,6 +358,15 @@ std::optional<QString> enregistrer(const QString& chemin, const Section& section
         return echec();
     }
     return std::nullopt;
+}
+
+std::optional<QString> enregistrerFichier(const QString& chemin, const QByteArray& contenu) {
+    return enregistrerFichier(chemin,
+                              [&contenu](QIODevice& d) { return d.write(contenu) == contenu.size(); });
+}
+
+std::optional<QString> enregistrer(const QString& chemin, const Section& section) {
+    return enregistrerFichier(chemin, ecrire(section));
 }
 
 } // namespace document

@@ -15,7 +15,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
+
+class QIODevice;
 
 namespace document {
 
@@ -47,5 +50,16 @@ QByteArray ecrire(const modele::Section& section);
 // Writes the file at `chemin`. Empty when it worked, else
 // « Le fichier NOM ne peut pas être enregistré : RAISON. » with the system's reason.
 std::optional<QString> enregistrer(const QString& chemin, const modele::Section& section);
+
+// Writes at `chemin` whatever `ecrire` puts on the device it is given (false when it could not), through
+// a temporary file renamed at the end: nothing is left at `chemin` when it fails. Empty when it worked,
+// else « Le fichier NOM ne peut pas être enregistré : RAISON. »
+std::optional<QString> enregistrerFichier(const QString& chemin,
+                                          const std::function<bool(QIODevice&)>& ecrire);
+std::optional<QString> enregistrerFichier(const QString& chemin, const QByteArray& contenu);
+
+// « Le fichier NOM ne peut pas être enregistré : RAISON. », NOM the last part of `chemin`, RAISON without
+// its final full stop.
+QString messageEnregistrement(const QString& chemin, QString raison);
 
 } // namespace document

@@ -16,6 +16,9 @@ double coordonnee(const Section& s, AxeMoment axe) {
 double momentPropre(const ElementSection& e, AxeMoment axe) {
     return axe == AxeMoment::Y ? e.Igy : e.Igz;
 }
+double momentStatique(const ElementSection& e, AxeMoment axe) {
+    return static_cast<double>(Reel(e.Aire) * coordonnee(e, axe));
+}
 double moment(const Section& s, AxeMoment axe) {
     return axe == AxeMoment::Y ? s.Igy : s.Igz;
 }

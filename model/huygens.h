@@ -20,6 +20,10 @@ double coordonnee(const ElementSection& e, AxeMoment axe);
 double coordonnee(const Section& s, AxeMoment axe);
 // The element's own signed second moment about its centroidal axis parallel to the axis.
 double momentPropre(const ElementSection& e, AxeMoment axe);
+// The element's static moment about the input frame's axis parallel to the axis, with its signed
+// area: Ai x Zgi about OY for GY, Ai x Ygi about OZ for GZ (a term of Soy or Soz). Checked: throws
+// plateforme::FauteArithmetique out of the double range.
+double momentStatique(const ElementSection& e, AxeMoment axe);
 // The section's second moment about the axis (Igy or Igz of the totals).
 double moment(const Section& s, AxeMoment axe);
 

@@ -1,6 +1,8 @@
 #include "platform/nombre.h"
 
+#include <array>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -134,6 +136,15 @@ std::string texteNombre(double x, const FormatNombre& format) {
         }
     }
     return resultat;
+}
+
+std::string texteCourt(double x) {
+    if (x == 0.0) {
+        return "0";
+    }
+    std::array<char, 32> tampon{};
+    const auto fin = std::to_chars(tampon.data(), tampon.data() + tampon.size(), x).ptr;
+    return {tampon.data(), fin};
 }
 
 std::string texteEntier(std::int16_t n) {

@@ -51,6 +51,11 @@ std::optional<double> lireCoordonneeEnFrappe(std::string_view texte, const Forma
 // of 15 or more, or of -5 or less. Zero (and -0) is "0".
 std::string texteNombre(double x, const FormatNombre& format);
 
+// The shortest text that reads back to the same double: "." as separator, the scientific form
+// ("1e+20") where it is shorter, "-" for negatives; 0 and -0 are "0" (equal, and read back alike).
+// Infinities and NaN come out as "inf", "-inf" and "nan".
+std::string texteCourt(double x);
+
 // Plain decimal digits of a 16-bit count.
 std::string texteEntier(std::int16_t n);
 

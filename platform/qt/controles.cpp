@@ -104,6 +104,15 @@ void Clic::relache(QMouseEvent* e) {
     }
 }
 
+bool Clic::touche(QKeyEvent* e) {
+    if (m_controle->focusPolicy() == Qt::NoFocus || !toucheDeClic(e) || e->isAutoRepeat()) {
+        return false;
+    }
+    e->accept();
+    Q_EMIT clicked();
+    return true;
+}
+
 void Clic::doubleClic(QMouseEvent* e) {
     e->accept();
     if (e->button() == Qt::LeftButton) {
@@ -183,12 +192,9 @@ void Etiquette::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void Etiquette::keyPressEvent(QKeyEvent* e) {
-    if (focusPolicy() != Qt::NoFocus && toucheDeClic(e) && !e->isAutoRepeat()) {
-        e->accept();
-        Q_EMIT m_clic->clicked();
-        return;
+    if (!m_clic->touche(e)) {
+        QLabel::keyPressEvent(e);
     }
-    QLabel::keyPressEvent(e);
 }
 
 // ---- Cadre
@@ -302,12 +308,9 @@ void Image::setSource(const QString& fichier) {
 }
 
 void Image::keyPressEvent(QKeyEvent* e) {
-    if (focusPolicy() != Qt::NoFocus && toucheDeClic(e) && !e->isAutoRepeat()) {
-        e->accept();
-        Q_EMIT m_clic->clicked();
-        return;
+    if (!m_clic->touche(e)) {
+        QWidget::keyPressEvent(e);
     }
-    QWidget::keyPressEvent(e);
 }
 
 void Image::setFondBlanc(bool blanc) {

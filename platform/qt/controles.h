@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QWidget>
 
+class QKeyEvent;
 class QMouseEvent;
 class QToolButton;
 
@@ -31,6 +32,8 @@ public:
     void appui(QMouseEvent* e);
     void relache(QMouseEvent* e);
     void doubleClic(QMouseEvent* e);
+    // Space or Entrée on a control that takes the focus clicks it; false for another key.
+    bool touche(QKeyEvent* e);
     // The gestures of a button, which its own press and release click: a left double-click is marked
     // (the button takes it as a press), then said once the release that follows has clicked it.
     void marquerDouble(const QMouseEvent* e);

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace plateforme {
 
@@ -14,27 +15,33 @@ Selecteur& selecteur() {
 
 } // namespace
 
-QString choisirFichier(QWidget* parent, Choix choix, const QString& proposition, const QString& filtre,
-                       const QString& suffixe) {
+QString choisirFichier(QWidget* parent, Choix choix, const QString& proposition,
+                       const QList<Filtre>& filtres) {
     QString chemin;
+    qsizetype choisi = 0;
     if (selecteur()) {
         chemin = selecteur()(choix, proposition);
-    } else if (choix == Choix::Ouvrir) {
-        chemin = QFileDialog::getOpenFileName(parent, {}, proposition, filtre);
     } else {
-        QFileDialog dialogue(parent, {}, proposition, filtre);
-        dialogue.setAcceptMode(QFileDialog::AcceptSave);
-        dialogue.setFileMode(QFileDialog::AnyFile);
-        dialogue.setDefaultSuffix(suffixe);
+        QStringList textes;
+        for (const Filtre& f : filtres) {
+            textes << f.texte;
+        }
+        QFileDialog dialogue(parent, {}, proposition);
+        dialogue.setNameFilters(textes);
+        dialogue.setAcceptMode(choix == Choix::Ouvrir ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+        dialogue.setFileMode(choix == Choix::Ouvrir ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         if (dialogue.exec() == QDialog::Accepted && !dialogue.selectedFiles().isEmpty()) {
             chemin = dialogue.selectedFiles().constFirst();
+            choisi = std::max<qsizetype>(0, textes.indexOf(dialogue.selectedNameFilter()));
         }
     }
+    if (chemin.isEmpty() || filtres.isEmpty() || !QFileInfo(chemin).suffix().isEmpty()) {
+        return chemin;
+    }
     // To open, "poutre" typed for "poutre.brivane" finds it.
-    const QString complet = chemin + u'.' + suffixe;
-    if (!chemin.isEmpty() && QFileInfo(chemin).suffix().isEmpty() &&
-        (choix == Choix::Enregistrer || (!QFileInfo::exists(chemin) && QFileInfo::exists(complet)))) {
-        chemin = complet;
+    const QString complet = chemin + u'.' + filtres.at(choisi).suffixe;
+    if (choix == Choix::Enregistrer || (!QFileInfo::exists(chemin) && QFileInfo::exists(complet))) {
+        return complet;
     }
     return chemin;
 }

@@ -1,14 +1,17 @@
 // The command line, run as a user runs it: the built program started with no display at all (no
 // DISPLAY, no platform named), its exit status, standard output and standard error; the results of
-// the help-page example as text in both locales, and as JSON with the IPE 200.
+// the help-page example as text in both locales, as JSON with the IPE 200, and the export.
 
 #include "sections.h"
 
 #include "document/fichier_section.h"
 #include "model/analyse.h"
+#include "model/plastique.h"
+#include "rapport/donnees.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,9 +34,19 @@ struct Execution {
     QString erreur;
 };
 
+// The folder a user's session gives its programs (XDG_RUNTIME_DIR: private to the user), which a
+// CI run as root may lack; without it Qt's graphical application warns on standard error.
+QString dossierSession() {
+    static const QTemporaryDir dossier;
+    return dossier.path();
+}
+
 // The program started with `arguments` in `locale`, with nothing that could name a display.
 Execution lancer(const QStringList& arguments, const QString& locale) {
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    if (!environnement.contains(u"XDG_RUNTIME_DIR"_s)) {
+        environnement.insert(u"XDG_RUNTIME_DIR"_s, dossierSession());
+    }
     for (const QString& v : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"LANGUAGE"_s,
                              u"LC_MESSAGES"_s, u"LC_NUMERIC"_s}) {
         environnement.remove(v);
@@ -76,13 +89,15 @@ const QString ExempleAideFrancais = u"A = 2400 mm²\n"
                                     u"v droite = 35 mm\n"
                                     u"Wel,z = 33634,7150259067 mm³\n"
                                     u"Wel,y = 42285,7142857143 mm³\n"
+                                    u"Wpl,z = 50125 mm³\n" // the plastic axis 22,5 above the bottom
+                                    u"Wpl,y = 54500 mm³\n"
                                     u"Ip = 2832395,83333333 mm⁴\n"
                                     u"Aucune incohérence détectée.\n"_s;
 
-const QStringList ClesJson = {u"A"_s,     u"Zg"_s,   u"Yg"_s,   u"Igz"_s,         u"Igy"_s,
-                              u"igz"_s,   u"igy"_s,  u"Igzy"_s, u"I1"_s,          u"I2"_s,
-                              u"alpha"_s, u"vsup"_s, u"vinf"_s, u"vgauche"_s,     u"vdroite"_s,
-                              u"Welz"_s,  u"Wely"_s, u"Ip"_s,   u"verification"_s};
+const QStringList ClesJson = {
+    u"A"_s,       u"Zg"_s,   u"Yg"_s,   u"Igz"_s,   u"Igy"_s,          u"igz"_s,  u"igy"_s,
+    u"Igzy"_s,    u"I1"_s,   u"I2"_s,   u"alpha"_s, u"vsup"_s,         u"vinf"_s, u"vgauche"_s,
+    u"vdroite"_s, u"Welz"_s, u"Wely"_s, u"Ip"_s,    u"verification"_s, u"Wplz"_s, u"Wply"_s};
 
 QJsonObject sortieJson(const char* fichier) {
     const Execution e = lancer({u"--calculer"_s, u"--json"_s, exemple(fichier)}, Francais);
@@ -119,6 +134,7 @@ private Q_SLOTS:
             {"forme": "Rectangle", "dimension1": 20, "dimension2": 20, "zg": 0, "yg": 0, "matiere": "trou"}]})");
         negatif.close();
         QVERIFY(QDir(m_dossier.path()).mkdir(u"dossier.brivane"_s));
+        QVERIFY(QDir(m_dossier.path()).mkdir(u"dossier.csv"_s));
     }
 
     void execution_data() {
@@ -130,9 +146,12 @@ private Q_SLOTS:
         const QString aide = exemple("exemple-aide.brivane");
         QTest::newRow("exemple, français")
             << QStringList{u"--calculer"_s, aide} << Francais << 0 << ExempleAideFrancais << QString();
-        QTest::newRow("exemple, C")
-            << QStringList{aide, u"--calculer"_s} << u"C"_s << 0
-            << QString(ExempleAideFrancais).replace(u',', u'.').replace(u"Wel."_s, u"Wel,"_s) << QString();
+        QTest::newRow("exemple, C") << QStringList{aide, u"--calculer"_s} << u"C"_s << 0
+                                    << QString(ExempleAideFrancais)
+                                           .replace(u',', u'.')
+                                           .replace(u"Wel."_s, u"Wel,"_s)
+                                           .replace(u"Wpl."_s, u"Wpl,"_s)
+                                    << QString();
         QTest::newRow("version") << QStringList{u"--version"_s} << Francais << 0 << u"Brivane 2.0\n"_s
                                  << QString();
         QTest::newRow("option inconnue") << QStringList{u"--calculr"_s, aide} << Francais << 2 << QString()
@@ -159,6 +178,27 @@ private Q_SLOTS:
                u"v droite = 5 mm\nWel,z = -2500 mm³\nWel,y = -2500 mm³\nIp = -25000 mm⁴\n"
                u"Le trou n° 2 sort de la matière (300 mm² hors matière).\n"_s
             << essai::aireNegative + u'\n';
+        QTest::newRow("exporter, csv") << QStringList{u"--exporter"_s, aide, fichier("exemple.csv")}
+                                       << Francais << 0 << QString() << QString();
+        QTest::newRow("exporter, CSV en majuscules")
+            << QStringList{aide, u"--exporter"_s, fichier("EXEMPLE.CSV")} << u"C"_s << 0 << QString()
+            << QString();
+        QTest::newRow("exporter, autre fin")
+            << QStringList{u"--exporter"_s, aide, fichier("exemple.txt")} << Francais << 2 << QString()
+            << u"La SORTIE doit se terminer par .pdf, .html ou .csv (« %1 »).\n"_s.arg(
+                   fichier("exemple.txt"));
+        QTest::newRow("exporter sans sortie")
+            << QStringList{u"--exporter"_s, aide} << Francais << 2 << QString()
+            << u"L'option --exporter demande un FICHIER et une SORTIE (il y a 1 argument(s)).\n"_s;
+        QTest::newRow("exporter avec --calculer")
+            << QStringList{u"--exporter"_s, u"--calculer"_s, aide, fichier("exemple.csv")} << Francais << 2
+            << QString() << u"L'option --exporter ne s'emploie ni avec --calculer ni avec --json.\n"_s;
+        QTest::newRow("exporter, fichier absent")
+            << QStringList{u"--exporter"_s, fichier("absent.brivane"), fichier("absent.csv")} << Francais << 1
+            << QString() << u"Le fichier absent.brivane ne peut pas être ouvert : il est introuvable.\n"_s;
+        QTest::newRow("exporter, aire négative")
+            << QStringList{u"--exporter"_s, fichier("negatif.brivane"), fichier("negatif.csv")} << Francais
+            << 0 << QString() << essai::aireNegative + u'\n';
     }
     void execution() {
         QFETCH(QStringList, arguments);
@@ -172,6 +212,63 @@ private Q_SLOTS:
         QCOMPARE(e.erreur, erreur);
     }
 
+    // What --exporter leaves: the CSV of the file read, in the locale of the run, or the note as PDF or
+    // HTML (its content is the note's own tests'); for an output that cannot be written, exit 1, the
+    // saving's message and no file.
+    void exporter_data() {
+        QTest::addColumn<QString>("sortie");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("erreur");   // how standard error starts
+        QTest::addColumn<QByteArray>("debut"); // how a note starts; empty for the CSV
+        QTest::newRow("csv, français") << u"fr.csv"_s << Francais << 0 << QString() << QByteArray();
+        QTest::newRow("csv, C") << u"c.csv"_s << u"C"_s << 0 << QString() << QByteArray();
+        QTest::newRow("pdf") << u"note.pdf"_s << Francais << 0 << QString() << QByteArray("%PDF-");
+        QTest::newRow("PDF en majuscules")
+            << u"NOTE.PDF"_s << Francais << 0 << QString() << QByteArray("%PDF-");
+        QTest::newRow("html") << u"note.html"_s << Francais << 0 << QString()
+                              << QByteArray("<!DOCTYPE html>");
+        QTest::newRow("dossier à sa place")
+            << u"dossier.csv"_s << Francais << 1 << u"Le fichier dossier.csv ne peut pas être enregistré : "_s
+            << QByteArray();
+        QTest::newRow("dossier absent")
+            << u"absent/sortie.csv"_s << Francais << 1
+            << u"Le fichier sortie.csv ne peut pas être enregistré : "_s << QByteArray();
+        QTest::newRow("pdf, dossier absent")
+            << u"absent/note.pdf"_s << Francais << 1
+            << u"Le fichier note.pdf ne peut pas être enregistré : "_s << QByteArray();
+    }
+    void exporter() {
+        QFETCH(QString, sortie);
+        QFETCH(QString, locale);
+        QFETCH(int, code);
+        QFETCH(QString, erreur);
+        QFETCH(QByteArray, debut);
+        const QString chemin = m_dossier.filePath(sortie);
+        const QString source = exemple("ipe200.brivane");
+        const Execution e = lancer({u"--exporter"_s, source, chemin}, locale);
+        QCOMPARE(e.code, code);
+        QCOMPARE(e.sortie, QString());
+        QVERIFY2(e.erreur.startsWith(erreur), qPrintable(e.erreur));
+        QCOMPARE(e.erreur.isEmpty(), erreur.isEmpty());
+        if (code != 0) {
+            QVERIFY(!QFileInfo(chemin).isFile());
+            return;
+        }
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray contenu = f.readAll();
+        if (!debut.isEmpty()) {
+            QVERIFY2(contenu.startsWith(debut), contenu.left(40).constData());
+            return;
+        }
+        const document::Lecture l = document::ouvrir(source);
+        QVERIFY(l.section);
+        const QLocale attendue =
+            locale == Francais ? QLocale(QLocale::French, QLocale::France) : QLocale(QLocale::C);
+        QCOMPARE(contenu, rapport::donneesCsv(*l.section, attendue));
+    }
+
     // The help: French, Qt's own headings included, on standard output.
     void aide() {
         const Execution e = lancer({u"--help"_s}, Francais);
@@ -182,7 +279,9 @@ private Q_SLOTS:
         QVERIFY2(lignes.first().endsWith(u"brivane [options] [FICHIER]"_s), qPrintable(lignes.first()));
         QVERIFY(lignes.contains(u"Options :"_s));
         QVERIFY(lignes.contains(u"Arguments :"_s));
-        for (const QString& option : {u"--calculer"_s, u"--json"_s, u"--version"_s, u"--help"_s}) {
+        QVERIFY(e.sortie.contains(u"brivane --exporter FICHIER SORTIE"_s));
+        for (const QString& option :
+             {u"--calculer"_s, u"--json"_s, u"--exporter"_s, u"--version"_s, u"--help"_s}) {
             QVERIFY2(e.sortie.contains(option), qPrintable(option));
         }
         QVERIFY(e.sortie.contains(u"Affiche cette aide."_s));
@@ -222,6 +321,10 @@ private Q_SLOTS:
         ligne("ipe200.brivane", "Wely", 2.847e4, 1e-3);
         ligne("ipe200.brivane", "vsup", 100, 0);
         ligne("ipe200.brivane", "vgauche", 50, 0);
+        ligne("exemple-aide.brivane", "Wplz", 50125, 1e-12);
+        ligne("exemple-aide.brivane", "Wply", 54500, 1e-12);
+        ligne("ipe200.brivane", "Wplz", 2.206e5, 2e-3); // the tables' Wpl,y: 220,6 cm³
+        ligne("ipe200.brivane", "Wply", 4.461e4, 2e-3); // 44,61 cm³
     }
     void json() {
         QFETCH(QString, fichier);
@@ -255,13 +358,26 @@ private Q_SLOTS:
         QVERIFY(l.section);
         const modele::Section& s = *l.section;
         const modele::Analyse a = modele::analyser(s);
-        const std::pair<const char*, double> valeurs[] = {
-            {"A", s.Atotale}, {"Zg", s.Zg},           {"Yg", s.Yg},
-            {"Igz", s.Igz},   {"Igy", s.Igy},         {"igz", s.iGz},
-            {"igy", s.iGy},   {"Igzy", a.Igzy},       {"I1", a.I1},
-            {"I2", a.I2},     {"alpha", a.Alpha},     {"vsup", a.Vsup},
-            {"vinf", a.Vinf}, {"vgauche", a.Vgauche}, {"vdroite", a.Vdroite},
-            {"Welz", a.Welz}, {"Wely", a.Wely},       {"Ip", a.Ip}};
+        const std::pair<const char*, double> valeurs[] = {{"A", s.Atotale},
+                                                          {"Zg", s.Zg},
+                                                          {"Yg", s.Yg},
+                                                          {"Igz", s.Igz},
+                                                          {"Igy", s.Igy},
+                                                          {"igz", s.iGz},
+                                                          {"igy", s.iGy},
+                                                          {"Igzy", a.Igzy},
+                                                          {"I1", a.I1},
+                                                          {"I2", a.I2},
+                                                          {"alpha", a.Alpha},
+                                                          {"vsup", a.Vsup},
+                                                          {"vinf", a.Vinf},
+                                                          {"vgauche", a.Vgauche},
+                                                          {"vdroite", a.Vdroite},
+                                                          {"Welz", a.Welz},
+                                                          {"Wely", a.Wely},
+                                                          {"Ip", a.Ip},
+                                                          {"Wplz", modele::plastique(s)->Wplz},
+                                                          {"Wply", modele::plastique(s)->Wply}};
         for (const auto& [cle, valeur] : valeurs) {
             QVERIFY2(o.value(QString::fromUtf8(cle)).toDouble() == valeur, cle);
         }

@@ -123,6 +123,37 @@ INSTANTIATE_TEST_SUITE_P(
                       CasArrondi{2500.5, 2500}, CasArrondi{2501.5, 2502}, CasArrondi{-2501.5, -2502},
                       CasArrondi{1e20, 1e20}));
 
+// The value `calcul` gives, or the overflow it throws when none is expected.
+template <class F> void verifierValeur(F calcul, std::optional<double> attendu) {
+    try {
+        EXPECT_EQ(calcul(), attendu);
+    } catch (const FauteArithmetique& f) {
+        EXPECT_FALSE(attendu) << "unexpected fault";
+        EXPECT_EQ(f.genre(), GenreFaute::Depassement);
+    }
+}
+
+struct CasStatique {
+    Piece piece;
+    AxeMoment axe;
+    std::optional<double> attendu; // none: an overflow
+};
+
+class MomentStatique : public ::testing::TestWithParam<CasStatique> {};
+
+// Ai x Zgi about OY, Ai x Ygi about OZ, the hole's area signed.
+TEST_P(MomentStatique, AreaTimesTheCoordinateAcrossTheAxis) {
+    const CasStatique& c = GetParam();
+    const ElementSection e = section({c.piece}).element(1);
+    verifierValeur([&] { return momentStatique(e, c.axe); }, c.attendu);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MomentStatique,
+                         ::testing::Values(CasStatique{{4900, 35, 20, 0, 0}, AxeMoment::Y, 171500},
+                                           CasStatique{{4900, 35, 20, 0, 0}, AxeMoment::Z, 98000},
+                                           CasStatique{{-2500, 35, 40, 0, 0}, AxeMoment::Z, -100000},
+                                           CasStatique{{1e300, 1e10, 0, 0, 0}, AxeMoment::Y, std::nullopt}));
+
 struct CasDecale {
     AxeMoment axe;
     double d;
@@ -135,12 +166,7 @@ class MomentDecale : public ::testing::TestWithParam<CasDecale> {};
 TEST_P(MomentDecale, ParallelAxis) {
     const CasDecale& c = GetParam();
     const Section s = section({}, 0, 0, 20000, 1e6, 3e6);
-    try {
-        EXPECT_EQ(momentDecale(s, c.axe, c.d), c.attendu);
-    } catch (const FauteArithmetique& f) {
-        EXPECT_FALSE(c.attendu) << "unexpected fault";
-        EXPECT_EQ(f.genre(), GenreFaute::Depassement);
-    }
+    verifierValeur([&] { return momentDecale(s, c.axe, c.d); }, c.attendu);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -54,6 +54,25 @@ Recapitulatif::Recapitulatif(const Section& section)
     dix.gauche = 4.2; // two digits
     dix.largeur = 4.2;
     m_plan.ajouter(lignes);
+    plateforme::rendreCopiable(this, [this] { return tableau(); });
+}
+
+plateforme::Tableau Recapitulatif::tableau() const {
+    plateforme::Tableau t(1); // the headings first
+    for (const Controle& c : Entetes) {
+        t.first().append(c.texte);
+    }
+    const int n = std::clamp<int>(m_section.NbrElement, 0, Section::MaxElements);
+    for (int k = 1; k <= n; ++k) {
+        const ElementSection& e = m_section.element(k);
+        const FormeCatalogue* forme = trouverForme(e.Forme);
+        const bool hauteur = forme != nullptr && forme->aHauteur();
+        t.append({plateforme::texteEntier(k), QString::fromStdString(e.Forme),
+                  plateforme::texteNombre(e.Dimension1),
+                  hauteur ? plateforme::texteNombre(e.Dimension2) : QString(), plateforme::texteNombre(e.Zg),
+                  plateforme::texteNombre(e.Yg), e.Signe == 1.0 ? u"+"_s : u"-"_s});
+    }
+    return t;
 }
 
 void Recapitulatif::activer() {
@@ -65,22 +84,13 @@ void Recapitulatif::activer() {
             etiquette(colonne, k)->hide();
         }
     }
-    const int n = std::clamp<int>(m_section.NbrElement, 0, Section::MaxElements);
-    for (int k = 1; k <= n; ++k) {
-        const ElementSection& e = m_section.element(k);
-        const FormeCatalogue* forme = trouverForme(e.Forme);
-        const bool hauteur = forme != nullptr && forme->aHauteur();
-
-        etiquette(Numero, k)->setText(plateforme::texteEntier(k));
-        etiquette(Forme, k)->setText(QString::fromStdString(e.Forme));
-        etiquette(Dimension1, k)->setText(plateforme::texteNombre(e.Dimension1));
-        etiquette(Dimension2, k)->setText(plateforme::texteNombre(e.Dimension2));
-        etiquette(Zg, k)->setText(plateforme::texteNombre(e.Zg));
-        etiquette(Yg, k)->setText(plateforme::texteNombre(e.Yg));
-        etiquette(Signe, k)->setText(e.Signe == 1.0 ? u"+"_s : u"-"_s);
-
+    // The rows of the copy are the window's: an empty second dimension is a shape without one.
+    const plateforme::Tableau t = tableau();
+    for (int k = 1; k < static_cast<int>(t.size()); ++k) {
         for (int colonne = 0; colonne < NbColonnes; ++colonne) {
-            etiquette(colonne, k)->setVisible(colonne != Dimension2 || hauteur);
+            const QString& texte = t.at(k).at(colonne);
+            etiquette(colonne, k)->setText(texte);
+            etiquette(colonne, k)->setVisible(colonne != Dimension2 || !texte.isEmpty());
         }
     }
 }

@@ -130,6 +130,16 @@ DetailAire::DetailAire(const Section& section)
         e->setCliquable(true);
         plateforme::surClic(e, this, &DetailAire::montrerTotal);
     }
+    plateforme::rendreCopiable(this, [this] { return tableau(); });
+}
+
+plateforme::Tableau DetailAire::tableau() const {
+    plateforme::Tableau t{{u"i"_s, u"Ai [mm²]"_s}};
+    for (int k = 1; k <= m_section.NbrElement; ++k) {
+        t.append({plateforme::texteEntier(k), plateforme::texteNombre(m_section.element(k).Aire)});
+    }
+    t.append({u"Atotale"_s, plateforme::texteNombre(m_section.Atotale)});
+    return t;
 }
 
 void DetailAire::activer() {

@@ -2,7 +2,7 @@
 
 // The area detail window: one row per element (number, area as mantissa, E and exponent), the total
 // below. Double-clicking an element's area explains how it was computed; clicking the total shows it
-// in mm², cm² and m².
+// in mm², cm² and m². Ctrl+C copies the table.
 //
 // The explanation of an element's area and the total area in three units are shared with the centroid
 // windows, which show the same area column.
@@ -10,6 +10,7 @@
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
+#include "platform/qt/presse_papiers.h"
 
 #include <QString>
 #include <array>
@@ -48,6 +49,8 @@ private:
 
     void expliquerAire(int k);
     void montrerTotal();
+    // What Ctrl+C copies: the headings, one row per element, the total.
+    plateforme::Tableau tableau() const;
 
     const modele::Section& m_section;
     plateforme::Plan m_plan;

@@ -1,10 +1,10 @@
 #include "ui/detail/detail_centre.h"
 
+#include "platform/arithmetique.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
-#include "platform/reel.h"
 #include "ui/commun/affichage.h"
 #include "ui/detail/detail_aire.h"
 
@@ -225,6 +225,28 @@ FenetreCentre::FenetreCentre(const Section& section, Lettre lettre)
     Etiquette* unite = etiquette({u"YgUnité", u"ZgUnité"});
     unite->setCliquable(true);
     plateforme::surClic(unite, this, expliquerCentre);
+    plateforme::rendreCopiable(this, [this] { return tableau(); });
+}
+
+modele::AxeMoment FenetreCentre::axe() const {
+    return m_lettre == Lettre::Y ? AxeMoment::Z : AxeMoment::Y;
+}
+
+plateforme::Tableau FenetreCentre::tableau() const {
+    const auto V = [](double x) { return plateforme::texteNombre(x); };
+    plateforme::Tableau t{{u"i"_s, u"Ai [mm²]"_s, Variante(u"YGi [mm]", u"ZGi [mm]").pour(m_lettre),
+                           Variante(u"Ai x YGi [mm³]", u"Ai x ZGi [mm³]").pour(m_lettre)}};
+    for (int k = 1; k <= m_section.NbrElement; ++k) {
+        const ElementSection& e = m_section.element(k);
+        QString statique; // empty, as in the window, when it leaves the double range
+        try {
+            statique = V(momentStatique(e, axe()));
+        } catch (const plateforme::FauteArithmetique&) {
+        }
+        t.append({plateforme::texteEntier(k), V(e.Aire), V(coordonnee(e, axe())), statique});
+    }
+    t.append({u"Total"_s, V(m_section.Atotale), V(centre()), V(moment())});
+    return t;
 }
 
 Etiquette* FenetreCentre::etiquette(Variante nom) const {
@@ -235,11 +257,6 @@ void FenetreCentre::relier(Variante nom, Variante texte) {
     plateforme::surDoubleClic(etiquette(nom), this, [this, texte = texte.pour(m_lettre)] {
         plateforme::afficherMessage(this, texte);
     });
-}
-
-double FenetreCentre::coordonneeElement(int k) const {
-    const ElementSection& e = m_section.element(k);
-    return m_lettre == Lettre::Y ? e.Yg : e.Zg;
 }
 
 double FenetreCentre::moment() const {
@@ -270,16 +287,15 @@ void FenetreCentre::activer() {
     for (int k = 1; k <= m_section.NbrElement; ++k) {
         const Ligne& l = m_lignes[static_cast<std::size_t>(k - 1)];
         const ElementSection& e = m_section.element(k);
-        const double coordonnee = coordonneeElement(k);
         l.aire->show();
         l.numero->show();
         l.coordonnee->show();
         affichage::notation(l.aire, l.aireE, l.airePuissance, e.Aire);
-        l.coordonnee->setText(plateforme::texteNombre(coordonnee));
+        l.coordonnee->setText(plateforme::texteNombre(modele::coordonnee(e, axe())));
         // The totals never overflow here (they passed the checked computation), but an element's
         // product is not computed there when the total area is 0: it can leave the double range.
         try {
-            const double s = static_cast<double>(plateforme::Reel(e.Aire) * coordonnee);
+            const double s = momentStatique(e, axe());
             affichage::notation(l.moment, l.momentE, l.momentPuissance, s);
             l.moment->show();
         } catch (const plateforme::FauteArithmetique&) {

@@ -3,11 +3,12 @@
 // The centroid detail windows. DetailYg tabulates, for each element, its area Ai, the ordinate Ygi of
 // its centroid and its static moment Sozi = Ai x Ygi, then A, Soz and Yg = Soz / A; DetailZg does the
 // same with the abscissa Zgi, Soyi = Ai x Zgi and Zg = Soy / A. Both are one window, FenetreCentre,
-// told its letter (ui/detail/variante.h).
+// told its letter (ui/detail/variante.h). Ctrl+C copies the table.
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
+#include "platform/qt/presse_papiers.h"
 #include "ui/detail/variante.h"
 
 #include <QString>
@@ -38,10 +39,13 @@ private:
 
     void relier(Variante nom, Variante texte);
     QString messageCentre() const;
-    // The coordinate of element k along the window's letter, the static moment and the centroid.
-    double coordonneeElement(int k) const;
+    // The section's static moment and centroid along the window's letter.
     double moment() const;
     double centre() const;
+    // The axis of the input frame the static moments are taken about: OZ for Yg, OY for Zg.
+    modele::AxeMoment axe() const;
+    // What Ctrl+C copies: the headings, one row per element, the totals A, Yg (Zg) and Soz (Soy).
+    plateforme::Tableau tableau() const;
     plateforme::Etiquette* etiquette(Variante nom) const;
 
     const modele::Section& m_section;

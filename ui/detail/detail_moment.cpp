@@ -287,6 +287,32 @@ void DetailMoment::relier() {
     }
     plateforme::surClic(etiquette(u"Label30"), this, &DetailMoment::changerRepere);
     connect(m_coordonnee, &QLineEdit::textChanged, this, &DetailMoment::saisieChangee);
+    plateforme::rendreCopiable(this, [this] { return tableau(); });
+}
+
+plateforme::Tableau DetailMoment::tableau() const {
+    const auto V = [](double x) { return plateforme::texteNombre(x); };
+    const auto texte = [this](const char16_t* pourY, const char16_t* pourZ) {
+        return Variante(pourY, pourZ).pour(m_axe);
+    };
+    plateforme::Tableau t{{u"i"_s, u"Ai [mm²]"_s, texte(u"ZGi [mm]", u"YGi [mm]"),
+                           texte(u"Ai x ZGi [mm³]", u"Ai x YGi [mm³]"),
+                           texte(u"Ai x ZGi² [mm⁴]", u"Ai x YGi² [mm⁴]"), texte(u"IGYi [mm⁴]", u"IGZi [mm⁴]"),
+                           texte(u"Ai x ZGi² + IGYi [mm⁴]", u"Ai x YGi² + IGZi [mm⁴]")}};
+    QString statique; // empty, as in the window, when the table leaves the double range
+    try {
+        const TableauHuygens h = tableauHuygens(m_section, m_axe);
+        for (std::size_t i = 0; i < h.lignes.size(); ++i) {
+            const LigneHuygens& l = h.lignes[i];
+            t.append({plateforme::texteEntier(static_cast<int>(i + 1)), V(l.aire), V(l.distance),
+                      V(l.statique), V(l.transport), V(l.propre), V(l.somme)});
+        }
+        statique = V(h.statique);
+    } catch (const plateforme::FauteArithmetique&) {
+        t.resize(1);
+    }
+    t.append({u"Total"_s, {}, {}, statique, {}, {}, V(moment(m_section, m_axe))});
+    return t;
 }
 
 void DetailMoment::activer() {

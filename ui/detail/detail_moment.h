@@ -3,12 +3,15 @@
 // The second-moment detail windows: the Huygens table of the section about its vertical centroidal
 // axis (DetailIGY) or its horizontal one (DetailIGZ), the check total, the section's second moment,
 // and the second moment about a parallel axis through a point the user types. One implementation
-// serves both; the axis chooses the names, the captions, the figures and the messages.
+// serves both; the axis chooses the names, the captions, the figures and the messages. Ctrl+C copies
+// the table, with the static moments of the check total in a column of their own; in the typed
+// coordinate with a selection, it copies that selection.
 
 #include "model/huygens.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
+#include "platform/qt/presse_papiers.h"
 
 #include <array>
 #include <cstdint>
@@ -56,6 +59,8 @@ private:
     void montrerMomentDecale();
     void ecrireCoordonnee(const QString& texte);
     plateforme::Etiquette* etiquette(const char16_t* nomY, const char16_t* nomZ = nullptr) const;
+    // What Ctrl+C copies: the headings, one row per element, the totals SGY and IGY (SGZ and IGZ).
+    plateforme::Tableau tableau() const;
 
     const modele::Section& m_section;
     const modele::AxeMoment m_axe;

@@ -5,8 +5,13 @@
 #include "model/verification.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/fichiers.h"
+#include "platform/qt/impression.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "platform/qt/presse_papiers.h"
+#include "rapport/donnees.h"
+#include "rapport/note.h"
+#include "rapport/resultats.h"
 #include "ui/aux/aide.h"
 #include "ui/aux/apercu_section.h"
 #include "ui/aux/recapitulatif.h"
@@ -20,9 +25,12 @@
 #include "ui/main/plan_donnee.h"
 #include "ui/main/textes_donnee.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
@@ -76,8 +84,6 @@ private:
     std::function<void(const Section&)> m_remettre;
     bool m_faite = false;
 };
-
-const QString Suffixe = u"brivane"_s;
 
 } // namespace
 
@@ -147,6 +153,10 @@ void FenetreDonnee::construireMenus() {
     connect(action(u"ActionOuvrir"), &QAction::triggered, this, &FenetreDonnee::ouvrir);
     connect(action(u"ActionEnregistrer"), &QAction::triggered, this, &FenetreDonnee::enregistrer);
     connect(action(u"ActionEnregistrerSous"), &QAction::triggered, this, &FenetreDonnee::enregistrerSous);
+    connect(action(u"ActionExporterNote"), &QAction::triggered, this, &FenetreDonnee::exporterNote);
+    connect(action(u"ActionExporterDonnees"), &QAction::triggered, this, &FenetreDonnee::exporterDonnees);
+    connect(action(u"ActionImprimer"), &QAction::triggered, this, &FenetreDonnee::imprimer);
+    connect(action(u"ActionCopier"), &QAction::triggered, this, &FenetreDonnee::copier);
     connect(action(u"ActionQuitter"), &QAction::triggered, this, &QWidget::close);
     m_recents = findChild<QMenu*>(u"MenuRecents"_s);
     m_recents->setToolTipsVisible(true);
@@ -210,6 +220,8 @@ void FenetreDonnee::relier() {
         connect(champ, &QLineEdit::returnPressed, appliquer, &Bouton::click);
         plateforme::cederAnnulation(champ);
     }
+    // Ctrl+C copies the results, but a field's selection when there is one.
+    plateforme::cederCopieSansSelection(this);
     plateforme::surClic(m_plan.get<Bouton>(u"AideBoutton"_s), this,
                         [this] { m_fenetres.ouvrir<Aide>(m_fenetres); });
     plateforme::surClic(m_plan.get<Bouton>(u"BouttonRecapitulatif"_s), this,
@@ -308,12 +320,9 @@ void FenetreDonnee::ouvrir() {
     if (!peutAbandonner()) {
         return;
     }
-    QString dossier = QDir::homePath();
-    if (const QStringList recents = donnee::fichiersRecents(); !m_chemin.isEmpty() || !recents.isEmpty()) {
-        dossier = QFileInfo(m_chemin.isEmpty() ? recents.constFirst() : m_chemin).absolutePath();
-    }
-    const QString chemin = plateforme::choisirFichier(this, plateforme::Choix::Ouvrir, dossier,
-                                                      donnee::filtreFichiers(), Suffixe);
+    const QString chemin = plateforme::choisirFichier(this, plateforme::Choix::Ouvrir,
+                                                      QFileInfo(proposition(u"brivane"_s)).absolutePath(),
+                                                      donnee::filtresSection());
     if (!chemin.isEmpty()) {
         ouvrirFichier(chemin);
     }
@@ -334,16 +343,56 @@ bool FenetreDonnee::enregistrer() {
 }
 
 bool FenetreDonnee::enregistrerSous() {
-    QString proposition = m_chemin;
-    if (proposition.isEmpty()) {
-        const QStringList recents = donnee::fichiersRecents();
-        const QString dossier =
-            recents.isEmpty() ? QDir::homePath() : QFileInfo(recents.constFirst()).absolutePath();
-        proposition = dossier + u"/section."_s + Suffixe;
-    }
-    const QString chemin = plateforme::choisirFichier(this, plateforme::Choix::Enregistrer, proposition,
-                                                      donnee::filtreFichiers(), Suffixe);
+    const QString chemin = plateforme::choisirFichier(this, plateforme::Choix::Enregistrer,
+                                                      proposition(u"brivane"_s), donnee::filtresSection());
     return !chemin.isEmpty() && ecrireFichier(chemin);
+}
+
+QString FenetreDonnee::proposition(const QString& suffixe) const {
+    if (!m_chemin.isEmpty()) {
+        const QFileInfo f(m_chemin);
+        return f.absolutePath() + u'/' + f.completeBaseName() + u'.' + suffixe;
+    }
+    const QStringList recents = donnee::fichiersRecents();
+    const QString dossier =
+        recents.isEmpty() ? QDir::homePath() : QFileInfo(recents.constFirst()).absolutePath();
+    return dossier + u"/section."_s + suffixe;
+}
+
+void FenetreDonnee::exporterNote() {
+    const QString chemin = plateforme::choisirFichier(this, plateforme::Choix::Enregistrer,
+                                                      proposition(u"pdf"_s), donnee::filtresNote());
+    if (chemin.isEmpty()) {
+        return;
+    }
+    if (const std::optional<QString> erreur = rapport::exporterNote(chemin, m_section, nomFichier())) {
+        afficherMessage(this, *erreur);
+    }
+}
+
+void FenetreDonnee::exporterDonnees() {
+    const QString chemin = plateforme::choisirFichier(this, plateforme::Choix::Enregistrer,
+                                                      proposition(u"csv"_s), donnee::filtresDonnees());
+    if (chemin.isEmpty()) {
+        return;
+    }
+    if (const std::optional<QString> erreur = rapport::exporterDonnees(chemin, m_section)) {
+        afficherMessage(this, *erreur);
+    }
+}
+
+void FenetreDonnee::imprimer() {
+    plateforme::imprimer(this, [this](QPagedPaintDevice& pages) {
+        rapport::imprimerNote(pages, m_section, nomFichier(), QDate::currentDate());
+    });
+}
+
+void FenetreDonnee::copier() const {
+    QGuiApplication::clipboard()->setText(rapport::texteResultatsPrincipaux(m_section));
+}
+
+QString FenetreDonnee::nomFichier() const {
+    return m_chemin.isEmpty() ? QString() : QFileInfo(m_chemin).fileName();
 }
 
 bool FenetreDonnee::ecrireFichier(const QString& chemin) {
@@ -377,7 +426,7 @@ void FenetreDonnee::montrerFichier(const QString& chemin) {
         setWindowModified(false); // while the title still has its marker
     }
     m_chemin = chemin;
-    setWindowTitle(donnee::titre(chemin.isEmpty() ? QString() : QFileInfo(chemin).fileName()));
+    setWindowTitle(donnee::titre(nomFichier()));
     if (!chemin.isEmpty()) {
         setWindowModified(!m_historique.isClean());
     }

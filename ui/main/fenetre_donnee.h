@@ -55,6 +55,16 @@ private:
     bool enregistrer();
     bool enregistrerSous();
     bool ecrireFichier(const QString& chemin);
+    void exporterNote();
+    void exporterDonnees();
+    void imprimer();
+    // The results panel's seven lines onto the clipboard, as the command line prints them.
+    void copier() const;
+    // Where a file dialog starts: the section's file with that suffix, else "section.<suffixe>" in the
+    // folder of the latest recent file or the home folder.
+    QString proposition(const QString& suffixe) const;
+    // The name of the section's file; empty for a section never saved.
+    QString nomFichier() const;
     // True when the section may be dropped: nothing unsaved, or the user saved or chose not to.
     bool peutAbandonner();
     void remplirRecents();

@@ -354,12 +354,18 @@ constexpr EntreeMenu EntreesFichier[] = {
     {u"ActionEnregistrer", u"&Enregistrer", u"Ctrl+S"},
     {u"ActionEnregistrerSous", u"Enregistrer &sous…", u"Ctrl+Shift+S"},
     {},
+    {u"ActionExporterNote", u"E&xporter la note de calcul…"},
+    {u"ActionExporterDonnees", u"Exporter les &données (CSV)…"},
+    {u"ActionImprimer", u"&Imprimer…", u"Ctrl+P"},
+    {},
     {u"ActionQuitter", u"&Quitter", u"Ctrl+Q"},
 };
 
 constexpr EntreeMenu EntreesEdition[] = {
     {u"ActionAnnuler", u"&Annuler", u"Ctrl+Z"},
     {u"ActionRetablir", u"&Rétablir", u"Ctrl+Shift+Z"},
+    {},
+    {u"ActionCopier", u"&Copier", u"Ctrl+C"},
 };
 
 constexpr Menu Menus[] = {

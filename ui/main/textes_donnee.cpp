@@ -162,8 +162,16 @@ QString avertissementVerification(int nombre) {
                        : u"%1 incohérences : voir l'aperçu"_s.arg(plateforme::texteEntier(nombre));
 }
 
-QString filtreFichiers() {
-    return u"Sections Brivane (*.brivane)"_s;
+QList<plateforme::Filtre> filtresSection() {
+    return {{u"Sections Brivane (*.brivane)"_s, u"brivane"_s}};
+}
+
+QList<plateforme::Filtre> filtresNote() {
+    return {{u"Note de calcul PDF (*.pdf)"_s, u"pdf"_s}, {u"Note de calcul HTML (*.html)"_s, u"html"_s}};
+}
+
+QList<plateforme::Filtre> filtresDonnees() {
+    return {{u"Données CSV (*.csv)"_s, u"csv"_s}};
 }
 
 QString messageSaisieNonNumerique() {

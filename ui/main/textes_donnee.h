@@ -3,6 +3,7 @@
 // The texts the main window shows in its message boxes.
 
 #include "model/section.h"
+#include "platform/qt/fichiers.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,8 +27,10 @@ QString titre(const QString& nomFichier);
 QString questionEnregistrer();
 // Below the preview's button: « 1 incohérence : voir l'aperçu », « 3 incohérences : voir l'aperçu ».
 QString avertissementVerification(int nombre);
-// The filter of the file dialogs.
-QString filtreFichiers();
+// The filters of the file dialogs: the section's files, the calculation note (PDF, HTML), the data.
+QList<plateforme::Filtre> filtresSection();
+QList<plateforme::Filtre> filtresNote();
+QList<plateforme::Filtre> filtresDonnees();
 
 // A number field holds something that is not a number.
 QString messageSaisieNonNumerique();

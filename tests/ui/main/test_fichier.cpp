@@ -6,9 +6,12 @@
 #include "programme.h"
 
 #include "platform/qt/fichiers.h"
+#include "platform/qt/impression.h"
 #include "ui/main/fenetre_donnee.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -88,6 +91,18 @@ private Q_SLOTS:
         QTest::newRow("ActionRetablir") << "MenuEdition"
                                         << "&Rétablir"
                                         << "Ctrl+Shift+Z";
+        QTest::newRow("ActionExporterNote") << "MenuFichier"
+                                            << "E&xporter la note de calcul…"
+                                            << "";
+        QTest::newRow("ActionExporterDonnees") << "MenuFichier"
+                                               << "Exporter les &données (CSV)…"
+                                               << "";
+        QTest::newRow("ActionImprimer") << "MenuFichier"
+                                        << "&Imprimer…"
+                                        << "Ctrl+P";
+        QTest::newRow("ActionCopier") << "MenuEdition"
+                                      << "&Copier"
+                                      << "Ctrl+C";
     }
     void menus() {
         QFETCH(QString, menu);
@@ -233,6 +248,66 @@ private Q_SLOTS:
         QCOMPARE(m_p.messages->questions(), QStringList{u"Enregistrer les modifications de la section ?"_s});
         QCOMPARE(QFile::exists(fichier), ecrit);
         QCOMPARE(m_p.w()->isVisible(), !ferme);
+    }
+
+    // The note and the data handed out: the file named as typed, its suffix from the filter when none;
+    // a place that cannot be written, its message and no file.
+    void exporter_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<QByteArray>("debut");
+        QTest::newRow("note, PDF by default") << "ActionExporterNote"
+                                              << "note"
+                                              << "note.pdf" << QByteArray("%PDF-");
+        QTest::newRow("note, HTML") << "ActionExporterNote"
+                                    << "note.html"
+                                    << "note.html" << QByteArray("<!DOCTYPE html>");
+        QTest::newRow("data") << "ActionExporterDonnees"
+                              << "donnees"
+                              << "donnees.csv" << QByteArray("\xEF\xBB\xBFnum\xC3\xA9ro;forme;");
+        QTest::newRow("printed") << "ActionImprimer"
+                                 << ""
+                                 << "imprime.pdf" << QByteArray("%PDF-");
+    }
+    void exporter() {
+        QFETCH(QString, action);
+        QFETCH(QString, tape);
+        QFETCH(QString, fichier);
+        QFETCH(QByteArray, debut);
+        m_p.entrerExemple();
+        plateforme::definirSortieImpression(chemin(u"imprime.pdf"_s));
+        m_choix << chemin(tape);
+        this->action(action.toUtf8().constData())->trigger();
+        plateforme::definirSortieImpression({});
+        QFile f(chemin(fichier));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY2(f.readAll().startsWith(debut), qPrintable(fichier));
+        QVERIFY(m_p.messages->prendre().isEmpty());
+        QDir(m_dossier.path()).mkdir(u"dossier.pdf"_s); // a folder in the file's place
+        m_choix.clear();
+        m_choix << chemin(u"dossier.pdf"_s);
+        this->action("ActionExporterNote")->trigger();
+        const QStringList vus = m_p.messages->prendre();
+        QCOMPARE(vus.size(), 1);
+        QVERIFY2(vus[0].startsWith(u"Le fichier dossier.pdf ne peut pas être enregistré : "_s),
+                 qPrintable(vus[0]));
+    }
+
+    // Ctrl+C copies the results panel's seven lines, but a field's selection when there is one.
+    void copier() {
+        m_p.entrerExemple();
+        auto* zg = m_p.ctl<QLineEdit>("ZG");
+        zg->setFocus();
+        zg->deselect();
+        raccourci("ActionCopier");
+        const QStringList lignes = QGuiApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(lignes.size(), 8); // seven lines, each ended
+        QCOMPARE(lignes[0], u"A = 2400 mm²"_s);
+        QCOMPARE(lignes[6], u"igy = 24,8327740429189 mm"_s);
+        zg->selectAll();
+        raccourci("ActionCopier");
+        QCOMPARE(QGuiApplication::clipboard()->text(), zg->text());
     }
 
     // A file that cannot be used: its message, and the section stays.

@@ -1,7 +1,8 @@
-#include "app/resultats.h"
+#include "rapport/resultats.h"
 
 #include "model/analyse.h"
 #include "model/constats.h"
+#include "model/plastique.h"
 #include "platform/arithmetique.h"
 #include "platform/qt/locale.h"
 
@@ -13,17 +14,19 @@
 
 using namespace modele;
 
-namespace commande {
+namespace rapport {
 
 namespace {
 
-// A quantity: a total of the section or a figure of the analysis (the other member is null).
+// A quantity: a total of the section, a figure of the analysis or a plastic modulus (the other members
+// are null).
 struct Grandeur {
     const char* libelle; // the name on the text line
     const char* cle;     // the JSON key
     const char* unite;
     double Section::*total;
     double Analyse::*analyse;
+    double Plastique::*plastique = nullptr;
 };
 
 const Grandeur Grandeurs[] = {
@@ -44,6 +47,8 @@ const Grandeur Grandeurs[] = {
     {"v droite", "vdroite", "mm", nullptr, &Analyse::Vdroite},
     {"Wel,z", "Welz", "mm³", nullptr, &Analyse::Welz},
     {"Wel,y", "Wely", "mm³", nullptr, &Analyse::Wely},
+    {"Wpl,z", "Wplz", "mm³", nullptr, nullptr, &Plastique::Wplz},
+    {"Wpl,y", "Wply", "mm³", nullptr, nullptr, &Plastique::Wply},
     {"Ip", "Ip", "mm⁴", nullptr, &Analyse::Ip},
 };
 
@@ -57,11 +62,16 @@ QStringList enTextes(const std::vector<std::string>& lignes) {
 
 struct Resultats {
     std::optional<Analyse> analyse;
+    std::optional<Plastique> plastique;
 
-    // The value of `g`, or nothing when it belongs to an analysis that could not be computed.
+    // The value of `g`, or nothing when it belongs to an analysis that could not be computed, or is a
+    // plastic modulus of a section whose area is not above 0.
     std::optional<double> valeur(const Section& section, const Grandeur& g) const {
         if (g.total != nullptr) {
             return section.*g.total;
+        }
+        if (g.plastique != nullptr) {
+            return plastique ? std::optional(*plastique.*g.plastique) : std::nullopt;
         }
         if (!analyse) {
             return std::nullopt;
@@ -77,25 +87,39 @@ Resultats calculer(const Section& section) {
     } catch (const plateforme::FauteArithmetique&) {
         r.analyse.reset();
     }
+    r.plastique = plastique(section);
     return r;
+}
+
+// One line per quantity that has a value, of the totals alone or of every quantity.
+QString lignesGrandeurs(const Section& section, const Resultats& r, bool totauxSeuls) {
+    QString texte;
+    for (const Grandeur& g : Grandeurs) {
+        if (totauxSeuls && g.total == nullptr) {
+            continue;
+        }
+        if (const std::optional<double> v = r.valeur(section, g)) {
+            texte += QString::fromUtf8(g.libelle) + QStringLiteral(" = ") + plateforme::texteNombre(*v) +
+                     u' ' + QString::fromUtf8(g.unite) + u'\n';
+        }
+    }
+    return texte;
 }
 
 } // namespace
 
 QString texteResultats(const Section& section) {
     const Resultats r = calculer(section);
-    QString texte;
-    for (const Grandeur& g : Grandeurs) {
-        if (const std::optional<double> v = r.valeur(section, g)) {
-            texte += QString::fromUtf8(g.libelle) + QStringLiteral(" = ") + plateforme::texteNombre(*v) +
-                     u' ' + QString::fromUtf8(g.unite) + u'\n';
-        }
-    }
+    QString texte = lignesGrandeurs(section, r, false);
     for (const QString& l :
          enTextes(lignesVerification(section, r.analyse.has_value(), plateforme::formatLocal()))) {
         texte += l + u'\n';
     }
     return texte;
+}
+
+QString texteResultatsPrincipaux(const Section& section) {
+    return lignesGrandeurs(section, {}, true);
 }
 
 QByteArray jsonResultats(const Section& section) {
@@ -111,4 +135,4 @@ QByteArray jsonResultats(const Section& section) {
     return QJsonDocument(objet).toJson(QJsonDocument::Indented);
 }
 
-} // namespace commande
+} // namespace rapport

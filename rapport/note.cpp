@@ -1,0 +1,267 @@
+#include "rapport/note.h"
+
+#include "model/analyse.h"
+#include "model/catalogue.h"
+#include "model/constats.h"
+#include "model/huygens.h"
+#include "model/notation.h"
+#include "platform/arithmetique.h"
+#include "platform/arrondi.h"
+#include "platform/qt/locale.h"
+#include "platform/reel.h"
+
+#include <algorithm>
+
+using namespace modele;
+
+using namespace Qt::StringLiterals;
+
+namespace rapport {
+
+namespace {
+
+using plateforme::texteNombre;
+
+// A number as every window writes it: its mantissa, and its power of ten unless that is 0.
+Cellule notee(double x) {
+    const Notation n = noter(x);
+    return {texteNombre(n.mantisse), n.exposant != 0.0 ? texteNombre(n.exposant) : QString()};
+}
+
+Cellule texte(const QString& t) {
+    return {t, {}};
+}
+
+Cellule numero(int k) {
+    return texte(plateforme::texteEntier(k));
+}
+
+int nombreElements(const Section& s) {
+    return std::clamp<int>(s.NbrElement, 0, Section::MaxElements);
+}
+
+QStringList enTextes(const std::vector<std::string>& lignes) {
+    QStringList t;
+    for (const std::string& l : lignes) {
+        t.append(QString::fromStdString(l));
+    }
+    return t;
+}
+
+// The shape's area in words, with the element's figures.
+QString formuleAire(const ElementSection& e) {
+    const FormeCatalogue* forme = trouverForme(e.Forme);
+    if (forme == nullptr) {
+        return {};
+    }
+    const QString b = texteNombre(e.Dimension1);
+    switch (forme->famille) {
+    case FamilleForme::Rectangle:
+        return u"base x hauteur = "_s + b + u" x "_s + texteNombre(e.Dimension2);
+    case FamilleForme::Triangle:
+        return u"(base x hauteur) / 2 = ("_s + b + u" x "_s + texteNombre(e.Dimension2) + u") / 2"_s;
+    case FamilleForme::Disque:
+        return u"Pi x rayon² = Pi x "_s + b + u"²"_s;
+    case FamilleForme::DemiDisqueHorizontal:
+    case FamilleForme::DemiDisqueVertical:
+        return u"(Pi x rayon²) / 2 = (Pi x "_s + b + u"²) / 2"_s;
+    case FamilleForme::QuartDeDisque:
+        return u"(Pi x rayon²) / 4 = (Pi x "_s + b + u"²) / 4"_s;
+    }
+    return {};
+}
+
+QString signe(const ElementSection& e) {
+    return e.Signe == 1.0 ? u"+"_s : u"-"_s;
+}
+
+Tableau donnees(const Section& s) {
+    Tableau t{
+        u"Données saisies"_s,
+        u"Les éléments tels qu'ils ont été saisis : dimension 1 est la base ou le rayon, dimension 2 la "
+        u"hauteur (rectangle et triangle) ; Zg et Yg placent le centre de gravité de l'élément dans le "
+        u"repère (O, Z, Y) ; le signe + ajoute de la matière, le signe - la retire (un trou)."_s,
+        {u"Numéro"_s, u"Forme de l'élément"_s, u"Dimension 1 [mm]"_s, u"Dimension 2 [mm]"_s, u"Zg [mm]"_s,
+         u"Yg [mm]"_s, u"Signe"_s},
+        {},
+        {},
+        {}};
+    for (int k = 1; k <= nombreElements(s); ++k) {
+        const ElementSection& e = s.element(k);
+        const FormeCatalogue* forme = trouverForme(e.Forme);
+        const bool hauteur = forme != nullptr && forme->aHauteur();
+        t.lignes.push_back({numero(k), texte(QString::fromStdString(e.Forme)),
+                            texte(texteNombre(e.Dimension1)),
+                            texte(hauteur ? texteNombre(e.Dimension2) : QString()), texte(texteNombre(e.Zg)),
+                            texte(texteNombre(e.Yg)), texte(signe(e))});
+    }
+    return t;
+}
+
+Tableau aires(const Section& s) {
+    Tableau t{
+        u"Aire de la section"_s,
+        u"L'aire de chaque élément suit de sa forme ; celle d'un trou compte négativement. L'aire totale "
+        u"est la somme des aires des éléments : A = somme(Ai)."_s,
+        {u"Numéro"_s, u"Aire Ai [mm²]"_s, u"Valeur complète [mm²]"_s, u"Formule"_s},
+        {},
+        {},
+        {}};
+    for (int k = 1; k <= nombreElements(s); ++k) {
+        const ElementSection& e = s.element(k);
+        t.lignes.push_back({numero(k), notee(e.Aire), texte(texteNombre(e.Aire)),
+                            texte(signe(e) + u" "_s + formuleAire(e))});
+    }
+    t.totaux.push_back({texte(u"A ="_s), notee(s.Atotale), texte(texteNombre(s.Atotale)), texte({})});
+    return t;
+}
+
+// The centroid along Y (lettre 'Y': ordinates, Soz) or along Z (abscissas, Soy).
+Tableau centre(const Section& s, bool selonY) {
+    const QString c = selonY ? u"Yg"_s : u"Zg"_s;
+    const QString so = selonY ? u"Soz"_s : u"Soy"_s;
+    const double moment = selonY ? s.Soz : s.Soy;
+    const double g = selonY ? s.Yg : s.Zg;
+    Tableau t{u"Position du centre de gravité : "_s + c,
+              u"Le moment statique de chaque élément est son aire multipliée par la coordonnée de son centre "
+              u"de gravité ; leur somme "_s +
+                  so + u" divisée par l'aire totale donne la coordonnée du centre de gravité : "_s + c +
+                  u" = "_s + so + u"/A = somme(Ai x "_s + c + u"i)/A."_s,
+              {u"Numéro"_s, u"Aire Ai [mm²]"_s, c + u"i [mm]"_s, u"Aire x "_s + c + u" [mm³]"_s},
+              {},
+              {},
+              {}};
+    QStringList depassements;
+    for (int k = 1; k <= nombreElements(s); ++k) {
+        const ElementSection& e = s.element(k);
+        const double x = selonY ? e.Yg : e.Zg;
+        Cellule produit;
+        try {
+            produit = notee(static_cast<double>(plateforme::Reel(e.Aire) * x));
+        } catch (const plateforme::FauteArithmetique&) {
+            depassements.append(u"Le moment statique de l'élément "_s + plateforme::texteEntier(k) +
+                                u" est trop grand pour être calculé : sa case reste vide."_s);
+        }
+        t.lignes.push_back({numero(k), notee(e.Aire), texte(texteNombre(x)), produit});
+    }
+    t.totaux.push_back({texte(u"Total"_s), notee(s.Atotale), texte({}), notee(moment)});
+    t.totaux.push_back({texte(c + u" ="_s), texte({}), notee(g), texte({})});
+    t.notes.append(c + u" = "_s + so + u"/A = "_s + texteNombre(moment) + u" / "_s + texteNombre(s.Atotale) +
+                   u" = "_s + texteNombre(g) + u" [mm]"_s);
+    t.notes.append(depassements);
+    return t;
+}
+
+Tableau huygens(const Section& s, AxeMoment axe) {
+    const bool gy = axe == AxeMoment::Y;
+    const QString I = gy ? u"Igy"_s : u"Igz"_s;
+    const QString d = gy ? u"Zgi - Zg"_s : u"Ygi - Yg"_s;
+    Tableau t{
+        u"Moment quadratique "_s + I + (gy ? u" (axe vertical Gy)"_s : u" (axe horizontal Gz)"_s),
+        u"Théorème de Huygens : le moment quadratique de chaque élément par rapport à l'axe passant par "
+        u"G est son moment propre augmenté du produit de son aire par le carré de la distance di = "_s +
+            d + u" ; "_s + I + u" = somme("_s + I +
+            u"i + di² x Ai). Contrôle : la somme des di x Ai "
+            u"est nulle, puisque G est le centre de gravité."_s,
+        {u"Numéro"_s, u"Aire Ai [mm²]"_s, u"di = "_s + d + u" [mm]"_s, u"di² x Ai [mm⁴]"_s,
+         I + u"i propre [mm⁴]"_s, u"Somme [mm⁴]"_s},
+        {},
+        {},
+        {}};
+    try {
+        const TableauHuygens h = tableauHuygens(s, axe);
+        int k = 0;
+        for (const LigneHuygens& l : h.lignes) {
+            t.lignes.push_back({numero(++k), notee(l.aire), texte(texteNombre(arrondirDistance(l.distance))),
+                                notee(l.transport), notee(l.propre), notee(l.somme)});
+        }
+        t.totaux.push_back({texte(u"Contrôle : somme(di x Ai) ="_s), texte({}), notee(h.statique), texte({}),
+                            texte({}), texte({})});
+    } catch (const plateforme::FauteArithmetique&) {
+        t.notes.append(
+            u"Une valeur du tableau est trop grande pour être calculée : le détail du calcul de "_s + I +
+            u" ne peut pas être donné."_s);
+    }
+    t.totaux.push_back(
+        {texte(I + u" ="_s), texte({}), texte({}), texte({}), texte({}), notee(moment(s, axe))});
+    t.notes.append(I + u" = "_s + texteNombre(moment(s, axe)) + u" [mm⁴]"_s);
+    return t;
+}
+
+Grandeur grandeur(const QString& nom, double valeur, const QString& unite, const QString& formule) {
+    return {nom, notee(valeur), unite, texteNombre(valeur), formule};
+}
+
+std::vector<Grandeur> resultats(const Section& s) {
+    return {
+        grandeur(u"A"_s, s.Atotale, u"mm²"_s, u"aire totale de la section : somme des aires des éléments"_s),
+        grandeur(u"Zg"_s, s.Zg, u"mm"_s, u"abscisse du centre de gravité : Zg = Soy/A"_s),
+        grandeur(u"Yg"_s, s.Yg, u"mm"_s, u"ordonnée du centre de gravité : Yg = Soz/A"_s),
+        grandeur(u"Igz"_s, s.Igz, u"mm⁴"_s,
+                 u"moment quadratique par rapport à l'axe horizontal Gz : somme(Igzi + (Ygi - Yg)² x Ai)"_s),
+        grandeur(u"Igy"_s, s.Igy, u"mm⁴"_s,
+                 u"moment quadratique par rapport à l'axe vertical Gy : somme(Igyi + (Zgi - Zg)² x Ai)"_s),
+        grandeur(u"igz"_s, s.iGz, u"mm"_s, u"rayon de giration par rapport à Gz : igz = (Igz/A)^0,5"_s),
+        grandeur(u"igy"_s, s.iGy, u"mm"_s, u"rayon de giration par rapport à Gy : igy = (Igy/A)^0,5"_s),
+    };
+}
+
+std::vector<Grandeur> grandeursApercu(const Analyse& a) {
+    std::vector<Grandeur> g{
+        grandeur(
+            u"Igzy"_s, a.Igzy, u"mm⁴"_s,
+            u"produit d'inertie par rapport aux axes Gz et Gy : somme(Ai x Ygi x Zgi + Izyi) - A x Yg x Zg"_s),
+        grandeur(u"I1"_s, a.I1, u"mm⁴"_s,
+                 u"moment principal maximal : (Igz + Igy)/2 + (((Igz - Igy)/2)² + Igzy²)^0,5"_s),
+        grandeur(u"I2"_s, a.I2, u"mm⁴"_s,
+                 u"moment principal minimal : (Igz + Igy)/2 - (((Igz - Igy)/2)² + Igzy²)^0,5"_s),
+        {u"alpha"_s, texte(texteNombre(plateforme::arrondir(a.Alpha, 2))), u"°"_s, texteNombre(a.Alpha),
+         u"angle de l'axe Gz à l'axe principal 1, positif de Z vers Y : tan(2 x alpha) = -2 x Igzy/(Igz - Igy)"_s},
+        grandeur(u"v sup"_s, a.Vsup, u"mm"_s, u"distance de G au point de matière le plus haut"_s),
+        grandeur(u"v inf"_s, a.Vinf, u"mm"_s, u"distance de G au point de matière le plus bas"_s),
+        grandeur(u"v gauche"_s, a.Vgauche, u"mm"_s, u"distance de G au point de matière le plus à gauche"_s),
+        grandeur(u"v droite"_s, a.Vdroite, u"mm"_s, u"distance de G au point de matière le plus à droite"_s),
+        grandeur(u"Wel,z"_s, a.Welz, u"mm³"_s, u"module élastique : Igz/max(v sup ; v inf)"_s),
+        grandeur(u"Wel,y"_s, a.Wely, u"mm³"_s, u"module élastique : Igy/max(v gauche ; v droite)"_s),
+        grandeur(u"Ip"_s, a.Ip, u"mm⁴"_s, u"moment quadratique polaire par rapport à G : Igz + Igy"_s),
+    };
+    return g;
+}
+
+} // namespace
+
+Note construireNote(const Section& section, const QString& nomFichier, const QDate& date) {
+    Note n;
+    n.titre = u"Note de calcul : caractéristiques géométriques de la section"_s;
+    n.fichier = nomFichier.isEmpty() ? SansFichier : nomFichier;
+    n.date = date.toString(u"dd/MM/yyyy"_s);
+
+    std::optional<Analyse> analyse;
+    try {
+        analyse = analyser(section);
+    } catch (const plateforme::FauteArithmetique&) {
+        analyse.reset();
+    }
+    const bool vide = section.Atotale == 0.0;
+    if (vide) {
+        n.alertes.append(SectionVide);
+    }
+    n.alertes.append(enTextes(constats(section, analyse.has_value(), plateforme::formatLocal())));
+    n.verification = enTextes(lignesVerification(section, analyse.has_value(), plateforme::formatLocal()));
+
+    n.tableaux.push_back(donnees(section));
+    n.tableaux.push_back(aires(section));
+    n.resultats = resultats(section);
+    if (!vide) {
+        n.tableaux.push_back(centre(section, false));
+        n.tableaux.push_back(centre(section, true));
+        n.tableaux.push_back(huygens(section, AxeMoment::Z));
+        n.tableaux.push_back(huygens(section, AxeMoment::Y));
+        if (analyse) {
+            n.grandeurs = grandeursApercu(*analyse);
+        }
+    }
+    return n;
+}
+
+} // namespace rapport

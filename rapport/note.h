@@ -1,0 +1,77 @@
+#pragma once
+
+// The calculation note of a section: what a student hands in and an engineer files. One builder takes
+// every row from the engine (the totals, the areas, the centroid and Huygens tables, the analysis, the
+// check), never from a window; the same note is written as HTML or painted on pages.
+
+#include "model/section.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+class QPagedPaintDevice;
+
+namespace rapport {
+
+// A cell as the windows write it: a number's mantissa and, when it is not 0, its power of ten; or a
+// plain text (exposant empty).
+struct Cellule {
+    QString texte;
+    QString exposant;
+    bool operator==(const Cellule&) const = default;
+};
+
+struct Tableau {
+    QString titre;
+    QString explication; // how the table is computed, in words
+    QStringList entetes;
+    std::vector<std::vector<Cellule>> lignes; // one per element
+    std::vector<std::vector<Cellule>> totaux; // the totals rows, after the elements
+    QStringList notes;                        // the lines under the table (full precision, a fault)
+};
+
+// A result: its name, its value as the windows show it, its unit, the value at full precision and its
+// formula in words.
+struct Grandeur {
+    QString nom;
+    Cellule valeur;
+    QString unite;
+    QString exacte;
+    QString formule;
+};
+
+struct Note {
+    QString titre;
+    QString fichier;     // the file's name, or « Section non enregistrée »
+    QString date;        // dd/MM/yyyy
+    QStringList alertes; // said in red at the top: an empty section, the check's findings
+    std::vector<Tableau> tableaux;
+    std::vector<Grandeur> resultats; // the main window's results panel
+    std::vector<Grandeur> grandeurs; // the preview's quantities
+    QStringList verification;        // the check's lines
+};
+
+inline const QString SectionVide = QStringLiteral("La section est vide : son aire totale est nulle.");
+inline const QString SansFichier = QStringLiteral("Section non enregistrée");
+
+// The note of elements 1 to NbrElement of `section`, with its totals as they stand.
+Note construireNote(const modele::Section& section, const QString& nomFichier, const QDate& date);
+
+// The note as HTML (UTF-8, one file, the drawing as inline SVG made with QSvgGenerator).
+QByteArray noteHtml(const modele::Section& section, const QString& nomFichier, const QDate& date);
+
+// Paints the note page by page on `sortie` (a QPdfWriter or a QPrinter), A4, the drawing as vectors.
+void imprimerNote(QPagedPaintDevice& sortie, const modele::Section& section, const QString& nomFichier,
+                  const QDate& date);
+
+// Writes the note of today to `chemin`, HTML or PDF by its suffix (.html, .htm or .pdf, in any case),
+// through a temporary file renamed at the end. Empty when it worked, else
+// « Le fichier NOM ne peut pas être enregistré : RAISON. »
+std::optional<QString> exporterNote(const QString& chemin, const modele::Section& section,
+                                    const QString& nomFichier);
+
+} // namespace rapport
