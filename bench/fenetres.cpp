@@ -9,6 +9,7 @@
 #include "platform/qt/locale.h"
 #include "platform/qt/police.h"
 #include "ui/aux/aide.h"
+#include "ui/aux/apercu_section.h"
 #include "ui/detail/detail_moment.h"
 #include "ui/main/fenetre_donnee.h"
 
@@ -254,6 +255,13 @@ int main(int argc, char* argv[]) {
 
     activer(detail);
     afficher("Keystroke in the Zo box of DetailIGY", frappes(detail.findChild<QLineEdit*>()).mediane, 1000.0);
+
+    // The preview: its figures, the drawing laid out (the labels placed) and painted.
+    const Resultat apercu =
+        ouvertures<ApercuSection>(principale, [&](plateforme::Registre& r) -> ApercuSection& {
+            return r.ouvrir<ApercuSection>(std::as_const(dix));
+        });
+    afficher("ApercuSection, 10 elements: opening", apercu.mediane, 50000.0);
 
     const Resultat aide =
         ouvertures<Aide>(principale, [](plateforme::Registre& r) -> Aide& { return r.ouvrir<Aide>(r); });

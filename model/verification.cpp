@@ -106,12 +106,6 @@ std::optional<Polygone> contour(const ElementSection& e, int cotesParTour = Cote
     }
 }
 
-template <class A, class B> double aireCommune(const A& a, const B& b) {
-    Multi commun;
-    bg::intersection(a, b, commun);
-    return bg::area(commun);
-}
-
 } // namespace
 
 std::vector<PointZY> contourElement(const ElementSection& e, int cotesParTour) {
@@ -125,8 +119,17 @@ std::vector<PointZY> contourElement(const ElementSection& e, int cotesParTour) {
     return points;
 }
 
-std::vector<Incoherence> verifier(const Section& s) {
-    std::vector<Incoherence> trouvees;
+namespace {
+
+// The findings of the check, each with the region it concerns (the part of a hole outside the
+// material, or the part two solids or two holes share).
+struct Trouvee {
+    Incoherence incoherence;
+    Multi region;
+};
+
+std::vector<Trouvee> trouver(const Section& s) {
+    std::vector<Trouvee> trouvees;
     struct Forme {
         int numero;
         Polygone contour;
@@ -141,9 +144,10 @@ std::vector<Incoherence> verifier(const Section& s) {
             (e.Signe == 1.0 ? solides : trous).push_back({k, std::move(*p), aire});
         }
     }
-    const auto garder = [&](GenreIncoherence genre, int i, int j, double aire, double reference) {
+    const auto garder = [&](GenreIncoherence genre, int i, int j, Multi region, double reference) {
+        const double aire = bg::area(region);
         if (aire > Seuil * reference) {
-            trouvees.push_back({genre, i, j, aire});
+            trouvees.push_back({{genre, i, j, aire}, std::move(region)});
         }
     };
     try {
@@ -156,7 +160,7 @@ std::vector<Incoherence> verifier(const Section& s) {
         for (const Forme& t : trous) {
             Multi dehors;
             bg::difference(t.contour, matiere, dehors);
-            garder(GenreIncoherence::TrouHorsMatiere, t.numero, 0, bg::area(dehors), t.aire);
+            garder(GenreIncoherence::TrouHorsMatiere, t.numero, 0, std::move(dehors), t.aire);
         }
         for (const auto* groupe : {&solides, &trous}) {
             const GenreIncoherence genre = groupe == &solides ? GenreIncoherence::SuperpositionSolides
@@ -165,8 +169,9 @@ std::vector<Incoherence> verifier(const Section& s) {
                 for (std::size_t j = i + 1; j < groupe->size(); ++j) {
                     const Forme& a = (*groupe)[i];
                     const Forme& b = (*groupe)[j];
-                    garder(genre, a.numero, b.numero, aireCommune(a.contour, b.contour),
-                           std::min(a.aire, b.aire));
+                    Multi commun;
+                    bg::intersection(a.contour, b.contour, commun);
+                    garder(genre, a.numero, b.numero, std::move(commun), std::min(a.aire, b.aire));
                 }
             }
         }
@@ -175,6 +180,32 @@ std::vector<Incoherence> verifier(const Section& s) {
         trouvees.clear();
     }
     return trouvees;
+}
+
+} // namespace
+
+std::vector<Incoherence> verifier(const Section& s) {
+    std::vector<Incoherence> incoherences;
+    for (const Trouvee& t : trouver(s)) {
+        incoherences.push_back(t.incoherence);
+    }
+    return incoherences;
+}
+
+std::vector<std::vector<PointZY>> superpositions(const Section& s) {
+    std::vector<std::vector<PointZY>> zones;
+    for (const Trouvee& t : trouver(s)) {
+        if (t.incoherence.genre == GenreIncoherence::TrouHorsMatiere) {
+            continue;
+        }
+        for (const Polygone& p : t.region) {
+            std::vector<PointZY>& zone = zones.emplace_back();
+            for (const Point& q : p.outer()) {
+                zone.push_back({q.x(), q.y()});
+            }
+        }
+    }
+    return zones;
 }
 
 } // namespace modele

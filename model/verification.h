@@ -40,4 +40,8 @@ std::vector<PointZY> contourElement(const ElementSection& e, int cotesParTour = 
 // of 256 sides (an area error below 0.01 %).
 std::vector<Incoherence> verifier(const Section& section);
 
+// The regions that two solids, or two holes, share, for each such finding of verifier(): closed
+// outlines in the user's frame (one finding may give several).
+std::vector<std::vector<PointZY>> superpositions(const Section& section);
+
 } // namespace modele

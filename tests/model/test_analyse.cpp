@@ -333,7 +333,20 @@ class Verification : public testing::TestWithParam<CasVerification> {};
 
 TEST_P(Verification, TrouveCeQuIlFautEtRienDAutre) {
     const CasVerification& c = GetParam();
-    const std::vector<Incoherence> trouvees = verifier(construire(c.pieces));
+    const Section s = construire(c.pieces);
+    const std::vector<Incoherence> trouvees = verifier(s);
+    // The regions to hatch: those that two solids or two holes share, their areas as found.
+    double attendue = 0.0;
+    for (const Incoherence& i : c.attendues) {
+        attendue += i.genre == GenreIncoherence::TrouHorsMatiere ? 0.0 : i.aire;
+    }
+    double hachuree = 0.0;
+    for (const std::vector<PointZY>& zone : superpositions(s)) {
+        for (std::size_t k = 0; k + 1 < zone.size(); ++k) {
+            hachuree += (zone[k + 1].z - zone[k].z) * (zone[k + 1].y + zone[k].y) / 2.0;
+        }
+    }
+    EXPECT_NEAR(std::fabs(hachuree), attendue, 0.001 * attendue);
     ASSERT_EQ(trouvees.size(), c.attendues.size());
     for (std::size_t i = 0; i < trouvees.size(); ++i) {
         SCOPED_TRACE(i);
@@ -358,6 +371,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasVerification{"DeuxSolidesSeChevauchent",
                         {{"Rectangle", 10, 10, 0, 0}, {"Rectangle", 10, 10, 6, 0}},
                         {{GenreIncoherence::SuperpositionSolides, 1, 2, 40}}},
+        CasVerification{"SolideDansUnAutre",
+                        {{"Rectangle", 100, 100, 0, 0}, {"Rectangle", 20, 20, 10, 10}},
+                        {{GenreIncoherence::SuperpositionSolides, 1, 2, 400}}},
         CasVerification{"DeuxTrousSeChevauchent",
                         {{"Rectangle", 100, 100, 0, 0},
                          {"Rectangle", 10, 10, 0, 0, false},

@@ -86,6 +86,32 @@ struct Element {
 inline const std::vector<Element> exempleAide = {{"Rectangle", "70", "70", "35", "35"},
                                                  {"Rectangle", "50", "50", "35", "40", false}};
 
+// The 9 shapes of examples/ipe200.brivane: h 200, b 100, tw 5,6, tf 8,5, r 12, as a plate less its
+// four hollows and the root radii.
+inline const std::vector<Element> ipe200 = {
+    {"Rectangle", "100", "200", "0", "0"},
+    {"Rectangle", "35,2", "183", "32,4", "0", false},
+    {"Rectangle", "35,2", "183", "-32,4", "0", false},
+    {"Rectangle", "12", "159", "8,8", "0", false},
+    {"Rectangle", "12", "159", "-8,8", "0", false},
+    {"Quart de disque supérieur droite", "12", "0", "9,707041821059349", "84,59295817894065", false},
+    {"Quart de disque supérieur gauche", "12", "0", "-9,707041821059349", "84,59295817894065", false},
+    {"Quart de disque inférieur droite", "12", "0", "9,707041821059349", "-84,59295817894065", false},
+    {"Quart de disque inférieur gauche", "12", "0", "-9,707041821059349", "-84,59295817894065", false}};
+
+// Ten elements of every family, solids and holes, no symmetry: the principal axes are drawn.
+inline const std::vector<Element> dixElements = {
+    {"Rectangle", "200", "20", "0", "0"},
+    {"Rectangle", "20", "150", "-90", "85"},
+    {"Triangle", "40", "40", "60", "23,33"},
+    {"Disque", "15", "0", "40", "70"},
+    {"Disque", "6", "0", "40", "70", false},
+    {"Demi disque supérieur", "25", "0", "-20", "20,61"},
+    {"Rectangle", "20", "10", "-60", "0", false},
+    {"Quart de disque supérieur droite", "20", "0", "-71,51", "18,49"},
+    {"Rectangle", "8", "8", "-90", "140", false},
+    {"Demi disque gauche", "10", "0", "0", "90"}};
+
 // Makes element k current (raising the count if needed) and applies it as the main window would;
 // false when the count or the element is refused.
 [[nodiscard]] inline bool saisir(modele::Section& s, int k, const Element& e) {

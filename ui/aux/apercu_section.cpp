@@ -8,6 +8,7 @@
 #include "platform/qt/geometrie.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "platform/qt/mise_en_page.h"
 #include "platform/qt/police.h"
 #include "ui/aux/dessin_section.h"
 #include "ui/commun/affichage.h"
@@ -39,7 +40,7 @@ constexpr double PuissanceUnite = 178.3;
 const plateforme::Colonne ColonnesResultat[] = {
     {u"%1Texte"_s, u"%2"_s, Legende, 0.0, Valeur - Legende - 1.0, 4.2, Grasse},
     {u"%1Valeur"_s, u"0"_s, Valeur, 0.0, 11.0, 4.2, Normale},
-    {u"%3"_s, u"°"_s, Puissance, 0.0, 4.0, 4.2, Normale},
+    {u"%3"_s, u"°"_s, Unite, 0.0, 4.0, 4.2, Normale},
     {u"%4"_s, u"E"_s, LettreE, 0.7, 2.1, 2.8, Petite},
     {u"%5"_s, u"0"_s, Puissance, 0.0, 9.0, 4.2, Normale},
     {u"%6"_s, u"mm"_s, Unite, 0.0, 5.3, 4.2, Normale},
@@ -82,7 +83,9 @@ const ApercuSection::Ligne ApercuSection::Lignes[] = {
      "[I2=(Igz+Igy)/2-(((Igz-Igy)/2)^2+Igzy^2)^0,5]"},
     {"Alpha", "alpha =", &analyse<&Analyse::Alpha>, 0,
      "alpha : angle, en degrés, entre l'axe Gz et l'axe principal 1 (celui de I1), compté positivement en "
-     "tournant de l'axe Z vers l'axe Y, entre -90° (exclu) et 90°.\r\n"
+     "tournant de l'axe Z vers l'axe Y, entre -90° (exclu) et 90°. alpha = 90° : l'axe principal 1 est l'axe "
+     "Gy (Igy > Igz et Igzy = 0) ; "
+     "alpha = 0° : c'est l'axe Gz.\r\n"
      "[tan(2*alpha)=-2*Igzy/(Igz-Igy)]"},
     {"Vsup", "v sup =", &analyse<&Analyse::Vsup>, 1,
      "v sup : distance verticale entre le centre de gravité de la section et le point de matière le plus "
@@ -128,11 +131,11 @@ const ApercuSection::Ligne ApercuSection::Lignes[] = {
 };
 
 ApercuSection::ApercuSection(const Section& section)
-    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 136.0, true),
+    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 147.0, true),
       m_section(section), m_plan(this), m_dessin(new DessinSection(this)) {
     m_dessin->setObjectName(u"Dessin"_s);
     m_dessin->setAccessibleName(u"Dessin de la section à l'échelle"_s);
-    m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 112.0}));
+    m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 123.0}));
 
     std::vector<QStringList> valeurs;
     for (const Ligne& l : Lignes) {
@@ -158,8 +161,22 @@ ApercuSection::ApercuSection(const Section& section)
         plateforme::Famille{ColonnesResultat, HautPremiereLigne, Pas, static_cast<int>(std::size(Lignes)), {},
                             valeurs}
             .controles();
-    controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 116.0, 192.0, 18.0}, Normale});
+    controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 127.0, 192.0, 18.0}, Normale});
     m_plan.ajouter(controles);
+    // The exponent of each unit right after the unit's text as this font draws it.
+    std::vector<plateforme::Incrustation> exposants;
+    for (const Ligne& l : Lignes) {
+        if (l.puissanceUnite > 1) {
+            const QString nom = QString::fromUtf8(l.nom);
+            exposants.push_back({nom + u"UnitePuissance"_s, nom + u"Unite"_s, u"mm"_s});
+        }
+    }
+    plateforme::incruster(m_plan, exposants);
+
+    auto* legende = new LegendeSection(m_dessin, this);
+    legende->setObjectName(u"Legende"_s);
+    legende->setAccessibleName(u"Légende du dessin"_s);
+    legende->setGeometry(plateforme::rectangle({Legende, 99.0, 70.0, 26.0}));
 
     for (const Ligne& l : Lignes) {
         const QString nom = QString::fromUtf8(l.nom);
@@ -206,6 +223,7 @@ void ApercuSection::activer() {
     }
     m_plan.get<Etiquette>(u"Verification"_s)->setText(lignes.join(u'\n'));
     m_dessin->dessiner(m_section, m_grandeurs.analyse);
+    findChild<LegendeSection*>(u"Legende"_s)->update();
 }
 
 void ApercuSection::montrerUnites(const Ligne& l) const {

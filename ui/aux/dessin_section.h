@@ -13,10 +13,30 @@ class DessinSection final : public QWidget {
 public:
     explicit DessinSection(QWidget* parent = nullptr);
     void dessiner(const modele::Section& section, const std::optional<modele::Analyse>& analyse);
+    const dessin::Figure& figure() const { return m_figure; }
+    // The drawing laid out at the widget's size: the labels placed once per figure and size.
+    const dessin::Disposition& disposition() const { return m_disposition; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void disposer();
+
+    dessin::Figure m_figure;
+    dessin::Disposition m_disposition;
+};
+
+// The drawing's legend, beside it.
+class LegendeSection final : public QWidget {
+    Q_OBJECT
+public:
+    LegendeSection(const DessinSection* dessin, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    dessin::Figure m_figure;
+    const DessinSection* m_dessin;
 };

@@ -8,8 +8,12 @@
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "ui/aux/apercu_section.h"
+#include "ui/aux/dessin_section.h"
 
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QTest>
+#include <string>
 
 using namespace modele;
 
@@ -149,6 +153,7 @@ private Q_SLOTS:
         const QStringList t = messages.prendre();
         QCOMPARE(t.size(), 1);
         QVERIFY(t.first().startsWith(u"alpha : angle, en degrés"_s));
+        QVERIFY(t.first().contains(u"alpha = 90° : l'axe principal 1 est l'axe Gy"_s));
         // Every caption explains itself, and no value label does.
         for (const char* nom : {"IgzyTexte", "I1Texte", "I2Texte", "VsupTexte", "VinfTexte", "VgaucheTexte",
                                 "VdroiteTexte", "WelzTexte", "WelyTexte", "IpTexte"}) {
@@ -183,6 +188,49 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(&f, "VsupValeur"), u"100"_s);
         QCOMPARE(essai::texte(&f, "VgaucheValeur"), u"50"_s);
         essai::capturer(&f, f.objectName() + u"_ipe200.png"_s);
+    }
+
+    // The legend below the values and the check below the legend and the drawing; the overlaps hatched
+    // and named in the legend only when there are some.
+    void dessinEtLegende_data() {
+        QTest::addColumn<std::vector<essai::Element>>("elements");
+        QTest::addColumn<bool>("superpositions");
+        QTest::newRow("exemple") << essai::exempleAide << false;
+        QTest::newRow("ipe200_fichier") << essai::ipe200 << false;
+        QTest::newRow("incoherente") << std::vector<essai::Element>{{"Rectangle", "100", "100", "0", "0"},
+                                                                    {"Rectangle", "40", "40", "50", "0",
+                                                                     false},
+                                                                    {"Rectangle", "60", "30", "20", "60"}}
+                                     << true;
+        QTest::newRow("dix_elements") << essai::dixElements << true;
+    }
+    void dessinEtLegende() {
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(bool, superpositions);
+        construire(m_section, elements);
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        f.activer();
+        const QRect legende = essai::controle<QWidget>(&f, "Legende")->geometry();
+        const QRect dessin = essai::controle<QWidget>(&f, "Dessin")->geometry();
+        const QRect verification = essai::controle<QWidget>(&f, "Verification")->geometry();
+        QVERIFY(legende.top() > essai::controle<QWidget>(&f, "FacteurFormeYTexte")->geometry().bottom());
+        QVERIFY(verification.top() > legende.bottom());
+        QVERIFY(verification.top() > dessin.bottom());
+        QVERIFY(!legende.intersects(dessin));
+        QVERIFY(f.rect().contains(verification));
+        // The degree sign in the unit column, each exponent right after its unit's text.
+        const auto gauche = [&f](const char* nom) { return essai::controle<QWidget>(&f, nom)->x(); };
+        QCOMPARE(gauche("AlphaUnite"), gauche("IgzyUnite"));
+        for (const char* nom : {"Igzy", "Welz", "Wply"}) {
+            const auto* unite = essai::controle<QLabel>(&f, (std::string(nom) + "Unite").c_str());
+            const double mm = unite->x() + QFontMetricsF(unite->font()).horizontalAdvance(u"mm"_s);
+            const int exposant = gauche((std::string(nom) + "UnitePuissance").c_str());
+            QVERIFY2(exposant >= mm && exposant < mm + 2.0, nom);
+        }
+        QCOMPARE(essai::controle<DessinSection>(&f, "Dessin")->figure().superpositions.empty(),
+                 !superpositions);
+        QVERIFY(essai::capturer(&f, f.objectName() + u"_"_s + QString::fromUtf8(QTest::currentDataTag()) +
+                                        u".png"_s));
     }
 
     void suitLaSectionAChaqueActivation() {
