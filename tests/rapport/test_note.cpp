@@ -305,7 +305,8 @@ private Q_SLOTS:
     }
 
     // The drawing to scale: against a plain rectangle of the same extent (drawn at the same scale), the
-    // material drawn is in the ratio of the areas; holes are cut out.
+    // material drawn is in the ratio of the areas, within what the axes' and labels' white halos cover
+    // (the triangle's principal axes cross it); holes are cut out.
     void dessinALEchelle_data() {
         QTest::addColumn<std::vector<essai::Element>>("elements");
         QTest::addColumn<std::vector<essai::Element>>("enveloppe");
@@ -327,7 +328,7 @@ private Q_SLOTS:
         const int section = pixelsRouges(essai::construire(elements));
         const int plein = pixelsRouges(essai::construire(enveloppe));
         QVERIFY(plein > 20000); // the drawing fills its frame
-        QVERIFY2(std::abs(double(section) / plein - rapport) < 0.02,
+        QVERIFY2(std::abs(double(section) / plein - rapport) < 0.05,
                  qPrintable(QString::number(double(section) / plein)));
     }
     void dessinVide() { QCOMPARE(pixelsRouges(Section{}), 0); }
