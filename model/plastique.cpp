@@ -3,132 +3,132 @@
 #include "model/verification.h"
 
 #include <algorithm>
-#include <boost/geometry.hpp>
-#include <boost/geometry/geometries/box.hpp>
-#include <boost/geometry/geometries/point_xy.hpp>
-#include <boost/geometry/geometries/polygon.hpp>
 #include <cmath>
 #include <vector>
 
 namespace modele {
 
-namespace bg = boost::geometry;
-
 namespace {
-
-using Point = bg::model::d2::point_xy<double>; // x: the coordinate across the axis, y: along it
-using Polygone = bg::model::polygon<Point>;
-using Multi = bg::model::multi_polygon<Polygone>;
-using Boite = bg::model::box<Point>;
 
 // Discs as polygons of 2048 sides: Wpl within 2E-6 of the disc's 4R³/3, so that even its shape factor
 // rounds as the exact one (1,698).
 constexpr int CotesParTour = 2048;
 
+// A point with the coordinate across the axis first (u) and the one along it (v).
+struct Point {
+    double u = 0.0;
+    double v = 0.0;
+};
+
 struct Forme {
-    Polygone contour;
+    std::vector<Point> contour; // closed: the last point repeats the first
     double signe = 1.0;
     double min = 0.0; // extent across the axis
     double max = 0.0;
-    Boite cadre; // the outline's bounds with a margin, where the half planes are cut
 };
 
-// The elements' outlines with the coordinate across the axis first: Y for the axis parallel to Gz,
-// Z for the one parallel to Gy.
-std::vector<Forme> formes(const Section& s, bool travers_y) {
-    std::vector<Forme> f;
+// The elements' outlines, read once, turned for each axis: across Y for the axis parallel to Gz,
+// across Z for the one parallel to Gy.
+struct Contours {
+    std::vector<std::vector<PointZY>> points;
+    std::vector<double> signes;
+};
+
+Contours contours(const Section& s) {
+    Contours c;
     for (int k = 1; k <= s.NbrElement; ++k) {
-        const std::vector<PointZY> c = contourElement(s.element(k), CotesParTour);
-        if (c.empty()) {
-            continue;
+        std::vector<PointZY> p = contourElement(s.element(k), CotesParTour);
+        if (!p.empty()) {
+            c.points.push_back(std::move(p));
+            c.signes.push_back(s.element(k).Signe);
         }
-        Forme forme;
-        forme.signe = s.element(k).Signe;
-        for (const PointZY& p : c) {
-            bg::append(forme.contour.outer(), travers_y ? Point(p.y, p.z) : Point(p.z, p.y));
+    }
+    return c;
+}
+
+std::vector<Forme> formes(const Contours& c, bool traversY) {
+    std::vector<Forme> f(c.points.size());
+    for (std::size_t i = 0; i < c.points.size(); ++i) {
+        f[i].signe = c.signes[i];
+        f[i].contour.reserve(c.points[i].size());
+        for (const PointZY& p : c.points[i]) {
+            f[i].contour.push_back(traversY ? Point{p.y, p.z} : Point{p.z, p.y});
         }
-        bg::correct(forme.contour);
-        const Boite e = bg::return_envelope<Boite>(forme.contour);
-        forme.min = e.min_corner().x();
-        forme.max = e.max_corner().x();
-        const double marge =
-            (e.max_corner().x() - e.min_corner().x()) + (e.max_corner().y() - e.min_corner().y());
-        forme.cadre = Boite(Point(e.min_corner().x() - marge, e.min_corner().y() - marge),
-                            Point(e.max_corner().x() + marge, e.max_corner().y() + marge));
-        f.push_back(std::move(forme));
+        const auto [bas, haut] =
+            std::minmax_element(f[i].contour.begin(), f[i].contour.end(),
+                                [](const Point& a, const Point& b) { return a.u < b.u; });
+        f[i].min = bas->u;
+        f[i].max = haut->u;
     }
     return f;
 }
 
-// The first moment about the line at `t` (the coordinate across the axis) of the material below it or
-// above it, counted positive when the material lies away from the line.
+// The part of a shape on one side of the line u = t: its area and its first moment about the line,
+// counted positive when it lies away from the line. The part of a simple polygon on one side of a line
+// is the polygon cut along it, whose area and moment the shoelace formulas give exactly (where the cut
+// joins separate pieces along the line, the joins add nothing).
+struct Part {
+    double aire = 0.0;
+    double moment = 0.0;
+};
+
+Part part(const Forme& f, double t, bool dessous) {
+    if (dessous ? f.min >= t : f.max <= t) {
+        return {};
+    }
+    const bool entier = dessous ? f.max <= t : f.min >= t;
+    const auto dedans = [&](const Point& p) { return entier || (dessous ? p.u <= t : p.u >= t); };
+    double doubleAire = 0.0;
+    double sixMoment = 0.0; // 6 x the first moment about u = 0
+    bool premier = true;
+    Point origine;
+    Point precedent;
+    const auto ajouter = [&](const Point& p) {
+        if (premier) {
+            origine = p;
+            premier = false;
+        } else {
+            const double croix = precedent.u * p.v - p.u * precedent.v;
+            doubleAire += croix;
+            sixMoment += (precedent.u + p.u) * croix;
+        }
+        precedent = p;
+    };
+    for (std::size_t i = 0; i + 1 < f.contour.size(); ++i) {
+        const Point& a = f.contour[i];
+        const Point& b = f.contour[i + 1];
+        if (dedans(a)) {
+            ajouter(a);
+        }
+        if (!entier && dedans(a) != dedans(b)) {
+            const double s = (t - a.u) / (b.u - a.u);
+            ajouter({t, a.v + s * (b.v - a.v)});
+        }
+    }
+    if (premier) {
+        return {};
+    }
+    ajouter(origine);
+    const double aire = doubleAire / 2.0;
+    // The centroid's coordinate across the axis is sixMoment / (6 x area) whatever the ring's turn.
+    const double centre = aire != 0.0 ? sixMoment / (3.0 * doubleAire) : t;
+    return {f.signe * std::abs(aire), f.signe * std::abs(aire) * (dessous ? t - centre : centre - t)};
+}
+
+double aireDessous(const std::vector<Forme>& f, double t) {
+    double a = 0.0;
+    for (const Forme& forme : f) {
+        a += part(forme, t, true).aire;
+    }
+    return a;
+}
+
 double moment(const std::vector<Forme>& f, double t, bool dessous) {
     double m = 0.0;
     for (const Forme& forme : f) {
-        if (dessous ? forme.min >= t : forme.max <= t) {
-            continue;
-        }
-        Multi partie;
-        if (dessous ? forme.max <= t : forme.min >= t) {
-            partie.push_back(forme.contour);
-        } else {
-            Boite demiPlan = forme.cadre;
-            (dessous ? demiPlan.max_corner() : demiPlan.min_corner()).x(t);
-            bg::intersection(forme.contour, demiPlan, partie);
-        }
-        for (const Polygone& p : partie) {
-            const double a = bg::area(p);
-            if (a == 0.0) {
-                continue;
-            }
-            Point g;
-            bg::centroid(p, g);
-            m += forme.signe * a * (dessous ? t - g.x() : g.x() - t);
-        }
+        m += part(forme, t, dessous).moment;
     }
     return m;
-}
-
-// The net area below `t`, for the bisection: each outline cut by the line (the part of a simple
-// polygon on one side of a line is a polygon whose area the shoelace formula gives exactly, even where
-// the cut joins separate pieces along the line), cheaper than an overlay at every step.
-double aireDessous(const std::vector<Forme>& f, double t) {
-    double total = 0.0;
-    for (const Forme& forme : f) {
-        if (forme.min >= t) {
-            continue;
-        }
-        const auto& anneau = forme.contour.outer();
-        double double_aire = 0.0;
-        std::optional<Point> premier;
-        Point precedent;
-        const auto ajouter = [&](const Point& p) {
-            if (premier) {
-                double_aire += precedent.x() * p.y() - p.x() * precedent.y();
-            } else {
-                premier = p;
-            }
-            precedent = p;
-        };
-        for (std::size_t i = 0; i + 1 < anneau.size(); ++i) {
-            const Point& a = anneau[i];
-            const Point& b = anneau[i + 1];
-            const bool dansA = a.x() <= t;
-            const bool dansB = b.x() <= t;
-            if (dansA) {
-                ajouter(a);
-            }
-            if (dansA != dansB) {
-                const double u = (t - a.x()) / (b.x() - a.x());
-                ajouter(Point(t, a.y() + u * (b.y() - a.y())));
-            }
-        }
-        if (premier) {
-            ajouter(*premier);
-        }
-        total += forme.signe * std::abs(double_aire) / 2.0;
-    }
-    return total;
 }
 
 // The axis across which the net area splits in halves, and the modulus about it.
@@ -143,15 +143,39 @@ std::optional<std::pair<double, double>> axe(const std::vector<Forme>& f, double
         haut = std::max(haut, forme.max);
     }
     // The net area below the line grows from 0 at the bottom to the whole at the top (for a section
-    // whose holes lie in its material; otherwise one crossing is found all the same).
-    for (int i = 0; i < 200; ++i) {
-        const double milieu = bas + (haut - bas) / 2.0;
-        if (milieu <= bas || milieu >= haut) {
-            break;
+    // whose holes lie in its material; otherwise one crossing is found all the same). Regula falsi with
+    // the Illinois step keeps the crossing bracketed as bisection does, in far fewer cuts.
+    const double moitie = aireTotale / 2.0;
+    double fBas = -moitie;
+    double fHaut = aireTotale - moitie;
+    int cote = 0;
+    for (int i = 0; i < 200 && fBas < 0.0 && fHaut > 0.0; ++i) {
+        double t = bas - fBas * (haut - bas) / (fHaut - fBas);
+        if (!(t > bas && t < haut)) {
+            t = bas + (haut - bas) / 2.0;
+            if (t <= bas || t >= haut) {
+                break;
+            }
         }
-        (aireDessous(f, milieu) < aireTotale / 2.0 ? bas : haut) = milieu;
+        const double ecart = aireDessous(f, t) - moitie;
+        if (ecart < 0.0) {
+            bas = t;
+            fBas = ecart;
+            if (cote == -1) {
+                fHaut /= 2.0;
+            }
+            cote = -1;
+        } else {
+            haut = t;
+            fHaut = ecart;
+            if (cote == 1) {
+                fBas /= 2.0;
+            }
+            cote = 1;
+        }
     }
-    const double t = bas + (haut - bas) / 2.0;
+    // The crossing itself when a cut found it, else the middle of the bracket.
+    const double t = fHaut == 0.0 ? haut : fBas == 0.0 ? bas : bas + (haut - bas) / 2.0;
     const double w = std::abs(moment(f, t, true)) + std::abs(moment(f, t, false));
     if (!std::isfinite(t) || !std::isfinite(w)) {
         return std::nullopt;
@@ -166,8 +190,9 @@ std::optional<Plastique> plastique(const Section& section) {
     if (!(aire > 0.0) || !std::isfinite(aire)) {
         return std::nullopt;
     }
-    const auto z = axe(formes(section, true), aire);
-    const auto y = axe(formes(section, false), aire);
+    const Contours c = contours(section);
+    const auto z = axe(formes(c, true), aire);
+    const auto y = axe(formes(c, false), aire);
     if (!z || !y) {
         return std::nullopt;
     }

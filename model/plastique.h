@@ -4,8 +4,9 @@
 // the one parallel to Gy (a vertical line), each of which splits the net area into two equal halves.
 // Wpl is the sum of the absolute first moments of the two halves about that axis; holes count with
 // their sign element by element, as in every other total. The elements are the outlines of the check,
-// their discs and arcs drawn finer (2048 sides to the turn); each axis is found by bisection on the net
-// area on one side of it.
+// their discs and arcs drawn finer (2048 sides to the turn), each cut exactly by the line (a polygon
+// cut along a line, its area and first moment by the shoelace formulas); each axis is found by
+// bisection on the net area on one side of it.
 
 #include "model/section.h"
 
