@@ -39,7 +39,7 @@ QString choisirFichier(QWidget* parent, Choix choix, const QString& proposition,
         return chemin;
     }
     // To open, "poutre" typed for "poutre.brivane" finds it.
-    const QString complet = chemin + u'.' + filtres.at(choisi).suffixe;
+    QString complet = chemin + u'.' + filtres.at(choisi).suffixe;
     if (choix == Choix::Enregistrer || (!QFileInfo::exists(chemin) && QFileInfo::exists(complet))) {
         return complet;
     }

@@ -8,8 +8,8 @@ namespace plateforme {
 namespace {
 
 QString& sortieImpression() {
-    static QString s;
-    return s;
+    static QString chemin = QString();
+    return chemin;
 }
 
 } // namespace
