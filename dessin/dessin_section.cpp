@@ -37,6 +37,11 @@ std::vector<QPointF> points(const std::vector<PointZY>& contour) {
 } // namespace
 
 Figure figure(const Section& section, const std::optional<Analyse>& analyse) {
+    return figure(section, analyse, plastique(section));
+}
+
+Figure figure(const Section& section, const std::optional<Analyse>& analyse,
+              const std::optional<Plastique>& plastiques) {
     Figure f;
     for (int k = 1; k <= section.NbrElement; ++k) {
         const ElementSection& e = section.element(k);
@@ -59,8 +64,8 @@ Figure figure(const Section& section, const std::optional<Analyse>& analyse) {
             f.axesConfondus = true;
         }
     }
-    if (const std::optional<Plastique> pl = plastique(section)) {
-        f.axesPlastiques = QPointF(pl->Zp, pl->Yp);
+    if (plastiques) {
+        f.axesPlastiques = QPointF(plastiques->Zp, plastiques->Yp);
     }
     for (const std::vector<PointZY>& zone : superpositions(section)) {
         f.superpositions.push_back(points(zone));

@@ -8,6 +8,7 @@
 // 96 dpi: a page scales the painter first. The text is written in the painter's font, on a white halo.
 
 #include "model/analyse.h"
+#include "model/plastique.h"
 #include "model/section.h"
 
 #include <QColor>
@@ -41,6 +42,10 @@ struct Figure {
     std::vector<std::vector<QPointF>> superpositions; // (Z, Y) in mm: two solids or two holes overlap
 };
 
+// The figure of the section with its analysis and plastic moduli already computed (none when they
+// could not be), or computing the plastic moduli itself.
+Figure figure(const modele::Section& section, const std::optional<modele::Analyse>& analyse,
+              const std::optional<modele::Plastique>& plastique);
 Figure figure(const modele::Section& section, const std::optional<modele::Analyse>& analyse);
 
 // The placement of the labels, on the screen geometry alone.

@@ -222,7 +222,7 @@ void ApercuSection::activer() {
         lignes << QString::fromStdString(l);
     }
     m_plan.get<Etiquette>(u"Verification"_s)->setText(lignes.join(u'\n'));
-    m_dessin->dessiner(m_section, m_grandeurs.analyse);
+    m_dessin->dessiner(m_section, m_grandeurs.analyse, m_grandeurs.plastique);
     findChild<LegendeSection*>(u"Legende"_s)->update();
 }
 

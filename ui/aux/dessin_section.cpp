@@ -7,8 +7,9 @@
 
 DessinSection::DessinSection(QWidget* parent) : QWidget(parent) {}
 
-void DessinSection::dessiner(const modele::Section& section, const std::optional<modele::Analyse>& analyse) {
-    m_figure = dessin::figure(section, analyse);
+void DessinSection::dessiner(const modele::Section& section, const std::optional<modele::Analyse>& analyse,
+                             const std::optional<modele::Plastique>& plastique) {
+    m_figure = dessin::figure(section, analyse, plastique);
     disposer();
     update();
 }

@@ -12,7 +12,8 @@ class DessinSection final : public QWidget {
     Q_OBJECT
 public:
     explicit DessinSection(QWidget* parent = nullptr);
-    void dessiner(const modele::Section& section, const std::optional<modele::Analyse>& analyse);
+    void dessiner(const modele::Section& section, const std::optional<modele::Analyse>& analyse,
+                  const std::optional<modele::Plastique>& plastique);
     const dessin::Figure& figure() const { return m_figure; }
     // The drawing laid out at the widget's size: the labels placed once per figure and size.
     const dessin::Disposition& disposition() const { return m_disposition; }
