@@ -1,3 +1,4 @@
+#include "attendu.h"
 #include "fixture.h"
 #include "sections.h"
 
@@ -44,7 +45,7 @@ private Q_SLOTS:
     void momentEtCentreSansExposant();
     void momentAvecExposant_data() { axes(); }
     void momentAvecExposant();
-    void legendes_data();
+    void legendes_data() { axes(); }
     void legendes();
     void explicationDesAires_data() { axes(); }
     void explicationDesAires();
@@ -272,76 +273,48 @@ void TestDetailCentre::momentAvecExposant() {
                   u"     = 3 E-2 [m]"_s})});
 }
 
-void TestDetailCentre::legendes_data() {
-    QTest::addColumn<QString>("axe");
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<QString>("message"); // empty: the control reacts to nothing
-
-    const QString m1 = u"Numéros des éléments composant la section."_s;
-    const QString m2 =
-        u"Aires des éléments composant la section, calculées en fonction des formes et des dimensions saisies."_s;
-    const QString m3 =
-        essai::lignes({u"Aire totale calculée."_s, u"Atotale = somme(Ai)"_s, u"             = 200 E2 [mm²]"_s,
-                       u"             = 200 E0 [cm²]"_s, u"             = 2 E-2 [m²]"_s});
-    const QString m7 =
-        u"Coordonnées des centres de gravité des éléments dans le repère de saisie (O, Z, Y)."_s;
-    const QString m8 = u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s;
-    const QString m4y = essai::lignes(
-        {u"Moments statiques Sozi des éléments formant la section."_s, u"Sozi = Ai x Ygi"_s,
-         u"Ils correspondent aux moments de renversement de la section lorsqu'on les charge d'une "
-         u"force surfacique de 1 (sans unité)."_s});
-    const QString m4z = essai::lignes(
-        {u"Moments statiques Soyi des éléments formant la section."_s, u"Soyi = Ai x Zgi"_s,
-         u"Ils correspondent aux moments de renversement des éléments lorsqu'on les charge d'une "
-         u"force surfacique de 1 (sans unité)."_s});
-    const QString m5y =
-        essai::lignes({u"Moment statique total de la section par rapport à l'axe horizontal OZ."_s,
-                       u"Soz=somme(AixYGi)"_s});
-    const QString m5z = essai::lignes(
-        {u"Moment statique total de la section par rapport à l'axe vertical OY."_s, u"Soy=somme(AixZGi)"_s});
-
-    for (const QString& axe : {u"Yg"_s, u"Zg"_s}) {
-        const bool y = axe == u"Yg"_s;
-        const Noms n = noms(axe);
-        const auto ligne = [&](const QString& nom, const QString& message) {
-            QTest::addRow("%s %s", qPrintable(axe), qPrintable(nom)) << axe << nom << message;
-        };
-        ligne(u"Label3"_s, m1);
-        ligne(u"AdeAi"_s, m2);
-        ligne(u"ideAi"_s, m2);
-        for (const QString& nom :
-             {u"TexteA"_s, u"TexteTotale"_s, u"ATotaleValeur"_s, u"EAire"_s, u"ATotalePuissance"_s}) {
-            ligne(nom, m3);
-        }
-        ligne(n.texteMoment, y ? m4y : m4z);
-        ligne(u"TexteS"_s, y ? m5y : m5z);
-        ligne(n.lettre, m7);
-        ligne(u"TexteGi"_s, m7);
-        ligne(n.texteCentre, m8);
-        ligne(n.texteGdeCentre, m8);
-        ligne(n.coordonnee.arg(3), (y ? u"Coordonnée verticale"_s : u"Coordonnée horizontale"_s) +
-                                       u" saisie du centre de gravité de l'élément 3"_s);
-        ligne(n.coordonnee.arg(1), (y ? u"Coordonnée verticale"_s : u"Coordonnée horizontale"_s) +
-                                       u" saisie du centre de gravité de l'élément 1"_s);
-        for (const QString& rien :
-             {u"i1"_s, u"EA1"_s, u"A1Puissance"_s, u"S1Valeur"_s, u"ES1"_s, u"S1Puissance"_s, u"TexteiGi"_s,
-              u"TexteGO"_s, u"UnitéA"_s, u"UniteY"_s, n.uniteMoment, u"Label14"_s}) {
-            ligne(rien, QString());
-        }
-    }
-}
-
+// Every caption's explanation, in the golden file of each window; the last twelve explain nothing.
 void TestDetailCentre::legendes() {
     QFETCH(QString, axe);
-    QFETCH(QString, nom);
-    QFETCH(QString, message);
+    const Noms n = noms(axe);
     saisir(axe, 1, "Rectangle", "100", "200", "30");
     saisir(axe, 3, "Rectangle", "0", "0", "0");
     plateforme::FenetreSecondaire& f = ouvrir(axe);
-    QVERIFY(visible(&f, nom));
+    const QStringList noms{u"Label3"_s,
+                           u"AdeAi"_s,
+                           u"ideAi"_s,
+                           u"TexteA"_s,
+                           u"TexteTotale"_s,
+                           u"ATotaleValeur"_s,
+                           u"EAire"_s,
+                           u"ATotalePuissance"_s,
+                           n.texteMoment,
+                           u"TexteS"_s,
+                           n.lettre,
+                           u"TexteGi"_s,
+                           n.texteCentre,
+                           n.texteGdeCentre,
+                           n.coordonnee.arg(3),
+                           n.coordonnee.arg(1),
+                           u"i1"_s,
+                           u"EA1"_s,
+                           u"A1Puissance"_s,
+                           u"S1Valeur"_s,
+                           u"ES1"_s,
+                           u"S1Puissance"_s,
+                           u"TexteiGi"_s,
+                           u"TexteGO"_s,
+                           u"UnitéA"_s,
+                           u"UniteY"_s,
+                           n.uniteMoment,
+                           u"Label14"_s};
+    for (const QString& nom : noms) {
+        QVERIFY2(visible(&f, nom), qPrintable(nom));
+    }
     essai::Messages messages;
-    essai::doubleClicSur(&f, nom);
-    QCOMPARE(messages.prendre(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE_ATTENDU(
+        "detail_centre/legendes-" + axe.toStdString() + ".txt",
+        essai::explications(messages, noms, [&f](const QString& nom) { essai::doubleClicSur(&f, nom); }));
 }
 
 void TestDetailCentre::explicationDesAires() {
