@@ -270,6 +270,13 @@ template <class Geste> QString explications(Messages& m, const QStringList& noms
     }
     return t;
 }
+// Its gestures given to the control itself, whatever lies over it.
+inline auto doubleClicsSur(const QWidget* fenetre) {
+    return [fenetre](const QString& n) { doubleClicSur(fenetre, n); };
+}
+inline auto clicsSur(const QWidget* fenetre) {
+    return [fenetre](const QString& n) { clicSur(fenetre, n); };
+}
 // The same by double-clicks at the controls' middles (or at `dans`) in `fenetre`, as the mouse gives them.
 inline QString explications(Messages& m, const QWidget* fenetre, const QStringList& noms, QPoint dans = {}) {
     return explications(m, noms,

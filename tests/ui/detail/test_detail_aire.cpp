@@ -187,8 +187,7 @@ void TestDetailAire::explication() {
         saisir(m_section, k, forme, d1, d2);
         DetailAire& f = ouvrir();
         essai::Messages messages;
-        t += essai::explications(messages, {nom("A%1Valeur", k)},
-                                 [&f](const QString& n) { essai::doubleClicSur(&f, n); });
+        t += essai::explications(messages, {nom("A%1Valeur", k)}, essai::doubleClicsSur(&f));
     }
     QCOMPARE_ATTENDU("detail_aire/explications.txt", t);
 }

@@ -218,7 +218,6 @@ void TestDetailCentre::colonnes() {
 void TestDetailCentre::momentEtCentreSansExposant() {
     QFETCH(QString, axe);
     const Noms n = noms(axe);
-    const bool y = axe == u"Yg"_s;
     saisir(axe, 1, "Rectangle", "10", "10", "25");
     plateforme::FenetreSecondaire& f = ouvrir(axe);
     QCOMPARE(texte(&f, n.moment), u"2500"_s);
@@ -227,50 +226,29 @@ void TestDetailCentre::momentEtCentreSansExposant() {
     QVERIFY(!visible(&f, n.e));
     QVERIFY(!visible(&f, n.puissance));
 
+    // A single click on the value, a double-click on the hidden exponent do nothing.
     essai::Messages messages;
-    essai::doubleClicSur(&f, n.moment);
-    QCOMPARE(messages.prendre(),
-             QStringList{essai::lignes({y ? u"Soz = somme(AixYgi)"_s : u"Soy = somme(AixZgi)"_s,
-                                        u"       = 2500 E0 [mm^3]"_s, u"       = 2,5 E0 [cm^3]"_s,
-                                        u"       = 2,5 E-6 [m^3]"_s})});
-
-    const QString m10 = essai::lignes(
-        {u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s,
-         y ? u"Yg = Soz/A = 2500 / 100 [mm]"_s : u"Zg = Soy/A = 2500 / 100 [mm]"_s,
-         y ? u"Yg = 25 E0 [mm]"_s : u"Zg = 25 E0 [mm]"_s, u"     = 2,5 E0 [cm]"_s, u"     = 2,5 E-2 [m]"_s});
-    essai::doubleClicSur(&f, n.valeur);
-    essai::clicSur(&f, n.unite);
-    QCOMPARE(messages.prendre(), QStringList(2, m10));
-    // A single click on the value, a double-click on the exponent do nothing.
-    essai::clicSur(&f, n.valeur);
-    essai::doubleClicSur(&f, n.puissance);
-    QCOMPARE(messages.nombre(), 0);
+    QCOMPARE_ATTENDU("detail_centre/sans-exposant-" + axe.toStdString() + ".txt",
+                     essai::explications(messages, {n.moment, n.valeur}, essai::doubleClicsSur(&f)) +
+                         essai::explications(messages, {n.unite, n.valeur}, essai::clicsSur(&f)) +
+                         essai::explications(messages, {n.puissance}, essai::doubleClicsSur(&f)));
 }
 
 void TestDetailCentre::momentAvecExposant() {
     QFETCH(QString, axe);
     const Noms n = noms(axe);
-    const bool y = axe == u"Yg"_s;
     saisir(axe, 1, "Rectangle", "100", "200", "30");
     plateforme::FenetreSecondaire& f = ouvrir(axe);
     QCOMPARE(texte(&f, n.moment), u"600"_s);
     QCOMPARE(texte(&f, n.momentPuissance), u"3"_s);
-    const QString m6 =
-        essai::lignes({y ? u"Soz = somme(AixYgi)"_s : u"Soy = somme(AixZgi)"_s, u"       = 600 E3 [mm^3]"_s,
-                       u"       = 600 E0 [cm^3]"_s, u"       = 6 E-4 [m^3]"_s});
     essai::Messages messages;
-    for (const QString& nom : {n.moment, n.momentE, n.momentPuissance}) {
+    const QStringList moment{n.moment, n.momentE, n.momentPuissance};
+    for (const QString& nom : moment) {
         QVERIFY(visible(&f, nom));
-        essai::doubleClicSur(&f, nom);
     }
-    QCOMPARE(messages.prendre(), QStringList(3, m6));
-    essai::clicSur(&f, n.unite);
-    QCOMPARE(messages.prendre(),
-             QStringList{essai::lignes(
-                 {u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s,
-                  y ? u"Yg = Soz/A = 600000 / 20000 [mm]"_s : u"Zg = Soy/A = 600000 / 20000 [mm]"_s,
-                  y ? u"Yg = 30 E0 [mm]"_s : u"Zg = 30 E0 [mm]"_s, u"     = 3 E0 [cm]"_s,
-                  u"     = 3 E-2 [m]"_s})});
+    QCOMPARE_ATTENDU("detail_centre/avec-exposant-" + axe.toStdString() + ".txt",
+                     essai::explications(messages, moment, essai::doubleClicsSur(&f)) +
+                         essai::explications(messages, {n.unite}, essai::clicsSur(&f)));
 }
 
 // Every caption's explanation, in the golden file of each window; the last twelve explain nothing.
@@ -323,15 +301,8 @@ void TestDetailCentre::explicationDesAires() {
     saisir(axe, 2, "Triangle", "30", "60", "5");
     plateforme::FenetreSecondaire& f = ouvrir(axe);
     essai::Messages messages;
-    essai::doubleClicSur(&f, u"A10Valeur"_s);
-    essai::doubleClicSur(&f, u"A2Valeur"_s);
-    QCOMPARE(messages.prendre(),
-             (QStringList{
-                 essai::lignes({u"L'aire de l'élément saisi en 10 vaut : 157,079637050629 mm² "_s,
-                                u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²) / 2 [mm²]"_s}),
-                 essai::lignes(
-                     {u"L'aire de l'élément saisi en 2 vaut : 900 mm² "_s,
-                      u" Section triangulaire donc A = (base x hauteur) / 2 = (30 x 60 ) / 2 [mm²]"_s})}));
+    QCOMPARE_ATTENDU("detail_centre/aires.txt", essai::explications(messages, {u"A10Valeur"_s, u"A2Valeur"_s},
+                                                                    essai::doubleClicsSur(&f)));
     // Beyond the count: nothing.
     changerNombreElements(m_section, -1);
     ouvrir(axe);
