@@ -277,6 +277,10 @@ inline auto doubleClicsSur(const QWidget* fenetre) {
 inline auto clicsSur(const QWidget* fenetre) {
     return [fenetre](const QString& n) { clicSur(fenetre, n); };
 }
+// A click at the control's middle, as the mouse gives it to the window.
+inline auto clicsDans(const QWidget* fenetre) {
+    return [fenetre](const QString& n) { clic(fenetre, n.toUtf8().constData()); };
+}
 // The same by double-clicks at the controls' middles (or at `dans`) in `fenetre`, as the mouse gives them.
 inline QString explications(Messages& m, const QWidget* fenetre, const QStringList& noms, QPoint dans = {}) {
     return explications(m, noms,
