@@ -159,10 +159,8 @@ void TestDetailAire::trou() {
     QCOMPARE(essai::texte(&f, "ATotaleValeur"), u"-314,2"_s);
 
     essai::Messages messages;
-    essai::doubleClicSur(&f, "A1Valeur");
-    QCOMPARE(messages.prendre(),
-             QStringList{essai::lignes({u"L'aire de l'élément saisi en 1 vaut : -314,159274101257 mm² "_s,
-                                        u" Section circulaire donc A = Pi x rayon² = Pi x 10² [mm²]"_s})});
+    QCOMPARE_ATTENDU("detail_aire/trou.txt",
+                     essai::explications(messages, {u"A1Valeur"_s}, essai::doubleClicsSur(&f)));
 }
 
 // The explanation of an element's area, by shape and row (the spaces as the window has them), in a
@@ -206,33 +204,22 @@ void TestDetailAire::pasDExplicationAuDelaDuNombre() {
 void TestDetailAire::totalTroisUnites_data() {
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("hauteur");
-    QTest::addColumn<QStringList>("lignes");
-
-    QTest::newRow("2500 mm²") << u"50"_s << u"50"_s
-                              << QStringList{u"Atotale = 2500 E0 [mm²]"_s, u"             = 25 E0 [cm²]"_s,
-                                             u"             = 2,5 E-3 [m²]"_s};
-    QTest::newRow("20000 mm²") << u"100"_s << u"200"_s
-                               << QStringList{u"Atotale = 200 E2 [mm²]"_s, u"             = 200 E0 [cm²]"_s,
-                                              u"             = 2 E-2 [m²]"_s};
+    QTest::newRow("2500") << u"50"_s << u"50"_s;
+    QTest::newRow("20000") << u"100"_s << u"200"_s;
 }
 
+// The total area in three units, from each visible one of its four labels (a hidden one receives
+// nothing), in a golden file.
 void TestDetailAire::totalTroisUnites() {
     QFETCH(QString, base);
     QFETCH(QString, hauteur);
-    QFETCH(QStringList, lignes);
     saisir(m_section, 1, "Rectangle", base.toUtf8().constData(), hauteur.toUtf8().constData());
     DetailAire& f = ouvrir();
+    QStringList visibles{u"ATotaleValeur"_s, u"EAire"_s, u"ATotalePuissance"_s, u"Label12"_s};
+    visibles.removeIf([&f](const QString& n) { return !visible(&f, n); });
     essai::Messages messages;
-    int attendus = 0;
-    // A hidden label receives nothing: only the visible ones of the four are clicked.
-    for (const char* n : {"ATotaleValeur", "EAire", "ATotalePuissance", "Label12"}) {
-        if (visible(&f, n)) {
-            essai::clicSur(&f, n);
-            ++attendus;
-        }
-    }
-    QCOMPARE(messages.prendre(), QStringList(attendus, essai::lignes(lignes)));
-    QVERIFY(attendus >= 2);
+    QCOMPARE_ATTENDU("detail_aire/total-" + std::string(QTest::currentDataTag()) + ".txt",
+                     essai::explications(messages, visibles, essai::clicsSur(&f)));
 }
 
 void TestDetailAire::aireTotaleNulle() {
@@ -245,29 +232,21 @@ void TestDetailAire::aireTotaleNulle() {
     QVERIFY(visible(&f, "Label12"));
     QCOMPARE(essai::texte(&f, "A2Valeur"), u"-200"_s);
     essai::Messages messages;
-    essai::clicSur(&f, "Label12");
-    QCOMPARE(messages.prendre(),
-             QStringList{essai::lignes({u"Atotale = 0 E0 [mm²]"_s, u"             = 0 E0 [cm²]"_s,
-                                        u"             = 0 E0 [m²]"_s})});
+    QCOMPARE_ATTENDU("detail_aire/total-nul.txt",
+                     essai::explications(messages, {u"Label12"_s}, essai::clicsSur(&f)));
 }
 
 void TestDetailAire::legendes() {
     DetailAire& f = ouvrir();
     essai::Messages messages;
-    const QString aireTotale = essai::lignes({u"Aire totale calculée."_s, u"Atotale = somme(Ai)"_s});
-    essai::doubleClicSur(&f, "TexteA");
-    essai::clicSur(&f, "TexteTotale");
-    essai::doubleClicSur(&f, "AdeAi");
-    essai::doubleClicSur(&f, "Label3");
-    // These react to nothing.
-    essai::doubleClicSur(&f, "ideAi");
-    essai::doubleClicSur(&f, "Unité");
-    essai::doubleClicSur(&f, "i1");
-    essai::clicSur(&f, "A1Valeur");
-    QCOMPARE(messages.prendre(),
-             (QStringList{aireTotale, aireTotale,
-                          u"Aire calculée en fonction de la forme et des dimensions saisies."_s,
-                          u"Numéros des éléments composant la section."_s}));
+    // The last four react to nothing.
+    QCOMPARE_ATTENDU("detail_aire/legendes.txt",
+                     essai::explications(messages, {u"TexteA"_s}, essai::doubleClicsSur(&f)) +
+                         essai::explications(messages, {u"TexteTotale"_s}, essai::clicsSur(&f)) +
+                         essai::explications(messages,
+                                             {u"AdeAi"_s, u"Label3"_s, u"ideAi"_s, u"Unité"_s, u"i1"_s},
+                                             essai::doubleClicsSur(&f)) +
+                         essai::explications(messages, {u"A1Valeur"_s}, essai::clicsSur(&f)));
 }
 
 // Clicks at window coordinates, as a user does: the lowered index "Totale" lies over "A =", and the
