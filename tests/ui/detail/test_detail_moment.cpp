@@ -125,6 +125,139 @@ private Q_SLOTS:
                 essai::explications(m, {u"Label23"_s}, essai::clicsDans(&z)));
     }
 
+    // Two equal rectangles 10 x 20 at Zg = -30 and +30: the centroid is halfway.
+    void paireSymetrique() {
+        const Section s =
+            construire({{"Rectangle", "10", "20", "-30", "0"}, {"Rectangle", "10", "20", "30", "0"}});
+        plateforme::Registre r;
+        const auto& y = ouvrir<DetailIGY>(r, s);
+        // 30² x 200 = 180 E3; 20 x 10³ / 12 shown without E.
+        QCOMPARE(rangee(&y, false, 1), u"1 | 200 | -30 | 180 E3 | 1667 | 181,7 E3"_s);
+        QCOMPARE(rangee(&y, false, 2), u"2 | 200 | 30 | 180 E3 | 1667 | 181,7 E3"_s);
+        QCOMPARE(rangee(&y, false, 3), u"· | · | · | · | · | ·"_s);
+        QCOMPARE(totaux(&y, false), u"0 | 363,3 E3 | 363,3 E3"_s);
+    }
+
+    void rangsSuivantLeNombre() {
+        Section s = construire({{"Rectangle", "10", "10", "0", "0"},
+                                {"Rectangle", "10", "10", "20", "0"},
+                                {"Disque", "5", "0", "40", "0"},
+                                {"Triangle", "6", "9", "-10", "0"}});
+        plateforme::Registre r;
+        auto& y = ouvrir<DetailIGY>(r, s);
+        QVERIFY(visible(&y, "Igytot4P") || visible(&y, "Igytot4V"));
+        changerNombreElements(s, -1);
+        changerNombreElements(s, -1);
+        ouvrir<DetailIGY>(r, s);
+        QVERIFY(visible(&y, "i2"));
+        QCOMPARE(rangee(&y, false, 3), u"· | · | · | · | · | ·"_s);
+        QCOMPARE(rangee(&y, false, 4), u"· | · | · | · | · | ·"_s);
+        // Two squares of 100 mm² at 0 and 20: Zg = 10, Igy = 2 x (833,3 + 100 x 10²) = 21666,7.
+        QCOMPARE(essai::texte(&y, "ZG1"), u"-10"_s);
+        QCOMPARE(essai::texte(&y, "IGYValeur"), u"216,7"_s);
+        QCOMPARE(essai::texte(&y, "IGYPuissance"), u"2"_s);
+        // A hidden row explains nothing.
+        essai::Messages m;
+        doubleClic(&y, "ZG3");
+        QCOMPARE(m.nombre(), 0);
+    }
+
+    // The distance column, through both windows: element 1 (10 x 10) at 0 fixes the centroid at 0,
+    // element 2 has no area and sits at the distance given.
+    void colonneDistance_data() {
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<QString>("affiche");
+        QTest::newRow("0,00004") << u"0,00004"_s << u"0"_s;
+        QTest::newRow("0,123456") << u"0,123456"_s << u"0,1235"_s;
+        QTest::newRow("-0,123456") << u"-0,123456"_s << u"-0,1235"_s;
+        QTest::newRow("5,55555") << u"5,55555"_s << u"5,556"_s;
+        QTest::newRow("12,3456") << u"12,3456"_s << u"12,35"_s;
+        QTest::newRow("-12,3456") << u"-12,3456"_s << u"-12,35"_s;
+        QTest::newRow("345,67") << u"345,67"_s << u"345,7"_s;
+        QTest::newRow("1234,4") << u"1234,4"_s << u"1234"_s;
+        QTest::newRow("2500,5") << u"2500,5"_s << u"2500"_s;
+        QTest::newRow("2501,5") << u"2501,5"_s << u"2502"_s;
+        QTest::newRow("-2501,5") << u"-2501,5"_s << u"-2502"_s;
+    }
+    void colonneDistance() {
+        QFETCH(QString, saisie);
+        QFETCH(QString, affiche);
+        const std::string v = saisie.toStdString();
+        const Section s = construire({{"Rectangle", "10", "10", "0", "0"}, {"Rectangle", "0", "0", v, v}});
+        plateforme::Registre r;
+        QCOMPARE(essai::texte(&ouvrir<DetailIGY>(r, s), "ZG2"), affiche);
+        QCOMPARE(essai::texte(&ouvrir<DetailIGZ>(r, s), "YG2"), affiche);
+    }
+
+    void axeParLeCentre() {
+        // A = 20000, Zg = 10, Igy = 16666666.67.
+        const Section s = construire({{"Rectangle", "100", "200", "10", "0"}});
+        plateforme::Registre r;
+        auto& y = ouvrir<DetailIGY>(r, s);
+        auto* zo = essai::controle<QLineEdit>(&y, "Z");
+        taper(zo, u"10"_s);
+        QCOMPARE(essai::cellule(&y, celluleIy), essai::cellule(&y, celluleIgy));
+        QCOMPARE(essai::texte(&y, "IyValeur"), u"166,7"_s);
+        clic(&y, "Label30");
+        QCOMPARE(essai::texte(&y, "Repere"), essai::repereCentre);
+        QCOMPARE(zo->text(), u"0"_s);
+        QCOMPARE(essai::cellule(&y, celluleIy), u"166,7 E5"_s);
+        // In (G, Z, Y) Zo is the distance itself: 16666666.67 + 25² x 20000.
+        taper(zo, u"25"_s);
+        QCOMPARE(essai::texte(&y, "IyValeur"), u"291,7"_s);
+    }
+
+    void changementDeRepere() {
+        const Section s = construire({{"Rectangle", "100", "200", "10", "0"}});
+        plateforme::Registre r;
+        auto& y = ouvrir<DetailIGY>(r, s);
+        auto* zo = essai::controle<QLineEdit>(&y, "Z");
+        taper(zo, u"25"_s);
+        // 15 mm from G: 16666666.67 + 15² x 20000.
+        QCOMPARE(essai::cellule(&y, celluleIy), u"211,7 E5"_s);
+        essai::Messages m;
+        clic(&y, "Label30");
+        QCOMPARE(essai::texte(&y, "Repere"), essai::repereCentre);
+        QCOMPARE(zo->text(), u"15"_s);
+        QCOMPARE(essai::texte(&y, "IyValeur"), u"211,7"_s);
+        // A double-click is one click: one switch.
+        doubleClic(&y, "Label30");
+        QCOMPARE(essai::texte(&y, "Repere"), essai::repereSaisie);
+        QCOMPARE(zo->text(), u"25"_s);
+        QCOMPARE(essai::texte(&y, "IyValeur"), u"211,7"_s);
+        QCOMPARE(m.nombre(), 0);
+
+        // The frame stays through a rebuild; Zo does not.
+        clic(&y, "Label30");
+        ouvrir<DetailIGY>(r, s);
+        QCOMPARE(essai::texte(&y, "Repere"), essai::repereCentre);
+        QCOMPARE(zo->text(), u"0"_s);
+        QCOMPARE(essai::texte(&y, "IyValeur"), u"166,7"_s);
+
+        // DetailIGZ moves by Yg.
+        const Section t = construire({{"Rectangle", "100", "200", "0", "-4"}});
+        auto& z = ouvrir<DetailIGZ>(r, t);
+        auto* yo = essai::controle<QLineEdit>(&z, "Y");
+        taper(yo, u"6"_s);
+        clic(&z, "Label30");
+        QCOMPARE(yo->text(), u"10"_s);
+        clic(&z, "Label30");
+        QCOMPARE(yo->text(), u"6"_s);
+    }
+
+    void boiteVide() {
+        const Section s = construire({{"Rectangle", "100", "200", "10", "0"}});
+        plateforme::Registre r;
+        auto& y = ouvrir<DetailIGY>(r, s);
+        clic(&y, "Label30");
+        auto* zo = essai::controle<QLineEdit>(&y, "Z");
+        taper(zo, u"7"_s);
+        QTest::keyClick(zo, Qt::Key_Backspace);
+        QCOMPARE(zo->text(), u"0"_s);
+        QCOMPARE(essai::texte(&y, "IyValeur"), u"166,7"_s); // Zo = 0 in (G, Z, Y) is G itself
+    }
+
+    // Iy 833,3 with the exponent 0: the three lines keep the mantissa and move only the exponent.
     void troisUnitesExposantNul() {
         const Section s = construire({{"Rectangle", "10", "10", "0", "0"}});
         plateforme::Registre r;
