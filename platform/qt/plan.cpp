@@ -79,13 +79,6 @@ Encre encre(const QFont& police, const QString& texte) {
 void logerLesGlyphes(QLabel* l) {
     const QFontMetricsF fm(l->font());
     const Encre e = encre(l->font(), l->text());
-    if (qEnvironmentVariableIsSet("DEM_VERIF")) { // TEMPORAIRE verification
-        const QRectF v = fm.tightBoundingRect(l->text() + u"0123456789E-"_s);
-        if (v.top() != e.haut || v.bottom() != e.bas) {
-            qFatal("ENCRE %s [%s] %g %g / %g %g", qPrintable(l->font().key()), qPrintable(l->text()), v.top(),
-                   v.bottom(), e.haut, e.bas);
-        }
-    }
     QRect r = l->geometry();
     const int manqueHaut = std::max(0, static_cast<int>(std::ceil(-(fm.ascent() + e.haut))));
     const int monte = std::min(manqueHaut, r.top());
