@@ -127,7 +127,8 @@ QString table(const QStringList& entetes, const QStringList& rangees, Coupures& 
 }
 
 QString tableau(const Tableau& t, Coupures& coupures) {
-    QString h = Titre + enHtml(t.titre) + u"</h2>\n<p>"_s + enHtml(t.explication) + u"</p>\n"_s;
+    QString h =
+        Titre + enHtml(t.titre) + u"</h2>\n<p class=\"explication\">"_s + enHtml(t.explication) + u"</p>\n"_s;
     QStringList rangees;
     for (const auto& l : t.lignes) {
         rangees << ligne(l, false);
@@ -150,7 +151,7 @@ QString grandeurs(const QString& titre, const QString& explication, const std::v
                        echapper(x.unite) + u"</td>"_s + td({x.exacte, {}, true}, false) + u"<td>"_s +
                        enHtml(x.formule) + u"</td></tr>\n"_s;
     }
-    return Titre + enHtml(titre) + u"</h2>\n<p>"_s + enHtml(explication) + u"</p>\n"_s +
+    return Titre + enHtml(titre) + u"</h2>\n<p class=\"explication\">"_s + enHtml(explication) + u"</p>\n"_s +
            table({u"Grandeur"_s, u"Valeur"_s, u"Unité"_s, u"Valeur complète"_s, u"Formule"_s}, rangees,
                  coupures) +
            u"<p>"_s + enHtml(suite) + u"</p>\n"_s;
@@ -195,7 +196,7 @@ QString html(const Note& n, const QString& dessin, const QString& legende, Coupu
                 u".alerte { color: #c00000; }\n"
                 u"svg { width: 100%; height: auto; }\n"
                 u"@media print {\n"
-                u"  h1, h2 { break-after: avoid; page-break-after: avoid; }\n"
+                u"  h1, h2, p.explication { break-after: avoid; page-break-after: avoid; }\n"
                 u"  tr, svg { break-inside: avoid; page-break-inside: avoid; }\n"
                 u"  thead { display: table-header-group; }\n"
                 u"}\n"
@@ -217,7 +218,8 @@ QString html(const Note& n, const QString& dessin, const QString& legende, Coupu
         }
     }
     h += Titre +
-         u"Dessin de la section à l'échelle</h2>\n<p>Repère de saisie (O, Z, Y) : Z vers la gauche, Y "
+         u"Dessin de la section à l'échelle</h2>\n<p class=\"explication\">Repère de saisie (O, Z, Y) : Z "
+         u"vers la gauche, Y "
          u"vers le haut ; G est le centre de gravité, la barre donne l'échelle.</p>\n<p>"_s +
          dessin + u"</p>\n"_s;
     if (!legende.isEmpty()) {
