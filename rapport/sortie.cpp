@@ -167,8 +167,8 @@ QString resume(const std::vector<Grandeur>& g) {
         for (std::size_t c = 0; c < Colonnes; ++c) {
             const std::size_t i = c * rangees + r;
             if (i < g.size()) {
-                h += u"<td class=\"nom\"><b>"_s + enHtml(g[i].nom) + u"</b> =</td>"_s +
-                     td(g[i].valeur, false) + u"<td class=\"unite\">"_s + echapper(g[i].unite) + u"</td>"_s;
+                h += u"<td><b>"_s + enHtml(g[i].nom) + u"</b> =</td>"_s + td(g[i].valeur, false) +
+                     u"<td class=\"unite\">"_s + echapper(g[i].unite) + u"</td>"_s;
             } else {
                 h += u"<td></td><td></td><td></td>"_s;
             }
@@ -370,7 +370,8 @@ void espacer(QTextDocument& doc, double hauteurPage) {
     constexpr double EcartTitre = 14.0;  // above a heading
     constexpr double EcartTableau = 5.0; // under a table
     std::vector<QTextBlock> titres;
-    QTextCursor(&doc).beginEditBlock(); // laid out once, at the end of the block
+    QTextCursor modification(&doc);
+    modification.beginEditBlock(); // laid out once, at the end of the block
     for (QTextBlock b = doc.begin(); b != doc.end(); b = b.next()) {
         const bool titre = b.blockFormat().headingLevel() >= 2;
         const bool apresTableau = QTextCursor(b).currentTable() == nullptr && b.previous().isValid() &&
@@ -384,7 +385,7 @@ void espacer(QTextDocument& doc, double hauteurPage) {
             titres.push_back(b);
         }
     }
-    QTextCursor(&doc).endEditBlock();
+    modification.endEditBlock();
     // From the top: a break moves what follows it. The layout is made again only after a change.
     QTextBlockFormat saut;
     saut.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
