@@ -343,10 +343,13 @@ double basDeRangee(QAbstractTextDocumentLayout& mise, const QTextTable& t, int r
 }
 
 // The first row of the tables (counted as Coupures counts them) that a page's foot cuts, if any: the
-// layout moves a row to the next page only when none of its cells' first lines fits.
+// layout moves a row to the next page only when none of its cells' first lines fits. Or else the last
+// table's last row, when the note's last paragraph under it would stand alone on the last page.
 std::optional<int> rangeeCoupee(QTextDocument& doc, double hauteurPage) {
     QAbstractTextDocumentLayout& mise = *doc.documentLayout();
+    const auto page = [&](double y) { return std::floor(y / hauteurPage); };
     int n = 0;
+    double basDuDernier = 0.0;
     for (QTextFrame* cadre : doc.rootFrame()->childFrames()) {
         auto* t = qobject_cast<QTextTable*>(cadre);
         if (t == nullptr || t->format().headerRowCount() == 0) { // the box has no heading row
@@ -354,11 +357,20 @@ std::optional<int> rangeeCoupee(QTextDocument& doc, double hauteurPage) {
         }
         for (int r = t->format().headerRowCount(); r < t->rows(); ++r, ++n) {
             const double haut = mise.blockBoundingRect(t->cellAt(r, 0).firstCursorPosition().block()).top();
-            if (std::floor(haut / hauteurPage) !=
-                std::floor((basDeRangee(mise, *t, r) - 1.0) / hauteurPage)) {
+            basDuDernier = basDeRangee(mise, *t, r);
+            if (page(haut) != page(basDuDernier - 1.0)) {
                 return n;
             }
         }
+    }
+    const QTextBlock dernier = doc.lastBlock();
+    QTextBlock avant = dernier.previous(); // past the empty block the layout puts after a table
+    while (avant.isValid() && avant.length() <= 1 && QTextCursor(avant).currentTable() == nullptr) {
+        avant = avant.previous();
+    }
+    if (n > 0 && avant.isValid() && QTextCursor(avant).currentTable() != nullptr &&
+        page(mise.blockBoundingRect(dernier).top()) != page(basDuDernier - 1.0)) {
+        return n - 1;
     }
     return std::nullopt;
 }
