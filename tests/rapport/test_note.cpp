@@ -373,8 +373,9 @@ private Q_SLOTS:
         QVERIFY2(tidy.exitCode() < 2, tidy.readAllStandardError().constData());
     }
 
-    // Each page's last line above its footer is no heading; no text is cut by a page's edge (drawn past
-    // the text's area, but for the footer); the box and the drawing on their pages.
+    // Each page holds more than a heading and a line, its last line above its footer is no heading; no
+    // text is cut by a page's edge (drawn past the text's area, but for the footer); the box and the
+    // drawing on their pages.
     void pagesMisesEnPage_data() {
         QTest::addColumn<QString>("exemple"); // none: the elements
         QTest::addColumn<std::vector<essai::Element>>("elements");
@@ -423,7 +424,8 @@ private Q_SLOTS:
             const QString texte =
                 poppler(u"pdftotext"_s, {u"-layout"_s, u"-f"_s, numero, u"-l"_s, numero, pdf, u"-"_s});
             const QStringList lignes = texte.split(u'\n', Qt::SkipEmptyParts);
-            QVERIFY(lignes.size() >= 2);
+            QVERIFY2(lignes.size() >= 4,
+                     qPrintable(numero)); // more than a heading and a line, and the footer
             QVERIFY2(!titres.contains(lignes.at(lignes.size() - 2).trimmed()), qPrintable(numero));
             for (const QString& t : {u"Résultats principaux"_s, u"Dessin de la section à l'échelle"_s}) {
                 if (texte.contains(t)) {
