@@ -126,9 +126,15 @@ QString table(const QStringList& entetes, const QStringList& rangees, Coupures& 
     return h + u"</tbody></table>\n"_s;
 }
 
+// A part of the note: its heading and the explanation under it, opening the block that a browser keeps
+// on one page when it fits (closed by the caller, after the part's table and notes).
+QString partie(const QString& titre, const QString& explication) {
+    return u"<div class=\"partie\">\n"_s + Titre + enHtml(titre) + u"</h2>\n<p class=\"explication\">"_s +
+           enHtml(explication) + u"</p>\n"_s;
+}
+
 QString tableau(const Tableau& t, Coupures& coupures) {
-    QString h =
-        Titre + enHtml(t.titre) + u"</h2>\n<p class=\"explication\">"_s + enHtml(t.explication) + u"</p>\n"_s;
+    QString h = partie(t.titre, t.explication);
     QStringList rangees;
     for (const auto& l : t.lignes) {
         rangees << ligne(l, false);
@@ -140,7 +146,7 @@ QString tableau(const Tableau& t, Coupures& coupures) {
     for (const QString& n : t.notes) {
         h += u"<p>"_s + enHtml(n) + u"</p>\n"_s;
     }
-    return h;
+    return h + u"</div>\n"_s;
 }
 
 QString grandeurs(const QString& titre, const QString& explication, const std::vector<Grandeur>& g,
@@ -151,10 +157,10 @@ QString grandeurs(const QString& titre, const QString& explication, const std::v
                        echapper(x.unite) + u"</td>"_s + td({x.exacte, {}, true}, false) + u"<td>"_s +
                        enHtml(x.formule) + u"</td></tr>\n"_s;
     }
-    return Titre + enHtml(titre) + u"</h2>\n<p class=\"explication\">"_s + enHtml(explication) + u"</p>\n"_s +
+    return partie(titre, explication) +
            table({u"Grandeur"_s, u"Valeur"_s, u"Unité"_s, u"Valeur complète"_s, u"Formule"_s}, rangees,
                  coupures) +
-           u"<p>"_s + enHtml(suite) + u"</p>\n"_s;
+           u"<p>"_s + enHtml(suite) + u"</p>\n</div>\n"_s;
 }
 
 // The box of the main results, in three columns read downwards.
@@ -197,6 +203,7 @@ QString html(const Note& n, const QString& dessin, const QString& legende, Coupu
                 u"svg { width: 100%; height: auto; }\n"
                 u"@media print {\n"
                 u"  h1, h2, p.explication { break-after: avoid; page-break-after: avoid; }\n"
+                u"  div.partie { break-inside: avoid; page-break-inside: avoid; }\n"
                 u"  tr, svg { break-inside: avoid; page-break-inside: avoid; }\n"
                 u"  thead { display: table-header-group; }\n"
                 u"}\n"
@@ -217,14 +224,15 @@ QString html(const Note& n, const QString& dessin, const QString& legende, Coupu
             h += u"<p>Vérification de cohérence : "_s + enHtml(v) + u"</p>\n"_s;
         }
     }
-    h += Titre +
-         u"Dessin de la section à l'échelle</h2>\n<p class=\"explication\">Repère de saisie (O, Z, Y) : Z "
-         u"vers la gauche, Y "
-         u"vers le haut ; G est le centre de gravité, la barre donne l'échelle.</p>\n<p>"_s +
-         dessin + u"</p>\n"_s;
+    h +=
+        partie(u"Dessin de la section à l'échelle"_s,
+               u"Repère de saisie (O, Z, Y) : Z vers la gauche, Y vers le haut ; G est le centre de gravité, "
+               u"la barre donne l'échelle."_s) +
+        u"<p>"_s + dessin + u"</p>\n"_s;
     if (!legende.isEmpty()) {
         h += u"<p>"_s + enHtml(legende) + u"</p>\n"_s;
     }
+    h += u"</div>\n"_s;
     for (const Tableau& t : n.tableaux) {
         h += tableau(t, coupures);
     }
@@ -254,7 +262,7 @@ QString html(const Note& n, const QString& dessin, const QString& legende, Coupu
 // text would run past its frame with a wider font than the one it was laid out with).
 dessin::Figure figureNote(const Section& s, QString& legende) {
     dessin::Figure f = dessin::figure(s, analyseOuRien(s));
-    legende = f.axesConfondus ? dessin::NoteAxesConfondus : QString();
+    legende = f.axesConfondus && !f.elements.empty() ? dessin::NoteAxesConfondus : QString();
     f.axesConfondus = false;
     return f;
 }
