@@ -42,6 +42,14 @@ struct Demande {
     FormatSortie format = FormatSortie::Csv;
 };
 
+// Said, with the exit status SortieLigneIncorrecte, of an argument that is not valid UTF-8.
+inline const QString NomIllisible =
+    QStringLiteral("le nom du fichier n'est pas lisible dans l'encodage du système (UTF-8)");
+
+// Whether every argument reads in the encoding Qt decodes them with (UTF-8): a file name that does not
+// could be neither opened nor written by that name.
+bool argumentsLisibles(int argc, char* argv[]);
+
 // The program's arguments as QCoreApplication::arguments() gives them, before any application
 // exists (the local 8-bit encoding, as Qt decodes them).
 QStringList arguments(int argc, char* argv[]);
