@@ -9,8 +9,8 @@
 //                                     data (.csv) written to SORTIE, no window
 //   brivane --version | --help
 //
-// Exit status: 0, 1 when the file cannot be used or the output cannot be written, 2 for a bad command
-// line (an output of another kind included).
+// Exit status: 0, 1 when the file cannot be used or the output cannot be written (standard output
+// included), 2 for a bad command line (an output of another kind, an argument not valid UTF-8).
 
 #include <QString>
 #include <QStringList>
