@@ -69,9 +69,9 @@ TEST(Enregistrement, RefusesWhatIsNotARegularFileAndTheSectionsOwnFile) {
     for (const auto& [preparation, source, raison, type] : cas) {
         ASSERT_EQ(shell(d, preparation), "0 ");
         const QString origine = *source ? d.filePath(QString::fromUtf8(source)) : QString();
-        EXPECT_EQ(
-            document::enregistrerFichier(d.filePath(QStringLiteral("f.csv")), "x", origine)->toStdString(),
-            Raison + raison);
+        const std::optional<QString> m =
+            document::enregistrerFichier(d.filePath(QStringLiteral("f.csv")), "x", origine);
+        EXPECT_EQ(m.value_or(QString()).toStdString(), Raison + raison);
         EXPECT_EQ(shell(d, "stat -L -c %F f.csv >&2 2>/dev/null; cat s.brivane >&2"),
                   "0 " + type + (type.empty() ? "" : "\n") + "section\n");
     }
