@@ -79,9 +79,9 @@ void imprimerNote(QPagedPaintDevice& sortie, const modele::Section& section, con
                   const QDate& date);
 
 // Writes the note of today to `chemin`, HTML or PDF by its suffix (.html, .htm or .pdf, in any case),
-// through a temporary file renamed at the end. Empty when it worked, else
-// « Le fichier NOM ne peut pas être enregistré : RAISON. »
+// through a temporary file renamed at the end, never over the section's own file `source`. Empty when
+// it worked, else « Le fichier NOM ne peut pas être enregistré : RAISON. »
 std::optional<QString> exporterNote(const QString& chemin, const modele::Section& section,
-                                    const QString& nomFichier);
+                                    const QString& nomFichier, const QString& source = {});
 
 } // namespace rapport

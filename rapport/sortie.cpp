@@ -497,22 +497,25 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
     }
 }
 
-std::optional<QString> exporterNote(const QString& chemin, const Section& section,
-                                    const QString& nomFichier) {
+std::optional<QString> exporterNote(const QString& chemin, const Section& section, const QString& nomFichier,
+                                    const QString& source) {
     const QString suffixe = QFileInfo(chemin).suffix().toLower();
     const QDate aujourdhui = QDate::currentDate();
     if (suffixe == u"pdf"_s) {
-        return document::enregistrerFichier(chemin, [&](QIODevice& d) {
-            QPdfWriter pdf(&d);
-            pdf.setResolution(1200);
-            pdf.setTitle(u"Note de calcul – "_s + (nomFichier.isEmpty() ? SansFichier : nomFichier));
-            pdf.setCreator(u"Brivane"_s);
-            imprimerNote(pdf, section, nomFichier, aujourdhui);
-            return true;
-        });
+        return document::enregistrerFichier(
+            chemin,
+            [&](QIODevice& d) {
+                QPdfWriter pdf(&d);
+                pdf.setResolution(1200);
+                pdf.setTitle(u"Note de calcul – "_s + (nomFichier.isEmpty() ? SansFichier : nomFichier));
+                pdf.setCreator(u"Brivane"_s);
+                imprimerNote(pdf, section, nomFichier, aujourdhui);
+                return true;
+            },
+            source);
     }
     if (suffixe == u"html"_s || suffixe == u"htm"_s) {
-        return document::enregistrerFichier(chemin, noteHtml(section, nomFichier, aujourdhui));
+        return document::enregistrerFichier(chemin, noteHtml(section, nomFichier, aujourdhui), source);
     }
     return document::messageEnregistrement(chemin, u"son suffixe n'est ni .html ni .pdf"_s);
 }
