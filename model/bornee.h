@@ -87,7 +87,8 @@ public:
             return {r, std::numeric_limits<double>::infinity()};
         }
         const double x = base.absolue();
-        const double e = x > 0.0 ? std::min(std::sqrt(base.m_e), base.m_e / std::sqrt(x)) : std::sqrt(base.m_e);
+        const double e =
+            x > 0.0 ? std::min(std::sqrt(base.m_e), base.m_e / std::sqrt(x)) : std::sqrt(base.m_e);
         return {r, e + 2.0 * U * std::fabs(static_cast<double>(r))};
     }
     friend Bornee hypot(Bornee a, Bornee b) {

@@ -173,8 +173,7 @@ std::string textePertes(const Signification& signification) {
         noms += (noms.empty() ? "" : ", ") + std::string(libelle(q));
     }
     const bool un = perdues.size() == 1;
-    return (un ? "Le résultat " : "Les résultats ") + noms +
-           (un ? " est perdu" : " sont perdus") +
+    return (un ? "Le résultat " : "Les résultats ") + noms + (un ? " est perdu" : " sont perdus") +
            " dans les arrondis : des éléments presque égaux se retranchent.";
 }
 

@@ -24,8 +24,28 @@ namespace modele {
 
 // The results handed out, in the order of the command line.
 enum class Quantite {
-    A, Zg, Yg, Igz, Igy, igz, igy, Igzy, I1, I2, alpha, Vsup, Vinf, Vgauche, Vdroite, Welz, Wely, Wplz,
-    Wply, Ip, FacteurFormeZ, FacteurFormeY
+    A,
+    Zg,
+    Yg,
+    Igz,
+    Igy,
+    igz,
+    igy,
+    Igzy,
+    I1,
+    I2,
+    alpha,
+    Vsup,
+    Vinf,
+    Vgauche,
+    Vdroite,
+    Welz,
+    Wely,
+    Wplz,
+    Wply,
+    Ip,
+    FacteurFormeZ,
+    FacteurFormeY
 };
 inline constexpr int NombreQuantites = static_cast<int>(Quantite::FacteurFormeY) + 1;
 
