@@ -99,13 +99,13 @@ BornesAnalyse bornesAnalyse(const Section& s) {
         igzy += Bornee::enregistrement(produitInertiePropre(e));
     }
     igzy -= aire * yg * zg; // to the axes through G
-    b.produitNul = igzy.bruit();
+    b.produitNul = igzy.nulle();
     b.Igzy = b.produitNul ? Bornee(0.0) : igzy;
 
     // Mohr's circle: centre (Igz + Igy) / 2, radius sqrt(((Igz - Igy) / 2)² + Igzy²).
     b.centre = (igz + igy) / 2.0;
     b.demiEcart = (igz - igy) / 2.0;
-    b.tousPrincipaux = b.produitNul && b.demiEcart.bruit();
+    b.tousPrincipaux = b.produitNul && b.demiEcart.nulle();
     if (b.tousPrincipaux) {
         b.I1 = b.I2 = b.centre;
     } else {

@@ -56,8 +56,8 @@ EtendueElement etendue(const ElementSection& e);
 // moment. Throws plateforme::FauteArithmetique; a zero total area gives all zeros.
 struct BornesAnalyse {
     Bornee Igzy, centre, demiEcart, I1, I2, Ip;
-    bool produitNul = false;     // the computed product of inertia was noise
-    bool tousPrincipaux = false; // and so was (Igz - Igy)/2
+    bool produitNul = false;     // the product of inertia is 0, exactly or within its bound
+    bool tousPrincipaux = false; // and so is (Igz - Igy)/2
 };
 BornesAnalyse bornesAnalyse(const Section& section);
 

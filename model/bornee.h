@@ -19,7 +19,7 @@
 // its error?).
 //
 // A figure is noise when |valeur| <= e and e > 0 (a computed figure no larger than its own error); a
-// figure with e = 0 is exact.
+// figure with e = 0 is exact. A signed figure is 0 when it is noise or exactly 0.
 
 #include "platform/reel.h"
 
@@ -57,8 +57,10 @@ public:
     double valeur() const { return static_cast<double>(m_v); }
     double erreur() const { return m_e; }
     explicit operator double() const { return valeur(); }
-    // No larger than its own error.
-    bool bruit() const { return m_e > 0.0 && std::fabs(valeur()) <= m_e; }
+    // 0, exactly or within its error.
+    bool nulle() const { return std::fabs(valeur()) <= m_e; }
+    // A computed figure no larger than its own error.
+    bool bruit() const { return m_e > 0.0 && nulle(); }
 
     friend Bornee operator+(Bornee a, Bornee b) { return arrondi(a.m_v + b.m_v, a.m_e + b.m_e); }
     friend Bornee operator-(Bornee a, Bornee b) { return arrondi(a.m_v - b.m_v, a.m_e + b.m_e); }
