@@ -28,11 +28,11 @@ std::vector<std::string> constats(const Section& section, bool analyseCalculee,
     if (!analyseCalculee) {
         textes.emplace_back("Les valeurs sont trop grandes pour que ces grandeurs soient calculées.");
     }
-    if (std::string pertes = textePertes(signification(section)); !pertes.empty()) {
-        textes.push_back(std::move(pertes));
-    }
     for (const Incoherence& i : verifier(section)) {
         textes.push_back(texteIncoherence(i, format));
+    }
+    if (std::string pertes = textePertes(signification(section)); !pertes.empty()) {
+        textes.push_back(std::move(pertes));
     }
     return textes;
 }

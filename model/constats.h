@@ -18,9 +18,9 @@ namespace modele {
 std::string texteIncoherence(const Incoherence& incoherence, const plateforme::FormatNombre& format);
 
 // The findings on elements 1 to NbrElement of `section`, in order: first, when the analysis could not
-// be computed (`analyseCalculee` false), that the values are too large for it; then the results lost in
-// the rounding (model/signification.h); then each finding of verifier(). Empty when there is nothing
-// to say.
+// be computed (`analyseCalculee` false), that the values are too large for it; then each finding of
+// verifier(); last, the results lost in the rounding (model/signification.h). Empty when there is
+// nothing to say.
 std::vector<std::string> constats(const Section& section, bool analyseCalculee,
                                   const plateforme::FormatNombre& format);
 
