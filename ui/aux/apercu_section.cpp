@@ -234,6 +234,9 @@ void ApercuSection::activer() {
 }
 
 void ApercuSection::montrerUnites(const Ligne& l) const {
+    if (m_grandeurs.signification.perdue(l.quantite)) {
+        return; // a blank row has nothing to convert
+    }
     const double v = l.valeur(m_grandeurs).value_or(0.0);
     const QString premier = QString::fromUtf8(l.nom) + u" = "_s;
     const QString suite = QString(premier.size() - 2, u' ') + u"= "_s; // "=" under "="
