@@ -12,7 +12,9 @@
 //   its elements): where G lies in the material is then unknown, and so is every figure measured from G.
 // The described windows' totals are left as they are; what hands the results out (the preview, the
 // note, the command line, the copy) shows no lost figure, and the check says which ones are lost.
-// The later figures of the program (stresses, torsion) go through the same rule.
+// A later figure (stresses, torsion) goes through the same rule: computed in a Bornee from the bounds of
+// the totals and the analysis (bornesTotaux(), bornesAnalyse()), it is lost when bruit() (a positive
+// figure) and 0 when nulle() (a signed one); its Quantite joins this list.
 
 #include "model/section.h"
 
