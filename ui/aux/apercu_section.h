@@ -3,6 +3,7 @@
 #include "model/analyse.h"
 #include "model/plastique.h"
 #include "model/section.h"
+#include "model/signification.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
 
@@ -24,15 +25,17 @@ public:
     void activer() override;
 
     // What the rows show: the analysis, none when it could not be computed; the plastic moduli, none
-    // when the total area is not above 0.
+    // when the total area is not above 0; a row whose result is lost in the rounding stays blank.
     struct Grandeurs {
         std::optional<modele::Analyse> analyse;
         std::optional<modele::Plastique> plastique;
+        modele::Signification signification;
     };
 
 private:
     struct Ligne {
         const char* nom; // Igzy, I1, ...: the controls are <nom>Texte, <nom>Valeur, E<nom>, <nom>Puissance
+        modele::Quantite quantite;
         const char* legende;                               // caption
         std::optional<double> (*valeur)(const Grandeurs&); // the quantity, none for a blank row
         int puissanceUnite;      // 1, 3 or 4 (mm, mm³, mm⁴); 0 for degrees; -1 for a plain number

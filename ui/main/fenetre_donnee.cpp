@@ -2,7 +2,7 @@
 
 #include "document/fichier_section.h"
 #include "model/catalogue.h"
-#include "model/verification.h"
+#include "model/constats.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/fichiers.h"
 #include "platform/qt/impression.h"
@@ -593,7 +593,7 @@ void FenetreDonnee::AffichageResultats() {
 }
 
 void FenetreDonnee::montrerAvertissement() {
-    const auto constats = static_cast<int>(verifier(m_section).size());
+    const int constats = nombreConstats(m_section);
     const QString texte = constats > 0 ? donnee::avertissementVerification(constats) : QString();
     m_avertissement->setText(texte);
     m_avertissement->setAccessibleName(texte);
