@@ -382,16 +382,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("touche"); // 0: click the button
         QTest::addColumn<QString>("bouton");
         QTest::addColumn<plateforme::Reponse>("reponse");
-        QTest::newRow("Enregistrer") << 0 << u"Enregistrer"_s << plateforme::Reponse::Enregistrer;
+        QTest::addColumn<bool>("saisie"); // the question before typed values are dropped
+        QTest::newRow("Enregistrer") << 0 << u"Enregistrer"_s << plateforme::Reponse::Enregistrer << false;
         QTest::newRow("Ne pas enregistrer")
-            << 0 << u"Ne pas enregistrer"_s << plateforme::Reponse::NePasEnregistrer;
-        QTest::newRow("Annuler") << 0 << u"Annuler"_s << plateforme::Reponse::Annuler;
-        QTest::newRow("Échap") << int(Qt::Key_Escape) << QString() << plateforme::Reponse::Annuler;
+            << 0 << u"Ne pas enregistrer"_s << plateforme::Reponse::NePasEnregistrer << false;
+        QTest::newRow("Annuler") << 0 << u"Annuler"_s << plateforme::Reponse::Annuler << false;
+        QTest::newRow("Appliquer") << 0 << u"Appliquer"_s << plateforme::Reponse::Appliquer << true;
+        QTest::newRow("Ignorer") << 0 << u"Ignorer"_s << plateforme::Reponse::Ignorer << true;
+        QTest::newRow("Annuler, saisie") << 0 << u"Annuler"_s << plateforme::Reponse::Annuler << true;
+        QTest::newRow("Échap") << int(Qt::Key_Escape) << QString() << plateforme::Reponse::Annuler << false;
     }
     void question() {
         QFETCH(int, touche);
         QFETCH(QString, bouton);
         QFETCH(plateforme::Reponse, reponse);
+        QFETCH(bool, saisie);
         QStringList vu;
         QTimer::singleShot(0, this, [&] {
             auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -409,8 +414,11 @@ private Q_SLOTS:
                 QTest::keyClick(boite, Qt::Key(touche));
             }
         });
-        QCOMPARE(plateforme::demanderEnregistrement(nullptr, u"Enregistrer ?"_s), reponse);
-        QCOMPARE(vu, (QStringList{u"Brivane"_s, u"Enregistrer ?"_s, u"0"_s, u"Enregistrer"_s}));
+        const QString defaut = saisie ? u"Appliquer"_s : u"Enregistrer"_s;
+        QCOMPARE(saisie ? plateforme::demanderApplication(nullptr, u"Q ?"_s)
+                        : plateforme::demanderEnregistrement(nullptr, u"Q ?"_s),
+                 reponse);
+        QCOMPARE(vu, (QStringList{u"Brivane"_s, u"Q ?"_s, u"0"_s, defaut}));
     }
 
     void boiteAttendue() {

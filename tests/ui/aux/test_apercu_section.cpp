@@ -12,6 +12,8 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <string>
 
@@ -27,6 +29,23 @@ void construire(Section& s, const std::vector<essai::Element>& elements) {
     for (std::size_t i = 0; i < elements.size(); ++i) {
         QVERIFY(essai::saisir(s, int(i) + 1, elements[i]));
     }
+}
+
+// The lines of text a widget shows on white, as bands of pixel rows holding dark ink.
+int lignesDEncre(QWidget* w) {
+    QImage image(w->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    w->render(&image);
+    int lignes = 0;
+    for (int y = 0, avant = 0; y < image.height(); ++y) {
+        int encre = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            encre |= qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+        }
+        lignes += encre & ~avant;
+        avant = encre;
+    }
+    return lignes;
 }
 
 } // namespace
@@ -130,6 +149,8 @@ private Q_SLOTS:
         essai::Messages messages;
         auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
         QCOMPARE(essai::texte(&f, "Verification"), attendu);
+        QCOMPARE(lignesDEncre(essai::controle<QWidget>(&f, "DefilementVerification")),
+                 attendu.count(u'\n') + 1);
         QCOMPARE(messages.nombre(), 0); // reported in the window, never by a box
         // The command line words the findings with the same function, to the byte.
         QStringList lignes;
@@ -137,6 +158,18 @@ private Q_SLOTS:
             lignes.append(QString::fromStdString(l));
         }
         QCOMPARE(lignes.join(u'\n'), attendu);
+    }
+
+    // Ten stacked squares, 45 findings: the check's lines scroll, all of them there.
+    void constatsNombreuxQuiDefilent() {
+        construire(m_section, std::vector<essai::Element>(10, {"Rectangle", "10", "10", "0", "0"}));
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        auto* zone = essai::controle<QScrollArea>(&f, "DefilementVerification");
+        QVERIFY(f.rect().contains(zone->geometry()));
+        QVERIFY(zone->verticalScrollBar()->isVisibleTo(&f));
+        QCOMPARE(zone->verticalScrollBar()->maximum(), zone->widget()->height() - zone->viewport()->height());
+        QCOMPARE(essai::texte(&f, "Verification").count(u'\n'), 44);
+        QCOMPARE(lignesDEncre(zone->widget()), 45);
     }
 
     void explicationsEtUnites() {
@@ -212,7 +245,7 @@ private Q_SLOTS:
         f.activer();
         const QRect legende = essai::controle<QWidget>(&f, "Legende")->geometry();
         const QRect dessin = essai::controle<QWidget>(&f, "Dessin")->geometry();
-        const QRect verification = essai::controle<QWidget>(&f, "Verification")->geometry();
+        const QRect verification = essai::controle<QWidget>(&f, "DefilementVerification")->geometry();
         QVERIFY(legende.top() > essai::controle<QWidget>(&f, "FacteurFormeYTexte")->geometry().bottom());
         QVERIFY(verification.top() > legende.bottom());
         QVERIFY(verification.top() > dessin.bottom());

@@ -16,13 +16,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 using plateforme::Reponse;
 
 namespace {
 
-const QString TitreProgramme = u"Brivane des sections - Données"_s;
+const QString TitreProgramme = u"Brivane des sections - Données[*]"_s;
 const QStringList Fresh = {u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s};
 const QStringList Exemple = {u"2400"_s,   u"35"_s,    u"29,79"_s, u"135,2 E4"_s,
                              u"148 E4"_s, u"23,74"_s, u"24,83"_s};
@@ -178,7 +179,7 @@ private Q_SLOTS:
         m_choix << chemin(u"poutre"_s); // no suffix typed
         raccourci("ActionEnregistrer"); // never saved: as "Enregistrer sous…"
         QVERIFY(QFile::exists(chemin(u"poutre.brivane"_s)));
-        QCOMPARE(m_p.w()->windowTitle(), u"poutre.brivane[*] — "_s + TitreProgramme);
+        QCOMPARE(m_p.w()->windowTitle(), u"poutre.brivane[*] — Brivane des sections - Données"_s);
         QVERIFY(!m_p.w()->isWindowModified());
         m_p.fleche("SpinButton1", true);
         QVERIFY(m_p.w()->isWindowModified());
@@ -248,6 +249,58 @@ private Q_SLOTS:
         QCOMPARE(m_p.messages->questions(), QStringList{u"Enregistrer les modifications de la section ?"_s});
         QCOMPARE(QFile::exists(fichier), ecrit);
         QCOMPARE(m_p.w()->isVisible(), !ferme);
+    }
+
+    // Typing pending for element 2 when the window closes: its question first, then the save question.
+    void saisieEnAttente_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<Reponse>("reponse");
+        QTest::addColumn<bool>("ferme");
+        QTest::addColumn<int>("questions"); // how many of the two were asked
+        QTest::addColumn<double>("zg");     // element 2's Zg then
+        QTest::newRow("Appliquer") << u"12"_s << Reponse::Appliquer << true << 2 << 12.0;
+        QTest::newRow("Appliquer refused") << u"-"_s << Reponse::Appliquer << false << 1 << 0.0;
+        QTest::newRow("Ignorer") << u"12"_s << Reponse::Ignorer << true << 2 << 0.0;
+        QTest::newRow("Annuler") << u"12"_s << Reponse::Annuler << false << 1 << 0.0;
+    }
+    void saisieEnAttente() {
+        QFETCH(QString, tape);
+        QFETCH(Reponse, reponse);
+        QFETCH(bool, ferme);
+        QFETCH(int, questions);
+        QFETCH(double, zg);
+        m_p.fleche("SpinButton1", true);
+        m_p.fleche("SpinButton2", true);
+        m_p.taper("ZG", tape);
+        m_p.messages->repondre(reponse); // then "Ne pas enregistrer"
+        QCOMPARE(m_p.w()->close(), ferme);
+        const QStringList posees{u"Les valeurs tapées pour l'élément 2 n'ont pas été appliquées."_s,
+                                 u"Enregistrer les modifications de la section ?"_s};
+        QCOMPARE(m_p.messages->questions(), posees.mid(0, questions));
+        QCOMPARE(m_p.section->element(2).Zg, zg);
+        QCOMPARE(m_p.messages->prendre().size(), tape == u"-"_s ? 1 : 0); // the button's message
+    }
+    // "Nouveau" and "Ouvrir" ask too; a section otherwise untouched asks nothing more.
+    void saisieEnAttenteAvantNouveau() {
+        m_p.taper("ZG", u"5"_s);
+        m_p.messages->repondre(Reponse::Annuler);
+        raccourci("ActionNouveau");
+        QCOMPARE(m_p.ctl<QLineEdit>("ZG")->text(), u"5"_s);
+        m_choix << chemin(u"absent.brivane"_s);
+        raccourci("ActionOuvrir"); // answered "Ignorer"
+        QCOMPARE(m_p.messages->questions(),
+                 QStringList(2, u"Les valeurs tapées pour l'élément 1 n'ont pas été appliquées."_s));
+        QCOMPARE(m_p.messages->prendre().size(), 1); // the missing file's
+        QVERIFY(m_choix.isEmpty());
+    }
+    // A section never saved shows the marker too.
+    void titreSansFichier() {
+        const QString titre = u"Brivane des sections - Données"_s;
+        QCOMPARE(m_p.w()->windowHandle()->title(), titre);
+        m_p.fleche("SpinButton1", true);
+        QCOMPARE(m_p.w()->windowHandle()->title(), titre + u'*');
+        raccourci("ActionAnnuler");
+        QCOMPARE(m_p.w()->windowHandle()->title(), titre);
     }
 
     // The note and the data handed out: the file named as typed, its suffix from the filter when none;
