@@ -378,6 +378,27 @@ private Q_SLOTS:
 
     // The question's box: its buttons in French, "Enregistrer" the default; each button and Échap give
     // their answer.
+    // A secondary window's first place on a 1600 x 1200 screen, beside a main window with a 30 px title.
+    void placement_data() {
+        QTest::addColumn<QRect>("principale");
+        QTest::addColumn<QSize>("taille");
+        QTest::addColumn<int>("rang");
+        QTest::addColumn<QPoint>("attendu");
+        QTest::newRow("right") << QRect(100, 50, 800, 600) << QSize(500, 400) << 0 << QPoint(900, 50);
+        QTest::newRow("right, second") << QRect(100, 50, 800, 600) << QSize(500, 400) << 1 << QPoint(900, 80);
+        QTest::newRow("left") << QRect(700, 50, 800, 600) << QSize(500, 400) << 0 << QPoint(200, 50);
+        QTest::newRow("cascaded") << QRect(300, 50, 1000, 600) << QSize(500, 400) << 1 << QPoint(360, 110);
+        QTest::newRow("kept on screen") << QRect(300, 900, 1000, 300) << QSize(500, 400) << 0 << QPoint(330, 800);
+        QTest::newRow("too large") << QRect(0, 0, 1600, 1200) << QSize(1700, 1300) << 0 << QPoint(0, 0);
+    }
+    void placement() {
+        QFETCH(QRect, principale);
+        QFETCH(QSize, taille);
+        QFETCH(int, rang);
+        QFETCH(QPoint, attendu);
+        QCOMPARE(plateforme::placement(QRect(0, 0, 1600, 1200), principale, 30, taille, rang), attendu);
+    }
+
     void question_data() {
         QTest::addColumn<int>("touche"); // 0: click the button
         QTest::addColumn<QString>("bouton");
