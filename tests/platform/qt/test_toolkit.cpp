@@ -379,45 +379,35 @@ private Q_SLOTS:
     // The question's box: its buttons in French, "Enregistrer" the default; each button and Échap give
     // their answer.
     // A secondary window's first place on a 1600 x 1200 screen, beside a main window with a 30 px title.
-    void placement_data() {
-        QTest::addColumn<QRect>("principale");
-        QTest::addColumn<QSize>("taille");
-        QTest::addColumn<int>("rang");
-        QTest::addColumn<QPoint>("attendu");
-        QTest::newRow("right") << QRect(100, 50, 800, 600) << QSize(500, 400) << 0 << QPoint(900, 50);
-        QTest::newRow("right, second") << QRect(100, 50, 800, 600) << QSize(500, 400) << 1 << QPoint(900, 80);
-        QTest::newRow("left") << QRect(700, 50, 800, 600) << QSize(500, 400) << 0 << QPoint(200, 50);
-        QTest::newRow("cascaded") << QRect(300, 50, 1000, 600) << QSize(500, 400) << 1 << QPoint(360, 110);
-        QTest::newRow("kept on screen") << QRect(300, 900, 1000, 300) << QSize(500, 400) << 0 << QPoint(330, 800);
-        QTest::newRow("too large") << QRect(0, 0, 1600, 1200) << QSize(1700, 1300) << 0 << QPoint(0, 0);
-    }
     void placement() {
-        QFETCH(QRect, principale);
-        QFETCH(QSize, taille);
-        QFETCH(int, rang);
-        QFETCH(QPoint, attendu);
-        QCOMPARE(plateforme::placement(QRect(0, 0, 1600, 1200), principale, 30, taille, rang), attendu);
+        for (const auto& [principale, taille, rang, attendu] :
+             {std::tuple{QRect(100, 50, 800, 600), QSize(500, 400), 0, QPoint(900, 50)},   // right
+              std::tuple{QRect(100, 50, 800, 600), QSize(500, 400), 1, QPoint(900, 80)},   // right, second
+              std::tuple{QRect(700, 50, 800, 600), QSize(500, 400), 0, QPoint(200, 50)},   // left
+              std::tuple{QRect(300, 50, 1000, 600), QSize(500, 400), 1, QPoint(360, 110)}, // cascaded
+              std::tuple{QRect(300, 900, 1000, 300), QSize(500, 400), 0,
+                         QPoint(330, 800)}, // kept on the screen
+              std::tuple{QRect(0, 0, 1600, 1200), QSize(1700, 1300), 0, QPoint(0, 0)}}) {
+            QCOMPARE(plateforme::placement({0, 0, 1600, 1200}, principale, 30, taille, rang), attendu);
+        }
     }
 
     void question_data() {
         QTest::addColumn<int>("touche"); // 0: click the button
         QTest::addColumn<QString>("bouton");
         QTest::addColumn<plateforme::Reponse>("reponse");
-        QTest::addColumn<bool>("saisie"); // the question before typed values are dropped
-        QTest::newRow("Enregistrer") << 0 << u"Enregistrer"_s << plateforme::Reponse::Enregistrer << false;
+        QTest::newRow("Enregistrer") << 0 << u"Enregistrer"_s << plateforme::Reponse::Enregistrer;
         QTest::newRow("Ne pas enregistrer")
-            << 0 << u"Ne pas enregistrer"_s << plateforme::Reponse::NePasEnregistrer << false;
-        QTest::newRow("Annuler") << 0 << u"Annuler"_s << plateforme::Reponse::Annuler << false;
-        QTest::newRow("Appliquer") << 0 << u"Appliquer"_s << plateforme::Reponse::Appliquer << true;
-        QTest::newRow("Ignorer") << 0 << u"Ignorer"_s << plateforme::Reponse::Ignorer << true;
-        QTest::newRow("Annuler, saisie") << 0 << u"Annuler"_s << plateforme::Reponse::Annuler << true;
-        QTest::newRow("Échap") << int(Qt::Key_Escape) << QString() << plateforme::Reponse::Annuler << false;
+            << 0 << u"Ne pas enregistrer"_s << plateforme::Reponse::NePasEnregistrer;
+        QTest::newRow("Annuler") << 0 << u"Annuler"_s << plateforme::Reponse::Annuler;
+        QTest::newRow("Appliquer") << 0 << u"Appliquer"_s << plateforme::Reponse::Appliquer;
+        QTest::newRow("Ignorer") << 0 << u"Ignorer"_s << plateforme::Reponse::Ignorer;
+        QTest::newRow("Échap") << int(Qt::Key_Escape) << QString() << plateforme::Reponse::Annuler;
     }
     void question() {
         QFETCH(int, touche);
         QFETCH(QString, bouton);
         QFETCH(plateforme::Reponse, reponse);
-        QFETCH(bool, saisie);
         QStringList vu;
         QTimer::singleShot(0, this, [&] {
             auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -435,11 +425,12 @@ private Q_SLOTS:
                 QTest::keyClick(boite, Qt::Key(touche));
             }
         });
-        const QString defaut = saisie ? u"Appliquer"_s : u"Enregistrer"_s;
-        QCOMPARE(saisie ? plateforme::demanderApplication(nullptr, u"Q ?"_s)
-                        : plateforme::demanderEnregistrement(nullptr, u"Q ?"_s),
+        const bool saisie = bouton == u"Appliquer"_s || bouton == u"Ignorer"_s; // typed values dropped
+        QCOMPARE(saisie ? plateforme::demanderApplication(nullptr, u"Enregistrer ?"_s)
+                        : plateforme::demanderEnregistrement(nullptr, u"Enregistrer ?"_s),
                  reponse);
-        QCOMPARE(vu, (QStringList{u"Brivane"_s, u"Q ?"_s, u"0"_s, defaut}));
+        QCOMPARE(vu, (QStringList{u"Brivane"_s, u"Enregistrer ?"_s, u"0"_s,
+                                  saisie ? u"Appliquer"_s : u"Enregistrer"_s}));
     }
 
     void boiteAttendue() {

@@ -330,12 +330,11 @@ private Q_SLOTS:
             {[this] { m_p.taper("DimSection1", u"70,0"_s); }, true}, // the same number, another text
             {[this] { m_p.taper("DimSection1", u"70"_s); }, false},
             {[this] { m_p.cliquer("BouttonSoustraire"); }, true},
-            {[this] { m_p.cliquer("ButtonAdditionner"); }, false},
             {[this] { m_p.choisirForme(u"Disque"_s); }, true},
             {[this] { m_p.taper("DimSection1", u"7,50"_s); }, true},
             {[this] { m_p.cliquer("BouttonAppliquer"); }, false}, // applied as typed
             {[this] { m_p.taper("YG", u"-"_s); }, true},
-            {[this] { m_p.fleche("SpinButton1", true), m_p.fleche("SpinButton2", true); }, false},
+            {[this] { m_p.fleche("SpinButton1", true), m_p.fleche("SpinButton2", true); }, false}, // refilled
         };
         for (std::size_t i = 0; i < std::size(pas); ++i) {
             pas[i].first();
