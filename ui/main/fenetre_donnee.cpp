@@ -604,19 +604,19 @@ void FenetreDonnee::ActualiserAffichageDonnees() {
     retenirSaisie();
 }
 
-FenetreDonnee::Saisie FenetreDonnee::saisie() const {
+FenetreDonnee::Saisie FenetreDonnee::saisieAffichee() const {
     return {
         m_listeForme->currentRow(), m_dimSection1->text(), m_dimSection2->text(), m_zg->text(), m_yg->text(),
         m_additionner->isChecked()};
 }
 
 void FenetreDonnee::retenirSaisie() {
-    m_saisieRetenue = saisie();
+    m_saisieRetenue = saisieAffichee();
     montrerSaisieEnAttente();
 }
 
 bool FenetreDonnee::saisieEnAttente() const {
-    return saisie() != m_saisieRetenue;
+    return saisieAffichee() != m_saisieRetenue;
 }
 
 void FenetreDonnee::montrerSaisieEnAttente() {

@@ -99,7 +99,7 @@ private:
         bool plein = true;
         bool operator==(const Saisie&) const = default;
     };
-    Saisie saisie() const;
+    Saisie saisieAffichee() const;
     // The input zone as a refill or a capture last left it; typing that differs from it is pending.
     void retenirSaisie();
     bool saisieEnAttente() const;
