@@ -174,6 +174,10 @@ ApercuSection::ApercuSection(const Section& section)
         }
     }
     plateforme::incruster(m_plan, exposants);
+    // Many findings scroll.
+    m_verification = new plateforme::Defilement(m_plan.get<Etiquette>(u"Verification"_s));
+    m_verification->setObjectName(u"DefilementVerification"_s);
+    m_verification->setAccessibleName(u"Vérification de la section"_s);
 
     auto* legende = new LegendeSection(m_dessin, this);
     legende->setObjectName(u"Legende"_s);
@@ -228,7 +232,7 @@ void ApercuSection::activer() {
          lignesVerification(m_section, m_grandeurs.analyse.has_value(), plateforme::formatLocal())) {
         lignes << QString::fromStdString(l);
     }
-    m_plan.get<Etiquette>(u"Verification"_s)->setText(lignes.join(u'\n'));
+    m_verification->afficher(lignes.join(u'\n'));
     m_dessin->dessiner(m_section, m_grandeurs.analyse, m_grandeurs.plastique);
     findChild<LegendeSection*>(u"Legende"_s)->update();
 }

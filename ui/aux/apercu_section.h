@@ -12,8 +12,9 @@
 class DessinSection;
 
 namespace plateforme {
+class Defilement;
 class Etiquette;
-}
+} // namespace plateforme
 
 // "Aperçu de la section": the drawing, the product of inertia, the principal moments and axes, the
 // extreme fibres, the elastic section moduli, the polar moment and a check of the section's
@@ -48,5 +49,6 @@ private:
     const modele::Section& m_section;
     plateforme::Plan m_plan;
     DessinSection* m_dessin;
+    plateforme::Defilement* m_verification = nullptr;
     Grandeurs m_grandeurs;
 };

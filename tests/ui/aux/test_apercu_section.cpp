@@ -12,6 +12,8 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <string>
 
@@ -139,6 +141,18 @@ private Q_SLOTS:
         QCOMPARE(lignes.join(u'\n'), attendu);
     }
 
+    // Ten stacked squares, 45 findings: the check's lines scroll, all of them there.
+    void constatsNombreuxQuiDefilent() {
+        construire(m_section, std::vector<essai::Element>(10, {"Rectangle", "10", "10", "0", "0"}));
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        auto* zone = essai::controle<QScrollArea>(&f, "DefilementVerification");
+        QVERIFY(zone->verticalScrollBar()->isVisibleTo(&f));
+        QCOMPARE(zone->verticalScrollBar()->maximum(), zone->widget()->height() - zone->viewport()->height());
+        QCOMPARE(essai::texte(&f, "Verification").count(u'\n'), 44);
+        QVERIFY(zone->widget()->height() >=
+                45 * QFontMetrics(zone->widget()->font()).lineSpacing()); // one per line
+    }
+
     void explicationsEtUnites() {
         construire(m_section, {{"Triangle", "30", "60", "0", "0"}});
         essai::Messages messages;
@@ -243,7 +257,7 @@ private Q_SLOTS:
         f.activer();
         const QRect legende = essai::controle<QWidget>(&f, "Legende")->geometry();
         const QRect dessin = essai::controle<QWidget>(&f, "Dessin")->geometry();
-        const QRect verification = essai::controle<QWidget>(&f, "Verification")->geometry();
+        const QRect verification = essai::controle<QWidget>(&f, "DefilementVerification")->geometry();
         QVERIFY(legende.top() > essai::controle<QWidget>(&f, "FacteurFormeYTexte")->geometry().bottom());
         QVERIFY(verification.top() > legende.bottom());
         QVERIFY(verification.top() > dessin.bottom());
