@@ -139,7 +139,8 @@ std::vector<Piece> recette(const Profil& p) {
 
 std::string minuscules(std::string_view s) {
     std::string m(s);
-    std::transform(m.begin(), m.end(), m.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(m.begin(), m.end(), m.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return m;
 }
 
@@ -153,7 +154,8 @@ std::size_t distance(const std::string& a, const std::string& b) {
         ligne[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t haut = ligne[j];
-            ligne[j] = std::min({ligne[j] + 1, ligne[j - 1] + 1, diagonale + (a[i - 1] == b[j - 1] ? 0u : 1u)});
+            ligne[j] =
+                std::min({ligne[j] + 1, ligne[j - 1] + 1, diagonale + (a[i - 1] == b[j - 1] ? 0u : 1u)});
             diagonale = haut;
         }
     }

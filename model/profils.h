@@ -22,10 +22,10 @@
 namespace modele {
 
 enum class FamilleProfil {
-    I,         // IPE, HEA, HEB, HEM: h, b, tw, tf, r
-    U,         // UPE: h, b, tw, tf, r
-    Corniere,  // L: a, t, r1, r2
-    Tube,      // CHS: D, t
+    I,        // IPE, HEA, HEB, HEM: h, b, tw, tf, r
+    U,        // UPE: h, b, tw, tf, r
+    Corniere, // L: a, t, r1, r2
+    Tube,     // CHS: D, t
 };
 
 struct Profil {
