@@ -11,6 +11,7 @@
 #include "app/ligne_commande.h"
 #include "app/traductions.h"
 #include "document/fichier_section.h"
+#include "model/profils.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/police.h"
@@ -38,8 +39,15 @@ void ecrire(std::FILE* flux, const QString& texte) {
     std::fwrite(octets.constData(), 1, static_cast<std::size_t>(octets.size()), flux);
 }
 
-// The file of the command line, or nothing when it cannot be used (its message said).
+// The file of the command line, or the section of its profile; nothing when the file cannot be used
+// (its message said).
 std::optional<document::Lecture> lire(const commande::Demande& demande) {
+    if (!demande.profil.isEmpty()) {
+        document::Lecture profil;
+        profil.section = construireProfil(*trouverProfil(demande.profil.toStdString()));
+        profil.document.profil = demande.profil.toStdString();
+        return profil;
+    }
     document::Lecture lecture = document::ouvrir(demande.fichier);
     if (!lecture.section) {
         ecrire(stderr, lecture.message + u'\n');
@@ -63,10 +71,10 @@ int calculer(const commande::Demande& demande) {
     }
     const document::Lecture& lecture = *lu;
     if (demande.json) {
-        const QByteArray json = rapport::jsonResultats(*lecture.section);
+        const QByteArray json = rapport::jsonResultats(*lecture.section, lecture.document);
         std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
     } else {
-        ecrire(stdout, rapport::texteResultats(*lecture.section));
+        ecrire(stdout, rapport::texteResultats(*lecture.section, lecture.document));
     }
     avertir(lecture);
     return 0;
@@ -123,6 +131,11 @@ int console(int argc, char* argv[], commande::Demande demande) {
         return commande::SortieLigneIncorrecte;
     case commande::Action::Calculer:
         return calculer(demande);
+    case commande::Action::Profils:
+        for (const Profil& p : catalogueProfils()) {
+            ecrire(stdout, QString::fromStdString(p.nom) + u'\n');
+        }
+        return 0;
     case commande::Action::Fenetre:
     case commande::Action::Exporter:
         break;

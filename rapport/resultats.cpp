@@ -108,9 +108,33 @@ QString lignesGrandeurs(const Section& section, const Resultats& r, bool totauxS
 
 } // namespace
 
-QString texteResultats(const Section& section) {
+QString texteProfil(const Document& document) {
+    return document.profil.empty() ? QString() : QStringLiteral("Profilé ") + QString::fromStdString(document.profil);
+}
+
+QString texteAxesAcier(const Document& document) {
+    const Profil* p = trouverProfil(document.profil);
+    return p != nullptr && axesAcier(p->famille) ? QStringLiteral("Igz : axe fort (Iy des tableaux) ; Igy : axe faible (Iz)")
+                                                 : QString();
+}
+
+double masseLineique(const Section& section, const Document& document) {
+    return modele::masseLineique(section.Atotale, document.masseVolumique);
+}
+
+QString texteResultats(const Section& section, const Document& document) {
     const Resultats r = calculer(section);
-    QString texte = lignesGrandeurs(section, r, false);
+    QString texte;
+    for (const QString& l : {texteProfil(document), texteAxesAcier(document)}) {
+        if (!l.isEmpty()) {
+            texte += l + u'\n';
+        }
+    }
+    texte += lignesGrandeurs(section, r, false);
+    if (document.masseDite()) {
+        texte += QStringLiteral("masse linéique = ") + plateforme::texteNombre(masseLineique(section, document)) +
+                 QStringLiteral(" kg/m\n");
+    }
     for (const QString& l :
          enTextes(lignesVerification(section, r.analyse.has_value(), plateforme::formatLocal()))) {
         texte += l + u'\n';
@@ -122,12 +146,18 @@ QString texteResultatsPrincipaux(const Section& section) {
     return lignesGrandeurs(section, {}, true);
 }
 
-QByteArray jsonResultats(const Section& section) {
+QByteArray jsonResultats(const Section& section, const Document& document) {
     const Resultats r = calculer(section);
     QJsonObject objet;
     for (const Grandeur& g : Grandeurs) {
         const std::optional<double> v = r.valeur(section, g);
         objet.insert(QString::fromUtf8(g.cle), v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null));
+    }
+    if (document.masseDite()) {
+        objet.insert(QStringLiteral("masseLineique"), masseLineique(section, document));
+    }
+    if (!document.profil.empty()) {
+        objet.insert(QStringLiteral("profil"), QString::fromStdString(document.profil));
     }
     objet.insert(QStringLiteral("verification"),
                  QJsonArray::fromStringList(

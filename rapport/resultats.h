@@ -3,6 +3,7 @@
 // The results of a section, for the command line and for the main window's copy: the totals, the
 // preview's analysis and the consistency check's findings, as lines of text or as one JSON object.
 
+#include "model/document.h"
 #include "model/section.h"
 
 #include <QByteArray>
@@ -14,7 +15,16 @@ namespace rapport {
 // text in the user's locale, then one line per finding of the check (as the preview words them);
 // every line ends with "\n". When the analysis cannot be computed, its quantities are left out and the
 // check says why; with a total area not above 0, the plastic moduli are left out.
-QString texteResultats(const modele::Section& section);
+// With a profile, « Profilé IPE 200 » first and, for I, H and UPE profiles, the line of the axes; with
+// a profile or a density, the mass per metre after Ip.
+QString texteResultats(const modele::Section& section, const modele::Document& document = {});
+
+// « Profilé IPE 200 »; empty when the section is no profile.
+QString texteProfil(const modele::Document& document);
+// « Igz : axe fort (Iy des tableaux) ; Igy : axe faible (Iz) » for an I, H or UPE profile, else empty.
+QString texteAxesAcier(const modele::Document& document);
+// The mass per metre in kg/m, A × density.
+double masseLineique(const modele::Section& section, const modele::Document& document);
 
 // The first seven of those lines, the section's totals: A, Zg, Yg, Igz, Igy, igz and igy.
 QString texteResultatsPrincipaux(const modele::Section& section);
@@ -24,6 +34,8 @@ QString texteResultatsPrincipaux(const modele::Section& section);
 // powers; null for the analysis' quantities when it cannot be computed, and for the plastic moduli with a
 // total area not above 0) and the findings under
 // "verification" (a list of texts, empty when there are none).
-QByteArray jsonResultats(const modele::Section& section);
+// With a profile or a density, its mass per metre under "masseLineique" (kg/m) and the profile under
+// "profil".
+QByteArray jsonResultats(const modele::Section& section, const modele::Document& document = {});
 
 } // namespace rapport
