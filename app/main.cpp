@@ -99,7 +99,7 @@ int exporter(int argc, char* argv[], const commande::Demande& demande) {
     case commande::FormatSortie::Pdf:
     case commande::FormatSortie::Html:
         faute = rapport::exporterNote(demande.sortie, *lu->section,
-                                      QFileInfo(QDir::cleanPath(demande.fichier)).fileName());
+                                      QFileInfo(QDir::cleanPath(demande.fichier)).fileName(), lu->document);
         break;
     }
     if (faute) {

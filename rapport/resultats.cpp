@@ -4,6 +4,7 @@
 #include "model/constats.h"
 #include "model/plastique.h"
 #include "platform/arithmetique.h"
+#include "platform/arrondi.h"
 #include "platform/qt/locale.h"
 
 #include <QJsonArray>
@@ -116,6 +117,21 @@ QString texteAxesAcier(const Document& document) {
     const Profil* p = trouverProfil(document.profil);
     return p != nullptr && axesAcier(p->famille) ? QStringLiteral("Igz : axe fort (Iy des tableaux) ; Igy : axe faible (Iz)")
                                                  : QString();
+}
+
+QStringList lignesProfil(const Section& section, const Document& document) {
+    QStringList lignes;
+    for (const QString& l : {texteProfil(document), texteAxesAcier(document)}) {
+        if (!l.isEmpty()) {
+            lignes.append(l);
+        }
+    }
+    if (document.masseDite()) {
+        lignes.append(QStringLiteral("Masse linéique : %1 kg/m (masse volumique : %2 kg/m³)")
+                          .arg(plateforme::texteNombre(plateforme::arrondir(masseLineique(section, document), 2)),
+                               plateforme::texteNombre(document.masseVolumique)));
+    }
+    return lignes;
 }
 
 double masseLineique(const Section& section, const Document& document) {

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace rapport {
 
@@ -23,6 +24,9 @@ QString texteResultats(const modele::Section& section, const modele::Document& d
 QString texteProfil(const modele::Document& document);
 // « Igz : axe fort (Iy des tableaux) ; Igy : axe faible (Iz) » for an I, H or UPE profile, else empty.
 QString texteAxesAcier(const modele::Document& document);
+// What presents a profile or a material, for the preview and the note: « Profilé IPE 200 », the axes'
+// line, « Masse linéique : 22,36 kg/m (masse volumique : 7850 kg/m³) »; empty when `document` says none.
+QStringList lignesProfil(const modele::Section& section, const modele::Document& document);
 // The mass per metre in kg/m, A × density.
 double masseLineique(const modele::Section& section, const modele::Document& document);
 
