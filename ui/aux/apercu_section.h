@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/analyse.h"
+#include "model/document.h"
 #include "model/plastique.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
@@ -20,9 +21,15 @@ class Etiquette;
 class ApercuSection final : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
-    explicit ApercuSection(const modele::Section& section);
+    // `document`, when given, is the profile and the density shown under the check.
+    explicit ApercuSection(const modele::Section& section, const modele::Document* document = nullptr);
     void activer() override;
 
+Q_SIGNALS:
+    // A density typed in its field (kg/m³, a number above 0), for the owner of the document to keep.
+    void masseVolumiqueSaisie(double masseVolumique);
+
+public:
     // What the rows show: the analysis, none when it could not be computed; the plastic moduli, none
     // when the total area is not above 0.
     struct Grandeurs {
@@ -42,7 +49,10 @@ private:
 
     void montrerUnites(const Ligne& ligne) const;
 
+    void saisirMasseVolumique();
+
     const modele::Section& m_section;
+    const modele::Document* m_document;
     plateforme::Plan m_plan;
     DessinSection* m_dessin;
     Grandeurs m_grandeurs;
