@@ -240,7 +240,10 @@ void ApercuSection::activer() {
     if (!profil.isEmpty()) {
         profil.removeLast(); // the mass per metre, on its own line below
     }
-    m_plan.get<Etiquette>(u"Profil"_s)->setText(profil.join(u" — "_s));
+    auto* ligneProfil = m_plan.get<Etiquette>(u"Profil"_s);
+    ligneProfil->setText(profil.join(u" — "_s));
+    ligneProfil->setAccessibleName(ligneProfil->text());
+    ligneProfil->setVisible(!profil.isEmpty());
     m_plan.get<QLineEdit>(u"MasseVolumique"_s)->setText(plateforme::texteNombre(document.masseVolumique));
     m_plan.get<Etiquette>(u"MasseLineique"_s)
         ->setText(u"Masse linéique : "_s +
