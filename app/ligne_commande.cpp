@@ -26,7 +26,8 @@ struct Options {
                               u"Avec --calculer ou --exporter : le profilé NOM du catalogue (« IPE 200 ») au "
                               u"lieu d'un FICHIER."_s,
                               u"NOM"_s};
-    QCommandLineOption profils{u"profils"_s, u"Écrit la liste des profilés du catalogue, un nom par ligne."_s};
+    QCommandLineOption profils{u"profils"_s,
+                               u"Écrit la liste des profilés du catalogue, un nom par ligne."_s};
     QCommandLineOption version{{u"v"_s, u"version"_s}, u"Affiche la version du programme."_s};
     QCommandLineOption aide{{u"h"_s, u"help"_s}, u"Affiche cette aide."_s};
 };
@@ -78,8 +79,9 @@ std::optional<FormatSortie> formatSortie(const QString& sortie) {
 Demande exporter(QStringList arguments, const QString& profil) {
     if (!profil.isEmpty()) {
         if (arguments.size() != 1) {
-            return erreur(u"Avec --profil, l'option --exporter demande une SORTIE seule (il y a %1 argument(s))."_s.arg(
-                arguments.size()));
+            return erreur(
+                u"Avec --profil, l'option --exporter demande une SORTIE seule (il y a %1 argument(s))."_s.arg(
+                    arguments.size()));
         }
         arguments.prepend(QString());
     }
@@ -108,7 +110,8 @@ std::optional<QString> profilInconnu(const QString& nom) {
     for (const std::string& p : modele::profilsProches(nom.toStdString())) {
         proches.append(QString::fromStdString(p));
     }
-    return u"Le profilé « %1 » n'est pas au catalogue. Les plus proches : %2."_s.arg(nom, proches.join(u", "_s));
+    return u"Le profilé « %1 » n'est pas au catalogue. Les plus proches : %2."_s.arg(nom,
+                                                                                     proches.join(u", "_s));
 }
 
 } // namespace
@@ -146,7 +149,8 @@ Demande lire(const QStringList& arguments) {
     if (const std::optional<QString> inconnu = profilInconnu(profil)) {
         return erreur(*inconnu);
     }
-    if (parseur.isSet(options.profil) && (profil.isEmpty() || !(calculer || parseur.isSet(options.exporter)))) {
+    if (parseur.isSet(options.profil) &&
+        (profil.isEmpty() || !(calculer || parseur.isSet(options.exporter)))) {
         return erreur(u"L'option --profil s'emploie avec --calculer ou --exporter et un nom de profilé."_s);
     }
     if (parseur.isSet(options.exporter)) {

@@ -258,7 +258,8 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
     if (!profil.isUndefined() && !profil.isString()) {
         return refus(nom, QStringLiteral("la valeur de « profil » est invalide"));
     }
-    if (!masse.isUndefined() && !(masse.isDouble() && std::isfinite(masse.toDouble()) && masse.toDouble() > 0.0)) {
+    if (!masse.isUndefined() &&
+        !(masse.isDouble() && std::isfinite(masse.toDouble()) && masse.toDouble() > 0.0)) {
         return refus(nom, QStringLiteral("la valeur de « masseVolumique » est invalide"));
     }
     complement.profil = profil.toString().toStdString();

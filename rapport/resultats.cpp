@@ -110,13 +110,15 @@ QString lignesGrandeurs(const Section& section, const Resultats& r, bool totauxS
 } // namespace
 
 QString texteProfil(const Document& document) {
-    return document.profil.empty() ? QString() : QStringLiteral("Profilé ") + QString::fromStdString(document.profil);
+    return document.profil.empty() ? QString()
+                                   : QStringLiteral("Profilé ") + QString::fromStdString(document.profil);
 }
 
 QString texteAxesAcier(const Document& document) {
     const Profil* p = trouverProfil(document.profil);
-    return p != nullptr && axesAcier(p->famille) ? QStringLiteral("Igz : axe fort (Iy des tableaux) ; Igy : axe faible (Iz)")
-                                                 : QString();
+    return p != nullptr && axesAcier(p->famille)
+               ? QStringLiteral("Igz : axe fort (Iy des tableaux) ; Igy : axe faible (Iz)")
+               : QString();
 }
 
 QStringList lignesProfil(const Section& section, const Document& document) {
@@ -127,9 +129,10 @@ QStringList lignesProfil(const Section& section, const Document& document) {
         }
     }
     if (document.masseDite()) {
-        lignes.append(QStringLiteral("Masse linéique : %1 kg/m (masse volumique : %2 kg/m³)")
-                          .arg(plateforme::texteNombre(plateforme::arrondir(masseLineique(section, document), 2)),
-                               plateforme::texteNombre(document.masseVolumique)));
+        lignes.append(
+            QStringLiteral("Masse linéique : %1 kg/m (masse volumique : %2 kg/m³)")
+                .arg(plateforme::texteNombre(plateforme::arrondir(masseLineique(section, document), 2)),
+                     plateforme::texteNombre(document.masseVolumique)));
     }
     return lignes;
 }
@@ -148,8 +151,8 @@ QString texteResultats(const Section& section, const Document& document) {
     }
     texte += lignesGrandeurs(section, r, false);
     if (document.masseDite()) {
-        texte += QStringLiteral("masse linéique = ") + plateforme::texteNombre(masseLineique(section, document)) +
-                 QStringLiteral(" kg/m\n");
+        texte += QStringLiteral("masse linéique = ") +
+                 plateforme::texteNombre(masseLineique(section, document)) + QStringLiteral(" kg/m\n");
     }
     for (const QString& l :
          enTextes(lignesVerification(section, r.analyse.has_value(), plateforme::formatLocal()))) {

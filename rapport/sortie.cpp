@@ -211,7 +211,8 @@ void espacer(QTextDocument& doc, double hauteurPage) {
 
 QByteArray noteHtml(const Section& section, const QString& nomFichier, const QDate& date,
                     const Document& document) {
-    return html(construireNote(section, nomFichier, date, document), QString::fromUtf8(svg(section))).toUtf8();
+    return html(construireNote(section, nomFichier, date, document), QString::fromUtf8(svg(section)))
+        .toUtf8();
 }
 
 void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QString& nomFichier,
@@ -269,8 +270,8 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
     }
 }
 
-std::optional<QString> exporterNote(const QString& chemin, const Section& section,
-                                    const QString& nomFichier, const Document& complement) {
+std::optional<QString> exporterNote(const QString& chemin, const Section& section, const QString& nomFichier,
+                                    const Document& complement) {
     const QString suffixe = QFileInfo(chemin).suffix().toLower();
     const QDate aujourdhui = QDate::currentDate();
     if (suffixe == u"pdf"_s) {

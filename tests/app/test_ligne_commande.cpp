@@ -199,12 +199,13 @@ private Q_SLOTS:
         QTest::newRow("profilé inconnu")
             << QStringList{u"--calculer"_s, u"--profil"_s, u"HEB 310"_s} << Francais << 2 << QString()
             << u"Le profilé « HEB 310 » n'est pas au catalogue. Les plus proches : HEB 300, HEB 320, HEB 340.\n"_s;
-        QTest::newRow("profilé et fichier") << QStringList{u"--calculer"_s, u"--profil"_s, u"IPE 200"_s, aide}
-                                            << Francais << 2 << QString()
-                                            << u"Avec --profil, aucun FICHIER n'est donné.\n"_s;
-        QTest::newRow("--profil seul") << QStringList{u"--profil"_s, u"IPE 200"_s} << Francais << 2 << QString()
-                                       << u"L'option --profil s'emploie avec --calculer ou --exporter et un nom "
-                                          u"de profilé.\n"_s;
+        QTest::newRow("profilé et fichier")
+            << QStringList{u"--calculer"_s, u"--profil"_s, u"IPE 200"_s, aide} << Francais << 2 << QString()
+            << u"Avec --profil, aucun FICHIER n'est donné.\n"_s;
+        QTest::newRow("--profil seul")
+            << QStringList{u"--profil"_s, u"IPE 200"_s} << Francais << 2 << QString()
+            << u"L'option --profil s'emploie avec --calculer ou --exporter et un nom "
+               u"de profilé.\n"_s;
         QTest::newRow("--profils avec un fichier") << QStringList{u"--profils"_s, aide} << Francais << 2
                                                    << QString() << u"L'option --profils s'emploie seule.\n"_s;
         QTest::newRow("exporter, aire négative")
@@ -285,14 +286,17 @@ private Q_SLOTS:
     void profil() {
         const QStringList noms = lancer({u"--profils"_s}, Francais).sortie.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(noms.size(), 225);
-        QVERIFY(noms.contains(u"L 100x100x10"_s) && noms.contains(u"CHS 168.3x8"_s) && noms.contains(u"HEM 1000"_s));
+        QVERIFY(noms.contains(u"L 100x100x10"_s) && noms.contains(u"CHS 168.3x8"_s) &&
+                noms.contains(u"HEM 1000"_s));
         const Execution e = lancer({u"--calculer"_s, u"--profil"_s, u"IPE 200"_s}, Francais);
         QCOMPARE(e.code, 0);
         QVERIFY2(e.sortie.startsWith(u"Profilé IPE 200\nIgz : axe fort (Iy des tableaux) ; Igy : axe faible "
                                      u"(Iz)\nA = 2848,4"_s),
                  qPrintable(e.sortie));
-        const QJsonObject json = QJsonDocument::fromJson(
-            lancer({u"--calculer"_s, u"--json"_s, u"--profil"_s, u"IPE 200"_s}, Francais).sortie.toUtf8()).object();
+        const QJsonObject json =
+            QJsonDocument::fromJson(
+                lancer({u"--calculer"_s, u"--json"_s, u"--profil"_s, u"IPE 200"_s}, Francais).sortie.toUtf8())
+                .object();
         QCOMPARE(std::round(json.value(u"masseLineique"_s).toDouble() * 10.0), 224.0);
         const QString note = m_dossier.filePath(u"upe.html"_s);
         QCOMPARE(lancer({u"--exporter"_s, u"--profil"_s, u"UPE 200"_s, note}, Francais).code, 0);

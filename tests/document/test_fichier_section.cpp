@@ -164,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(Fichier, AllerRetour, ::testing::ValuesIn(casAllerRetou
 
 TEST(Fichier, KeepsTheProfileAndTheDensity) {
     for (const modele::Document& d : {modele::Document{"IPE 200", 7850.0}, modele::Document{"", 2700.0}}) {
-        const document::Lecture l = document::lire(document::ecrire(exempleAide(), d), QStringLiteral("p.brivane"));
+        const document::Lecture l =
+            document::lire(document::ecrire(exempleAide(), d), QStringLiteral("p.brivane"));
         ASSERT_TRUE(l.section);
         EXPECT_EQ(l.document, d);
     }

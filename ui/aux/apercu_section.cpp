@@ -10,8 +10,8 @@
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
 #include "platform/qt/police.h"
-#include "ui/aux/dessin_section.h"
 #include "rapport/resultats.h"
+#include "ui/aux/dessin_section.h"
 #include "ui/commun/affichage.h"
 
 #include <QLineEdit>
@@ -167,9 +167,14 @@ ApercuSection::ApercuSection(const Section& section, const Document* document)
     controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 127.0, 192.0, 18.0}, Normale});
     // The profile, its axes and the mass per metre of the material whose density is typed.
     controles.push_back({Genre::Etiquette, u"Profil"_s, {}, {2.0, 146.0, 192.0, 4.6}, Grasse});
-    controles.push_back({Genre::Etiquette, u"MasseVolumiqueTexte"_s, u"Masse volumique :"_s, {2.0, 152.6, 27.0, 4.2}, Normale});
+    controles.push_back({Genre::Etiquette,
+                         u"MasseVolumiqueTexte"_s,
+                         u"Masse volumique :"_s,
+                         {2.0, 152.6, 27.0, 4.2},
+                         Normale});
     controles.push_back({Genre::Champ, u"MasseVolumique"_s, {}, {29.0, 151.8, 18.0, 5.6}, Normale});
-    controles.push_back({Genre::Etiquette, u"MasseVolumiqueUnite"_s, u"kg/m³"_s, {48.0, 152.6, 10.0, 4.2}, Normale});
+    controles.push_back(
+        {Genre::Etiquette, u"MasseVolumiqueUnite"_s, u"kg/m³"_s, {48.0, 152.6, 10.0, 4.2}, Normale});
     controles.push_back({Genre::Etiquette, u"MasseLineique"_s, {}, {62.0, 152.6, 132.0, 4.2}, Normale});
     m_plan.ajouter(controles);
     // The exponent of each unit right after the unit's text as this font draws it.
@@ -246,9 +251,10 @@ void ApercuSection::activer() {
     ligneProfil->setVisible(!profil.isEmpty());
     m_plan.get<QLineEdit>(u"MasseVolumique"_s)->setText(plateforme::texteNombre(document.masseVolumique));
     m_plan.get<Etiquette>(u"MasseLineique"_s)
-        ->setText(u"Masse linéique : "_s +
-                  plateforme::texteNombre(plateforme::arrondir(rapport::masseLineique(m_section, document), 2)) +
-                  u" kg/m"_s);
+        ->setText(
+            u"Masse linéique : "_s +
+            plateforme::texteNombre(plateforme::arrondir(rapport::masseLineique(m_section, document), 2)) +
+            u" kg/m"_s);
     m_dessin->dessiner(m_section, m_grandeurs.analyse, m_grandeurs.plastique);
     findChild<LegendeSection*>(u"Legende"_s)->update();
 }

@@ -83,7 +83,8 @@ void ChoixProfil::remplirTailles() {
     const QString prefixe = serie->text() + u' ';
     for (const Profil& p : catalogueProfils()) {
         const QString nom = QString::fromStdString(p.nom);
-        if (p.serie == serie->text().toStdString() && nom.mid(prefixe.size()).startsWith(m_filtre->text().trimmed())) {
+        if (p.serie == serie->text().toStdString() &&
+            nom.mid(prefixe.size()).startsWith(m_filtre->text().trimmed())) {
             m_tailles->addItem(nom);
         }
     }

@@ -392,7 +392,8 @@ void FenetreDonnee::exporterNote() {
     if (chemin.isEmpty()) {
         return;
     }
-    if (const std::optional<QString> erreur = rapport::exporterNote(chemin, m_section, nomFichier(), m_document)) {
+    if (const std::optional<QString> erreur =
+            rapport::exporterNote(chemin, m_section, nomFichier(), m_document)) {
         afficherMessage(this, *erreur);
     }
 }

@@ -5,9 +5,9 @@
 #include "fixture.h"
 #include "programme.h"
 
+#include "document/fichier_section.h"
 #include "platform/qt/fichiers.h"
 #include "platform/qt/impression.h"
-#include "document/fichier_section.h"
 #include "ui/aux/choix_profil.h"
 #include "ui/main/fenetre_donnee.h"
 
