@@ -10,6 +10,8 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -65,8 +67,21 @@ ChoixProfil::ChoixProfil(QWidget* parent)
     connect(m_tailles, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_filtre->installEventFilter(this);
     m_series->setCurrentRow(0);
     m_filtre->setFocus();
+}
+
+bool ChoixProfil::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == m_filtre && e->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(e)->key();
+        if (touche == Qt::Key_Up || touche == Qt::Key_Down || touche == Qt::Key_PageUp ||
+            touche == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(m_tailles, e);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objet, e);
 }
 
 const Profil* ChoixProfil::profil() const {

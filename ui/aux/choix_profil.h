@@ -20,6 +20,10 @@ public:
     // The profile chosen, none while no size is selected.
     const modele::Profil* profil() const;
 
+protected:
+    // Up and Down in the filter move through the sizes, as in a combo box.
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
 private:
     void remplirTailles();
     void montrerProfil();

@@ -285,6 +285,14 @@ private Q_SLOTS:
         QCOMPARE(profilDuFichier("change.brivane"), QString());
         raccourci("ActionAnnuler");
         QCOMPARE(profilDuFichier("annule.brivane"), u"IPE 200"_s);
+        m_p.cliquer("BouttonApercu"); // a density typed in the preview: a change kept in the file
+        auto* masse = essai::fenetreNommee("ApercuSection")->findChild<QLineEdit*>(u"MasseVolumique"_s);
+        masse->setText(u"2700"_s);
+        QTest::keyClick(masse, Qt::Key_Return);
+        QVERIFY(m_p.w()->isWindowModified());
+        raccourci("ActionEnregistrer");
+        QCOMPARE(document::ouvrir(chemin(u"annule.brivane"_s)).document,
+                 (modele::Document{"IPE 200", 2700.0}));
     }
 
     // The note and the data handed out: the file named as typed, its suffix from the filter when none;
