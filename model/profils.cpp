@@ -224,7 +224,7 @@ Section construireProfil(const Profil& profil) {
     }
     section.FormeSelectionnee = section.element(1).Forme;
     if (const CompteRendu cr = Calcul(section); cr.faute) {
-        throw *cr.faute;
+        throw plateforme::FauteArithmetique(cr.faute->genre());
     }
     return section;
 }

@@ -77,6 +77,6 @@ void imprimerNote(QPagedPaintDevice& sortie, const modele::Section& section, con
 // through a temporary file renamed at the end. Empty when it worked, else
 // « Le fichier NOM ne peut pas être enregistré : RAISON. »
 std::optional<QString> exporterNote(const QString& chemin, const modele::Section& section,
-                                    const QString& nomFichier, const modele::Document& document = {});
+                                    const QString& nomFichier, const modele::Document& complement = {});
 
 } // namespace rapport
