@@ -50,7 +50,10 @@ std::vector<Profil> lireCatalogue() {
             std::from_chars(champs[i].data(), champs[i].data() + champs[i].size(), v);
             p.dimensions.push_back(v);
         }
-        profils.push_back(std::move(p));
+        if (p.dimensions.size() ==
+            nomsDimensions(p.famille).size()) { // a row of the wrong length is no profile
+            profils.push_back(std::move(p));
+        }
     }
     return profils;
 }
