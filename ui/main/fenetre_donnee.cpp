@@ -393,7 +393,7 @@ void FenetreDonnee::exporterNote() {
         return;
     }
     if (const std::optional<QString> erreur =
-            rapport::exporterNote(chemin, m_section, nomFichier(), m_document)) {
+            rapport::exporterNote(chemin, m_section, nomFichier(), m_chemin, m_document)) {
         afficherMessage(this, *erreur);
     }
 }
@@ -404,7 +404,7 @@ void FenetreDonnee::exporterDonnees() {
     if (chemin.isEmpty()) {
         return;
     }
-    if (const std::optional<QString> erreur = rapport::exporterDonnees(chemin, m_section)) {
+    if (const std::optional<QString> erreur = rapport::exporterDonnees(chemin, m_section, m_chemin)) {
         afficherMessage(this, *erreur);
     }
 }
