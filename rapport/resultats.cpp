@@ -5,6 +5,7 @@
 #include "model/plastique.h"
 #include "model/signification.h"
 #include "platform/arithmetique.h"
+#include "platform/arrondi.h"
 #include "platform/qt/locale.h"
 
 #include <QJsonArray>
@@ -114,9 +115,51 @@ QString lignesGrandeurs(const Section& section, const Resultats& r, bool totauxS
 
 } // namespace
 
-QString texteResultats(const Section& section) {
+QString texteProfil(const Document& document) {
+    return document.profil.empty() ? QString()
+                                   : QStringLiteral("Profilé ") + QString::fromStdString(document.profil);
+}
+
+QString texteAxesAcier(const Document& document) {
+    const Profil* p = trouverProfil(document.profil);
+    return p != nullptr && axesAcier(p->famille)
+               ? QStringLiteral("Igz : axe fort (Iy des tableaux) ; Igy : axe faible (Iz)")
+               : QString();
+}
+
+QStringList lignesProfil(const Section& section, const Document& document) {
+    QStringList lignes;
+    for (const QString& l : {texteProfil(document), texteAxesAcier(document)}) {
+        if (!l.isEmpty()) {
+            lignes.append(l);
+        }
+    }
+    if (document.masseDite()) {
+        lignes.append(
+            QStringLiteral("Masse linéique : %1 kg/m (masse volumique : %2 kg/m³)")
+                .arg(plateforme::texteNombre(plateforme::arrondir(masseLineique(section, document), 2)),
+                     plateforme::texteNombre(document.masseVolumique)));
+    }
+    return lignes;
+}
+
+double masseLineique(const Section& section, const Document& document) {
+    return modele::masseLineique(section.Atotale, document.masseVolumique);
+}
+
+QString texteResultats(const Section& section, const Document& document) {
     const Resultats r = calculer(section);
-    QString texte = lignesGrandeurs(section, r, false);
+    QString texte;
+    for (const QString& l : {texteProfil(document), texteAxesAcier(document)}) {
+        if (!l.isEmpty()) {
+            texte += l + u'\n';
+        }
+    }
+    texte += lignesGrandeurs(section, r, false);
+    if (document.masseDite()) {
+        texte += QStringLiteral("masse linéique = ") +
+                 plateforme::texteNombre(masseLineique(section, document)) + QStringLiteral(" kg/m\n");
+    }
     for (const QString& l :
          enTextes(lignesVerification(section, r.analyse.has_value(), plateforme::formatLocal()))) {
         texte += l + u'\n';
@@ -130,7 +173,7 @@ QString texteResultatsPrincipaux(const Section& section) {
     return lignesGrandeurs(section, r, true);
 }
 
-QByteArray jsonResultats(const Section& section) {
+QByteArray jsonResultats(const Section& section, const Document& document) {
     const Resultats r = calculer(section);
     QJsonObject objet;
     QJsonArray perdues;
@@ -144,6 +187,12 @@ QByteArray jsonResultats(const Section& section) {
         }
     }
     objet.insert(QStringLiteral("nonSignificatifs"), perdues);
+    if (document.masseDite()) {
+        objet.insert(QStringLiteral("masseLineique"), masseLineique(section, document));
+    }
+    if (!document.profil.empty()) {
+        objet.insert(QStringLiteral("profil"), QString::fromStdString(document.profil));
+    }
     objet.insert(QStringLiteral("verification"),
                  QJsonArray::fromStringList(
                      enTextes(constats(section, r.analyse.has_value(), plateforme::formatLocal()))));
