@@ -329,8 +329,8 @@ void encadrer(QTextTable& t) {
     };
     for (int r = 0; r < t.rows(); ++r) {
         for (int c = 0; c < t.columns(); ++c) {
-            QTextTableCell cellule = t.cellAt(r, c);
-            QTextTableCellFormat f = cellule.format().toTableCellFormat();
+            QTextTableCell caseDuCadre = t.cellAt(r, c);
+            QTextTableCellFormat f = caseDuCadre.format().toTableCellFormat();
             f.setBorder(1.0);
             f.setBorderBrush(QColor(0x40, 0x40, 0x40));
             f.setTopBorderStyle(cote(r == 0));
@@ -338,7 +338,7 @@ void encadrer(QTextTable& t) {
             f.setLeftBorderStyle(cote(c == 0));
             f.setRightBorderStyle(cote(c == t.columns() - 1));
             f.setBackground(QColor(0xf2, 0xf2, 0xf2));
-            cellule.setFormat(f);
+            caseDuCadre.setFormat(f);
         }
     }
     modification.endEditBlock();

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -63,7 +64,8 @@ void comparer(const char* quoi, double calcule, const char* imprime, int puissan
     for (std::size_t k = texte.size(); point == std::string::npos && k > 1 && texte[k - 1] == '0'; --k) {
         --decimales;
     }
-    const double publie = std::stod(texte);
+    double publie = 0.0;
+    std::from_chars(texte.data(), texte.data() + texte.size(), publie);
     const double valeur = calcule / std::pow(10.0, puissance);
     const double ecart = std::abs(valeur - publie);
     EXPECT_LE(ecart, 0.5 * std::pow(10.0, -decimales) + 0.002 * publie)
