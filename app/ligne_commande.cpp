@@ -1,5 +1,7 @@
 #include "app/ligne_commande.h"
 
+#include "platform/qt/locale.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <optional>
@@ -20,6 +22,17 @@ struct Options {
         u"exporter"_s,
         u"Écrit, sans ouvrir de fenêtre, la note de calcul du FICHIER (SORTIE en .pdf ou .html) "
         u"ou ses données (SORTIE en .csv) dans le fichier SORTIE donné après lui."_s};
+    QCommandLineOption n{u"N"_s,
+                         u"Avec --calculer ou --exporter : l'effort normal N (kN, positif en traction)."_s,
+                         u"VALEUR"_s};
+    QCommandLineOption mz{u"Mz"_s,
+                          u"Avec --calculer ou --exporter : le moment Mz (kN·m, positif quand il tend "
+                          u"les fibres au-dessus de Gz)."_s,
+                          u"VALEUR"_s};
+    QCommandLineOption my{u"My"_s,
+                          u"Avec --calculer ou --exporter : le moment My (kN·m, positif quand il tend "
+                          u"les fibres à gauche de Gy)."_s,
+                          u"VALEUR"_s};
     QCommandLineOption version{{u"v"_s, u"version"_s}, u"Affiche la version du programme."_s};
     QCommandLineOption aide{{u"h"_s, u"help"_s}, u"Affiche cette aide."_s};
 };
@@ -35,6 +48,9 @@ void decrire(QCommandLineParser& parseur, const Options& options) {
     parseur.addOption(options.calculer);
     parseur.addOption(options.json);
     parseur.addOption(options.exporter);
+    parseur.addOption(options.n);
+    parseur.addOption(options.mz);
+    parseur.addOption(options.my);
     parseur.addOption(options.version);
     parseur.addOption(options.aide);
     parseur.addPositionalArgument(u"FICHIER"_s, u"Un fichier de section Brivane (.brivane)."_s,
@@ -82,6 +98,31 @@ Demande exporter(const QStringList& arguments) {
     return d;
 }
 
+// The loads given by --N, --Mz and --My, or the reason they are refused.
+std::optional<modele::Efforts> efforts(const QCommandLineParser& parseur, const Options& options,
+                                       QString& faute) {
+    modele::Efforts e;
+    bool donnes = false;
+    for (const auto& [option, valeur] :
+         {std::pair{&options.n, &e.N}, std::pair{&options.mz, &e.Mz}, std::pair{&options.my, &e.My}}) {
+        if (!parseur.isSet(*option)) {
+            continue;
+        }
+        const QString texte = parseur.value(*option);
+        std::optional<double> v = plateforme::lireNombre(texte);
+        if (!v) {
+            v = plateforme::lireNombre(texte.toStdString(), plateforme::FormatNombre{"."});
+        }
+        if (!v) {
+            faute = u"La valeur de --%1 n'est pas un nombre (« %2 »)."_s.arg(option->names().first(), texte);
+            return std::nullopt;
+        }
+        *valeur = *v;
+        donnes = true;
+    }
+    return donnes ? std::optional(e) : std::nullopt;
+}
+
 } // namespace
 
 QStringList arguments(int argc, char* argv[]) {
@@ -105,6 +146,11 @@ Demande lire(const QStringList& arguments) {
     if (parseur.isSet(options.version)) {
         return pour(Action::Version);
     }
+    QString fauteEfforts;
+    const std::optional<modele::Efforts> charges = efforts(parseur, options, fauteEfforts);
+    if (!fauteEfforts.isEmpty()) {
+        return erreur(fauteEfforts);
+    }
     const QStringList fichiers = parseur.positionalArguments();
     const bool calculer = parseur.isSet(options.calculer);
     const bool json = parseur.isSet(options.json);
@@ -112,7 +158,9 @@ Demande lire(const QStringList& arguments) {
         if (calculer || json) {
             return erreur(u"L'option --exporter ne s'emploie ni avec --calculer ni avec --json."_s);
         }
-        return exporter(fichiers);
+        Demande d = exporter(fichiers);
+        d.efforts = charges;
+        return d;
     }
     if (fichiers.size() > 1) {
         return erreur(u"Un seul FICHIER peut être donné (il y en a %1)."_s.arg(fichiers.size()));
@@ -124,9 +172,13 @@ Demande lire(const QStringList& arguments) {
     if (calculer && fichier.isEmpty()) {
         return erreur(u"L'option --calculer demande un FICHIER."_s);
     }
+    if (charges && !calculer) {
+        return erreur(u"Les options --N, --Mz et --My ne s'emploient qu'avec --calculer ou --exporter."_s);
+    }
     Demande d = pour(calculer ? Action::Calculer : Action::Fenetre);
     d.fichier = fichier;
     d.json = json;
+    d.efforts = charges;
     return d;
 }
 

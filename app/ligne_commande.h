@@ -9,11 +9,17 @@
 //                                     data (.csv) written to SORTIE, no window
 //   brivane --version | --help
 //
+// With --calculer or --exporter, --N VALEUR, --Mz VALEUR and --My VALEUR give the loads (kN, kN·m; each 0
+// when absent; a number in the user's locale, or with a dot) in place of the file's own.
+//
 // Exit status: 0, 1 when the file cannot be used or the output cannot be written, 2 for a bad command
 // line (an output of another kind included).
 
+#include "model/contraintes.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace commande {
 
@@ -40,6 +46,7 @@ struct Demande {
     QString erreur;
     QString sortie; // with --exporter
     FormatSortie format = FormatSortie::Csv;
+    std::optional<modele::Efforts> efforts; // when --N, --Mz or --My is given
 };
 
 // The program's arguments as QCoreApplication::arguments() gives them, before any application

@@ -62,11 +62,12 @@ int calculer(const commande::Demande& demande) {
         return commande::SortieFichierInutilisable;
     }
     const document::Lecture& lecture = *lu;
+    const std::optional<Efforts> efforts = demande.efforts ? demande.efforts : lecture.efforts;
     if (demande.json) {
-        const QByteArray json = rapport::jsonResultats(*lecture.section);
+        const QByteArray json = rapport::jsonResultats(*lecture.section, efforts);
         std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
     } else {
-        ecrire(stdout, rapport::texteResultats(*lecture.section));
+        ecrire(stdout, rapport::texteResultats(*lecture.section, efforts));
     }
     avertir(lecture);
     return 0;

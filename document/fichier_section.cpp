@@ -261,6 +261,20 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
         }
     }
 
+    std::optional<modele::Efforts> efforts;
+    if (const QJsonValue valeur = racine.value(QLatin1StringView("efforts")); !valeur.isUndefined()) {
+        efforts.emplace();
+        for (const auto& [cle, champ] :
+             {std::pair{"N", &modele::Efforts::N}, std::pair{"Mz", &modele::Efforts::Mz},
+              std::pair{"My", &modele::Efforts::My}}) {
+            const QJsonValue v = valeur.toObject().value(QLatin1StringView(cle));
+            if (!valeur.isObject() || !(v.isUndefined() || (v.isDouble() && std::isfinite(v.toDouble())))) {
+                return refus(nom, QStringLiteral("il a une valeur invalide pour « efforts »"));
+            }
+            (*efforts).*champ = v.toDouble();
+        }
+    }
+
     Section section;
     section.NbrElement = static_cast<std::int16_t>(elements.size());
     try {
@@ -283,6 +297,7 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
     Lecture l;
     l.section = section;
     l.aireNegative = cr.aireNegative;
+    l.efforts = efforts;
     return l;
 }
 
@@ -311,7 +326,7 @@ Lecture ouvrir(const QString& chemin) {
     return lire(contenu, nom);
 }
 
-QByteArray ecrire(const Section& section) {
+QByteArray ecrire(const Section& section, const std::optional<modele::Efforts>& efforts) {
     QByteArray texte("{\n  \"format\": \"brivane-section\",\n  \"version\": 1,\n  \"unite\": \"mm\",\n"
                      "  \"elements\": [\n");
     const int n = std::clamp<int>(section.NbrElement, 1, Section::MaxElements);
@@ -330,7 +345,17 @@ QByteArray ecrire(const Section& section) {
         texte.append(e.Signe < 0.0 ? ", \"matiere\": \"trou\"}" : ", \"matiere\": \"plein\"}");
         texte.append(k < n ? ",\n" : "\n");
     }
-    texte.append("  ]\n}\n");
+    texte.append(efforts ? "  ],\n" : "  ]\n");
+    if (efforts) {
+        texte.append("  \"efforts\": {\"N\": ");
+        ajouterNombre(texte, efforts->N);
+        texte.append(", \"Mz\": ");
+        ajouterNombre(texte, efforts->Mz);
+        texte.append(", \"My\": ");
+        ajouterNombre(texte, efforts->My);
+        texte.append("}\n");
+    }
+    texte.append("}\n");
     return texte;
 }
 

@@ -11,6 +11,7 @@
 // section. Writing goes through a temporary file renamed at the end, so a crash or a full disk never
 // leaves a half-written file. QtCore only.
 
+#include "model/contraintes.h"
 #include "model/section.h"
 
 #include <QByteArray>
@@ -34,6 +35,9 @@ struct Lecture {
     std::optional<modele::Section> section;
     // The total area came out negative: the caller warns as after "Appliquer".
     bool aireNegative = false;
+    // The study's loads, from the optional object "efforts": {"N": kN, "Mz": kN·m, "My": kN·m} (a key
+    // left out is 0); empty when the file has none.
+    std::optional<modele::Efforts> efforts;
     // When refused: « Le fichier NOM ne peut pas être ouvert : RAISON. »
     QString message;
 };
@@ -44,8 +48,9 @@ Lecture ouvrir(const QString& chemin);
 // Reads `contenu` as the text of a file named `nom` (the name only, for the message).
 Lecture lire(const QByteArray& contenu, const QString& nom);
 
-// The text of the file for elements 1 to NbrElement of `section`.
-QByteArray ecrire(const modele::Section& section);
+// The text of the file for elements 1 to NbrElement of `section`, with its loads when there are some.
+QByteArray ecrire(const modele::Section& section,
+                  const std::optional<modele::Efforts>& efforts = std::nullopt);
 
 // Writes the file at `chemin`. Empty when it worked, else
 // « Le fichier NOM ne peut pas être enregistré : RAISON. » with the system's reason.

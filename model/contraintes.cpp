@@ -28,6 +28,11 @@ const std::string Incoherente = "La vérification trouve une incohérence dans l
 const std::string SansContour = "Le contour de la matière ne peut pas être tracé (coordonnées trop "
                                 "éloignées) : ni contraintes ni noyau central.";
 
+const std::string TropGrand =
+    "Les valeurs sont trop grandes pour que le noyau central et les contraintes soient calculés.";
+const std::string EffortsTropGrands =
+    "Les efforts sont trop grands pour que les contraintes soient calculées.";
+
 // The material and what its extremes are read on.
 struct Matiere {
     Multi region;
@@ -244,9 +249,19 @@ Etude etudier(const Section& s, const Efforts& efforts) {
         e.raison = SansContour;
         return e;
     }
-    const Analyse an = analyser(s);
-    e.noyau = noyau(s, an, *m);
-    e.contraintes = contraintes(s, an, *m, efforts);
+    Analyse an;
+    try {
+        an = analyser(s);
+        e.noyau = noyau(s, an, *m);
+    } catch (const plateforme::FauteArithmetique&) {
+        e.raison = TropGrand;
+        return e;
+    }
+    try {
+        e.contraintes = contraintes(s, an, *m, efforts);
+    } catch (const plateforme::FauteArithmetique&) {
+        e.raison = EffortsTropGrands;
+    }
     return e;
 }
 

@@ -65,13 +65,13 @@ struct Noyau {
 };
 
 struct Etude {
-    std::string raison; // why the section gets neither stresses nor kern; empty when it gets them
+    std::string raison; // why the section gets no stresses (nor kern); empty when it gets them
     std::optional<Noyau> noyau;
     std::optional<Contraintes> contraintes;
 };
 
-// Elements 1 to NbrElement, from the totals already computed. Throws plateforme::FauteArithmetique when
-// a step leaves the range of doubles (loads near the double range among them).
+// Elements 1 to NbrElement, from the totals already computed. A step that leaves the range of doubles
+// leaves out what it computes and says so: the loads (near the double range) the stresses only.
 Etude etudier(const Section& section, const Efforts& efforts);
 
 } // namespace modele

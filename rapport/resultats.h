@@ -3,10 +3,12 @@
 // The results of a section, for the command line and for the main window's copy: the totals, the
 // preview's analysis and the consistency check's findings, as lines of text or as one JSON object.
 
+#include "model/contraintes.h"
 #include "model/section.h"
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace rapport {
 
@@ -14,7 +16,11 @@ namespace rapport {
 // text in the user's locale, then one line per finding of the check (as the preview words them);
 // every line ends with "\n". When the analysis cannot be computed, its quantities are left out and the
 // check says why; with a total area not above 0, the plastic moduli are left out.
-QString texteResultats(const modele::Section& section);
+// With loads, then « σG = … MPa », « σmax = … MPa en (z ; y) », « σmin = … », « Axe neutre : … ° depuis
+// Gz, passant par (z ; y) » (or « Pas d'axe neutre : contrainte uniforme. »), points in the user's frame,
+// or the sentence that says why there are no stresses.
+QString texteResultats(const modele::Section& section,
+                       const std::optional<modele::Efforts>& efforts = std::nullopt);
 
 // The first seven of those lines, the section's totals: A, Zg, Yg, Igz, Igy, igz and igy.
 QString texteResultatsPrincipaux(const modele::Section& section);
@@ -24,6 +30,11 @@ QString texteResultatsPrincipaux(const modele::Section& section);
 // powers; null for the analysis' quantities when it cannot be computed, and for the plastic moduli with a
 // total area not above 0) and the findings under
 // "verification" (a list of texts, empty when there are none).
-QByteArray jsonResultats(const modele::Section& section);
+// Always i1, i2 (mm), W1, W2 (mm³) and noyau, the central kern's vertices [[z, y], …] (null when there
+// is no kern); with loads, sigmaG, sigmaMax, sigmaMin (MPa), pointMax, pointMin ([z, y], null when σ is
+// uniform) and axeNeutre ({"angle": degrees, "point": [z, y]}, null when both moments are 0), all null
+// when the stresses cannot be computed.
+QByteArray jsonResultats(const modele::Section& section,
+                         const std::optional<modele::Efforts>& efforts = std::nullopt);
 
 } // namespace rapport

@@ -85,7 +85,8 @@ TEST(Contraintes, UniformeIncoherenteOuHorsDomaine) {
     EXPECT_FALSE(n.contraintes->pointMax || n.contraintes->axe);
     const Etude x = etudier(construire({{"Rectangle", 10, 10, 0, 0}, {"Rectangle", 10, 10, 5, 0}}), {});
     EXPECT_FALSE(x.raison.empty() || x.noyau || x.contraintes);
-    EXPECT_THROW(etudier(Rectangle, {1e308, 0, 0}), plateforme::FauteArithmetique);
+    const Etude grand = etudier(Rectangle, {1e308, 0, 0}); // N × 1000 leaves the doubles
+    EXPECT_FALSE(grand.raison.empty() || grand.contraintes || !grand.noyau);
 }
 
 TEST(Contraintes, NoyauCentral) {
