@@ -22,15 +22,14 @@ struct Options {
         u"exporter"_s,
         u"Écrit, sans ouvrir de fenêtre, la note de calcul du FICHIER (SORTIE en .pdf ou .html) "
         u"ou ses données (SORTIE en .csv) dans le fichier SORTIE donné après lui."_s};
-    QCommandLineOption n{u"N"_s,
-                         u"Avec --calculer ou --exporter : l'effort normal N (kN, positif en traction)."_s,
+    QCommandLineOption n{u"N"_s, u"Avec --calculer : l'effort normal N (kN, positif en traction)."_s,
                          u"VALEUR"_s};
     QCommandLineOption mz{u"Mz"_s,
-                          u"Avec --calculer ou --exporter : le moment Mz (kN·m, positif quand il tend "
+                          u"Avec --calculer : le moment Mz (kN·m, positif quand il tend "
                           u"les fibres au-dessus de Gz)."_s,
                           u"VALEUR"_s};
     QCommandLineOption my{u"My"_s,
-                          u"Avec --calculer ou --exporter : le moment My (kN·m, positif quand il tend "
+                          u"Avec --calculer : le moment My (kN·m, positif quand il tend "
                           u"les fibres à gauche de Gy)."_s,
                           u"VALEUR"_s};
     QCommandLineOption version{{u"v"_s, u"version"_s}, u"Affiche la version du programme."_s};
@@ -158,9 +157,10 @@ Demande lire(const QStringList& arguments) {
         if (calculer || json) {
             return erreur(u"L'option --exporter ne s'emploie ni avec --calculer ni avec --json."_s);
         }
-        Demande d = exporter(fichiers);
-        d.efforts = charges;
-        return d;
+        if (charges) {
+            return erreur(u"Les options --N, --Mz et --My ne s'emploient qu'avec --calculer."_s);
+        }
+        return exporter(fichiers);
     }
     if (fichiers.size() > 1) {
         return erreur(u"Un seul FICHIER peut être donné (il y en a %1)."_s.arg(fichiers.size()));
@@ -173,7 +173,7 @@ Demande lire(const QStringList& arguments) {
         return erreur(u"L'option --calculer demande un FICHIER."_s);
     }
     if (charges && !calculer) {
-        return erreur(u"Les options --N, --Mz et --My ne s'emploient qu'avec --calculer ou --exporter."_s);
+        return erreur(u"Les options --N, --Mz et --My ne s'emploient qu'avec --calculer."_s);
     }
     Demande d = pour(calculer ? Action::Calculer : Action::Fenetre);
     d.fichier = fichier;

@@ -9,7 +9,7 @@
 //                                     data (.csv) written to SORTIE, no window
 //   brivane --version | --help
 //
-// With --calculer or --exporter, --N VALEUR, --Mz VALEUR and --My VALEUR give the loads (kN, kN·m; each 0
+// With --calculer, --N VALEUR, --Mz VALEUR and --My VALEUR give the loads (kN, kN·m; each 0
 // when absent; a number in the user's locale, or with a dot) in place of the file's own.
 //
 // Exit status: 0, 1 when the file cannot be used or the output cannot be written, 2 for a bad command

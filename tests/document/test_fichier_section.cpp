@@ -163,6 +163,17 @@ TEST(Fichier, TextIsTheReadableLayout) {
     EXPECT_EQ(attendu::ecart(NomExempleAide, document::ecrire(exempleAide())), "");
 }
 
+TEST(Fichier, LoadsWrittenReadBackAndMissingKeysAreZero) {
+    const modele::Efforts efforts{-200, 30.5, 1e-3};
+    const document::Lecture l =
+        document::lire(document::ecrire(exempleAide(), efforts), QStringLiteral("p.brivane"));
+    EXPECT_EQ(l.efforts, efforts);
+    EXPECT_EQ(*l.section, exempleAide());
+    const QByteArray seulN =
+        QByteArray(TexteExempleAide).replace("\"mm\",", "\"mm\", \"efforts\": {\"N\": 7},");
+    EXPECT_EQ(document::lire(seulN, QStringLiteral("p.brivane")).efforts, (modele::Efforts{7, 0, 0}));
+}
+
 TEST(Fichier, SavingReplacesAnOlderFile) {
     QTemporaryDir dossier;
     const QString chemin = ecrireFichier(dossier.filePath(QStringLiteral("p.brivane")), "ancien");
@@ -198,6 +209,7 @@ TEST_P(Variante, ReadsAsTheHelpPageExample) {
     EXPECT_EQ(l.section->NbrElement, 2);
     EXPECT_EQ(l.section->ElementCourant, 1);
     EXPECT_FALSE(l.aireNegative);
+    EXPECT_FALSE(l.efforts); // a file without loads
 }
 
 const QByteArray Bom("\xEF\xBB\xBF");
@@ -363,6 +375,8 @@ TEST(Fichier, RefusedFilesGiveTheirMessageAndNoSection) {
         {"area beyond the doubles",
          contenu(fichier(element({{"dimension1", "1e200"}, {"dimension2", "1e200"}})))},
         {"second moment beyond the doubles", contenu(fichier(avec("zg", "1e300")))},
+        {"efforts not an object", entete(R"("version": 1, "unite": "mm", "efforts": 5)")},
+        {"efforts, Mz as text", entete(R"("version": 1, "unite": "mm", "efforts": {"Mz": "30"})")},
     };
     std::string messages;
     for (const CasRefus& c : cas) {
