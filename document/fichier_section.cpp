@@ -390,8 +390,9 @@ std::optional<QString> enregistrerFichier(const QString& chemin, const QByteArra
                               [&contenu](QIODevice& d) { return d.write(contenu) == contenu.size(); });
 }
 
-std::optional<QString> enregistrer(const QString& chemin, const Section& section) {
-    return enregistrerFichier(chemin, ecrire(section));
+std::optional<QString> enregistrer(const QString& chemin, const Section& section,
+                                   const std::optional<modele::Efforts>& efforts) {
+    return enregistrerFichier(chemin, ecrire(section, efforts));
 }
 
 } // namespace document

@@ -54,7 +54,8 @@ QByteArray ecrire(const modele::Section& section,
 
 // Writes the file at `chemin`. Empty when it worked, else
 // « Le fichier NOM ne peut pas être enregistré : RAISON. » with the system's reason.
-std::optional<QString> enregistrer(const QString& chemin, const modele::Section& section);
+std::optional<QString> enregistrer(const QString& chemin, const modele::Section& section,
+                                   const std::optional<modele::Efforts>& efforts = std::nullopt);
 
 // Writes at `chemin` whatever `ecrire` puts on the device it is given (false when it could not), through
 // a temporary file renamed at the end: nothing is left at `chemin` when it fails. Empty when it worked,

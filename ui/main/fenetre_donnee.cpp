@@ -296,6 +296,7 @@ bool FenetreDonnee::ouvrirFichier(const QString& chemin) {
         return false;
     }
     remettre(*lecture.section);
+    m_efforts = lecture.efforts;
     m_historique.clear();
     donnee::retenirFichier(chemin);
     montrerFichier(chemin);
@@ -312,6 +313,7 @@ void FenetreDonnee::nouveau() {
     Section neuve;
     neuve.Reinitialiser();
     remettre(neuve);
+    m_efforts.reset();
     m_historique.clear();
     montrerFichier({});
 }
@@ -396,7 +398,7 @@ QString FenetreDonnee::nomFichier() const {
 }
 
 bool FenetreDonnee::ecrireFichier(const QString& chemin) {
-    if (const std::optional<QString> erreur = document::enregistrer(chemin, m_section)) {
+    if (const std::optional<QString> erreur = document::enregistrer(chemin, m_section, m_efforts)) {
         afficherMessage(this, *erreur);
         return false;
     }

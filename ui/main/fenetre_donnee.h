@@ -5,6 +5,7 @@
 // engine, keeps each change in its undo history, and reads and writes the section's file.
 
 #include "model/calcul.h"
+#include "model/contraintes.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
@@ -12,6 +13,7 @@
 #include <QUndoStack>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -104,7 +106,8 @@ private:
     QWidget* m_zone = nullptr;
     plateforme::Plan m_plan;
     QUndoStack m_historique;
-    QString m_chemin; // the section's file, empty for a section never saved
+    QString m_chemin;                         // the section's file, empty for a section never saved
+    std::optional<modele::Efforts> m_efforts; // the opened file's loads, saved back with the section
     QMenu* m_recents = nullptr;
 
     QLabel* m_nbrElementAffich = nullptr;

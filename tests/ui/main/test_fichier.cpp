@@ -6,6 +6,7 @@
 #include "fixture.h"
 #include "programme.h"
 
+#include "document/fichier_section.h"
 #include "platform/qt/fichiers.h"
 #include "platform/qt/impression.h"
 #include "ui/main/fenetre_donnee.h"
@@ -203,6 +204,24 @@ private Q_SLOTS:
         QCOMPARE(m_p.panneau(), Fresh);
         QCOMPARE(m_p.w()->windowTitle(), TitreProgramme);
         QVERIFY(m_p.messages->questions().isEmpty());
+    }
+
+    // The loads a file holds are saved back with the section; a new section has none.
+    void effortsGardes() {
+        const modele::Efforts efforts{-200, 30, 5};
+        QFile f(chemin(u"e.brivane"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(R"({"format": "brivane-section", "version": 1, "unite": "mm", "efforts": {"N": -200, "Mz": 30,
+            "My": 5}, "elements": [{"forme": "Rectangle", "dimension1": 7, "dimension2": 7, "zg": 0, "yg": 0,
+            "matiere": "plein"}]})");
+        f.close();
+        QVERIFY(m_p.fenetre->ouvrirFichier(chemin(u"e.brivane"_s)));
+        m_choix << chemin(u"copie.brivane"_s) << chemin(u"neuve.brivane"_s);
+        raccourci("ActionEnregistrerSous");
+        QCOMPARE(document::ouvrir(chemin(u"copie.brivane"_s)).efforts, efforts);
+        raccourci("ActionNouveau");
+        raccourci("ActionEnregistrerSous");
+        QVERIFY(!document::ouvrir(chemin(u"neuve.brivane"_s)).efforts);
     }
 
     void fichiersRecents() {
