@@ -4,6 +4,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFile>
 #include <optional>
 #include <utility>
 
@@ -123,6 +124,15 @@ std::optional<modele::Efforts> efforts(const QCommandLineParser& parseur, const 
 }
 
 } // namespace
+
+bool argumentsLisibles(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (QFile::encodeName(QString::fromLocal8Bit(argv[i])) != QByteArrayView(argv[i])) {
+            return false;
+        }
+    }
+    return true;
+}
 
 QStringList arguments(int argc, char* argv[]) {
     QStringList liste;
