@@ -6,6 +6,7 @@
 #include "model/huygens.h"
 #include "model/notation.h"
 #include "model/plastique.h"
+#include "model/signification.h"
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
 #include "platform/qt/locale.h"
@@ -265,6 +266,18 @@ void ajouterPlastiques(std::vector<Grandeur>& g, const Plastique& p, const std::
     }
 }
 
+// The results lost in the rounding (model/signification.h): their words instead of their value.
+void marquerPerdues(std::vector<Grandeur>& grandeurs, const Signification& signification) {
+    for (const Quantite q : signification.listePerdues()) {
+        for (Grandeur& g : grandeurs) {
+            if (g.nom == QString::fromUtf8(libelle(q))) {
+                g.valeur = texte(u"non significatif"_s);
+                g.exacte = u"perdu dans les arrondis"_s;
+            }
+        }
+    }
+}
+
 } // namespace
 
 Note construireNote(const Section& section, const QString& nomFichier, const QDate& date) {
@@ -301,6 +314,9 @@ Note construireNote(const Section& section, const QString& nomFichier, const QDa
             ajouterPlastiques(n.grandeurs, *p, analyse);
         }
     }
+    const Signification perdues = signification(section);
+    marquerPerdues(n.resultats, perdues);
+    marquerPerdues(n.grandeurs, perdues);
     for (const QString& nom : QuantitesResume) {
         for (const auto* liste : {&n.resultats, &n.grandeurs}) {
             const auto it =

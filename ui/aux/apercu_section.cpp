@@ -67,63 +67,65 @@ std::optional<double> facteurForme(const ApercuSection::Grandeurs& g) {
 } // namespace
 
 const ApercuSection::Ligne ApercuSection::Lignes[] = {
-    {"Igzy", "Igzy =", &analyse<&Analyse::Igzy>, 4,
+    {"Igzy", Quantite::Igzy, "Igzy =", &analyse<&Analyse::Igzy>, 4,
      "Igzy : produit d'inertie de la section par rapport aux axes Gz et Gy.\r\n"
      "[Igzy=somme(Ai*Ygi*Zgi+Izyi)-A*Yg*Zg]\r\n"
      "avec Izyi : produits d'inertie propres des formes élémentaires (0 pour un rectangle, un disque ou un "
      "demi "
      "disque, -b²h²/72 pour un triangle, ±(1/8-4/(9*Pi))R^4 pour un quart de disque)."},
-    {"I1", "I1 =", &analyse<&Analyse::I1>, 4,
+    {"I1", Quantite::I1, "I1 =", &analyse<&Analyse::I1>, 4,
      "I1 : moment quadratique principal maximal, par rapport à l'axe principal 1 passant par le centre de "
      "gravité de la section totale.\r\n"
      "[I1=(Igz+Igy)/2+(((Igz-Igy)/2)^2+Igzy^2)^0,5]"},
-    {"I2", "I2 =", &analyse<&Analyse::I2>, 4,
+    {"I2", Quantite::I2, "I2 =", &analyse<&Analyse::I2>, 4,
      "I2 : moment quadratique principal minimal, par rapport à l'axe principal 2, perpendiculaire à l'axe "
      "1.\r\n"
      "[I2=(Igz+Igy)/2-(((Igz-Igy)/2)^2+Igzy^2)^0,5]"},
-    {"Alpha", "alpha =", &analyse<&Analyse::Alpha>, 0,
+    {"Alpha", Quantite::alpha, "alpha =", &analyse<&Analyse::Alpha>, 0,
      "alpha : angle, en degrés, entre l'axe Gz et l'axe principal 1 (celui de I1), compté positivement en "
      "tournant de l'axe Z vers l'axe Y, entre -90° (exclu) et 90°. alpha = 90° : l'axe principal 1 est l'axe "
      "Gy (Igy > Igz et Igzy = 0) ; "
      "alpha = 0° : c'est l'axe Gz.\r\n"
      "[tan(2*alpha)=-2*Igzy/(Igz-Igy)]"},
-    {"Vsup", "v sup =", &analyse<&Analyse::Vsup>, 1,
+    {"Vsup", Quantite::Vsup, "v sup =", &analyse<&Analyse::Vsup>, 1,
      "v sup : distance verticale entre le centre de gravité de la section et le point de matière le plus "
      "haut."},
-    {"Vinf", "v inf =", &analyse<&Analyse::Vinf>, 1,
+    {"Vinf", Quantite::Vinf, "v inf =", &analyse<&Analyse::Vinf>, 1,
      "v inf : distance verticale entre le centre de gravité de la section et le point de matière le plus "
      "bas."},
-    {"Vgauche", "v gauche =", &analyse<&Analyse::Vgauche>, 1,
+    {"Vgauche", Quantite::Vgauche, "v gauche =", &analyse<&Analyse::Vgauche>, 1,
      "v gauche : distance horizontale entre le centre de gravité de la section et le point de matière le "
      "plus "
      "à gauche."},
-    {"Vdroite", "v droite =", &analyse<&Analyse::Vdroite>, 1,
+    {"Vdroite", Quantite::Vdroite, "v droite =", &analyse<&Analyse::Vdroite>, 1,
      "v droite : distance horizontale entre le centre de gravité de la section et le point de matière le "
      "plus "
      "à droite."},
-    {"Welz", "Wel,z =", &analyse<&Analyse::Welz>, 3,
+    {"Welz", Quantite::Welz, "Wel,z =", &analyse<&Analyse::Welz>, 3,
      "Wel,z : module de flexion élastique par rapport à l'axe Gz ; la contrainte maximale vaut M/Wel,z.\r\n"
      "[Wel,z=Igz/v avec v=max(v sup ; v inf)]"},
-    {"Wely", "Wel,y =", &analyse<&Analyse::Wely>, 3,
+    {"Wely", Quantite::Wely, "Wel,y =", &analyse<&Analyse::Wely>, 3,
      "Wel,y : module de flexion élastique par rapport à l'axe Gy ; la contrainte maximale vaut M/Wel,y.\r\n"
      "[Wel,y=Igy/v avec v=max(v gauche ; v droite)]"},
-    {"Ip", "Ip =", &analyse<&Analyse::Ip>, 4,
+    {"Ip", Quantite::Ip, "Ip =", &analyse<&Analyse::Ip>, 4,
      "Ip : moment quadratique polaire par rapport au centre de gravité de la section totale.\r\n"
      "[Ip=Igz+Igy]"},
-    {"Wplz", "Wpl,z =", &plastiques<&Plastique::Wplz>, 3,
+    {"Wplz", Quantite::Wplz, "Wpl,z =", &plastiques<&Plastique::Wplz>, 3,
      "Wpl,z : module de flexion plastique par rapport à l'axe neutre plastique parallèle à Gz, qui partage "
      "l'aire de la section en deux moitiés égales ; le moment plastique vaut fy*Wpl,z.\r\n"
      "[Wpl,z=|S1|+|S2|, S1 et S2 : moments statiques des deux moitiés par rapport à cet axe]"},
-    {"Wply", "Wpl,y =", &plastiques<&Plastique::Wply>, 3,
+    {"Wply", Quantite::Wply, "Wpl,y =", &plastiques<&Plastique::Wply>, 3,
      "Wpl,y : module de flexion plastique par rapport à l'axe neutre plastique parallèle à Gy, qui partage "
      "l'aire de la section en deux moitiés égales ; le moment plastique vaut fy*Wpl,y.\r\n"
      "[Wpl,y=|S1|+|S2|, S1 et S2 : moments statiques des deux moitiés par rapport à cet axe]"},
-    {"FacteurFormeZ", "Wpl,z / Wel,z =", &facteurForme<&Plastique::Wplz, &Analyse::Welz>, -1,
+    {"FacteurFormeZ", Quantite::FacteurFormeZ,
+     "Wpl,z / Wel,z =", &facteurForme<&Plastique::Wplz, &Analyse::Welz>, -1,
      "Wpl,z / Wel,z : facteur de forme de la section en flexion autour de Gz, la réserve de résistance "
      "entre la première plastification et la plastification complète (1,5 pour un rectangle, 1,698 pour "
      "un disque).\r\n"
      "[facteur de forme=Wpl,z/Wel,z]"},
-    {"FacteurFormeY", "Wpl,y / Wel,y =", &facteurForme<&Plastique::Wply, &Analyse::Wely>, -1,
+    {"FacteurFormeY", Quantite::FacteurFormeY,
+     "Wpl,y / Wel,y =", &facteurForme<&Plastique::Wply, &Analyse::Wely>, -1,
      "Wpl,y / Wel,y : facteur de forme de la section en flexion autour de Gy, la réserve de résistance "
      "entre la première plastification et la plastification complète (1,5 pour un rectangle, 1,698 pour "
      "un disque).\r\n"
@@ -172,6 +174,10 @@ ApercuSection::ApercuSection(const Section& section)
         }
     }
     plateforme::incruster(m_plan, exposants);
+    // Many findings scroll.
+    m_verification = new plateforme::Defilement(m_plan.get<Etiquette>(u"Verification"_s));
+    m_verification->setObjectName(u"DefilementVerification"_s);
+    m_verification->setAccessibleName(u"Vérification de la section"_s);
 
     auto* legende = new LegendeSection(m_dessin, this);
     legende->setObjectName(u"Legende"_s);
@@ -198,10 +204,12 @@ void ApercuSection::activer() {
     } catch (const plateforme::FauteArithmetique&) {
     }
     m_grandeurs.plastique = plastique(m_section);
+    m_grandeurs.signification = signification(m_section);
     for (const Ligne& l : Lignes) {
         const QString nom = QString::fromUtf8(l.nom);
         auto* valeur = m_plan.get<Etiquette>(nom + u"Valeur"_s);
-        const std::optional<double> v = l.valeur(m_grandeurs);
+        const std::optional<double> v =
+            m_grandeurs.signification.perdue(l.quantite) ? std::nullopt : l.valeur(m_grandeurs);
         if (l.puissanceUnite <= 0) {
             valeur->setText(
                 v ? plateforme::texteNombre(plateforme::arrondir(*v, l.puissanceUnite == 0 ? 2 : 3))
@@ -217,16 +225,22 @@ void ApercuSection::activer() {
     }
 
     QStringList lignes;
+    if (m_grandeurs.signification.tousAxesPrincipaux) {
+        lignes << u"Tous les axes passant par G sont principaux."_s;
+    }
     for (const std::string& l :
          lignesVerification(m_section, m_grandeurs.analyse.has_value(), plateforme::formatLocal())) {
         lignes << QString::fromStdString(l);
     }
-    m_plan.get<Etiquette>(u"Verification"_s)->setText(lignes.join(u'\n'));
+    m_verification->afficher(lignes.join(u'\n'));
     m_dessin->dessiner(m_section, m_grandeurs.analyse, m_grandeurs.plastique);
     findChild<LegendeSection*>(u"Legende"_s)->update();
 }
 
 void ApercuSection::montrerUnites(const Ligne& l) const {
+    if (m_grandeurs.signification.perdue(l.quantite)) {
+        return; // a blank row has nothing to convert
+    }
     const double v = l.valeur(m_grandeurs).value_or(0.0);
     const QString premier = QString::fromUtf8(l.nom) + u" = "_s;
     const QString suite = QString(premier.size() - 2, u' ') + u"= "_s; // "=" under "="

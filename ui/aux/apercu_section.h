@@ -3,6 +3,7 @@
 #include "model/analyse.h"
 #include "model/plastique.h"
 #include "model/section.h"
+#include "model/signification.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
 
@@ -11,8 +12,9 @@
 class DessinSection;
 
 namespace plateforme {
+class Defilement;
 class Etiquette;
-}
+} // namespace plateforme
 
 // "Aperçu de la section": the drawing, the product of inertia, the principal moments and axes, the
 // extreme fibres, the elastic section moduli, the polar moment and a check of the section's
@@ -24,15 +26,17 @@ public:
     void activer() override;
 
     // What the rows show: the analysis, none when it could not be computed; the plastic moduli, none
-    // when the total area is not above 0.
+    // when the total area is not above 0; a row whose result is lost in the rounding stays blank.
     struct Grandeurs {
         std::optional<modele::Analyse> analyse;
         std::optional<modele::Plastique> plastique;
+        modele::Signification signification;
     };
 
 private:
     struct Ligne {
         const char* nom; // Igzy, I1, ...: the controls are <nom>Texte, <nom>Valeur, E<nom>, <nom>Puissance
+        modele::Quantite quantite;
         const char* legende;                               // caption
         std::optional<double> (*valeur)(const Grandeurs&); // the quantity, none for a blank row
         int puissanceUnite;      // 1, 3 or 4 (mm, mm³, mm⁴); 0 for degrees; -1 for a plain number
@@ -45,5 +49,6 @@ private:
     const modele::Section& m_section;
     plateforme::Plan m_plan;
     DessinSection* m_dessin;
+    plateforme::Defilement* m_verification = nullptr;
     Grandeurs m_grandeurs;
 };

@@ -2,7 +2,7 @@
 
 #include "document/fichier_section.h"
 #include "model/catalogue.h"
-#include "model/verification.h"
+#include "model/constats.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/fichiers.h"
 #include "platform/qt/impression.h"
@@ -116,6 +116,7 @@ FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
     m_additionner = m_plan.get<plateforme::BoutonOption>(u"ButtonAdditionner"_s);
     m_soustraire = m_plan.get<plateforme::BoutonOption>(u"BouttonSoustraire"_s);
     m_avertissement = m_plan.get<plateforme::Etiquette>(u"AvertissementVerification"_s);
+    m_saisieNonAppliquee = m_plan.get<plateforme::Etiquette>(u"SaisieNonAppliquee"_s);
     for (std::size_t i = 0; i < Catalogue.size(); ++i) {
         m_croquis[i] = m_plan.get<plateforme::Image>(Croquis[i].image.toString());
     }
@@ -123,6 +124,7 @@ FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
     construireMenus();
     relier();
     initialiser();
+    m_fenetres.definirPrincipale(this);
 }
 
 void FenetreDonnee::construireMenus() {
@@ -181,12 +183,8 @@ void FenetreDonnee::construireMenus() {
     connect(retablir, &QAction::triggered, &m_historique, &QUndoStack::redo);
     connect(&m_historique, &QUndoStack::canUndoChanged, annuler, &QAction::setEnabled);
     connect(&m_historique, &QUndoStack::canRedoChanged, retablir, &QAction::setEnabled);
-    // The marker shows only in a title with the file's name.
-    connect(&m_historique, &QUndoStack::cleanChanged, this, [this](bool propre) {
-        if (!m_chemin.isEmpty()) {
-            setWindowModified(!propre);
-        }
-    });
+    connect(&m_historique, &QUndoStack::cleanChanged, this,
+            [this](bool propre) { setWindowModified(!propre); });
 }
 
 void FenetreDonnee::relier() {
@@ -210,6 +208,12 @@ void FenetreDonnee::relier() {
     connect(m_dimSection2, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_dimSection2, false); });
     connect(m_zg, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_zg, true); });
     connect(m_yg, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_yg, true); });
+    // The typing not applied yet, said as it happens.
+    for (QLineEdit* champ : {m_dimSection1, m_dimSection2, m_zg, m_yg}) {
+        connect(champ, &QLineEdit::textChanged, this, &FenetreDonnee::montrerSaisieEnAttente);
+    }
+    connect(m_listeForme, &QListWidget::currentRowChanged, this, &FenetreDonnee::montrerSaisieEnAttente);
+    connect(m_additionner, &QAbstractButton::toggled, this, &FenetreDonnee::montrerSaisieEnAttente);
 
     using plateforme::Bouton;
     auto* appliquer = m_plan.get<Bouton>(u"BouttonAppliquer"_s);
@@ -234,6 +238,9 @@ void FenetreDonnee::relier() {
     QPalette rouge = m_avertissement->palette();
     rouge.setColor(QPalette::WindowText, Qt::red);
     m_avertissement->setPalette(rouge);
+    m_saisieNonAppliquee->setPalette(rouge);
+    m_saisieNonAppliquee->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_saisieNonAppliquee->setAccessibleName(m_saisieNonAppliquee->text());
     plateforme::surClic(m_avertissement, this,
                         [this] { m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section)); });
 
@@ -410,6 +417,19 @@ bool FenetreDonnee::ecrireFichier(const QString& chemin) {
 }
 
 bool FenetreDonnee::peutAbandonner() {
+    if (saisieEnAttente()) {
+        switch (plateforme::demanderApplication(this, donnee::questionAppliquer(m_section.ElementCourant))) {
+        case plateforme::Reponse::Appliquer:
+            if (!BouttonAppliquer_Click()) {
+                return false;
+            }
+            break;
+        case plateforme::Reponse::Ignorer:
+            break;
+        case plateforme::Reponse::Annuler:
+            return false;
+        }
+    }
     if (m_historique.isClean()) {
         return true;
     }
@@ -425,14 +445,9 @@ bool FenetreDonnee::peutAbandonner() {
 }
 
 void FenetreDonnee::montrerFichier(const QString& chemin) {
-    if (!m_chemin.isEmpty()) {
-        setWindowModified(false); // while the title still has its marker
-    }
     m_chemin = chemin;
     setWindowTitle(donnee::titre(nomFichier()));
-    if (!chemin.isEmpty()) {
-        setWindowModified(!m_historique.isClean());
-    }
+    setWindowModified(!m_historique.isClean());
     remplirRecents();
 }
 
@@ -528,7 +543,7 @@ void FenetreDonnee::verifierSaisie(QLineEdit* champ, bool coordonnee) {
     champ->setText(u"0"_s); // runs this check again, which "0" passes
 }
 
-void FenetreDonnee::BouttonAppliquer_Click() {
+bool FenetreDonnee::BouttonAppliquer_Click() {
     SaisieElement saisie;
     if (const QListWidgetItem* item = m_listeForme->currentItem()) {
         saisie.forme = item->text().toStdString();
@@ -542,10 +557,15 @@ void FenetreDonnee::BouttonAppliquer_Click() {
     const CompteRendu compteRendu = appliquer(m_section, saisie, plateforme::formatLocal());
     if (compteRendu.nonNumerique) {
         afficherMessage(this, donnee::messageValeursNonNumeriques());
-        return;
+        return false;
     }
     rendreCompte(compteRendu);
     retenirEtape(avant);
+    if (!compteRendu.accepte()) {
+        return false; // nothing stored
+    }
+    retenirSaisie();
+    return true;
 }
 
 void FenetreDonnee::rendreCompte(const CompteRendu& compteRendu) {
@@ -584,6 +604,26 @@ void FenetreDonnee::ActualiserAffichageDonnees() {
     m_zg->setText(plateforme::texteNombre(element.Zg));
     m_yg->setText(plateforme::texteNombre(element.Yg));
     (element.Signe == 1.0 ? m_additionner : m_soustraire)->setChecked(true);
+    retenirSaisie();
+}
+
+FenetreDonnee::Saisie FenetreDonnee::saisieAffichee() const {
+    return {
+        m_listeForme->currentRow(), m_dimSection1->text(), m_dimSection2->text(), m_zg->text(), m_yg->text(),
+        m_additionner->isChecked()};
+}
+
+void FenetreDonnee::retenirSaisie() {
+    m_saisieRetenue = saisieAffichee();
+    montrerSaisieEnAttente();
+}
+
+bool FenetreDonnee::saisieEnAttente() const {
+    return saisieAffichee() != m_saisieRetenue;
+}
+
+void FenetreDonnee::montrerSaisieEnAttente() {
+    m_saisieNonAppliquee->setVisible(saisieEnAttente());
 }
 
 void FenetreDonnee::AffichageResultats() {
@@ -595,7 +635,7 @@ void FenetreDonnee::AffichageResultats() {
 }
 
 void FenetreDonnee::montrerAvertissement() {
-    const auto constats = static_cast<int>(verifier(m_section).size());
+    const int constats = nombreConstats(m_section);
     const QString texte = constats > 0 ? donnee::avertissementVerification(constats) : QString();
     m_avertissement->setText(texte);
     m_avertissement->setAccessibleName(texte);

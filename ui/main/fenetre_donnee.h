@@ -67,7 +67,8 @@ private:
     QString proposition(const QString& suffixe) const;
     // The name of the section's file; empty for a section never saved.
     QString nomFichier() const;
-    // True when the section may be dropped: nothing unsaved, or the user saved or chose not to.
+    // True when the section may be dropped: the typing pending applied or let go, then nothing unsaved,
+    // or the user saved or chose not to.
     bool peutAbandonner();
     void remplirRecents();
     void montrerFichier(const QString& chemin);
@@ -86,11 +87,25 @@ private:
     void ListeForme_Click();
     // A coordinate field also lets a lone "-" stand while a negative number is being typed.
     void verifierSaisie(QLineEdit* champ, bool coordonnee);
-    void BouttonAppliquer_Click();
+    // True when the capture was made (the section stored, whether it changed or not).
+    bool BouttonAppliquer_Click();
     void convertirUnite(const donnee::LigneResultat& ligne);
 
     // Fills the input zone from the current element.
     void ActualiserAffichageDonnees();
+
+    // What the input zone shows: the shape's row, the four fields' texts, solid or hole.
+    struct Saisie {
+        int forme = -1;
+        QString dimension1, dimension2, zg, yg;
+        bool plein = true;
+        bool operator==(const Saisie&) const = default;
+    };
+    Saisie saisieAffichee() const;
+    // The input zone as a refill or a capture last left it; typing that differs from it is pending.
+    void retenirSaisie();
+    bool saisieEnAttente() const;
+    void montrerSaisieEnAttente();
     // Writes the seven totals into the results panel.
     void AffichageResultats();
     // After an action on the section: its warning or its failure, then the totals as they now are.
@@ -123,5 +138,7 @@ private:
     plateforme::BoutonOption* m_additionner = nullptr;
     plateforme::BoutonOption* m_soustraire = nullptr;
     plateforme::Etiquette* m_avertissement = nullptr;
+    plateforme::Etiquette* m_saisieNonAppliquee = nullptr;
+    Saisie m_saisieRetenue;
     std::array<plateforme::Image*, 11> m_croquis{}; // in catalogue order
 };

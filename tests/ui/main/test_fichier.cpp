@@ -18,13 +18,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 using plateforme::Reponse;
 
 namespace {
 
-const QString TitreProgramme = u"Brivane des sections - Données"_s;
+const QString TitreProgramme = u"Brivane des sections - Données[*]"_s;
 const QStringList Fresh = {u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s};
 const QStringList Exemple = {u"2400"_s,   u"35"_s,    u"29,79"_s, u"135,2 E4"_s,
                              u"148 E4"_s, u"23,74"_s, u"24,83"_s};
@@ -180,7 +181,7 @@ private Q_SLOTS:
         m_choix << chemin(u"poutre"_s); // no suffix typed
         raccourci("ActionEnregistrer"); // never saved: as "Enregistrer sous…"
         QVERIFY(QFile::exists(chemin(u"poutre.brivane"_s)));
-        QCOMPARE(m_p.w()->windowTitle(), u"poutre.brivane[*] — "_s + TitreProgramme);
+        QCOMPARE(m_p.w()->windowTitle(), u"poutre.brivane[*] — Brivane des sections - Données"_s);
         QVERIFY(!m_p.w()->isWindowModified());
         m_p.fleche("SpinButton1", true);
         QVERIFY(m_p.w()->isWindowModified());
@@ -268,6 +269,39 @@ private Q_SLOTS:
         QCOMPARE(m_p.messages->questions(), QStringList{u"Enregistrer les modifications de la section ?"_s});
         QCOMPARE(QFile::exists(fichier), ecrit);
         QCOMPARE(m_p.w()->isVisible(), !ferme);
+    }
+
+    // Typing pending for element 2 as the window closes: its question, then the save question.
+    void saisieEnAttente() {
+        const QStringList posees{u"Les valeurs tapées pour l'élément 2 n'ont pas été appliquées."_s,
+                                 u"Enregistrer les modifications de la section ?"_s};
+        for (const auto& [tape, reponse, ferme, questions, zg] : // questions: how many of the two
+             {std::tuple{u"12"_s, Reponse::Appliquer, true, 2, 12.0},
+              std::tuple{u"-"_s, Reponse::Appliquer, false, 1, 0.0},
+              std::tuple{u"12"_s, Reponse::Ignorer, true, 2, 0.0},
+              std::tuple{u"12"_s, Reponse::Annuler, false, 1, 0.0}}) {
+            m_p.arreter();
+            QVERIFY(m_p.demarrer());
+            m_p.fleche("SpinButton1", true);
+            m_p.fleche("SpinButton2", true);
+            m_p.taper("ZG", tape);
+            m_p.messages->repondre(reponse); // then "Ne pas enregistrer"
+            QCOMPARE(m_p.w()->close(), ferme);
+            QCOMPARE(m_p.messages->questions(), posees.mid(0, questions));
+            QCOMPARE(m_p.section->element(2).Zg, zg);
+            QCOMPARE(m_p.messages->prendre().size(), tape == u"-"_s ? 1 : 0); // the button's message
+        }
+    }
+    void saisieEnAttenteAvantNouveau() { // "Nouveau" asks too; "Annuler" keeps the typing
+        m_p.taper("ZG", u"5"_s);
+        m_p.messages->repondre(Reponse::Annuler);
+        raccourci("ActionNouveau");
+        QCOMPARE(m_p.messages->questions().size(), 1);
+        QCOMPARE(m_p.ctl<QLineEdit>("ZG")->text(), u"5"_s);
+    }
+    void titreSansFichier() { // a section never saved shows the marker too
+        m_p.fleche("SpinButton1", true);
+        QCOMPARE(m_p.w()->windowHandle()->title(), u"Brivane des sections - Données*"_s);
     }
 
     // The note and the data handed out: the file named as typed, its suffix from the filter when none;
