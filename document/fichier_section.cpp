@@ -383,6 +383,18 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
         return refus(
             nom, QStringLiteral("il doit décrire de 1 à 10 éléments (il en décrit %1)").arg(elements.size()));
     }
+    modele::Document complement;
+    const QJsonValue profil = racine.value(QLatin1StringView("profil"));
+    const QJsonValue masse = racine.value(QLatin1StringView("masseVolumique"));
+    if (!profil.isUndefined() && !profil.isString()) {
+        return refus(nom, QStringLiteral("la valeur de « profil » est invalide"));
+    }
+    if (!masse.isUndefined() &&
+        !(masse.isDouble() && std::isfinite(masse.toDouble()) && masse.toDouble() > 0.0)) {
+        return refus(nom, QStringLiteral("la valeur de « masseVolumique » est invalide"));
+    }
+    complement.profil = profil.toString().toStdString();
+    complement.masseVolumique = masse.toDouble(modele::MasseVolumiqueAcier);
     std::array<Donnees, Section::MaxElements> donnees;
     for (qsizetype k = 1; k <= elements.size(); ++k) {
         const QString raison =
@@ -392,9 +404,8 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
         }
     }
 
-    std::optional<modele::Efforts> efforts;
     if (const QJsonValue valeur = racine.value(QLatin1StringView("efforts")); !valeur.isUndefined()) {
-        efforts.emplace();
+        modele::Efforts& efforts = complement.efforts.emplace();
         for (const auto& [cle, champ] :
              {std::pair{"N", &modele::Efforts::N}, std::pair{"Mz", &modele::Efforts::Mz},
               std::pair{"My", &modele::Efforts::My}}) {
@@ -402,7 +413,7 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
             if (!valeur.isObject() || !(v.isUndefined() || (v.isDouble() && std::isfinite(v.toDouble())))) {
                 return refus(nom, QStringLiteral("il a une valeur invalide pour « efforts »"));
             }
-            (*efforts).*champ = v.toDouble();
+            efforts.*champ = v.toDouble();
         }
     }
 
@@ -427,8 +438,8 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
     }
     Lecture l;
     l.section = section;
+    l.document = complement;
     l.aireNegative = cr.aireNegative;
-    l.efforts = efforts;
     return l;
 }
 
@@ -457,9 +468,19 @@ Lecture ouvrir(const QString& chemin) {
     return lire(contenu, nom);
 }
 
-QByteArray ecrire(const Section& section, const std::optional<modele::Efforts>& efforts) {
-    QByteArray texte("{\n  \"format\": \"brivane-section\",\n  \"version\": 1,\n  \"unite\": \"mm\",\n"
-                     "  \"elements\": [\n");
+QByteArray ecrire(const Section& section, const modele::Document& document) {
+    QByteArray texte("{\n  \"format\": \"brivane-section\",\n  \"version\": 1,\n  \"unite\": \"mm\",\n");
+    if (!document.profil.empty()) {
+        texte.append("  \"profil\": ");
+        ajouterChaine(texte, document.profil);
+        texte.append(",\n");
+    }
+    if (document.masseDite()) {
+        texte.append("  \"masseVolumique\": ");
+        ajouterNombre(texte, document.masseVolumique);
+        texte.append(",\n");
+    }
+    texte.append("  \"elements\": [\n");
     const int n = std::clamp<int>(section.NbrElement, 1, Section::MaxElements);
     for (int k = 1; k <= n; ++k) {
         const ElementSection& e = section.element(k);
@@ -476,6 +497,7 @@ QByteArray ecrire(const Section& section, const std::optional<modele::Efforts>& 
         texte.append(e.Signe < 0.0 ? ", \"matiere\": \"trou\"}" : ", \"matiere\": \"plein\"}");
         texte.append(k < n ? ",\n" : "\n");
     }
+    const std::optional<modele::Efforts>& efforts = document.efforts;
     texte.append(efforts ? "  ],\n" : "  ]\n");
     if (efforts) {
         texte.append("  \"efforts\": {\"N\": ");
@@ -560,8 +582,8 @@ std::optional<QString> enregistrerFichier(const QString& chemin,
 }
 
 std::optional<QString> enregistrer(const QString& chemin, const Section& section,
-                                   const std::optional<modele::Efforts>& efforts) {
-    return enregistrerFichier(chemin, ecrire(section, efforts));
+                                   const modele::Document& document) {
+    return enregistrerFichier(chemin, ecrire(section, document));
 }
 
 } // namespace document

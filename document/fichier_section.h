@@ -6,12 +6,15 @@
 //    "elements": [{"forme": "Rectangle", "dimension1": 70, "dimension2": 70, "zg": 35, "yg": 35,
 //                  "matiere": "plein"}, ...]}
 //
+// Optional keys beside "elements": "profil", the rolled profile the section was built from (« IPE 200 »),
+// and "masseVolumique", the density of its material in kg/m³.
+//
 // Reading is one transaction: the whole text is checked, the elements captured and the totals
 // computed before anything is handed back; a file that fails anywhere gives its one message and no
 // section. Writing goes through a temporary file renamed at the end, so a crash or a full disk never
 // leaves a half-written file. QtCore only.
 
-#include "model/contraintes.h"
+#include "model/document.h"
 #include "model/section.h"
 
 #include <QByteArray>
@@ -33,11 +36,11 @@ struct Lecture {
     // element 1's shape, the other elements zero rectangles, its totals computed. Empty when the file
     // is refused.
     std::optional<modele::Section> section;
+    // The profile, the density and the loads the file names (the defaults when it names none). The loads
+    // come from the optional object "efforts": {"N": kN, "Mz": kN·m, "My": kN·m} (a key left out is 0).
+    modele::Document document;
     // The total area came out negative: the caller warns as after "Appliquer".
     bool aireNegative = false;
-    // The study's loads, from the optional object "efforts": {"N": kN, "Mz": kN·m, "My": kN·m} (a key
-    // left out is 0); empty when the file has none.
-    std::optional<modele::Efforts> efforts;
     // When refused: « Le fichier NOM ne peut pas être ouvert : RAISON. »
     QString message;
 };
@@ -48,14 +51,14 @@ Lecture ouvrir(const QString& chemin);
 // Reads `contenu` as the text of a file named `nom` (the name only, for the message).
 Lecture lire(const QByteArray& contenu, const QString& nom);
 
-// The text of the file for elements 1 to NbrElement of `section`, with its loads when there are some.
-QByteArray ecrire(const modele::Section& section,
-                  const std::optional<modele::Efforts>& efforts = std::nullopt);
+// The text of the file for elements 1 to NbrElement of `section`, with the document's loads when it has
+// some.
+QByteArray ecrire(const modele::Section& section, const modele::Document& document = {});
 
 // Writes the file at `chemin`. Empty when it worked, else
 // « Le fichier NOM ne peut pas être enregistré : RAISON. » with the system's reason.
 std::optional<QString> enregistrer(const QString& chemin, const modele::Section& section,
-                                   const std::optional<modele::Efforts>& efforts = std::nullopt);
+                                   const modele::Document& document = {});
 
 // Writes `contenu` at `chemin`, whole or not at all: refused before anything is written when `chemin`
 // is a folder or not a regular file (a pipe, a device, a link to one), or is the section file `source`

@@ -11,6 +11,7 @@
 #include "platform/arrondi.h"
 #include "platform/qt/locale.h"
 #include "platform/reel.h"
+#include "rapport/resultats.h"
 
 #include <algorithm>
 #include <cmath>
@@ -280,8 +281,10 @@ void marquerPerdues(std::vector<Grandeur>& grandeurs, const Signification& signi
 
 } // namespace
 
-Note construireNote(const Section& section, const QString& nomFichier, const QDate& date) {
+Note construireNote(const Section& section, const QString& nomFichier, const QDate& date,
+                    const Document& document) {
     Note n;
+    n.profil = lignesProfil(section, document);
     n.titre = u"Note de calcul : caractéristiques géométriques de la section"_s;
     n.fichier = nomFichier.isEmpty() ? SansFichier : nomFichier;
     n.date = date.toString(u"dd/MM/yyyy"_s);

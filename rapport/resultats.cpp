@@ -6,6 +6,7 @@
 #include "model/plastique.h"
 #include "model/signification.h"
 #include "platform/arithmetique.h"
+#include "platform/arrondi.h"
 #include "platform/qt/locale.h"
 
 #include <QJsonArray>
@@ -172,11 +173,53 @@ void ajouterEtude(QJsonObject& objet, const Section& section, const std::optiona
 
 } // namespace
 
-QString texteResultats(const Section& section, const std::optional<Efforts>& efforts) {
+QString texteProfil(const Document& document) {
+    return document.profil.empty() ? QString()
+                                   : QStringLiteral("Profilé ") + QString::fromStdString(document.profil);
+}
+
+QString texteAxesAcier(const Document& document) {
+    const Profil* p = trouverProfil(document.profil);
+    return p != nullptr && axesAcier(p->famille)
+               ? QStringLiteral("Igz : axe fort (Iy des tableaux) ; Igy : axe faible (Iz)")
+               : QString();
+}
+
+QStringList lignesProfil(const Section& section, const Document& document) {
+    QStringList lignes;
+    for (const QString& l : {texteProfil(document), texteAxesAcier(document)}) {
+        if (!l.isEmpty()) {
+            lignes.append(l);
+        }
+    }
+    if (document.masseDite()) {
+        lignes.append(
+            QStringLiteral("Masse linéique : %1 kg/m (masse volumique : %2 kg/m³)")
+                .arg(plateforme::texteNombre(plateforme::arrondir(masseLineique(section, document), 2)),
+                     plateforme::texteNombre(document.masseVolumique)));
+    }
+    return lignes;
+}
+
+double masseLineique(const Section& section, const Document& document) {
+    return modele::masseLineique(section.Atotale, document.masseVolumique);
+}
+
+QString texteResultats(const Section& section, const Document& document) {
     const Resultats r = calculer(section);
-    QString texte = lignesGrandeurs(section, r, false);
-    if (efforts) {
-        texte += lignesContraintes(section, *efforts);
+    QString texte;
+    for (const QString& l : {texteProfil(document), texteAxesAcier(document)}) {
+        if (!l.isEmpty()) {
+            texte += l + u'\n';
+        }
+    }
+    texte += lignesGrandeurs(section, r, false);
+    if (document.masseDite()) {
+        texte += QStringLiteral("masse linéique = ") +
+                 plateforme::texteNombre(masseLineique(section, document)) + QStringLiteral(" kg/m\n");
+    }
+    if (document.efforts) {
+        texte += lignesContraintes(section, *document.efforts);
     }
     for (const QString& l :
          enTextes(lignesVerification(section, r.analyse.has_value(), plateforme::formatLocal()))) {
@@ -191,7 +234,7 @@ QString texteResultatsPrincipaux(const Section& section) {
     return lignesGrandeurs(section, r, true);
 }
 
-QByteArray jsonResultats(const Section& section, const std::optional<Efforts>& efforts) {
+QByteArray jsonResultats(const Section& section, const Document& document) {
     const Resultats r = calculer(section);
     QJsonObject objet;
     QJsonArray perdues;
@@ -205,7 +248,13 @@ QByteArray jsonResultats(const Section& section, const std::optional<Efforts>& e
         }
     }
     objet.insert(QStringLiteral("nonSignificatifs"), perdues);
-    ajouterEtude(objet, section, efforts);
+    ajouterEtude(objet, section, document.efforts);
+    if (document.masseDite()) {
+        objet.insert(QStringLiteral("masseLineique"), masseLineique(section, document));
+    }
+    if (!document.profil.empty()) {
+        objet.insert(QStringLiteral("profil"), QString::fromStdString(document.profil));
+    }
     objet.insert(QStringLiteral("verification"),
                  QJsonArray::fromStringList(
                      enTextes(constats(section, r.analyse.has_value(), plateforme::formatLocal()))));

@@ -205,6 +205,11 @@ private Q_SLOTS:
         ligne("exporter, aire négative",
               {u"--exporter"_s, fichier("negatif.brivane"), fichier("negatif.csv")}, Francais, 0,
               "exporter-negatif.txt");
+        ligne("profilé inconnu", {u"--calculer"_s, u"--profil"_s, u"HEB 310"_s}, Francais, 2, "profil-inconnu.txt");
+        ligne("profilé et fichier", {u"--calculer"_s, u"--profil"_s, u"IPE 200"_s, aide}, Francais, 2,
+              "profil-et-fichier.txt");
+        ligne("--profil seul", {u"--profil"_s, u"IPE 200"_s}, Francais, 2, "profil-seul.txt");
+        ligne("--profils avec un fichier", {u"--profils"_s, aide}, Francais, 2, "profils-avec-fichier.txt");
     }
     void execution() {
         QFETCH(QStringList, arguments);
@@ -259,6 +264,29 @@ private Q_SLOTS:
         } else if (code == 0) {
             QVERIFY2(f.readAll().startsWith(debut), qPrintable(sortie));
         }
+    }
+
+    // A rolled profile in place of a file: the catalogue's names, the results under the profile's name
+    // and its axes (IPE 200 of the help page's tables: A = 28,48 cm², 22,4 kg/m), the note.
+    void profil() {
+        const QStringList noms = lancer({u"--profils"_s}, Francais).sortie.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(noms.size(), 225);
+        QVERIFY(noms.contains(u"L 100x100x10"_s) && noms.contains(u"CHS 168.3x8"_s) &&
+                noms.contains(u"HEM 1000"_s));
+        const Execution e = lancer({u"--calculer"_s, u"--profil"_s, u"IPE 200"_s}, Francais);
+        QCOMPARE(e.code, 0);
+        QVERIFY2(e.sortie.startsWith(u"Profilé IPE 200\nIgz : axe fort (Iy des tableaux) ; Igy : axe faible "
+                                     u"(Iz)\nA = 2848,4"_s),
+                 qPrintable(e.sortie));
+        const QJsonObject json =
+            QJsonDocument::fromJson(
+                lancer({u"--calculer"_s, u"--json"_s, u"--profil"_s, u"IPE 200"_s}, Francais).sortie.toUtf8())
+                .object();
+        QCOMPARE(std::round(json.value(u"masseLineique"_s).toDouble() * 10.0), 224.0);
+        const QString note = m_dossier.filePath(u"upe.html"_s);
+        QCOMPARE(lancer({u"--exporter"_s, u"--profil"_s, u"UPE 200"_s, note}, Francais).code, 0);
+        QFile f(note);
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll().contains("Profilé UPE 200"));
     }
 
     // The figures of the JSON output against what the help page and the rolled-section tables give.

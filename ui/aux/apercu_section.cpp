@@ -10,8 +10,11 @@
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
 #include "platform/qt/police.h"
+#include "rapport/resultats.h"
 #include "ui/aux/dessin_section.h"
 #include "ui/commun/affichage.h"
+
+#include <QLineEdit>
 
 using namespace modele;
 
@@ -132,9 +135,9 @@ const ApercuSection::Ligne ApercuSection::Lignes[] = {
      "[facteur de forme=Wpl,y/Wel,y]"},
 };
 
-ApercuSection::ApercuSection(const Section& section)
-    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 147.0, true),
-      m_section(section), m_plan(this), m_dessin(new DessinSection(this)) {
+ApercuSection::ApercuSection(const Section& section, const Document* document)
+    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 159.0, true),
+      m_section(section), m_document(document), m_plan(this), m_dessin(new DessinSection(this)) {
     m_dessin->setObjectName(u"Dessin"_s);
     m_dessin->setAccessibleName(u"Dessin de la section à l'échelle"_s);
     m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 123.0}));
@@ -164,6 +167,17 @@ ApercuSection::ApercuSection(const Section& section)
                             valeurs}
             .controles();
     controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 127.0, 192.0, 18.0}, Normale});
+    // The profile, its axes and the mass per metre of the material whose density is typed.
+    controles.push_back({Genre::Etiquette, u"Profil"_s, {}, {2.0, 146.0, 192.0, 4.6}, Grasse});
+    controles.push_back({Genre::Etiquette,
+                         u"MasseVolumiqueTexte"_s,
+                         u"Masse volumique :"_s,
+                         {2.0, 152.6, 27.0, 4.2},
+                         Normale});
+    controles.push_back({Genre::Champ, u"MasseVolumique"_s, {}, {29.0, 151.8, 18.0, 5.6}, Normale});
+    controles.push_back(
+        {Genre::Etiquette, u"MasseVolumiqueUnite"_s, u"kg/m³"_s, {48.0, 152.6, 10.0, 4.2}, Normale});
+    controles.push_back({Genre::Etiquette, u"MasseLineique"_s, {}, {62.0, 152.6, 132.0, 4.2}, Normale});
     m_plan.ajouter(controles);
     // The exponent of each unit right after the unit's text as this font draws it.
     std::vector<plateforme::Incrustation> exposants;
@@ -178,6 +192,10 @@ ApercuSection::ApercuSection(const Section& section)
     m_verification = new plateforme::Defilement(m_plan.get<Etiquette>(u"Verification"_s));
     m_verification->setObjectName(u"DefilementVerification"_s);
     m_verification->setAccessibleName(u"Vérification de la section"_s);
+
+    auto* masse = m_plan.get<QLineEdit>(u"MasseVolumique"_s);
+    masse->setAccessibleName(u"Masse volumique en kg/m³"_s);
+    connect(masse, &QLineEdit::editingFinished, this, &ApercuSection::saisirMasseVolumique);
 
     auto* legende = new LegendeSection(m_dessin, this);
     legende->setObjectName(u"Legende"_s);
@@ -233,8 +251,34 @@ void ApercuSection::activer() {
         lignes << QString::fromStdString(l);
     }
     m_verification->afficher(lignes.join(u'\n'));
+    const Document document = m_document != nullptr ? *m_document : Document{};
+    QStringList profil = rapport::lignesProfil(m_section, document);
+    if (!profil.isEmpty()) {
+        profil.removeLast(); // the mass per metre, on its own line below
+    }
+    auto* ligneProfil = m_plan.get<Etiquette>(u"Profil"_s);
+    ligneProfil->setText(profil.join(u" — "_s));
+    ligneProfil->setAccessibleName(ligneProfil->text());
+    ligneProfil->setVisible(!profil.isEmpty());
+    m_plan.get<QLineEdit>(u"MasseVolumique"_s)->setText(plateforme::texteNombre(document.masseVolumique));
+    m_plan.get<Etiquette>(u"MasseLineique"_s)
+        ->setText(
+            u"Masse linéique : "_s +
+            plateforme::texteNombre(plateforme::arrondir(rapport::masseLineique(m_section, document), 2)) +
+            u" kg/m"_s);
     m_dessin->dessiner(m_section, m_grandeurs.analyse, m_grandeurs.plastique);
     findChild<LegendeSection*>(u"Legende"_s)->update();
+}
+
+void ApercuSection::saisirMasseVolumique() {
+    auto* champ = m_plan.get<QLineEdit>(u"MasseVolumique"_s);
+    const std::optional<double> v = plateforme::lireNombre(champ->text());
+    const double actuelle = m_document != nullptr ? m_document->masseVolumique : MasseVolumiqueAcier;
+    if (v && *v > 0.0 && *v != actuelle) {
+        Q_EMIT masseVolumiqueSaisie(*v);
+    } else if (!v || *v <= 0.0) {
+        champ->setText(plateforme::texteNombre(actuelle)); // a density is a number above 0
+    }
 }
 
 void ApercuSection::montrerUnites(const Ligne& l) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/analyse.h"
+#include "model/document.h"
 #include "model/plastique.h"
 #include "model/section.h"
 #include "model/signification.h"
@@ -22,9 +23,15 @@ class Etiquette;
 class ApercuSection final : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
-    explicit ApercuSection(const modele::Section& section);
+    // `document`, when given, is the profile and the density shown under the check.
+    explicit ApercuSection(const modele::Section& section, const modele::Document* document = nullptr);
     void activer() override;
 
+Q_SIGNALS:
+    // A density typed in its field (kg/m³, a number above 0), for the owner of the document to keep.
+    void masseVolumiqueSaisie(double masseVolumique);
+
+public:
     // What the rows show: the analysis, none when it could not be computed; the plastic moduli, none
     // when the total area is not above 0; a row whose result is lost in the rounding stays blank.
     struct Grandeurs {
@@ -46,7 +53,10 @@ private:
 
     void montrerUnites(const Ligne& ligne) const;
 
+    void saisirMasseVolumique();
+
     const modele::Section& m_section;
+    const modele::Document* m_document;
     plateforme::Plan m_plan;
     DessinSection* m_dessin;
     plateforme::Defilement* m_verification = nullptr;

@@ -5,7 +5,7 @@
 // engine, keeps each change in its undo history, and reads and writes the section's file.
 
 #include "model/calcul.h"
-#include "model/contraintes.h"
+#include "model/document.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
@@ -41,6 +41,9 @@ public:
     // message when it cannot be used (then nothing changes), else the section shown from element 1, a
     // clean history and the file's name in the title. True when the file was opened.
     bool ouvrirFichier(const QString& chemin);
+    // « Nouveau » with a rolled profile: the unsaved-changes question, then the profile's section, never
+    // saved, unchanged, with an empty history. True when the profile took the section's place.
+    bool nouveauProfil(const modele::Profil& profil);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -52,6 +55,7 @@ private:
 
     // The menu's actions.
     void nouveau();
+    void choisirProfil();
     void ouvrir();
     void ouvrirRecent(const QString& chemin);
     bool enregistrer();
@@ -75,10 +79,15 @@ private:
 
     // Keeps the action that turned `avant` into the current section as one step of the history, when
     // it changed the section.
-    void retenirEtape(const modele::Section& avant);
+    // A change of the elements drops the profile's name; undoing it brings the name back.
+    void retenirEtape(const modele::Section& avant, modele::Document documentAvant);
     // Puts `etat` in place of the section (an undo, a redo, a file, "Nouveau") and shows it all: the
     // count, the current element, the input zone, the results and the open preview.
-    void remettre(const modele::Section& etat);
+    void remettre(const modele::Section& etat, const modele::Document& document);
+    // The file's name, else the profile's, in the title, with the marker of unsaved changes.
+    void montrerTitre();
+    void ouvrirApercu();
+    void changerMasseVolumique(double masseVolumique);
     void montrerSection();
 
     void changerNombreElements(int sens);
@@ -116,13 +125,14 @@ private:
     void montrerAvertissement();
 
     modele::Section& m_section;
+    // What travels with the section: its profile, its material's density and its loads.
+    modele::Document m_document;
     plateforme::Registre& m_fenetres;
     // Below the menu bar: the controls of the layout table, placed from its top-left corner.
     QWidget* m_zone = nullptr;
     plateforme::Plan m_plan;
     QUndoStack m_historique;
-    QString m_chemin;                         // the section's file, empty for a section never saved
-    std::optional<modele::Efforts> m_efforts; // the opened file's loads, saved back with the section
+    QString m_chemin; // the section's file, empty for a section never saved
     QMenu* m_recents = nullptr;
 
     QLabel* m_nbrElementAffich = nullptr;

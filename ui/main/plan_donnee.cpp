@@ -355,6 +355,7 @@ namespace {
 
 constexpr EntreeMenu EntreesFichier[] = {
     {u"ActionNouveau", u"&Nouveau", u"Ctrl+N"},
+    {u"ActionNouveauProfil", u"Nouveau à partir d'un &profilé…", u"Ctrl+Shift+N"},
     {u"ActionOuvrir", u"&Ouvrir…", u"Ctrl+O"},
     {u"MenuRecents", u"Fichiers &récents", {}, true},
     {},

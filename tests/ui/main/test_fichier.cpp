@@ -9,12 +9,14 @@
 #include "document/fichier_section.h"
 #include "platform/qt/fichiers.h"
 #include "platform/qt/impression.h"
+#include "ui/aux/choix_profil.h"
 #include "ui/main/fenetre_donnee.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -219,10 +221,10 @@ private Q_SLOTS:
         QVERIFY(m_p.fenetre->ouvrirFichier(chemin(u"e.brivane"_s)));
         m_choix << chemin(u"copie.brivane"_s) << chemin(u"neuve.brivane"_s);
         raccourci("ActionEnregistrerSous");
-        QCOMPARE(document::ouvrir(chemin(u"copie.brivane"_s)).efforts, efforts);
+        QCOMPARE(document::ouvrir(chemin(u"copie.brivane"_s)).document.efforts, efforts);
         raccourci("ActionNouveau");
         raccourci("ActionEnregistrerSous");
-        QVERIFY(!document::ouvrir(chemin(u"neuve.brivane"_s)).efforts);
+        QVERIFY(!document::ouvrir(chemin(u"neuve.brivane"_s)).document.efforts);
     }
 
     void fichiersRecents() {
@@ -302,6 +304,48 @@ private Q_SLOTS:
     void titreSansFichier() { // a section never saved shows the marker too
         m_p.fleche("SpinButton1", true);
         QCOMPARE(m_p.w()->windowHandle()->title(), u"Brivane des sections - Données*"_s);
+    }
+
+    // A section from a rolled profile: the question before a changed section is dropped; the dialog's
+    // filter; the figures of examples/ipe200.brivane; no file, no history, the profile in the title; the
+    // file keeps the profile, an element's change drops it and undo brings it back.
+    void profil() {
+        QVERIFY(m_p.fenetre->ouvrirFichier(QStringLiteral(BRIVANE_EXEMPLES "/ipe200.brivane")));
+        const QStringList figures = m_p.panneau();
+        m_p.fleche("SpinButton1", true);
+        ChoixProfil choix;
+        choix.findChild<QLineEdit*>(u"Filtre"_s)->setText(u"2"_s);
+        const auto* tailles = choix.findChild<QListWidget*>(u"Tailles"_s);
+        QCOMPARE(tailles->item(2)->text(), u"IPE 240"_s);
+        m_p.messages->repondre(Reponse::Annuler);
+        QVERIFY(!m_p.fenetre->nouveauProfil(*choix.profil()));
+        QCOMPARE(compte(), u"10"_s);
+        m_p.messages->repondre(Reponse::NePasEnregistrer);
+        QVERIFY(m_p.fenetre->nouveauProfil(*choix.profil()));
+        QCOMPARE(m_p.messages->questions().size(), 2);
+        QCOMPARE(m_p.panneau(), figures);
+        QCOMPARE(m_p.w()->windowTitle(), u"IPE 200[*] — Brivane des sections - Données"_s);
+        QVERIFY(!m_p.w()->isWindowModified() && !peutAnnuler());
+        const auto profilDuFichier = [this](const char* nom) {
+            m_choix << chemin(QString::fromUtf8(nom));
+            raccourci("ActionEnregistrerSous");
+            return QString::fromStdString(document::ouvrir(chemin(QString::fromUtf8(nom))).document.profil);
+        };
+        QCOMPARE(profilDuFichier("ipe.brivane"), u"IPE 200"_s);
+        QVERIFY(m_p.fenetre->ouvrirFichier(chemin(u"ipe.brivane"_s)));
+        QCOMPARE(m_p.panneau(), figures);
+        m_p.fleche("SpinButton1", true);
+        QCOMPARE(profilDuFichier("change.brivane"), QString());
+        raccourci("ActionAnnuler");
+        QCOMPARE(profilDuFichier("annule.brivane"), u"IPE 200"_s);
+        m_p.cliquer("BouttonApercu"); // a density typed in the preview: a change kept in the file
+        auto* masse = essai::fenetreNommee("ApercuSection")->findChild<QLineEdit*>(u"MasseVolumique"_s);
+        masse->setText(u"2700"_s);
+        QTest::keyClick(masse, Qt::Key_Return);
+        QVERIFY(m_p.w()->isWindowModified());
+        raccourci("ActionEnregistrer");
+        QCOMPARE(document::ouvrir(chemin(u"annule.brivane"_s)).document,
+                 (modele::Document{"IPE 200", 2700.0, std::nullopt}));
     }
 
     // The note and the data handed out: the file named as typed, its suffix from the filter when none;
