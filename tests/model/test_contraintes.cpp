@@ -119,4 +119,8 @@ TEST(Contraintes, NoyauCentral) {
     EXPECT_NEAR(k[1].y, 194.3E3 / 2848, 0.2);
     EXPECT_NEAR(k[2].z, -28.47E3 / 2848, 0.05);
     EXPECT_NEAR(k[3].y, -194.3E3 / 2848, 0.2);
+    // Its product of inertia is rounding noise, exactly 0 by the significance rule: the neutral axis under
+    // a moment alone is Gz or Gy exactly.
+    EXPECT_EQ(etudier(ipe, {0, 30, 0}).contraintes->axe->angle, 0.0);
+    EXPECT_EQ(etudier(ipe, {0, 0, 5}).contraintes->axe->angle, 90.0);
 }
