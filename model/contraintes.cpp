@@ -1,9 +1,11 @@
 #include "model/contraintes.h"
 
 #include "model/analyse.h"
+#include "model/signification.h"
 #include "platform/reel.h"
 
 #include <algorithm>
+#include <array>
 #include <boost/geometry.hpp>
 #include <boost/geometry/geometries/point_xy.hpp>
 #include <boost/geometry/geometries/polygon.hpp>
@@ -25,6 +27,8 @@ using Multi = bg::model::multi_polygon<Polygone>;
 const std::string SansAire = "La section n'a pas d'aire positive : ni contraintes ni noyau central.";
 const std::string Incoherente = "La vérification trouve une incohérence dans la section : ni contraintes "
                                 "ni noyau central tant qu'elle n'est pas corrigée.";
+const std::string Perdue = "Les inerties de la section sont perdues dans les arrondis : ni contraintes ni "
+                           "noyau central.";
 const std::string SansContour = "Le contour de la matière ne peut pas être tracé (coordonnées trop "
                                 "éloignées) : ni contraintes ni noyau central.";
 
@@ -242,6 +246,15 @@ Etude etudier(const Section& s, const Efforts& efforts) {
     }
     if (!verifier(s).empty()) {
         e.raison = Incoherente;
+        return e;
+    }
+    // What the stresses and the kern are made of must survive the rounding (model/signification.h); a
+    // product of inertia that is noise is already 0 in analyser().
+    const Signification sens = signification(s);
+    if (std::ranges::any_of(std::array{Quantite::A, Quantite::Zg, Quantite::Yg, Quantite::Igz, Quantite::Igy,
+                                       Quantite::I1, Quantite::I2},
+                            [&sens](Quantite q) { return sens.perdue(q); })) {
+        e.raison = Perdue;
         return e;
     }
     const std::optional<Matiere> m = matiere(s);
