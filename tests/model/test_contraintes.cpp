@@ -88,9 +88,8 @@ TEST(Contraintes, UniformeIncoherenteOuHorsDomaine) {
     const Etude grand = etudier(Rectangle, {1e308, 0, 0}); // N × 1000 leaves the doubles
     EXPECT_FALSE(grand.raison.empty() || grand.contraintes || !grand.noyau);
     // A 1000 × 0,001 strip left of a plate by a hole: its Igz (8,3E-8) is lost in the rounding.
-    const Etude bruit =
-        etudier(construire({{"Rectangle", 1000, 1000, 0, 0}, {"Rectangle", 1000, 999.999, 0, 0.0005, false}}),
-                {0, 1, 0});
+    const Etude bruit = etudier(
+        construire({{"Rectangle", 1e3, 1e3, 0, 0}, {"Rectangle", 1e3, 999.999, 0, 5e-4, false}}), {0, 1, 0});
     EXPECT_FALSE(bruit.raison.empty() || bruit.noyau || bruit.contraintes);
 }
 
@@ -124,8 +123,7 @@ TEST(Contraintes, NoyauCentral) {
     EXPECT_NEAR(k[1].y, 194.3E3 / 2848, 0.2);
     EXPECT_NEAR(k[2].z, -28.47E3 / 2848, 0.05);
     EXPECT_NEAR(k[3].y, -194.3E3 / 2848, 0.2);
-    // Its product of inertia is rounding noise, exactly 0 by the significance rule: the neutral axis under
-    // a moment alone is Gz or Gy exactly.
+    // Igzy is rounding noise, 0 by the significance rule: the axis under one moment is Gz or Gy exactly.
     EXPECT_EQ(etudier(ipe, {0, 30, 0}).contraintes->axe->angle, 0.0);
     EXPECT_EQ(etudier(ipe, {0, 0, 5}).contraintes->axe->angle, 90.0);
 }

@@ -209,19 +209,16 @@ private Q_SLOTS:
         QVERIFY(m_p.messages->questions().isEmpty());
     }
 
-    // The loads a file holds are saved back with the section; a new section has none.
+    // The loads (and density) a file holds are saved back with the section; a new section has none.
     void effortsGardes() {
-        const modele::Efforts efforts{-200, 30, 5};
-        QFile f(chemin(u"e.brivane"_s));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(R"({"format": "brivane-section", "version": 1, "unite": "mm", "efforts": {"N": -200, "Mz": 30,
-            "My": 5}, "elements": [{"forme": "Rectangle", "dimension1": 7, "dimension2": 7, "zg": 0, "yg": 0,
-            "matiere": "plein"}]})");
-        f.close();
+        modele::Section s;
+        s.Reinitialiser();
+        const modele::Document d{"", 2700.0, modele::Efforts{-200, 30, 5}};
+        QVERIFY(!document::enregistrer(chemin(u"e.brivane"_s), s, d));
         QVERIFY(m_p.fenetre->ouvrirFichier(chemin(u"e.brivane"_s)));
         m_choix << chemin(u"copie.brivane"_s) << chemin(u"neuve.brivane"_s);
         raccourci("ActionEnregistrerSous");
-        QCOMPARE(document::ouvrir(chemin(u"copie.brivane"_s)).document.efforts, efforts);
+        QCOMPARE(document::ouvrir(chemin(u"copie.brivane"_s)).document, d);
         raccourci("ActionNouveau");
         raccourci("ActionEnregistrerSous");
         QVERIFY(!document::ouvrir(chemin(u"neuve.brivane"_s)).document.efforts);
