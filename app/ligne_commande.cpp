@@ -1,6 +1,7 @@
 #include "app/ligne_commande.h"
 
 #include "model/profils.h"
+#include "platform/qt/locale.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -23,6 +24,16 @@ struct Options {
         u"exporter"_s,
         u"Écrit, sans ouvrir de fenêtre, la note de calcul du FICHIER (SORTIE en .pdf ou .html) "
         u"ou ses données (SORTIE en .csv) dans le fichier SORTIE donné après lui."_s};
+    QCommandLineOption n{u"N"_s, u"Avec --calculer : l'effort normal N (kN, positif en traction)."_s,
+                         u"VALEUR"_s};
+    QCommandLineOption mz{u"Mz"_s,
+                          u"Avec --calculer : le moment Mz (kN·m, positif quand il tend "
+                          u"les fibres au-dessus de Gz)."_s,
+                          u"VALEUR"_s};
+    QCommandLineOption my{u"My"_s,
+                          u"Avec --calculer : le moment My (kN·m, positif quand il tend "
+                          u"les fibres à gauche de Gy)."_s,
+                          u"VALEUR"_s};
     QCommandLineOption profil{u"profil"_s,
                               u"Avec --calculer ou --exporter : le profilé NOM du catalogue (« IPE 200 ») au "
                               u"lieu d'un FICHIER."_s,
@@ -44,6 +55,9 @@ void decrire(QCommandLineParser& parseur, const Options& options) {
     parseur.addOption(options.calculer);
     parseur.addOption(options.json);
     parseur.addOption(options.exporter);
+    parseur.addOption(options.n);
+    parseur.addOption(options.mz);
+    parseur.addOption(options.my);
     parseur.addOption(options.profil);
     parseur.addOption(options.profils);
     parseur.addOption(options.version);
@@ -102,6 +116,31 @@ Demande exporter(QStringList arguments, const QString& profil) {
     return d;
 }
 
+// The loads given by --N, --Mz and --My, or the reason they are refused.
+std::optional<modele::Efforts> efforts(const QCommandLineParser& parseur, const Options& options,
+                                       QString& faute) {
+    modele::Efforts e;
+    bool donnes = false;
+    for (const auto& [option, valeur] :
+         {std::pair{&options.n, &e.N}, std::pair{&options.mz, &e.Mz}, std::pair{&options.my, &e.My}}) {
+        if (!parseur.isSet(*option)) {
+            continue;
+        }
+        const QString texte = parseur.value(*option);
+        std::optional<double> v = plateforme::lireNombre(texte);
+        if (!v) {
+            v = plateforme::lireNombre(texte.toStdString(), plateforme::FormatNombre{"."});
+        }
+        if (!v) {
+            faute = u"La valeur de --%1 n'est pas un nombre (« %2 »)."_s.arg(option->names().first(), texte);
+            return std::nullopt;
+        }
+        *valeur = *v;
+        donnes = true;
+    }
+    return donnes ? std::optional(e) : std::nullopt;
+}
+
 // The profile named by --profil, or the closest names of the catalogue.
 std::optional<QString> profilInconnu(const QString& nom) {
     if (nom.isEmpty() || modele::trouverProfil(nom.toStdString()) != nullptr) {
@@ -147,6 +186,11 @@ Demande lire(const QStringList& arguments) {
     if (parseur.isSet(options.version)) {
         return pour(Action::Version);
     }
+    QString fauteEfforts;
+    const std::optional<modele::Efforts> charges = efforts(parseur, options, fauteEfforts);
+    if (!fauteEfforts.isEmpty()) {
+        return erreur(fauteEfforts);
+    }
     const QStringList fichiers = parseur.positionalArguments();
     const bool calculer = parseur.isSet(options.calculer);
     const bool json = parseur.isSet(options.json);
@@ -167,6 +211,9 @@ Demande lire(const QStringList& arguments) {
         if (calculer || json) {
             return erreur(u"L'option --exporter ne s'emploie ni avec --calculer ni avec --json."_s);
         }
+        if (charges) {
+            return erreur(u"Les options --N, --Mz et --My ne s'emploient qu'avec --calculer."_s);
+        }
         return exporter(fichiers, profil);
     }
     if (!profil.isEmpty() && !fichiers.isEmpty()) {
@@ -182,10 +229,14 @@ Demande lire(const QStringList& arguments) {
     if (calculer && fichier.isEmpty() && profil.isEmpty()) {
         return erreur(u"L'option --calculer demande un FICHIER."_s);
     }
+    if (charges && !calculer) {
+        return erreur(u"Les options --N, --Mz et --My ne s'emploient qu'avec --calculer."_s);
+    }
     Demande d = pour(calculer ? Action::Calculer : Action::Fenetre);
     d.fichier = fichier;
     d.profil = profil;
     d.json = json;
+    d.efforts = charges;
     return d;
 }
 

@@ -12,11 +12,17 @@
 //   brivane --profils                 the catalogue's profiles, one name a line
 //   brivane --version | --help
 //
+// With --calculer, --N VALEUR, --Mz VALEUR and --My VALEUR give the loads (kN, kN·m; each 0
+// when absent; a number in the user's locale, or with a dot) in place of the file's own.
+//
 // Exit status: 0, 1 when the file cannot be used or the output cannot be written (standard output
 // included), 2 for a bad command line (an output of another kind, an argument not valid UTF-8).
 
+#include "model/contraintes.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace commande {
 
@@ -45,6 +51,7 @@ struct Demande {
     QString erreur;
     QString sortie; // with --exporter
     FormatSortie format = FormatSortie::Csv;
+    std::optional<modele::Efforts> efforts; // when --N, --Mz or --My is given
 };
 
 // Said, with the exit status SortieLigneIncorrecte, of an argument that is not valid UTF-8.

@@ -110,9 +110,12 @@ int calculer(const commande::Demande& demande, bool sortieFermee) {
         return commande::SortieFichierInutilisable;
     }
     const document::Lecture& lecture = *lu;
-    const QByteArray resultats = demande.json
-                                     ? rapport::jsonResultats(*lecture.section, lecture.document)
-                                     : rapport::texteResultats(*lecture.section, lecture.document).toUtf8();
+    modele::Document document = lecture.document;
+    if (demande.efforts) {
+        document.efforts = demande.efforts;
+    }
+    const QByteArray resultats = demande.json ? rapport::jsonResultats(*lecture.section, document)
+                                              : rapport::texteResultats(*lecture.section, document).toUtf8();
     if (!ecrireResultats(resultats, sortieFermee)) {
         return commande::SortieSortieImpossible;
     }

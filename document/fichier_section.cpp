@@ -404,6 +404,19 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
         }
     }
 
+    if (const QJsonValue valeur = racine.value(QLatin1StringView("efforts")); !valeur.isUndefined()) {
+        modele::Efforts& efforts = complement.efforts.emplace();
+        for (const auto& [cle, champ] :
+             {std::pair{"N", &modele::Efforts::N}, std::pair{"Mz", &modele::Efforts::Mz},
+              std::pair{"My", &modele::Efforts::My}}) {
+            const QJsonValue v = valeur.toObject().value(QLatin1StringView(cle));
+            if (!valeur.isObject() || !(v.isUndefined() || (v.isDouble() && std::isfinite(v.toDouble())))) {
+                return refus(nom, QStringLiteral("il a une valeur invalide pour « efforts »"));
+            }
+            efforts.*champ = v.toDouble();
+        }
+    }
+
     Section section;
     section.NbrElement = static_cast<std::int16_t>(elements.size());
     try {
@@ -484,7 +497,18 @@ QByteArray ecrire(const Section& section, const modele::Document& document) {
         texte.append(e.Signe < 0.0 ? ", \"matiere\": \"trou\"}" : ", \"matiere\": \"plein\"}");
         texte.append(k < n ? ",\n" : "\n");
     }
-    texte.append("  ]\n}\n");
+    const std::optional<modele::Efforts>& efforts = document.efforts;
+    texte.append(efforts ? "  ],\n" : "  ]\n");
+    if (efforts) {
+        texte.append("  \"efforts\": {\"N\": ");
+        ajouterNombre(texte, efforts->N);
+        texte.append(", \"Mz\": ");
+        ajouterNombre(texte, efforts->Mz);
+        texte.append(", \"My\": ");
+        ajouterNombre(texte, efforts->My);
+        texte.append("}\n");
+    }
+    texte.append("}\n");
     return texte;
 }
 

@@ -36,7 +36,8 @@ struct Lecture {
     // element 1's shape, the other elements zero rectangles, its totals computed. Empty when the file
     // is refused.
     std::optional<modele::Section> section;
-    // The profile and the density the file names (the defaults when it names none).
+    // The profile, the density and the loads the file names (the defaults when it names none). The loads
+    // come from the optional object "efforts": {"N": kN, "Mz": kN·m, "My": kN·m} (a key left out is 0).
     modele::Document document;
     // The total area came out negative: the caller warns as after "Appliquer".
     bool aireNegative = false;
@@ -50,7 +51,8 @@ Lecture ouvrir(const QString& chemin);
 // Reads `contenu` as the text of a file named `nom` (the name only, for the message).
 Lecture lire(const QByteArray& contenu, const QString& nom);
 
-// The text of the file for elements 1 to NbrElement of `section`.
+// The text of the file for elements 1 to NbrElement of `section`, with the document's loads when it has
+// some.
 QByteArray ecrire(const modele::Section& section, const modele::Document& document = {});
 
 // Writes the file at `chemin`. Empty when it worked, else

@@ -1,11 +1,13 @@
 #pragma once
 
 // What travels with the section beside its elements, in the main window, the file and the outputs: the
-// rolled profile it was built from and the density of its material. `Section`, which the described
-// windows read, stays as it is.
+// rolled profile it was built from, the density of its material and the study's loads. `Section`, which the
+// described windows read, stays as it is.
 
+#include "model/contraintes.h"
 #include "model/profils.h"
 
+#include <optional>
 #include <string>
 
 namespace modele {
@@ -13,6 +15,7 @@ namespace modele {
 struct Document {
     std::string profil;                          // « IPE 200 »; empty when the section is no profile
     double masseVolumique = MasseVolumiqueAcier; // kg/m³
+    std::optional<Efforts> efforts;              // the loads for the stresses; none when not given
 
     // The mass per metre is said for a profile or a material given its density.
     bool masseDite() const { return !profil.empty() || masseVolumique != MasseVolumiqueAcier; }

@@ -119,6 +119,43 @@ std::vector<PointZY> contourElement(const ElementSection& e, int cotesParTour) {
     return points;
 }
 
+std::optional<ArcZY> arcElement(const ElementSection& e) {
+    const FormeCatalogue* f = trouverForme(e.Forme);
+    if (f == nullptr || e.Aire == 0.0 || f->famille == FamilleForme::Rectangle ||
+        f->famille == FamilleForme::Triangle) {
+        return std::nullopt;
+    }
+    const double pi = std::numbers::pi;
+    const Sens sens = f->sens;
+    const EtendueElement t = etendue(e);
+    ArcZY a;
+    a.centre = {sens.z > 0   ? e.Zg - t.droite
+                : sens.z < 0 ? e.Zg + t.gauche
+                             : e.Zg,
+                sens.y > 0   ? e.Yg - t.bas
+                : sens.y < 0 ? e.Yg + t.haut
+                             : e.Yg};
+    a.rayon = std::fabs(e.Dimension1);
+    switch (f->famille) {
+    case FamilleForme::DemiDisqueHorizontal:
+        a.debut = sens.y > 0 ? 0.0 : pi;
+        break;
+    case FamilleForme::DemiDisqueVertical:
+        a.debut = sens.z > 0 ? -pi / 2.0 : pi / 2.0;
+        break;
+    case FamilleForme::QuartDeDisque:
+        a.debut = sens.z > 0 ? (sens.y > 0 ? 0.0 : 1.5 * pi) : (sens.y > 0 ? 0.5 * pi : pi);
+        break;
+    default:
+        break;
+    }
+    const double tour = f->famille == FamilleForme::Disque          ? 2.0 * pi
+                        : f->famille == FamilleForme::QuartDeDisque ? pi / 2.0
+                                                                    : pi;
+    a.fin = a.debut + tour;
+    return a;
+}
+
 namespace {
 
 // The findings of the check, each with the region it concerns (the part of a hole outside the

@@ -6,6 +6,7 @@
 
 #include "model/section.h"
 
+#include <optional>
 #include <vector>
 
 namespace modele {
@@ -34,6 +35,18 @@ inline constexpr int CotesParTourVerification = 256;
 // The outline of an element in the user's frame (discs and arcs as polygons of `cotesParTour` sides
 // to the turn), closed (the last point repeats the first); empty for an element of zero area.
 std::vector<PointZY> contourElement(const ElementSection& e, int cotesParTour = CotesParTourVerification);
+
+// The round side of a disc, half disc or quarter disc: its centre and radius in the user's frame and its
+// angles (radians, 0 towards +Z, pi/2 towards +Y, debut < fin), the same arc contourElement draws.
+struct ArcZY {
+    PointZY centre;
+    double rayon = 0.0;
+    double debut = 0.0;
+    double fin = 0.0;
+};
+
+// Nothing for a shape with no round side or an element of zero area.
+std::optional<ArcZY> arcElement(const ElementSection& e);
 
 // Elements 1 to NbrElement; each finding is kept when its area exceeds 0.1 % of the smaller of the
 // areas concerned (the hole's own area for a hole outside the material). Discs are drawn as polygons

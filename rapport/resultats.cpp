@@ -2,6 +2,7 @@
 
 #include "model/analyse.h"
 #include "model/constats.h"
+#include "model/contraintes.h"
 #include "model/plastique.h"
 #include "model/signification.h"
 #include "platform/arithmetique.h"
@@ -113,6 +114,63 @@ QString lignesGrandeurs(const Section& section, const Resultats& r, bool totauxS
     return texte;
 }
 
+QString point(const PointZY& p) {
+    return u'(' + plateforme::texteNombre(p.z) + QStringLiteral(" ; ") + plateforme::texteNombre(p.y) + u')';
+}
+
+QString lignesContraintes(const Section& section, const Efforts& efforts) {
+    const Etude e = etudier(section, efforts);
+    if (!e.contraintes) {
+        return QString::fromStdString(e.raison) + u'\n';
+    }
+    const Contraintes& c = *e.contraintes;
+    const auto extreme = [](const char* nom, double s, const std::optional<PointZY>& p) {
+        return QString::fromUtf8(nom) + plateforme::texteNombre(s) + QStringLiteral(" MPa") +
+               (p ? QStringLiteral(" en ") + point(*p) : QString()) + u'\n';
+    };
+    QString texte = QStringLiteral("σG = ") + plateforme::texteNombre(c.sigmaG) + QStringLiteral(" MPa\n");
+    texte += extreme("σmax = ", c.sigmaMax, c.pointMax) + extreme("σmin = ", c.sigmaMin, c.pointMin);
+    if (c.axe) {
+        return texte + QStringLiteral("Axe neutre : ") + plateforme::texteNombre(c.axe->angle) +
+               QStringLiteral(" ° depuis Gz, passant par ") + point(c.axe->point) + u'\n';
+    }
+    return texte + QStringLiteral("Pas d'axe neutre : contrainte uniforme.\n");
+}
+
+QJsonValue pointJson(const std::optional<PointZY>& p) {
+    return p ? QJsonValue(QJsonArray{p->z, p->y}) : QJsonValue(QJsonValue::Null);
+}
+
+void ajouterEtude(QJsonObject& objet, const Section& section, const std::optional<Efforts>& efforts) {
+    const Etude e = etudier(section, efforts.value_or(Efforts{}));
+    const auto nombre = [](bool present, double v) { return present ? QJsonValue(v) : QJsonValue(); };
+    const std::optional<Noyau>& n = e.noyau;
+    objet.insert(QStringLiteral("i1"), nombre(n.has_value(), n ? n->i1 : 0.0));
+    objet.insert(QStringLiteral("i2"), nombre(n.has_value(), n ? n->i2 : 0.0));
+    objet.insert(QStringLiteral("W1"), nombre(n.has_value(), n ? n->W1 : 0.0));
+    objet.insert(QStringLiteral("W2"), nombre(n.has_value(), n ? n->W2 : 0.0));
+    QJsonArray sommets;
+    for (const PointZY& p : n ? n->sommets : std::vector<PointZY>{}) {
+        sommets.append(pointJson(p));
+    }
+    objet.insert(QStringLiteral("noyau"), n ? QJsonValue(sommets) : QJsonValue());
+    if (!efforts) {
+        return;
+    }
+    const std::optional<Contraintes>& c = e.contraintes;
+    objet.insert(QStringLiteral("sigmaG"), nombre(c.has_value(), c ? c->sigmaG : 0.0));
+    objet.insert(QStringLiteral("sigmaMax"), nombre(c.has_value(), c ? c->sigmaMax : 0.0));
+    objet.insert(QStringLiteral("sigmaMin"), nombre(c.has_value(), c ? c->sigmaMin : 0.0));
+    objet.insert(QStringLiteral("pointMax"), pointJson(c ? c->pointMax : std::nullopt));
+    objet.insert(QStringLiteral("pointMin"), pointJson(c ? c->pointMin : std::nullopt));
+    QJsonValue axe;
+    if (c && c->axe) {
+        axe = QJsonObject{{QStringLiteral("angle"), c->axe->angle},
+                          {QStringLiteral("point"), pointJson(c->axe->point)}};
+    }
+    objet.insert(QStringLiteral("axeNeutre"), axe);
+}
+
 } // namespace
 
 QString texteProfil(const Document& document) {
@@ -160,6 +218,9 @@ QString texteResultats(const Section& section, const Document& document) {
         texte += QStringLiteral("masse linéique = ") +
                  plateforme::texteNombre(masseLineique(section, document)) + QStringLiteral(" kg/m\n");
     }
+    if (document.efforts) {
+        texte += lignesContraintes(section, *document.efforts);
+    }
     for (const QString& l :
          enTextes(lignesVerification(section, r.analyse.has_value(), plateforme::formatLocal()))) {
         texte += l + u'\n';
@@ -187,6 +248,7 @@ QByteArray jsonResultats(const Section& section, const Document& document) {
         }
     }
     objet.insert(QStringLiteral("nonSignificatifs"), perdues);
+    ajouterEtude(objet, section, document.efforts);
     if (document.masseDite()) {
         objet.insert(QStringLiteral("masseLineique"), masseLineique(section, document));
     }

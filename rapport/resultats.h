@@ -18,7 +18,10 @@ namespace rapport {
 // check says why; with a total area not above 0, the plastic moduli are left out. A result lost in the
 // rounding (model/signification.h) reads « Igz = non significatif (perdu dans les arrondis) ».
 // With a profile, « Profilé IPE 200 » first and, for I, H and UPE profiles, the line of the axes; with
-// a profile or a density, the mass per metre after Ip.
+// a profile or a density, the mass per metre after Ip. With loads in `document`, then « σG = … MPa »,
+// « σmax = … MPa en (z ; y) », « σmin = … », « Axe neutre : … ° depuis Gz, passant par (z ; y) » (or
+// « Pas d'axe neutre : contrainte uniforme. »), points in the user's frame, or the sentence that says why
+// there are no stresses.
 QString texteResultats(const modele::Section& section, const modele::Document& document = {});
 
 // « Profilé IPE 200 »; empty when the section is no profile.
@@ -39,6 +42,10 @@ QString texteResultatsPrincipaux(const modele::Section& section);
 // powers; null for the analysis' quantities when it cannot be computed, and for the plastic moduli with a
 // total area not above 0, and for a result lost in the rounding), the keys of the lost results under
 // "nonSignificatifs" and the findings under "verification" (lists, empty when there are none).
+// Always i1, i2 (mm), W1, W2 (mm³) and noyau, the central kern's vertices [[z, y], …] (null when there
+// is no kern); with loads in `document`, sigmaG, sigmaMax, sigmaMin (MPa), pointMax, pointMin ([z, y],
+// null when σ is uniform) and axeNeutre ({"angle": degrees, "point": [z, y]}, null when both moments are
+// 0), all null when the stresses cannot be computed.
 // With a profile or a density, its mass per metre under "masseLineique" (kg/m) and the profile under
 // "profil".
 QByteArray jsonResultats(const modele::Section& section, const modele::Document& document = {});

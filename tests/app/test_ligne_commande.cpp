@@ -100,7 +100,12 @@ const QStringList ClesJson = {u"A"_s,
                               u"verification"_s,
                               u"Wplz"_s,
                               u"Wply"_s,
-                              u"nonSignificatifs"_s};
+                              u"nonSignificatifs"_s,
+                              u"i1"_s,
+                              u"i2"_s,
+                              u"W1"_s,
+                              u"W2"_s,
+                              u"noyau"_s};
 
 QJsonObject sortieJson(const char* fichier) {
     const Execution e = lancer({u"--calculer"_s, u"--json"_s, exemple(fichier)}, Francais);
@@ -136,6 +141,12 @@ private Q_SLOTS:
             {"forme": "Rectangle", "dimension1": 10, "dimension2": 10, "zg": 0, "yg": 0, "matiere": "plein"},
             {"forme": "Rectangle", "dimension1": 20, "dimension2": 20, "zg": 0, "yg": 0, "matiere": "trou"}]})");
         negatif.close();
+        QFile efforts(fichier("efforts.brivane"));
+        QVERIFY(efforts.open(QIODevice::WriteOnly));
+        efforts.write(
+            R"({"format": "brivane-section", "version": 1, "unite": "mm", "efforts": {"N": -200}, "elements": [
+            {"forme": "Rectangle", "dimension1": 100, "dimension2": 200, "zg": 0, "yg": 0, "matiere": "plein"}]})");
+        efforts.close();
         QVERIFY(QDir(m_dossier.path()).mkdir(u"dossier.brivane"_s));
         QVERIFY(QDir(m_dossier.path()).mkdir(u"dossier.csv"_s));
     }
@@ -173,6 +184,24 @@ private Q_SLOTS:
               Francais, 2, "exporter-calculer.txt");
         ligne("exporter, fichier absent", {u"--exporter"_s, fichier("absent.brivane"), fichier("absent.csv")},
               Francais, 1, "absent.txt");
+        // By hand: σ = −200000/2848,41 + 30E6 × 100/1,94317E7 + 5E6 × 50/1,42368E6
+        // = −70,21 + 154,39 + 175,60 = 259,77 MPa at the corner (50 ; 100), −400,20 at (−50 ; −100).
+        const QString ipe = exemple("ipe200.brivane");
+        ligne("IPE 200 sous N, Mz, My",
+              {u"--calculer"_s, ipe, u"--N"_s, u"-200"_s, u"--Mz=30"_s, u"--My"_s, u"5"_s}, Francais, 0,
+              "ipe200-contraintes.txt");
+        ligne("efforts, virgule et point", {u"--calculer"_s, aide, u"--N=-2,5"_s, u"--Mz"_s, u"1.5"_s},
+              Francais, 0, "exemple-aide-efforts.txt");
+        ligne("efforts, JSON", {u"--calculer"_s, u"--json"_s, aide, u"--Mz"_s, u"1"_s}, u"C"_s, 0,
+              "exemple-aide-efforts.json");
+        // −200 kN on 100 × 200 mm: σ = −10 MPa everywhere.
+        ligne("efforts du fichier", {u"--calculer"_s, fichier("efforts.brivane")}, Francais, 0,
+              "efforts-fichier.txt");
+        ligne("efforts trop grands", {u"--calculer"_s, aide, u"--N"_s, u"1E308"_s}, Francais, 0,
+              "efforts-trop-grands.txt");
+        ligne("--N pas un nombre", {u"--calculer"_s, aide, u"--N"_s, u"1E999"_s}, Francais, 2,
+              "n-invalide.txt");
+        ligne("--Mz sans --calculer", {u"--Mz"_s, u"3"_s, aide}, Francais, 2, "efforts-sans-calculer.txt");
         ligne("exporter, aire négative",
               {u"--exporter"_s, fichier("negatif.brivane"), fichier("negatif.csv")}, Francais, 0,
               "exporter-negatif.txt");
@@ -300,6 +329,9 @@ private Q_SLOTS:
         ligne("exemple-aide.brivane", "Wply", 54500, 1e-12);
         ligne("ipe200.brivane", "Wplz", 2.206e5, 2e-3); // the tables' Wpl,y: 220,6 cm³
         ligne("ipe200.brivane", "Wply", 4.461e4, 2e-3); // 44,61 cm³
+        ligne("ipe200.brivane", "i2", 22.4, 2e-3);      // iz = 2,24 cm
+        ligne("ipe200.brivane", "W1", 1.943e5, 1e-3);   // the principal axes are Gz and Gy
+        ligne("ipe200.brivane", "W2", 2.847e4, 1e-3);
     }
     void json() {
         QFETCH(QString, fichier);

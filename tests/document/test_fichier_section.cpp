@@ -159,8 +159,9 @@ TEST_P(AllerRetour, SavedSectionOpensEqual) {
 
 INSTANTIATE_TEST_SUITE_P(Fichier, AllerRetour, ::testing::ValuesIn(casAllerRetour()));
 
-TEST(Fichier, KeepsTheProfileAndTheDensity) {
-    for (const modele::Document& d : {modele::Document{"IPE 200", 7850.0}, modele::Document{"", 2700.0}}) {
+TEST(Fichier, KeepsTheProfileTheDensityAndTheLoads) {
+    for (const modele::Document& d : {modele::Document{"IPE 200", 7850.0, std::nullopt},
+                                      modele::Document{"", 2700.0, modele::Efforts{-200, 30.5, 1e-3}}}) {
         const document::Lecture l =
             document::lire(document::ecrire(exempleAide(), d), QStringLiteral("p.brivane"));
         ASSERT_TRUE(l.section);
@@ -171,6 +172,13 @@ TEST(Fichier, KeepsTheProfileAndTheDensity) {
 
 TEST(Fichier, TextIsTheReadableLayout) {
     EXPECT_EQ(attendu::ecart(NomExempleAide, document::ecrire(exempleAide())), "");
+}
+
+TEST(Fichier, LoadsMissingKeysAreZero) {
+    const QByteArray seulN =
+        QByteArray(TexteExempleAide).replace("\"mm\",", "\"mm\", \"efforts\": {\"N\": 7},");
+    EXPECT_EQ(document::lire(seulN, QStringLiteral("p.brivane")).document.efforts,
+              (modele::Efforts{7, 0, 0}));
 }
 
 TEST(Fichier, SavingReplacesAnOlderFile) {
@@ -208,6 +216,7 @@ TEST_P(Variante, ReadsAsTheHelpPageExample) {
     EXPECT_EQ(l.section->NbrElement, 2);
     EXPECT_EQ(l.section->ElementCourant, 1);
     EXPECT_FALSE(l.aireNegative);
+    EXPECT_FALSE(l.document.efforts); // a file without loads
 }
 
 const QByteArray Bom("\xEF\xBB\xBF");
@@ -373,6 +382,8 @@ TEST(Fichier, RefusedFilesGiveTheirMessageAndNoSection) {
         {"area beyond the doubles",
          contenu(fichier(element({{"dimension1", "1e200"}, {"dimension2", "1e200"}})))},
         {"second moment beyond the doubles", contenu(fichier(avec("zg", "1e300")))},
+        {"efforts not an object", entete(R"("version": 1, "unite": "mm", "efforts": 5)")},
+        {"efforts, Mz as text", entete(R"("version": 1, "unite": "mm", "efforts": {"Mz": "30"})")},
         {"profile not a text", contenu(fichier(element(), R"("version": 1, "unite": "mm", "profil": 200)"))},
         {"density not above 0",
          contenu(fichier(element(), R"("version": 1, "unite": "mm", "masseVolumique": -7850)"))},

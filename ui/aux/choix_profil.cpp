@@ -127,7 +127,7 @@ void ChoixProfil::montrerProfil() {
         const Section s = construireProfil(*p);
         m_masse->setText(u"Masse linéique : "_s +
                          plateforme::texteNombre(plateforme::arrondir(
-                             rapport::masseLineique(s, {p->nom, MasseVolumiqueAcier}), 2)) +
+                             rapport::masseLineique(s, {p->nom, MasseVolumiqueAcier, std::nullopt}), 2)) +
                          u" kg/m (acier, 7850 kg/m³)"_s);
         m_croquis->dessiner(s, std::nullopt, std::nullopt);
     } catch (const plateforme::FauteArithmetique&) {

@@ -349,7 +349,7 @@ bool FenetreDonnee::nouveauProfil(const Profil& profil) {
         afficherMessage(this, donnee::messageCalculImpossible());
         return false;
     }
-    remettre(section, {profil.nom, MasseVolumiqueAcier});
+    remettre(section, {profil.nom, MasseVolumiqueAcier, std::nullopt});
     m_historique.clear();
     montrerFichier({});
     return true;

@@ -13,6 +13,7 @@
 #include <QUndoStack>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -124,7 +125,7 @@ private:
     void montrerAvertissement();
 
     modele::Section& m_section;
-    // What travels with the section: its profile and its material's density.
+    // What travels with the section: its profile, its material's density and its loads.
     modele::Document m_document;
     plateforme::Registre& m_fenetres;
     // Below the menu bar: the controls of the layout table, placed from its top-left corner.

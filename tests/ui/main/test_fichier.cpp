@@ -209,6 +209,21 @@ private Q_SLOTS:
         QVERIFY(m_p.messages->questions().isEmpty());
     }
 
+    // The loads (and density) a file holds are saved back with the section; a new section has none.
+    void effortsGardes() {
+        modele::Section s;
+        s.Reinitialiser();
+        const modele::Document d{"", 2700.0, modele::Efforts{-200, 30, 5}};
+        QVERIFY(!document::enregistrer(chemin(u"e.brivane"_s), s, d));
+        QVERIFY(m_p.fenetre->ouvrirFichier(chemin(u"e.brivane"_s)));
+        m_choix << chemin(u"copie.brivane"_s) << chemin(u"neuve.brivane"_s);
+        raccourci("ActionEnregistrerSous");
+        QCOMPARE(document::ouvrir(chemin(u"copie.brivane"_s)).document, d);
+        raccourci("ActionNouveau");
+        raccourci("ActionEnregistrerSous");
+        QVERIFY(!document::ouvrir(chemin(u"neuve.brivane"_s)).document.efforts);
+    }
+
     void fichiersRecents() {
         for (const QString& nom : {u"a.brivane"_s, u"b&c.brivane"_s}) {
             m_p.fleche("SpinButton1", true);
@@ -327,7 +342,7 @@ private Q_SLOTS:
         QVERIFY(m_p.w()->isWindowModified());
         raccourci("ActionEnregistrer");
         QCOMPARE(document::ouvrir(chemin(u"annule.brivane"_s)).document,
-                 (modele::Document{"IPE 200", 2700.0}));
+                 (modele::Document{"IPE 200", 2700.0, std::nullopt}));
     }
 
     // The note and the data handed out: the file named as typed, its suffix from the filter when none;
