@@ -215,6 +215,12 @@ ApercuSection::ApercuSection(const Section& section, const Document* document)
     }
 }
 
+ApercuSection::~ApercuSection() {
+    // The window is hidden after this, in ~QWidget: the density field, losing its focus then, would
+    // call saisirMasseVolumique on members already destroyed.
+    m_plan.get<QLineEdit>(u"MasseVolumique"_s)->blockSignals(true);
+}
+
 void ApercuSection::activer() {
     m_grandeurs = {};
     try {

@@ -25,6 +25,8 @@ class ApercuSection final : public plateforme::FenetreSecondaire {
 public:
     // `document`, when given, is the profile and the density shown under the check.
     explicit ApercuSection(const modele::Section& section, const modele::Document* document = nullptr);
+    ~ApercuSection() override;
+    Q_DISABLE_COPY_MOVE(ApercuSection)
     void activer() override;
 
 Q_SIGNALS:
