@@ -26,7 +26,10 @@ public:
     // `document`, when given, is the profile and the density shown under the check.
     explicit ApercuSection(const modele::Section& section, const modele::Document* document = nullptr);
     ~ApercuSection() override;
-    Q_DISABLE_COPY_MOVE(ApercuSection)
+    ApercuSection(const ApercuSection&) = delete;
+    ApercuSection& operator=(const ApercuSection&) = delete;
+    ApercuSection(ApercuSection&&) = delete;
+    ApercuSection& operator=(ApercuSection&&) = delete;
     void activer() override;
 
 Q_SIGNALS:
