@@ -5,6 +5,7 @@
 #include "model/plastique.h"
 #include "platform/arithmetique.h"
 #include "platform/qt/locale.h"
+#include "torsion/torsion.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -106,11 +107,32 @@ QString lignesGrandeurs(const Section& section, const Resultats& r, bool totauxS
     return texte;
 }
 
+// It, Iw, Zc and Yc as they are given, and the sentence in place of those that are not.
+QString lignesTorsion(const torsion::Torsion& t) {
+    QString texte;
+    const auto ligne = [&texte](const char* nom, double v, const char* unite) {
+        texte += QString::fromUtf8(nom) + QStringLiteral(" = ") + plateforme::texteNombre(v) + u' ' +
+                 QString::fromUtf8(unite) + u'\n';
+    };
+    if (t.aIt()) {
+        ligne("It", t.It, "mm⁴");
+    }
+    if (t.aCentre()) {
+        ligne("Iw", t.Iw, "mm⁶");
+        ligne("Zc", t.Zc, "mm");
+        ligne("Yc", t.Yc, "mm");
+    }
+    if (const std::string p = torsion::phrase(t); !p.empty()) {
+        texte += QString::fromStdString(p) + u'\n';
+    }
+    return texte;
+}
+
 } // namespace
 
 QString texteResultats(const Section& section) {
     const Resultats r = calculer(section);
-    QString texte = lignesGrandeurs(section, r, false);
+    QString texte = lignesGrandeurs(section, r, false) + lignesTorsion(torsion::calculerTorsion(section));
     for (const QString& l :
          enTextes(lignesVerification(section, r.analyse.has_value(), plateforme::formatLocal()))) {
         texte += l + u'\n';
@@ -129,6 +151,15 @@ QByteArray jsonResultats(const Section& section) {
         const std::optional<double> v = r.valeur(section, g);
         objet.insert(QString::fromUtf8(g.cle), v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null));
     }
+    const torsion::Torsion t = torsion::calculerTorsion(section);
+    const auto torsion = [&objet](const char* cle, bool donne, double v) {
+        objet.insert(QString::fromUtf8(cle), donne ? QJsonValue(v) : QJsonValue(QJsonValue::Null));
+    };
+    torsion("It", t.aIt(), t.It);
+    torsion("Iw", t.aCentre(), t.Iw);
+    torsion("Zc", t.aCentre(), t.Zc);
+    torsion("Yc", t.aCentre(), t.Yc);
+    torsion("erreurTorsion", t.aIt(), t.erreur);
     objet.insert(QStringLiteral("verification"),
                  QJsonArray::fromStringList(
                      enTextes(constats(section, r.analyse.has_value(), plateforme::formatLocal()))));

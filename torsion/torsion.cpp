@@ -135,12 +135,12 @@ std::string phrase(const Torsion& t) {
 Torsion calculerTorsion(const modele::Section& s, const Limites& limites) {
     const auto echeance = std::chrono::steady_clock::now() + limites.duree;
     Torsion t;
-    if (!(s.Atotale > 0.0) || !std::isfinite(s.Atotale)) {
-        t.etat = Etat::Vide;
-        return t;
-    }
     if (!modele::verifier(s).empty()) {
         t.etat = Etat::Incoherente;
+        return t;
+    }
+    if (!(s.Atotale > 0.0) || !std::isfinite(s.Atotale)) {
+        t.etat = Etat::Vide;
         return t;
     }
     const Region region = construireRegion(s);
