@@ -9,6 +9,7 @@
 #include <numeric>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace torsion {
 
@@ -130,6 +131,30 @@ std::string phrase(const Torsion& t) {
         return "La torsion n'est pas calculée : le calcul a été interrompu.";
     }
     return {};
+}
+
+std::vector<std::array<Point, 2>> cotes(const Torsion& t) {
+    const auto cle = [](int a, int b) {
+        return (static_cast<std::uint64_t>(a) << 32) | static_cast<std::uint32_t>(b);
+    };
+    std::unordered_set<std::uint64_t> orientes;
+    for (const auto& tr : t.triangles) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            orientes.insert(cle(tr[i], tr[(i + 1) % 3]));
+        }
+    }
+    // An inner side belongs to two counter-clockwise triangles, which run it in opposite directions.
+    std::vector<std::array<Point, 2>> c;
+    for (const auto& tr : t.triangles) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            const int a = tr[i];
+            const int b = tr[(i + 1) % 3];
+            if (a < b || !orientes.contains(cle(b, a))) {
+                c.push_back({t.sommets[static_cast<std::size_t>(a)], t.sommets[static_cast<std::size_t>(b)]});
+            }
+        }
+    }
+    return c;
 }
 
 Torsion calculerTorsion(const modele::Section& s, const Limites& limites) {

@@ -57,6 +57,9 @@ std::string phrase(const Torsion& t);
 // The relative difference between two successive meshes below which the refinement stops.
 inline constexpr double Precision = 5e-4;
 
+// The sides of the final mesh's triangles, each once, the user's frame.
+std::vector<std::array<Point, 2>> cotes(const Torsion& t);
+
 Torsion calculerTorsion(const modele::Section& section, const Limites& limites = {});
 
 } // namespace torsion

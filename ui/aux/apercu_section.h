@@ -5,10 +5,15 @@
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
+#include "torsion/torsion.h"
 
+#include <QFutureWatcher>
+#include <atomic>
+#include <memory>
 #include <optional>
 
 class DessinSection;
+class QCheckBox;
 
 namespace plateforme {
 class Etiquette;
@@ -16,11 +21,14 @@ class Etiquette;
 
 // "Aperçu de la section": the drawing, the product of inertia, the principal moments and axes, the
 // extreme fibres, the elastic section moduli, the polar moment and a check of the section's
-// consistency. Rebuilt at each activation, and by the main window after each change while it is open.
+// consistency, then the torsion and warping by finite elements (It, Iw, the shear centre), computed on a
+// worker thread, the rows reading « calcul… » meanwhile, a change of the section superseding it.
+// Rebuilt at each activation, and by the main window after each change while it is open.
 class ApercuSection final : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
     explicit ApercuSection(const modele::Section& section);
+    ~ApercuSection() override;
     void activer() override;
 
     // What the rows show: the analysis, none when it could not be computed; the plastic moduli, none
@@ -28,6 +36,7 @@ public:
     struct Grandeurs {
         std::optional<modele::Analyse> analyse;
         std::optional<modele::Plastique> plastique;
+        std::optional<torsion::Torsion> torsion; // none while it is computed
     };
 
 private:
@@ -39,11 +48,21 @@ private:
         const char* explication; // the lines of its explanation, joined by "\r\n"
     };
     static const Ligne Lignes[];
+    static const Ligne LignesTorsion[];
 
     void montrerUnites(const Ligne& ligne) const;
+    void afficher(const Ligne& ligne, bool enCalcul);
+    // The torsion of the section as it is now: kept when the section has not changed since, else
+    // computed again on a worker thread (the one running is told to stop).
+    void lancerTorsion();
+    void afficherTorsion();
 
     const modele::Section& m_section;
     plateforme::Plan m_plan;
     DessinSection* m_dessin;
     Grandeurs m_grandeurs;
+    QCheckBox* m_maillage;
+    QFutureWatcher<torsion::Torsion> m_calcul;
+    std::shared_ptr<std::atomic<bool>> m_abandon;
+    std::optional<modele::Section> m_sectionTorsion; // the section the torsion shown or running is of
 };
