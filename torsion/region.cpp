@@ -31,9 +31,10 @@ bool proches(Point a, Point b, double eps) {
 }
 
 // Outlines that should meet but miss each other by a rounding (a quarter disc placed from a centroid
-// written with another pi than the program's) would make the mesher refine along the gap without end.
-// So points closer than `eps` become one, and a point closer than `eps` to another outline's side
-// becomes a vertex of that side; then repeated points and outlines left without area go.
+// written with another pi than the program's, or rounded to a few digits) would make the mesher refine
+// along the gap without end, and would split the section in parts that the user meant joined. So points
+// closer than `eps` become one, and a point closer than `eps` to another outline's side becomes a vertex
+// of that side; then repeated points and outlines left without area go.
 void souder(std::vector<Contour>& contours, double eps) {
     std::vector<Point> representants;
     for (Contour& c : contours) {
@@ -143,7 +144,7 @@ Region construireRegion(const modele::Section& s) {
         }
         region.contours.push_back(std::move(c));
     }
-    souder(region.contours, std::ldexp(1.0, std::ilogb(region.etendue) - 24));
+    souder(region.contours, std::ldexp(1.0, std::ilogb(region.etendue) - 13));
     return region;
 }
 

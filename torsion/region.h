@@ -2,7 +2,8 @@
 
 // The material region of a section as the mesher sees it: every element's outline (discs and arcs as
 // chords), each point snapped to a grid of 2^-36 of the section's extent and moved so that the middle
-// of the section's box is at the origin, with its sign (+1 solid, -1 hole). A point is material when
+// of the section's box is at the origin, points and sides closer than 2^-13 of the extent joined, with
+// its sign (+1 solid, -1 hole). A point is material when
 // the solids covering it outnumber the holes covering it.
 
 #include "model/section.h"
