@@ -8,6 +8,8 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QLineF>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -53,6 +55,12 @@ struct Note {
     std::vector<Grandeur> resultats; // the main window's results panel
     std::vector<Grandeur> grandeurs; // the preview's quantities
     QStringList verification;        // the check's lines
+    // Torsion and warping by finite elements: the method and the mesh in words (or why the figures are
+    // not given), the figures, the mesh's sides and the shear centre for its drawing ((Z, Y) in mm).
+    QStringList torsion;
+    std::vector<Grandeur> grandeursTorsion;
+    std::vector<QLineF> maillage;
+    std::optional<QPointF> centre;
 };
 
 inline const QString SectionVide = QStringLiteral("La section est vide : son aire totale est nulle.");

@@ -12,6 +12,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFileInfo>
+#include <QImage>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -21,6 +22,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QUrl>
 #include <cmath>
 
 using namespace modele;
@@ -34,6 +36,9 @@ namespace {
 // Where the drawing goes in the HTML that the pages' QTextDocument reads.
 const QString RepereDessin = u"[[dessin de la section]]"_s;
 constexpr int TypeDessin = QTextFormat::UserObject + 1;
+// The same for the torsion's mesh.
+const QString RepereMaillage = u"[[maillage de la section]]"_s;
+constexpr int TypeMaillage = QTextFormat::UserObject + 2;
 constexpr double Marge = 15.0;     // mm, every side of the page
 constexpr double PiedDePage = 8.0; // mm, under the text, for the page number
 
@@ -103,8 +108,9 @@ QString grandeurs(const QString& titre, const QString& explication, const std::v
     return h + u"</table>\n<p>"_s + echapper(suite) + u"</p>\n"_s;
 }
 
-// The whole note; `dessin` is put where the drawing goes (an SVG element, or the pages' marker).
-QString html(const Note& n, const QString& dessin) {
+// The whole note; `dessin` and `maillage` are put where the drawings go (SVG elements, or the pages'
+// markers).
+QString html(const Note& n, const QString& dessin, const QString& maillage) {
     QString h = u"<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n<title>"_s +
                 echapper(n.titre + u" – "_s + n.fichier) +
                 u"</title>\n<style>\n"
@@ -148,6 +154,15 @@ QString html(const Note& n, const QString& dessin) {
             u"Les axes principaux 1 et 2 sont dessinés en vert quand le produit d'inertie n'est pas "
             u"nul."_s);
     }
+    if (!n.torsion.isEmpty()) {
+        const QString titre = u"Torsion et gauchissement"_s;
+        if (n.grandeursTorsion.empty()) {
+            h += Titre + titre + u"</h2>\n<p>"_s + echapper(n.torsion.join(u' ')) + u"</p>\n"_s;
+        } else {
+            h += grandeurs(titre, n.torsion.join(u' '), n.grandeursTorsion, {});
+            h += u"<p>Le maillage, en gris, et le centre de cisaillement C :<br>"_s + maillage + u"</p>\n"_s;
+        }
+    }
     h += Titre + u"Vérification de cohérence</h2>\n"_s;
     for (const QString& v : n.verification) {
         h += u"<p>"_s + echapper(v) + u"</p>\n"_s;
@@ -155,7 +170,15 @@ QString html(const Note& n, const QString& dessin) {
     return h + u"</body>\n</html>\n"_s;
 }
 
-QByteArray svg(const Section& s) {
+// The drawing with the torsion's mesh and shear centre.
+dessin::Figure figureMaillage(const Section& s, const Note& n) {
+    dessin::Figure f = dessin::figure(s, analyseOuRien(s));
+    f.maillage = n.maillage;
+    f.c = n.centre;
+    return f;
+}
+
+QByteArray svg(const Section& s, const std::optional<dessin::Figure>& figure = std::nullopt) {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
     QSvgGenerator generateur;
@@ -167,7 +190,11 @@ QByteArray svg(const Section& s) {
     {
         QPainter p(&generateur);
         p.setFont(policeDessin());
-        dessin::dessinerSection(p, QRectF(0, 0, LargeurDessin, HauteurDessin), s, analyseOuRien(s));
+        if (figure) {
+            dessin::dessinerSection(p, QRectF(0, 0, LargeurDessin, HauteurDessin), *figure);
+        } else {
+            dessin::dessinerSection(p, QRectF(0, 0, LargeurDessin, HauteurDessin), s, analyseOuRien(s));
+        }
     }
     const QByteArray texte = tampon.data();
     const qsizetype debut = texte.indexOf("<svg");
@@ -207,7 +234,10 @@ void espacer(QTextDocument& doc, double hauteurPage) {
 } // namespace
 
 QByteArray noteHtml(const Section& section, const QString& nomFichier, const QDate& date) {
-    return html(construireNote(section, nomFichier, date), QString::fromUtf8(svg(section))).toUtf8();
+    const Note n = construireNote(section, nomFichier, date);
+    return html(n, QString::fromUtf8(svg(section)),
+                QString::fromUtf8(svg(section, figureMaillage(section, n))))
+        .toUtf8();
 }
 
 void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QString& nomFichier,
@@ -227,13 +257,18 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
     doc.setDocumentMargin(0);
     ObjetDessin objet(dessin::figure(section, analyseOuRien(section)));
     doc.documentLayout()->registerHandler(TypeDessin, &objet);
-    doc.setHtml(html(note, RepereDessin));
+    ObjetDessin objetMaillage(figureMaillage(section, note));
+    doc.documentLayout()->registerHandler(TypeMaillage, &objetMaillage);
+    doc.setHtml(html(note, RepereDessin, RepereMaillage));
     // From the end: the file's name, above the drawing, may hold the marker's text too.
-    QTextCursor repere = doc.find(RepereDessin, doc.characterCount() - 1, QTextDocument::FindBackward);
-    if (!repere.isNull()) {
-        QTextCharFormat format;
-        format.setObjectType(TypeDessin);
-        repere.insertText(QString(QChar::ObjectReplacementCharacter), format);
+    for (const auto& [marque, type] :
+         {std::pair{RepereMaillage, TypeMaillage}, std::pair{RepereDessin, TypeDessin}}) {
+        QTextCursor repere = doc.find(marque, doc.characterCount() - 1, QTextDocument::FindBackward);
+        if (!repere.isNull()) {
+            QTextCharFormat format;
+            format.setObjectType(type);
+            repere.insertText(QString(QChar::ObjectReplacementCharacter), format);
+        }
     }
     doc.setPageSize(page);
     espacer(doc, page.height());

@@ -338,12 +338,17 @@ private Q_SLOTS:
             QString::fromUtf8(noteHtml(essai::construire(essai::exempleAide), u"<a&b>.brivane"_s, Jour));
         QVERIFY(html.startsWith(u"<!DOCTYPE html>"_s));
         QVERIFY(html.contains(u"<meta charset=\"utf-8\">"_s));
-        QCOMPARE(html.count(u"<svg"_s), 1);
+        QCOMPARE(html.count(u"<svg"_s), 2); // the section, and its torsion mesh
         QVERIFY(!html.contains(u"<?xml"_s));
         QVERIFY(html.contains(u"<path"_s)); // the solid and the hole, as vectors
         QVERIFY(html.contains(u"&lt;a&amp;b&gt;.brivane"_s));
         QVERIFY(!html.contains(u"<a&b>"_s));
         QVERIFY(html.contains(u"<td>135,2 <small>E</small><sup>4</sup></td>"_s));
+        QVERIFY(html.contains(u"Torsion et gauchissement"_s) && !html.contains(u"Σ b·t³/3"_s)); // a hole
+        // Solid rectangles only: the thin-walled estimate b t³ / 3 = 100 x 10³ / 3 beside It.
+        const QString plat =
+            QString::fromUtf8(noteHtml(essai::construire({{"Rectangle", "100", "10", "0", "0"}}), {}, Jour));
+        QVERIFY(plat.contains(u"<td><b>It ≈ Σ b·t³/3</b></td><td>333,3 <small>E</small><sup>2</sup></td>"_s));
     }
 
     void pdfImprime_data() {
