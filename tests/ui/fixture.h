@@ -258,6 +258,35 @@ inline void doubleClicSur(const QWidget* fenetre, const char* nom) {
     doubleClicSur(fenetre, QString::fromUtf8(nom));
 }
 
+// What a window explains of each named control, as a golden file holds it: the name and " :", then each
+// message the gesture `doubleClic(nom)` shows, one a line ("-" for none), then a blank line.
+template <class Geste> QString explications(Messages& m, const QStringList& noms, Geste doubleClic) {
+    QString t;
+    for (const QString& n : noms) {
+        doubleClic(n);
+        const QStringList vus = m.prendre();
+        t += n + QStringLiteral(" :\n") + (vus.isEmpty() ? QStringLiteral("-") : vus.join(u'\n')) +
+             QStringLiteral("\n\n");
+    }
+    return t;
+}
+// Its gestures given to the control itself, whatever lies over it.
+inline auto doubleClicsSur(const QWidget* fenetre) {
+    return [fenetre](const QString& n) { doubleClicSur(fenetre, n); };
+}
+inline auto clicsSur(const QWidget* fenetre) {
+    return [fenetre](const QString& n) { clicSur(fenetre, n); };
+}
+// A click at the control's middle, as the mouse gives it to the window.
+inline auto clicsDans(const QWidget* fenetre) {
+    return [fenetre](const QString& n) { clic(fenetre, n.toUtf8().constData()); };
+}
+// The same by double-clicks at the controls' middles (or at `dans`) in `fenetre`, as the mouse gives them.
+inline QString explications(Messages& m, const QWidget* fenetre, const QStringList& noms, QPoint dans = {}) {
+    return explications(m, noms,
+                        [&](const QString& n) { doubleClic(fenetre, n.toUtf8().constData(), dans); });
+}
+
 // Replaces the whole text of the box by typing, as a user who selects it all first.
 inline void taper(QLineEdit* champ, const QString& texte) {
     champ->setFocus();

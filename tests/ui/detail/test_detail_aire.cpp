@@ -1,3 +1,4 @@
+#include "attendu.h"
 #include "fixture.h"
 #include "sections.h"
 
@@ -48,7 +49,6 @@ private Q_SLOTS:
     void notationDesAires_data();
     void notationDesAires();
     void trou();
-    void explication_data();
     void explication();
     void pasDExplicationAuDelaDuNombre();
     void totalTroisUnites_data();
@@ -159,73 +159,35 @@ void TestDetailAire::trou() {
     QCOMPARE(essai::texte(&f, "ATotaleValeur"), u"-314,2"_s);
 
     essai::Messages messages;
-    essai::doubleClicSur(&f, "A1Valeur");
-    QCOMPARE(messages.prendre(),
-             QStringList{essai::lignes({u"L'aire de l'élément saisi en 1 vaut : -314,159274101257 mm² "_s,
-                                        u" Section circulaire donc A = Pi x rayon² = Pi x 10² [mm²]"_s})});
+    QCOMPARE_ATTENDU("detail_aire/trou.txt",
+                     essai::explications(messages, {u"A1Valeur"_s}, essai::doubleClicsSur(&f)));
 }
 
-void TestDetailAire::explication_data() {
-    QTest::addColumn<int>("k");
-    QTest::addColumn<QString>("forme");
-    QTest::addColumn<QString>("d1");
-    QTest::addColumn<QString>("d2");
-    QTest::addColumn<QString>("ligne1");
-    QTest::addColumn<QString>("ligne2");
-
-    QTest::newRow("rectangle") << 1 << u"Rectangle"_s << u"30"_s << u"60"_s
-                               << u"L'aire de l'élément saisi en 1 vaut : 1800 mm² "_s
-                               << u" Section rectangulaire donc A = base x hauteur = 30 x 60 [mm²]"_s;
-    QTest::newRow("rectangle décimal")
-        << 4 << u"Rectangle"_s << u"12,5"_s << u"4"_s << u"L'aire de l'élément saisi en 4 vaut : 50 mm² "_s
-        << u" Section rectangulaire donc A = base x hauteur = 12,5 x 4 [mm²]"_s;
-    QTest::newRow("triangle 9")
-        << 9 << u"Triangle"_s << u"30"_s << u"60"_s << u"L'aire de l'élément saisi en 9 vaut : 900 mm² "_s
-        << u" Section triangulaire donc A = (base x hauteur) / 2 = (30 x 60 ) / 2 [mm²]"_s;
-    QTest::newRow("triangle 10")
-        << 10 << u"Triangle"_s << u"30"_s << u"60"_s << u"L'aire de l'élément saisi en 10 vaut : 900 mm² "_s
-        << u" Section triangulaire donc A = (base x hauteur) / 2 = (30 x 60) / 2 [mm²]"_s;
-    QTest::newRow("disque") << 2 << u"Disque"_s << u"10"_s << u"200"_s
-                            << u"L'aire de l'élément saisi en 2 vaut : 314,159274101257 mm² "_s
-                            << u" Section circulaire donc A = Pi x rayon² = Pi x 10² [mm²]"_s;
-    QTest::newRow("demi disque 3")
-        << 3 << u"Demi disque supérieur"_s << u"10"_s << u"0"_s
-        << u"L'aire de l'élément saisi en 3 vaut : 157,079637050629 mm² "_s
-        << u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²)  / 2 [mm²]"_s;
-    QTest::newRow("demi disque 10 supérieur")
-        << 10 << u"Demi disque supérieur"_s << u"10"_s << u"0"_s
-        << u"L'aire de l'élément saisi en 10 vaut : 157,079637050629 mm² "_s
-        << u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²) / 2 [mm²]"_s;
-    QTest::newRow("demi disque 10 gauche")
-        << 10 << u"Demi disque gauche"_s << u"10"_s << u"0"_s
-        << u"L'aire de l'élément saisi en 10 vaut : 157,079637050629 mm² "_s
-        << u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²) / 2 [mm²]"_s;
-    QTest::newRow("demi disque 7 inférieur")
-        << 7 << u"Demi disque inférieur"_s << u"10"_s << u"0"_s
-        << u"L'aire de l'élément saisi en 7 vaut : 157,079637050629 mm² "_s
-        << u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²)  / 2 [mm²]"_s;
-    QTest::newRow("quart de disque 10")
-        << 10 << u"Quart de disque inférieur droite"_s << u"10"_s << u"0"_s
-        << u"L'aire de l'élément saisi en 10 vaut : 78,5398185253143 mm² "_s
-        << u" Section quart de cercle donc A = (Pi x rayon²) / 4 = (Pi x 10²) / 4 [mm²]"_s;
-    QTest::newRow("quart de disque 5")
-        << 5 << u"Quart de disque supérieur gauche"_s << u"10"_s << u"0"_s
-        << u"L'aire de l'élément saisi en 5 vaut : 78,5398185253143 mm² "_s
-        << u" Section quart de cercle donc A = (Pi x rayon²) / 4 = (Pi x 10²) / 4 [mm²]"_s;
-}
-
+// The explanation of an element's area, by shape and row (the spaces as the window has them), in a
+// golden file.
 void TestDetailAire::explication() {
-    QFETCH(int, k);
-    QFETCH(QString, forme);
-    QFETCH(QString, d1);
-    QFETCH(QString, d2);
-    QFETCH(QString, ligne1);
-    QFETCH(QString, ligne2);
-    saisir(m_section, k, forme.toUtf8().constData(), d1.toUtf8().constData(), d2.toUtf8().constData());
-    DetailAire& f = ouvrir();
-    essai::Messages messages;
-    essai::doubleClicSur(&f, nom("A%1Valeur", k));
-    QCOMPARE(messages.prendre(), QStringList{essai::lignes({ligne1, ligne2})});
+    const std::vector<std::tuple<int, const char*, const char*, const char*>> elements{
+        {1, "Rectangle", "30", "60"},
+        {4, "Rectangle", "12,5", "4"},
+        {9, "Triangle", "30", "60"},
+        {10, "Triangle", "30", "60"},
+        {2, "Disque", "10", "200"},
+        {3, "Demi disque supérieur", "10", "0"},
+        {10, "Demi disque supérieur", "10", "0"},
+        {10, "Demi disque gauche", "10", "0"},
+        {7, "Demi disque inférieur", "10", "0"},
+        {10, "Quart de disque inférieur droite", "10", "0"},
+        {5, "Quart de disque supérieur gauche", "10", "0"}};
+    QString t;
+    for (const auto& [k, forme, d1, d2] : elements) {
+        m_registre.reset();
+        m_section = Section{};
+        saisir(m_section, k, forme, d1, d2);
+        DetailAire& f = ouvrir();
+        essai::Messages messages;
+        t += essai::explications(messages, {nom("A%1Valeur", k)}, essai::doubleClicsSur(&f));
+    }
+    QCOMPARE_ATTENDU("detail_aire/explications.txt", t);
 }
 
 void TestDetailAire::pasDExplicationAuDelaDuNombre() {
@@ -242,33 +204,22 @@ void TestDetailAire::pasDExplicationAuDelaDuNombre() {
 void TestDetailAire::totalTroisUnites_data() {
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("hauteur");
-    QTest::addColumn<QStringList>("lignes");
-
-    QTest::newRow("2500 mm²") << u"50"_s << u"50"_s
-                              << QStringList{u"Atotale = 2500 E0 [mm²]"_s, u"             = 25 E0 [cm²]"_s,
-                                             u"             = 2,5 E-3 [m²]"_s};
-    QTest::newRow("20000 mm²") << u"100"_s << u"200"_s
-                               << QStringList{u"Atotale = 200 E2 [mm²]"_s, u"             = 200 E0 [cm²]"_s,
-                                              u"             = 2 E-2 [m²]"_s};
+    QTest::newRow("2500") << u"50"_s << u"50"_s;
+    QTest::newRow("20000") << u"100"_s << u"200"_s;
 }
 
+// The total area in three units, from each visible one of its four labels (a hidden one receives
+// nothing), in a golden file.
 void TestDetailAire::totalTroisUnites() {
     QFETCH(QString, base);
     QFETCH(QString, hauteur);
-    QFETCH(QStringList, lignes);
     saisir(m_section, 1, "Rectangle", base.toUtf8().constData(), hauteur.toUtf8().constData());
     DetailAire& f = ouvrir();
+    QStringList visibles{u"ATotaleValeur"_s, u"EAire"_s, u"ATotalePuissance"_s, u"Label12"_s};
+    visibles.removeIf([&f](const QString& n) { return !visible(&f, n); });
     essai::Messages messages;
-    int attendus = 0;
-    // A hidden label receives nothing: only the visible ones of the four are clicked.
-    for (const char* n : {"ATotaleValeur", "EAire", "ATotalePuissance", "Label12"}) {
-        if (visible(&f, n)) {
-            essai::clicSur(&f, n);
-            ++attendus;
-        }
-    }
-    QCOMPARE(messages.prendre(), QStringList(attendus, essai::lignes(lignes)));
-    QVERIFY(attendus >= 2);
+    QCOMPARE_ATTENDU("detail_aire/total-" + std::string(QTest::currentDataTag()) + ".txt",
+                     essai::explications(messages, visibles, essai::clicsSur(&f)));
 }
 
 void TestDetailAire::aireTotaleNulle() {
@@ -281,29 +232,21 @@ void TestDetailAire::aireTotaleNulle() {
     QVERIFY(visible(&f, "Label12"));
     QCOMPARE(essai::texte(&f, "A2Valeur"), u"-200"_s);
     essai::Messages messages;
-    essai::clicSur(&f, "Label12");
-    QCOMPARE(messages.prendre(),
-             QStringList{essai::lignes({u"Atotale = 0 E0 [mm²]"_s, u"             = 0 E0 [cm²]"_s,
-                                        u"             = 0 E0 [m²]"_s})});
+    QCOMPARE_ATTENDU("detail_aire/total-nul.txt",
+                     essai::explications(messages, {u"Label12"_s}, essai::clicsSur(&f)));
 }
 
 void TestDetailAire::legendes() {
     DetailAire& f = ouvrir();
     essai::Messages messages;
-    const QString aireTotale = essai::lignes({u"Aire totale calculée."_s, u"Atotale = somme(Ai)"_s});
-    essai::doubleClicSur(&f, "TexteA");
-    essai::clicSur(&f, "TexteTotale");
-    essai::doubleClicSur(&f, "AdeAi");
-    essai::doubleClicSur(&f, "Label3");
-    // These react to nothing.
-    essai::doubleClicSur(&f, "ideAi");
-    essai::doubleClicSur(&f, "Unité");
-    essai::doubleClicSur(&f, "i1");
-    essai::clicSur(&f, "A1Valeur");
-    QCOMPARE(messages.prendre(),
-             (QStringList{aireTotale, aireTotale,
-                          u"Aire calculée en fonction de la forme et des dimensions saisies."_s,
-                          u"Numéros des éléments composant la section."_s}));
+    // The last four react to nothing.
+    QCOMPARE_ATTENDU("detail_aire/legendes.txt",
+                     essai::explications(messages, {u"TexteA"_s}, essai::doubleClicsSur(&f)) +
+                         essai::explications(messages, {u"TexteTotale"_s}, essai::clicsSur(&f)) +
+                         essai::explications(messages,
+                                             {u"AdeAi"_s, u"Label3"_s, u"ideAi"_s, u"Unité"_s, u"i1"_s},
+                                             essai::doubleClicsSur(&f)) +
+                         essai::explications(messages, {u"A1Valeur"_s}, essai::clicsSur(&f)));
 }
 
 // Clicks at window coordinates, as a user does: the lowered index "Totale" lies over "A =", and the

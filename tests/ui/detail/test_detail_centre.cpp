@@ -1,3 +1,4 @@
+#include "attendu.h"
 #include "fixture.h"
 #include "sections.h"
 
@@ -44,7 +45,7 @@ private Q_SLOTS:
     void momentEtCentreSansExposant();
     void momentAvecExposant_data() { axes(); }
     void momentAvecExposant();
-    void legendes_data();
+    void legendes_data() { axes(); }
     void legendes();
     void explicationDesAires_data() { axes(); }
     void explicationDesAires();
@@ -217,7 +218,6 @@ void TestDetailCentre::colonnes() {
 void TestDetailCentre::momentEtCentreSansExposant() {
     QFETCH(QString, axe);
     const Noms n = noms(axe);
-    const bool y = axe == u"Yg"_s;
     saisir(axe, 1, "Rectangle", "10", "10", "25");
     plateforme::FenetreSecondaire& f = ouvrir(axe);
     QCOMPARE(texte(&f, n.moment), u"2500"_s);
@@ -226,122 +226,73 @@ void TestDetailCentre::momentEtCentreSansExposant() {
     QVERIFY(!visible(&f, n.e));
     QVERIFY(!visible(&f, n.puissance));
 
+    // A single click on the value, a double-click on the hidden exponent do nothing.
     essai::Messages messages;
-    essai::doubleClicSur(&f, n.moment);
-    QCOMPARE(messages.prendre(),
-             QStringList{essai::lignes({y ? u"Soz = somme(AixYgi)"_s : u"Soy = somme(AixZgi)"_s,
-                                        u"       = 2500 E0 [mm^3]"_s, u"       = 2,5 E0 [cm^3]"_s,
-                                        u"       = 2,5 E-6 [m^3]"_s})});
-
-    const QString m10 = essai::lignes(
-        {u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s,
-         y ? u"Yg = Soz/A = 2500 / 100 [mm]"_s : u"Zg = Soy/A = 2500 / 100 [mm]"_s,
-         y ? u"Yg = 25 E0 [mm]"_s : u"Zg = 25 E0 [mm]"_s, u"     = 2,5 E0 [cm]"_s, u"     = 2,5 E-2 [m]"_s});
-    essai::doubleClicSur(&f, n.valeur);
-    essai::clicSur(&f, n.unite);
-    QCOMPARE(messages.prendre(), QStringList(2, m10));
-    // A single click on the value, a double-click on the exponent do nothing.
-    essai::clicSur(&f, n.valeur);
-    essai::doubleClicSur(&f, n.puissance);
-    QCOMPARE(messages.nombre(), 0);
+    QCOMPARE_ATTENDU("detail_centre/sans-exposant-" + axe.toStdString() + ".txt",
+                     essai::explications(messages, {n.moment, n.valeur}, essai::doubleClicsSur(&f)) +
+                         essai::explications(messages, {n.unite, n.valeur}, essai::clicsSur(&f)) +
+                         essai::explications(messages, {n.puissance}, essai::doubleClicsSur(&f)));
 }
 
 void TestDetailCentre::momentAvecExposant() {
     QFETCH(QString, axe);
     const Noms n = noms(axe);
-    const bool y = axe == u"Yg"_s;
     saisir(axe, 1, "Rectangle", "100", "200", "30");
     plateforme::FenetreSecondaire& f = ouvrir(axe);
     QCOMPARE(texte(&f, n.moment), u"600"_s);
     QCOMPARE(texte(&f, n.momentPuissance), u"3"_s);
-    const QString m6 =
-        essai::lignes({y ? u"Soz = somme(AixYgi)"_s : u"Soy = somme(AixZgi)"_s, u"       = 600 E3 [mm^3]"_s,
-                       u"       = 600 E0 [cm^3]"_s, u"       = 6 E-4 [m^3]"_s});
     essai::Messages messages;
-    for (const QString& nom : {n.moment, n.momentE, n.momentPuissance}) {
+    const QStringList moment{n.moment, n.momentE, n.momentPuissance};
+    for (const QString& nom : moment) {
         QVERIFY(visible(&f, nom));
-        essai::doubleClicSur(&f, nom);
     }
-    QCOMPARE(messages.prendre(), QStringList(3, m6));
-    essai::clicSur(&f, n.unite);
-    QCOMPARE(messages.prendre(),
-             QStringList{essai::lignes(
-                 {u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s,
-                  y ? u"Yg = Soz/A = 600000 / 20000 [mm]"_s : u"Zg = Soy/A = 600000 / 20000 [mm]"_s,
-                  y ? u"Yg = 30 E0 [mm]"_s : u"Zg = 30 E0 [mm]"_s, u"     = 3 E0 [cm]"_s,
-                  u"     = 3 E-2 [m]"_s})});
+    QCOMPARE_ATTENDU("detail_centre/avec-exposant-" + axe.toStdString() + ".txt",
+                     essai::explications(messages, moment, essai::doubleClicsSur(&f)) +
+                         essai::explications(messages, {n.unite}, essai::clicsSur(&f)));
 }
 
-void TestDetailCentre::legendes_data() {
-    QTest::addColumn<QString>("axe");
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<QString>("message"); // empty: the control reacts to nothing
-
-    const QString m1 = u"Numéros des éléments composant la section."_s;
-    const QString m2 =
-        u"Aires des éléments composant la section, calculées en fonction des formes et des dimensions saisies."_s;
-    const QString m3 =
-        essai::lignes({u"Aire totale calculée."_s, u"Atotale = somme(Ai)"_s, u"             = 200 E2 [mm²]"_s,
-                       u"             = 200 E0 [cm²]"_s, u"             = 2 E-2 [m²]"_s});
-    const QString m7 =
-        u"Coordonnées des centres de gravité des éléments dans le repère de saisie (O, Z, Y)."_s;
-    const QString m8 = u"Coordonnée du centre de gravité de la section totale dans le repère (O, Z, Y)."_s;
-    const QString m4y = essai::lignes(
-        {u"Moments statiques Sozi des éléments formant la section."_s, u"Sozi = Ai x Ygi"_s,
-         u"Ils correspondent aux moments de renversement de la section lorsqu'on les charge d'une "
-         u"force surfacique de 1 (sans unité)."_s});
-    const QString m4z = essai::lignes(
-        {u"Moments statiques Soyi des éléments formant la section."_s, u"Soyi = Ai x Zgi"_s,
-         u"Ils correspondent aux moments de renversement des éléments lorsqu'on les charge d'une "
-         u"force surfacique de 1 (sans unité)."_s});
-    const QString m5y =
-        essai::lignes({u"Moment statique total de la section par rapport à l'axe horizontal OZ."_s,
-                       u"Soz=somme(AixYGi)"_s});
-    const QString m5z = essai::lignes(
-        {u"Moment statique total de la section par rapport à l'axe vertical OY."_s, u"Soy=somme(AixZGi)"_s});
-
-    for (const QString& axe : {u"Yg"_s, u"Zg"_s}) {
-        const bool y = axe == u"Yg"_s;
-        const Noms n = noms(axe);
-        const auto ligne = [&](const QString& nom, const QString& message) {
-            QTest::addRow("%s %s", qPrintable(axe), qPrintable(nom)) << axe << nom << message;
-        };
-        ligne(u"Label3"_s, m1);
-        ligne(u"AdeAi"_s, m2);
-        ligne(u"ideAi"_s, m2);
-        for (const QString& nom :
-             {u"TexteA"_s, u"TexteTotale"_s, u"ATotaleValeur"_s, u"EAire"_s, u"ATotalePuissance"_s}) {
-            ligne(nom, m3);
-        }
-        ligne(n.texteMoment, y ? m4y : m4z);
-        ligne(u"TexteS"_s, y ? m5y : m5z);
-        ligne(n.lettre, m7);
-        ligne(u"TexteGi"_s, m7);
-        ligne(n.texteCentre, m8);
-        ligne(n.texteGdeCentre, m8);
-        ligne(n.coordonnee.arg(3), (y ? u"Coordonnée verticale"_s : u"Coordonnée horizontale"_s) +
-                                       u" saisie du centre de gravité de l'élément 3"_s);
-        ligne(n.coordonnee.arg(1), (y ? u"Coordonnée verticale"_s : u"Coordonnée horizontale"_s) +
-                                       u" saisie du centre de gravité de l'élément 1"_s);
-        for (const QString& rien :
-             {u"i1"_s, u"EA1"_s, u"A1Puissance"_s, u"S1Valeur"_s, u"ES1"_s, u"S1Puissance"_s, u"TexteiGi"_s,
-              u"TexteGO"_s, u"UnitéA"_s, u"UniteY"_s, n.uniteMoment, u"Label14"_s}) {
-            ligne(rien, QString());
-        }
-    }
-}
-
+// Every caption's explanation, in the golden file of each window; the last twelve explain nothing.
 void TestDetailCentre::legendes() {
     QFETCH(QString, axe);
-    QFETCH(QString, nom);
-    QFETCH(QString, message);
+    const Noms n = noms(axe);
     saisir(axe, 1, "Rectangle", "100", "200", "30");
     saisir(axe, 3, "Rectangle", "0", "0", "0");
     plateforme::FenetreSecondaire& f = ouvrir(axe);
-    QVERIFY(visible(&f, nom));
+    const QStringList noms{u"Label3"_s,
+                           u"AdeAi"_s,
+                           u"ideAi"_s,
+                           u"TexteA"_s,
+                           u"TexteTotale"_s,
+                           u"ATotaleValeur"_s,
+                           u"EAire"_s,
+                           u"ATotalePuissance"_s,
+                           n.texteMoment,
+                           u"TexteS"_s,
+                           n.lettre,
+                           u"TexteGi"_s,
+                           n.texteCentre,
+                           n.texteGdeCentre,
+                           n.coordonnee.arg(3),
+                           n.coordonnee.arg(1),
+                           u"i1"_s,
+                           u"EA1"_s,
+                           u"A1Puissance"_s,
+                           u"S1Valeur"_s,
+                           u"ES1"_s,
+                           u"S1Puissance"_s,
+                           u"TexteiGi"_s,
+                           u"TexteGO"_s,
+                           u"UnitéA"_s,
+                           u"UniteY"_s,
+                           n.uniteMoment,
+                           u"Label14"_s};
+    for (const QString& nom : noms) {
+        QVERIFY2(visible(&f, nom), qPrintable(nom));
+    }
     essai::Messages messages;
-    essai::doubleClicSur(&f, nom);
-    QCOMPARE(messages.prendre(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE_ATTENDU(
+        "detail_centre/legendes-" + axe.toStdString() + ".txt",
+        essai::explications(messages, noms, [&f](const QString& nom) { essai::doubleClicSur(&f, nom); }));
 }
 
 void TestDetailCentre::explicationDesAires() {
@@ -350,15 +301,8 @@ void TestDetailCentre::explicationDesAires() {
     saisir(axe, 2, "Triangle", "30", "60", "5");
     plateforme::FenetreSecondaire& f = ouvrir(axe);
     essai::Messages messages;
-    essai::doubleClicSur(&f, u"A10Valeur"_s);
-    essai::doubleClicSur(&f, u"A2Valeur"_s);
-    QCOMPARE(messages.prendre(),
-             (QStringList{
-                 essai::lignes({u"L'aire de l'élément saisi en 10 vaut : 157,079637050629 mm² "_s,
-                                u" Section demi cercle donc A = (Pi x rayon²) / 2 = (Pi x 10²) / 2 [mm²]"_s}),
-                 essai::lignes(
-                     {u"L'aire de l'élément saisi en 2 vaut : 900 mm² "_s,
-                      u" Section triangulaire donc A = (base x hauteur) / 2 = (30 x 60 ) / 2 [mm²]"_s})}));
+    QCOMPARE_ATTENDU("detail_centre/aires.txt", essai::explications(messages, {u"A10Valeur"_s, u"A2Valeur"_s},
+                                                                    essai::doubleClicsSur(&f)));
     // Beyond the count: nothing.
     changerNombreElements(m_section, -1);
     ouvrir(axe);

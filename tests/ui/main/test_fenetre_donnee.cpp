@@ -3,6 +3,7 @@
 
 #include <QAbstractButton> // fixture.h uses it without including it
 
+#include "attendu.h"
 #include "fixture.h"
 #include "programme.h"
 #include "sections.h"
@@ -148,37 +149,21 @@ private Q_SLOTS:
         }
     }
 
-    void conversionDesUnites_data() {
-        QTest::addColumn<QString>("unite");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("area") << u"AireTotaleUnite"_s
-                              << u"A = 200 E2 [mm²]\r\n   = 200 E0 [cm²]\r\n   = 2 E-2 [m²]"_s;
-        QTest::newRow("Igz")
-            << u"IgzUnite"_s
-            << u"Igz = 666,7 E5 [mm^4]\r\n      = 6667 E0 [cm^4]\r\n      = 6,667 E-5 [m^4]"_s;
-        QTest::newRow("Igy")
-            << u"IgyUnite"_s
-            << u"Igy = 166,7 E5 [mm^4]\r\n      = 1667 E0 [cm^4]\r\n      = 1,667 E-5 [m^4]"_s;
-        QTest::newRow("Zg") << u"ZgUnite"_s << u"Zg = 50 E0 [mm]\r\n     = 5 E0 [cm]\r\n     = 5 E-2 [m]"_s;
-        QTest::newRow("Yg") << u"YgUnite"_s << u"Yg = 100 E0 [mm]\r\n     = 10 E0 [cm]\r\n     = 1 E-1 [m]"_s;
-        QTest::newRow("radius z") << u"RGigzUnite"_s << QString();
-        QTest::newRow("radius y") << u"RGigyUnite"_s << QString();
-    }
-
+    // A click on a result's unit gives it in mm, cm and m (golden file); the radii's units give nothing.
     void conversionDesUnites() {
-        QFETCH(QString, unite);
-        QFETCH(QString, message);
         m_p.entrer(u"Rectangle"_s, u"100"_s, u"200"_s, u"50"_s, u"100"_s, true);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(m_p.resultat(0), u"200 E2"_s);
-
-        auto* etiquette = m_p.ctl<QLabel>(unite.toUtf8().constData());
-        QCOMPARE(etiquette->cursor().shape(), Qt::UpArrowCursor);
-        // The label itself is what the mouse meets at its centre (not the raised unit power over it).
-        const QPoint centre = etiquette->mapTo(m_p.w(), etiquette->rect().center());
-        QCOMPARE(m_p.w()->childAt(centre), etiquette);
-        QTest::mouseClick(etiquette, Qt::LeftButton);
-        QCOMPARE(m_p.messages->prendre(), message.isNull() ? QStringList() : QStringList{message});
+        const QStringList unites{u"AireTotaleUnite"_s, u"IgzUnite"_s,   u"IgyUnite"_s,  u"ZgUnite"_s,
+                                 u"YgUnite"_s,         u"RGigzUnite"_s, u"RGigyUnite"_s};
+        QCOMPARE_ATTENDU(
+            "fenetre_donnee/unites.txt", essai::explications(*m_p.messages, unites, [this](const QString& n) {
+                auto* etiquette = m_p.ctl<QLabel>(n.toUtf8().constData());
+                QCOMPARE(etiquette->cursor().shape(), Qt::UpArrowCursor);
+                // The label itself is what the mouse meets at its centre (not the raised unit power over it).
+                QCOMPARE(m_p.w()->childAt(etiquette->mapTo(m_p.w(), etiquette->rect().center())), etiquette);
+                QTest::mouseClick(etiquette, Qt::LeftButton);
+            }));
     }
 
     void conversionAuDemarrage() {
@@ -387,116 +372,46 @@ private Q_SLOTS:
         QCOMPARE(m_p.registre->trouver<ZoomForme>(), zoom);
     }
 
-    void explications_data() {
-        QTest::addColumn<QString>("controle");
-        QTest::addColumn<QString>("message");
-        const auto ligne = [](const char* nom, const QStringList& lignes) {
-            QTest::newRow(nom) << QString::fromUtf8(nom) << essai::lignes(lignes);
-        };
-        ligne(
-            "NbrElementTexte",
-            {u"Utilisez les ascenseurs afin de définir le nombre de formes élémentaires composant la section "
-             u"totale à étudier."_s,
-             u"La valeur ne peut être nulle ou négative !"_s,
-             u"Ce logiciel ne traite que des sections composées d'au plus 10 formes simples."_s});
-        ligne("ElementTexte",
-              {u"La section est composée de 'x' formes."_s,
-               u"Vous saisissez, dans cet onglet, les caractéristiques de l'élément numéroté à droite."_s});
-        ligne("Label1",
-              {u"Ce logiciel ne permet qu'une unité de saisie pour les caractéristiques de la section :"_s,
-               u"le millimètre."_s,
-               u"Par contre, pour les résultats, en \"cliquant\" sur l'unité, vous obtiendrez la valeur "
-               u"dans différentes unités."_s});
-        ligne(
-            "FormeTexte",
-            {u"La section est composée d'un certain nombre de formes additionnées ou soustraites entre-elles."_s,
-             u"Saisissez, dans cette zone la géométrie de l'élément en cours de sélection."_s});
-        ligne("DimSection1Texte", {u"Dimension n°1 de l'élément en cours de saisie :"_s,
-                                   u"base ou rayon selon la forme de cet élément (en mm)."_s});
-        ligne("DimSection2Texte",
-              {u"Dimension n°2 de l'élément en cours de saisie :"_s,
-               u"hauteur si l'élément est un rectangle ou un triangle - inaccessible sinon."_s});
-        ligne(
-            "PositionSectionZTexte",
-            {u"Indiquez dans la zone 'Selon l'axe z' la distance horizontale entre le centre de votre repère "
-             u"global de la section (de préférence à droite) et le centre de gravité de l'élément que vous "
-             u"saisissez."_s});
-        ligne(
-            "PositionSectionYTexte",
-            {u"Indiquez dans la zone 'Selon l'axe y' la distance verticale entre le centre de votre repère "
-             u"global "
-             u"de la section (de préférence en bas) et le centre de gravité de l'élément que vous saisissez."_s});
-        ligne(
-            "AdditionSoustractionTexte",
-            {u"La forme que vous saisissez peut être pleine de 'matière' ou un trou. Dans la cas de matière, "
-             u"sélectionnez 'Additionner'."_s,
-             u"Dans le cas d'un trou, sélectionnez 'Soustraire'."_s});
-        ligne("ButtonAdditionner",
-              {u"Sélectionnez 'Additionner' si la forme que vous saisissez est pleine, et "
-               u"'Soustraire' si c'est un trou."_s});
-        ligne("BouttonSoustraire",
-              {u"Sélectionnez 'Soustraire' si la forme que vous saisissez est un trou et "
-               u"'Additionner' si la forme est pleine."_s});
-        ligne("BouttonAppliquer", {u"Permet de mémoriser les données de l'élément composant la section."_s});
-        ligne("AireTotaleTexte",
-              {u"'Aire totale de la section' indique la surface cumulée des éléments composant la "
-               u"section (en soustrayant les trous)"_s,
-               u"[A=somme des Ai]."_s});
-        ligne("CdgTexte",
-              {u"Ce logiciel calcule la position du centre de gravité de la section totale : Zg et Yg."_s});
-        ligne("ZgTexte",
-              {u"Zg indique la coordonnée horizontale du centre de gravité de la section totale par "
-               u"rapport à votre repère."_s,
-               u"[Zg=Soy/A avec Soy=somme(Ai*Zgi)]"_s});
-        ligne("YgTexte",
-              {u"Yg indique la coordonnée verticale du centre de gravité de la section totale par rapport "
-               u"à votre repère."_s,
-               u"[Yg=Soz/A avec Soz=somme(Ai*Ygi)]"_s});
-        ligne(
-            "MomentQuadratiqueTexte",
-            {u"Le moment quadratique est encore parfois appellé moment d'inertie."_s,
-             u"C'est un paramètre de la rigidité."_s,
-             u"Ils sont donnés par rapport à un axe passant pas le centre de gravité de la section totale."_s});
-        ligne("IgzTexte",
-              {u"Igz : moment quadratique par rapport à l'axe Gz : axe horizontal passant par le centre "
-               u"de gravité de la section totale."_s,
-               u"[Igz=somme(Ai*Ygi^2+Igzi)]"_s,
-               u"avec Igzi : moments quadratiques des formes élémentaires (bh^3/12 pour un rectangle, "
-               u"bh^3/36 pour un triangle ...)."_s});
-        ligne("IgyTexte",
-              {u"Igy : moment quadratique par rapport à l'axe Gy : axe vertical passant par le centre de "
-               u"gravité de la section totale."_s,
-               u"[Igy=somme(Ai*Zgi^2+Igyi)]"_s,
-               u"avec Igyi : moments quadratiques des formes élémentaires (hb^3/12 pour un rectangle, "
-               u"hb^3/36 pour un triangle ...)."_s});
-        ligne("RGirationgzTexte", {u"Rayon de giration par rapport à l'axe Gz :"_s, u"iGz = (IGz/A)^0,5"_s,
-                                   u"      = (0 / 0)^0,5"_s});
-        ligne("RGirationgyTexte", {u"Rayon de giration par rapport à l'axe Gy :"_s, u"iGy = (IGy/A)^0,5"_s,
-                                   u"      = (0 / 0)^0,5"_s});
-        // Nothing else explains itself.
-        for (const char* muet : {"RayonGirationTexte", "NbrElementAffich", "NumElement", "UniteDimSection1",
-                                 "AireTotaleValeur", "IgzValeur", "RGigyUnite", "AirePuissance",
-                                 "ZoneResultats", "PleinTexte", "ImageRectangle", "AideBoutton"}) {
-            QTest::newRow(muet) << QString::fromUtf8(muet) << QString();
-        }
-    }
-
+    // What each caption explains on a double-click, in a golden file; the last twelve explain nothing.
     void explications() {
-        QFETCH(QString, controle);
-        QFETCH(QString, message);
-        auto* c = m_p.ctl(controle.toUtf8().constData());
-        doubleCliquer(c);
-        const QStringList vus = m_p.messages->prendre();
-        if (message.isNull()) {
-            QCOMPARE(vus, QStringList());
-        } else {
-            QVERIFY(!vus.isEmpty());
-            QCOMPARE(vus.last(), message);
-            QCOMPARE(vus.size(), 1);
-        }
-        if (controle == u"BouttonSoustraire"_s) {
-            QVERIFY(m_p.ctl<QRadioButton>("BouttonSoustraire")->isChecked()); // the click came first
-        }
+        const QStringList noms{u"NbrElementTexte"_s,
+                               u"ElementTexte"_s,
+                               u"Label1"_s,
+                               u"FormeTexte"_s,
+                               u"DimSection1Texte"_s,
+                               u"DimSection2Texte"_s,
+                               u"PositionSectionZTexte"_s,
+                               u"PositionSectionYTexte"_s,
+                               u"AdditionSoustractionTexte"_s,
+                               u"ButtonAdditionner"_s,
+                               u"BouttonSoustraire"_s,
+                               u"BouttonAppliquer"_s,
+                               u"AireTotaleTexte"_s,
+                               u"CdgTexte"_s,
+                               u"ZgTexte"_s,
+                               u"YgTexte"_s,
+                               u"MomentQuadratiqueTexte"_s,
+                               u"IgzTexte"_s,
+                               u"IgyTexte"_s,
+                               u"RGirationgzTexte"_s,
+                               u"RGirationgyTexte"_s,
+                               u"RayonGirationTexte"_s,
+                               u"NbrElementAffich"_s,
+                               u"NumElement"_s,
+                               u"UniteDimSection1"_s,
+                               u"AireTotaleValeur"_s,
+                               u"IgzValeur"_s,
+                               u"RGigyUnite"_s,
+                               u"AirePuissance"_s,
+                               u"ZoneResultats"_s,
+                               u"PleinTexte"_s,
+                               u"ImageRectangle"_s,
+                               u"AideBoutton"_s};
+        QCOMPARE_ATTENDU("fenetre_donnee/explications.txt",
+                         essai::explications(*m_p.messages, noms, [this](const QString& n) {
+                             doubleCliquer(m_p.ctl(n.toUtf8().constData()));
+                         }));
+        QVERIFY(m_p.ctl<QRadioButton>("BouttonSoustraire")->isChecked()); // the click came first
     }
 
     void rayonsAvecUneAireNegative() {
