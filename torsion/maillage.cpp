@@ -21,17 +21,29 @@ using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
 // Outlines cross each other (a hole over the edge of a solid): the crossings become vertices.
 using Cdt = CGAL::Constrained_Delaunay_triangulation_2<K, Tds, CGAL::Exact_predicates_tag>;
 using Criteres = CGAL::Delaunay_mesh_size_criteria_2<Cdt>;
-using Mailleur = CGAL::Delaunay_mesher_2<Cdt, Criteres>;
+using Mailleur2 = CGAL::Delaunay_mesher_2<Cdt, Criteres>;
 
 // Steps of refinement between two looks at the clock and the limits.
 constexpr int PasEntreControles = 256;
 
 } // namespace
 
-IssueMaillage mailler(const Region& region, double taille, const Limites& limites,
-                      std::chrono::steady_clock::time_point echeance, Maillage& maillage) {
-    maillage = {};
+struct Mailleur::Etat {
+    Etat(const Region& r, const Limites& l, std::chrono::steady_clock::time_point e)
+        : region(r), limites(l), echeance(e) {}
+    const Region& region;
+    Limites limites;
+    std::chrono::steady_clock::time_point echeance;
     Cdt cdt;
+    std::unique_ptr<Mailleur2> mailleur;
+    IssueMaillage issue = IssueMaillage::Fait;
+    bool initialise = false;
+};
+
+Mailleur::Mailleur(const Region& region, const Limites& limites,
+                   std::chrono::steady_clock::time_point echeance)
+    : m_etat(std::make_unique<Etat>(region, limites, echeance)) {
+    Cdt& cdt = m_etat->cdt;
     for (const Contour& c : region.contours) {
         std::vector<Cdt::Vertex_handle> v;
         v.reserve(c.points.size());
@@ -46,7 +58,8 @@ IssueMaillage mailler(const Region& region, double taille, const Limites& limite
             }
         }
         if (cdt.number_of_vertices() > limites.maxSommets) {
-            return IssueMaillage::TropDeSommets;
+            m_etat->issue = IssueMaillage::TropDeSommets;
+            return;
         }
     }
     for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
@@ -54,29 +67,42 @@ IssueMaillage mailler(const Region& region, double taille, const Limites& limite
             CGAL::centroid(f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point());
         f->set_in_domain(couverture(region, {c.x(), c.y()}) > 0);
     }
-    Mailleur mailleur(cdt);
+    m_etat->mailleur = std::make_unique<Mailleur2>(cdt);
+}
+
+Mailleur::~Mailleur() = default;
+
+IssueMaillage Mailleur::raffiner(double taille, Maillage& maillage) {
+    maillage = {};
+    Etat& e = *m_etat;
+    if (e.issue != IssueMaillage::Fait) {
+        return e.issue;
+    }
     // B = 1 / (2 sin(min angle)) = 1.41: angles above about 20.7 degrees.
-    mailleur.set_criteria(Criteres(0.125, taille));
-    mailleur.init(true);
+    e.mailleur->set_criteria(Criteres(0.125, taille));
+    if (!e.initialise) {
+        e.mailleur->init(true);
+        e.initialise = true;
+    }
     int pas = 0;
-    while (mailleur.step_by_step_refine_mesh()) {
+    while (e.mailleur->step_by_step_refine_mesh()) {
         if (++pas % PasEntreControles != 0) {
             continue;
         }
-        if (cdt.number_of_vertices() > limites.maxSommets) {
-            return IssueMaillage::TropDeSommets;
+        if (e.cdt.number_of_vertices() > e.limites.maxSommets) {
+            return e.issue = IssueMaillage::TropDeSommets;
         }
-        if (limites.abandon != nullptr && limites.abandon->load(std::memory_order_relaxed)) {
-            return IssueMaillage::Abandonne;
+        if (e.limites.abandon != nullptr && e.limites.abandon->load(std::memory_order_relaxed)) {
+            return e.issue = IssueMaillage::Abandonne;
         }
-        if (std::chrono::steady_clock::now() > echeance) {
-            return IssueMaillage::TropLong;
+        if (std::chrono::steady_clock::now() > e.echeance) {
+            return e.issue = IssueMaillage::TropLong;
         }
     }
-    for (auto v = cdt.finite_vertices_begin(); v != cdt.finite_vertices_end(); ++v) {
+    for (auto v = e.cdt.finite_vertices_begin(); v != e.cdt.finite_vertices_end(); ++v) {
         v->info() = -1;
     }
-    for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+    for (auto f = e.cdt.finite_faces_begin(); f != e.cdt.finite_faces_end(); ++f) {
         if (!f->is_in_domain()) {
             continue;
         }

@@ -9,6 +9,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <vector>
 
 namespace torsion {
@@ -26,8 +27,21 @@ struct Maillage {
 
 enum class IssueMaillage { Fait, TropDeSommets, TropLong, Abandonne };
 
-// Meshes `region` with sides below `taille`; stops at `echeance` or past the limits.
-IssueMaillage mailler(const Region& region, double taille, const Limites& limites,
-                      std::chrono::steady_clock::time_point echeance, Maillage& maillage);
+// The triangulation of a region, refined step by step: each call to raffiner() goes on from the last
+// mesh with a smaller size instead of starting again.
+class Mailleur {
+public:
+    Mailleur(const Region& region, const Limites& limites, std::chrono::steady_clock::time_point echeance);
+    ~Mailleur();
+    Mailleur(const Mailleur&) = delete;
+    Mailleur& operator=(const Mailleur&) = delete;
+
+    // Refines to sides below `taille`; stops at the deadline or past the limits.
+    IssueMaillage raffiner(double taille, Maillage& maillage);
+
+private:
+    struct Etat;
+    std::unique_ptr<Etat> m_etat;
+};
 
 } // namespace torsion

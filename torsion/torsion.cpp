@@ -178,9 +178,10 @@ Torsion calculerTorsion(const modele::Section& s, const Limites& limites) {
     Niveau courant;
     double taille = region.etendue / 8.0;
     double iwPrecedent = 0.0;
+    Mailleur mailleur(region, limites, echeance);
     for (bool premier = true;; premier = false) {
         courant = {};
-        switch (mailler(region, taille, limites, echeance, courant.maillage)) {
+        switch (mailleur.raffiner(taille, courant.maillage)) {
         case IssueMaillage::Fait:
             break;
         case IssueMaillage::Abandonne:

@@ -247,6 +247,8 @@ ApercuSection::ApercuSection(const Section& section)
     controles.push_back({Genre::Etiquette, u"TorsionMessage"_s, {}, {2.0, 159.0, 118.0, 9.0}, Normale});
     controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 168.0, 192.0, 18.0}, Normale});
     m_plan.ajouter(controles);
+    m_plan.get<Etiquette>(u"TorsionMessage"_s)
+        ->setAccessibleName(u"Maillage de la torsion et erreur estimée"_s);
     m_maillage->setObjectName(u"AfficherMaillage"_s);
     m_maillage->setText(u"Afficher le maillage"_s);
     m_maillage->setFont(plateforme::police());
