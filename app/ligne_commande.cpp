@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFile>
 #include <optional>
 #include <utility>
 
@@ -83,6 +84,15 @@ Demande exporter(const QStringList& arguments) {
 }
 
 } // namespace
+
+bool argumentsLisibles(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (QFile::encodeName(QString::fromLocal8Bit(argv[i])) != QByteArrayView(argv[i])) {
+            return false;
+        }
+    }
+    return true;
+}
 
 QStringList arguments(int argc, char* argv[]) {
     QStringList liste;

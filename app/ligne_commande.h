@@ -9,8 +9,8 @@
 //                                     data (.csv) written to SORTIE, no window
 //   brivane --version | --help
 //
-// Exit status: 0, 1 when the file cannot be used or the output cannot be written, 2 for a bad command
-// line (an output of another kind included).
+// Exit status: 0, 1 when the file cannot be used or the output cannot be written (standard output
+// included), 2 for a bad command line (an output of another kind, an argument not valid UTF-8).
 
 #include <QString>
 #include <QStringList>
@@ -41,6 +41,14 @@ struct Demande {
     QString sortie; // with --exporter
     FormatSortie format = FormatSortie::Csv;
 };
+
+// Said, with the exit status SortieLigneIncorrecte, of an argument that is not valid UTF-8.
+inline const QString NomIllisible =
+    QStringLiteral("le nom du fichier n'est pas lisible dans l'encodage du système (UTF-8)");
+
+// Whether every argument reads in the encoding Qt decodes them with (UTF-8): a file name that does not
+// could be neither opened nor written by that name.
+bool argumentsLisibles(int argc, char* argv[]);
 
 // The program's arguments as QCoreApplication::arguments() gives them, before any application
 // exists (the local 8-bit encoding, as Qt decodes them).

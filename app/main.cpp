@@ -24,8 +24,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 
 using namespace modele;
 
@@ -48,25 +51,61 @@ std::optional<document::Lecture> lire(const commande::Demande& demande) {
     return lecture;
 }
 
-// A negative total area is said as after "Appliquer", once the work is done.
+// A negative total area is said as after "Appliquer", an empty section as the note says it, once the
+// work is done.
 void avertir(const document::Lecture& lecture) {
     if (lecture.aireNegative) {
         ecrire(stderr, donnee::messageAireNegative() + u'\n');
     }
+    if (lecture.section->Atotale == 0.0) {
+        ecrire(stderr, rapport::SectionVide + u'\n');
+    }
+}
+
+// Standard output closed before the program started: /dev/null takes its place, so that no file the
+// program opens can take it and be written as results, and true is given back.
+bool remplacerSortieFermee() {
+    if (::fcntl(STDOUT_FILENO, F_GETFD) != -1 || errno != EBADF) {
+        return false;
+    }
+    const int fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (fd >= 0 && fd != STDOUT_FILENO) {
+        ::dup2(fd, STDOUT_FILENO);
+        ::close(fd);
+    }
+    return true;
+}
+
+// The results on standard output, the write, the flush and the close checked: a script must never
+// take a failed write for results. False, with the reason on standard error, when they are not all
+// written.
+bool ecrireResultats(const QByteArray& octets, bool sortieFermee) {
+    QString raison = u"la sortie standard est fermée"_s;
+    if (!sortieFermee) {
+        errno = 0;
+        const bool ecrit = std::fwrite(octets.constData(), 1, static_cast<std::size_t>(octets.size()),
+                                       stdout) == static_cast<std::size_t>(octets.size()) &&
+                           std::fflush(stdout) == 0;
+        if (ecrit && std::fclose(stdout) == 0) {
+            return true;
+        }
+        raison = document::raisonSysteme(errno);
+    }
+    ecrire(stderr, u"impossible d'écrire les résultats : "_s + raison + u".\n"_s);
+    return false;
 }
 
 // --calculer: the file read, its results on standard output.
-int calculer(const commande::Demande& demande) {
+int calculer(const commande::Demande& demande, bool sortieFermee) {
     const std::optional<document::Lecture> lu = lire(demande);
     if (!lu) {
         return commande::SortieFichierInutilisable;
     }
     const document::Lecture& lecture = *lu;
-    if (demande.json) {
-        const QByteArray json = rapport::jsonResultats(*lecture.section);
-        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
-    } else {
-        ecrire(stdout, rapport::texteResultats(*lecture.section));
+    const QByteArray resultats = demande.json ? rapport::jsonResultats(*lecture.section)
+                                              : rapport::texteResultats(*lecture.section).toUtf8();
+    if (!ecrireResultats(resultats, sortieFermee)) {
+        return commande::SortieSortieImpossible;
     }
     avertir(lecture);
     return 0;
@@ -86,12 +125,13 @@ int exporter(int argc, char* argv[], const commande::Demande& demande) {
     std::optional<QString> faute;
     switch (demande.format) {
     case commande::FormatSortie::Csv:
-        faute = rapport::exporterDonnees(demande.sortie, *lu->section);
+        faute = rapport::exporterDonnees(demande.sortie, *lu->section, demande.fichier);
         break;
     case commande::FormatSortie::Pdf:
     case commande::FormatSortie::Html:
-        faute = rapport::exporterNote(demande.sortie, *lu->section,
-                                      QFileInfo(QDir::cleanPath(demande.fichier)).fileName());
+        faute =
+            rapport::exporterNote(demande.sortie, *lu->section,
+                                  QFileInfo(QDir::cleanPath(demande.fichier)).fileName(), demande.fichier);
         break;
     }
     if (faute) {
@@ -103,7 +143,7 @@ int exporter(int argc, char* argv[], const commande::Demande& demande) {
 }
 
 // Everything but the main window, on a QCoreApplication.
-int console(int argc, char* argv[], commande::Demande demande) {
+int console(int argc, char* argv[], commande::Demande demande, bool sortieFermee) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(u"Brivane"_s);
     commande::installerTraductionsQt(application);
@@ -122,7 +162,7 @@ int console(int argc, char* argv[], commande::Demande demande) {
         ecrire(stderr, demande.erreur + u'\n');
         return commande::SortieLigneIncorrecte;
     case commande::Action::Calculer:
-        return calculer(demande);
+        return calculer(demande, sortieFermee);
     case commande::Action::Fenetre:
     case commande::Action::Exporter:
         break;
@@ -133,12 +173,17 @@ int console(int argc, char* argv[], commande::Demande demande) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const bool sortieFermee = remplacerSortieFermee();
+    if (!commande::argumentsLisibles(argc, argv)) {
+        ecrire(stderr, commande::NomIllisible + u'\n');
+        return commande::SortieLigneIncorrecte;
+    }
     const commande::Demande demande = commande::lire(commande::arguments(argc, argv));
     if (demande.action == commande::Action::Exporter) {
         return exporter(argc, argv, demande);
     }
     if (demande.action != commande::Action::Fenetre) {
-        return console(argc, argv, demande);
+        return console(argc, argv, demande, sortieFermee);
     }
 
     QApplication application(argc, argv);

@@ -1,6 +1,8 @@
 // The program started as its own entry starts it, for the start-up benchmark: the same application,
-// fonts, section, registry and main window, shown; it quits once the main window has been painted.
+// Qt's translations, fonts, section, registry and main window, shown; it quits once the main window has been
+// painted.
 
+#include "app/traductions.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/police.h"
@@ -40,6 +42,7 @@ private:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Brivane"_s);
+    commande::installerTraductionsQt(application);
     plateforme::installerPolices();
 
     Section section;

@@ -20,6 +20,7 @@
 #include <QLocale>
 #include <QTest>
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -198,6 +199,7 @@ int main(int argc, char* argv[]) {
         Repetitions = std::max(1, std::atoi(argv[1]));
     }
     QApplication::setApplicationName(u"Brivane"_s);
+    std::setlocale(LC_NUMERIC, "C"); // the table's figures with a point, whatever the environment
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     plateforme::installerPolices();
     Peintures compteur;

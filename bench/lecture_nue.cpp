@@ -28,6 +28,6 @@ int main(int argc, char* argv[]) {
     for (const QJsonValue element : elements) {
         somme += element.toObject().value(QStringLiteral("dimension1")).toDouble();
     }
-    std::printf("%g\n", somme);
+    std::puts(QByteArray::number(somme).constData());
     return document.isObject() ? 0 : 1;
 }

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QPdfWriter>
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -38,6 +39,7 @@ void ligne(const char* figure, double ms, double limite) {
 
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // the table's figures with a point, whatever the environment
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     const char* chemin = argc > 1 ? argv[1] : "bench/dix_elements.brivane";
     const document::Lecture lecture = document::ouvrir(QString::fromLocal8Bit(chemin));

@@ -4,6 +4,7 @@
 #include "model/catalogue.h"
 #include "platform/nombre.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,12 +13,18 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QSaveFile>
+#include <QSet>
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
+#include <vector>
 
 namespace document {
 
@@ -164,6 +171,79 @@ std::optional<QJsonDocument> analyserJson(const QByteArray& texte) {
     return d;
 }
 
+// A key of the valid JSON text `texte`, from its opening quote at `i` to past its closing one.
+QString lireCle(std::string_view texte, std::size_t& i) {
+    const std::size_t debut = i++;
+    bool echappement = false;
+    while (texte[i] != '"') {
+        echappement = echappement || texte[i] == '\\';
+        i += texte[i] == '\\' ? 2 : 1;
+    }
+    ++i;
+    const std::string_view jeton = texte.substr(debut, i - debut);
+    if (!echappement) {
+        return QString::fromUtf8(jeton.data() + 1, static_cast<qsizetype>(jeton.size() - 2));
+    }
+    // Escapes read by the JSON reader itself, so that "d\u0069mension1" is the key dimension1.
+    const QByteArray tableau =
+        QByteArray("[").append(jeton.data(), static_cast<qsizetype>(jeton.size())).append(']');
+    return QJsonDocument::fromJson(tableau).array().at(0).toString();
+}
+
+// The reason of the first key given twice in an object of the valid JSON text `texte`, or empty. The
+// elements of the top-level "elements" array are named by their number.
+QString cleEnDouble(std::string_view texte) {
+    struct Niveau {
+        bool objet = false;
+        QSet<QString> cles;
+        QString derniere;      // an object's last key
+        bool elements = false; // the top-level "elements" array
+        qsizetype virgules = 0;
+        qsizetype element = 0; // an object of that array: its number
+    };
+    std::vector<Niveau> pile;
+    for (std::size_t i = 0; i < texte.size();) {
+        const char c = texte[i];
+        if (c == '{' || c == '[') {
+            Niveau n;
+            n.objet = c == '{';
+            if (pile.size() == 1 && !n.objet) {
+                n.elements = pile.back().derniere == u"elements";
+            } else if (n.objet && !pile.empty() && pile.back().elements) {
+                n.element = pile.back().virgules + 1;
+            }
+            pile.push_back(std::move(n));
+            ++i;
+        } else if (c == '}' || c == ']') {
+            pile.pop_back();
+            ++i;
+        } else if (c == ',') {
+            ++pile.back().virgules;
+            ++i;
+        } else if (c == '"') {
+            const QString chaine = lireCle(texte, i);
+            std::size_t j = i;
+            while (j < texte.size() && std::string_view(" \t\r\n").find(texte[j]) != std::string_view::npos) {
+                ++j;
+            }
+            Niveau& n = pile.back();
+            if (n.objet && j < texte.size() && texte[j] == ':') {
+                if (n.cles.contains(chaine)) {
+                    return n.element > 0
+                               ? raisonElement(n.element,
+                                               QStringLiteral("a deux fois la clé « %1 »").arg(chaine))
+                               : QStringLiteral("la clé « %1 » apparaît deux fois").arg(chaine);
+                }
+                n.cles.insert(chaine);
+                n.derniere = chaine;
+            }
+        } else {
+            ++i;
+        }
+    }
+    return {};
+}
+
 // One element of the file, checked field by field.
 struct Donnees {
     std::string forme;
@@ -182,9 +262,11 @@ QString lireElement(const QJsonValue& valeur, qsizetype k, Donnees& d) {
     if (!forme.isString()) {
         return valeurInvalide(k, QLatin1StringView("forme"));
     }
-    d.forme = forme.toString().toStdString();
+    // Compared in Unicode's composed form, whichever form the file was saved in.
+    const QString nomForme = forme.toString().normalized(QString::NormalizationForm_C);
+    d.forme = nomForme.toStdString();
     if (modele::trouverForme(d.forme) == nullptr) {
-        return raisonElement(k, QStringLiteral("a une forme inconnue (« %1 »)").arg(forme.toString()));
+        return raisonElement(k, QStringLiteral("a une forme inconnue (« %1 »)").arg(nomForme));
     }
     for (std::size_t i = 0; i < ChampsNombres.size(); ++i) {
         const QJsonValue v = objet.value(ChampsNombres[i]);
@@ -213,6 +295,50 @@ void ajouterChaine(QByteArray& texte, const std::string& s) {
     texte.append(tableau.mid(1, tableau.size() - 2)); // without [ and ]
 }
 
+// The file at `chemin`, its links followed; nothing when there is none.
+std::optional<struct stat> etat(const QString& chemin) {
+    struct stat s {};
+    if (::stat(QFile::encodeName(chemin).constData(), &s) != 0) {
+        return std::nullopt;
+    }
+    return s;
+}
+
+// The path of `chemin` with its folder's links resolved (the file itself may not exist yet).
+QString cheminCanonique(const QString& chemin) {
+    const QFileInfo f(QDir::cleanPath(chemin));
+    const QString dossier = QFileInfo(f.absolutePath()).canonicalFilePath();
+    return (dossier.isEmpty() ? f.absolutePath() : dossier) + u'/' + f.fileName();
+}
+
+// Whether the target `chemin` (`cible` its state) is the file `source`: the same device and inode when
+// both exist, the same canonical path when neither does.
+bool memeFichier(const QString& chemin, const std::optional<struct stat>& cible, const QString& source) {
+    const std::optional<struct stat> lu = etat(source);
+    if (cible && lu) {
+        return cible->st_dev == lu->st_dev && cible->st_ino == lu->st_ino;
+    }
+    return !cible && !lu && cheminCanonique(chemin) == cheminCanonique(source);
+}
+
+// Writes every byte of `contenu` on `fd`: 0, or the system's error number of the write that failed.
+int ecrireTout(int fd, const QByteArray& contenu) {
+    const char* p = contenu.constData();
+    auto reste = static_cast<std::size_t>(contenu.size());
+    while (reste > 0) {
+        const ssize_t n = ::write(fd, p, reste);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        p += n;
+        reste -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
 } // namespace
 
 Lecture lire(const QByteArray& contenu, const QString& nom) {
@@ -227,6 +353,11 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
     const std::optional<QJsonDocument> document = analyserJson(texte);
     if (!document || !document->isObject()) {
         return refus(nom, pasUnFichier);
+    }
+    const QString doublon =
+        cleEnDouble(std::string_view(texte.constData(), static_cast<std::size_t>(texte.size())));
+    if (!doublon.isEmpty()) {
+        return refus(nom, doublon);
     }
     const QJsonObject racine = document->object();
     if (racine.value(QLatin1StringView("format")) != QJsonValue(QLatin1StringView("brivane-section"))) {
@@ -342,27 +473,65 @@ QString messageEnregistrement(const QString& chemin, QString raison) {
         .arg(QFileInfo(QDir::cleanPath(chemin)).fileName(), raison);
 }
 
-std::optional<QString> enregistrerFichier(const QString& chemin,
-                                          const std::function<bool(QIODevice&)>& ecrire) {
-    QSaveFile fichier(chemin);
-    auto echec = [&] { return messageEnregistrement(chemin, fichier.errorString()); };
-    if (!fichier.open(QIODevice::WriteOnly)) {
-        return echec();
+QString raisonSysteme(int numero) {
+    switch (numero) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("il n'y a plus de place sur le disque");
+    case EFBIG:
+        return QStringLiteral("il dépasserait la taille de fichier permise");
+    default:
+        return QString::fromLocal8Bit(std::strerror(numero));
     }
-    if (!ecrire(fichier) || fichier.error() != QFileDevice::NoError) {
-        const QString message = echec();
+}
+
+std::optional<QString> enregistrerFichier(const QString& chemin, const QByteArray& contenu,
+                                          const QString& source) {
+    const std::optional<struct stat> avant = etat(chemin);
+    if (avant && S_ISDIR(avant->st_mode)) {
+        return messageEnregistrement(chemin, QStringLiteral("c'est un dossier"));
+    }
+    if (avant && !S_ISREG(avant->st_mode)) {
+        return messageEnregistrement(chemin, QStringLiteral("ce n'est pas un fichier ordinaire"));
+    }
+    if (!source.isEmpty() && memeFichier(chemin, avant, source)) {
+        return messageEnregistrement(chemin, QStringLiteral("c'est le fichier de la section"));
+    }
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly)) {
+        return messageEnregistrement(chemin, fichier.errorString());
+    }
+    // Written and synced by hand, every step checked: the rename must never put a short file, or one
+    // whose blocks are not yet on the disk, in the place of the previous one.
+    const int fd = fichier.handle();
+    int faute = ecrireTout(fd, contenu);
+    if (faute == 0 && avant && ::fchmod(fd, avant->st_mode & 07777) != 0) {
+        faute = errno;
+    }
+    if (faute == 0 && ::fsync(fd) != 0) {
+        faute = errno;
+    }
+    if (faute != 0) {
         fichier.cancelWriting();
-        return message;
+        return messageEnregistrement(chemin, raisonSysteme(faute));
     }
     if (!fichier.commit()) {
-        return echec();
+        return messageEnregistrement(chemin, fichier.errorString());
     }
     return std::nullopt;
 }
 
-std::optional<QString> enregistrerFichier(const QString& chemin, const QByteArray& contenu) {
-    return enregistrerFichier(chemin,
-                              [&contenu](QIODevice& d) { return d.write(contenu) == contenu.size(); });
+std::optional<QString> enregistrerFichier(const QString& chemin,
+                                          const std::function<bool(QIODevice&)>& ecrire,
+                                          const QString& source) {
+    QByteArray contenu;
+    QBuffer tampon(&contenu);
+    tampon.open(QIODevice::WriteOnly);
+    if (!ecrire(tampon)) {
+        return messageEnregistrement(chemin, QStringLiteral("son contenu n'a pas pu être produit"));
+    }
+    tampon.close();
+    return enregistrerFichier(chemin, contenu, source);
 }
 
 std::optional<QString> enregistrer(const QString& chemin, const Section& section) {

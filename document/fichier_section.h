@@ -51,12 +51,22 @@ QByteArray ecrire(const modele::Section& section);
 // « Le fichier NOM ne peut pas être enregistré : RAISON. » with the system's reason.
 std::optional<QString> enregistrer(const QString& chemin, const modele::Section& section);
 
-// Writes at `chemin` whatever `ecrire` puts on the device it is given (false when it could not), through
-// a temporary file renamed at the end: nothing is left at `chemin` when it fails. Empty when it worked,
-// else « Le fichier NOM ne peut pas être enregistré : RAISON. »
+// Writes `contenu` at `chemin`, whole or not at all: refused before anything is written when `chemin`
+// is a folder or not a regular file (a pipe, a device, a link to one), or is the section file `source`
+// that an export comes from (empty for the section file itself); then every write checked, the data
+// synced to the disk and the temporary file renamed over `chemin`, which keeps its permissions. On any
+// failure the previous file is untouched. Empty when it worked, else
+// « Le fichier NOM ne peut pas être enregistré : RAISON. »
+std::optional<QString> enregistrerFichier(const QString& chemin, const QByteArray& contenu,
+                                          const QString& source = {});
+// The same with whatever `ecrire` puts on the device it is given (false when it could not).
 std::optional<QString> enregistrerFichier(const QString& chemin,
-                                          const std::function<bool(QIODevice&)>& ecrire);
-std::optional<QString> enregistrerFichier(const QString& chemin, const QByteArray& contenu);
+                                          const std::function<bool(QIODevice&)>& ecrire,
+                                          const QString& source = {});
+
+// The reason a system error number gives, in French for those a user meets (a full disk), else the
+// system's words.
+QString raisonSysteme(int numero);
 
 // « Le fichier NOM ne peut pas être enregistré : RAISON. », NOM the last part of `chemin`, RAISON without
 // its final full stop.

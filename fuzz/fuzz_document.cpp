@@ -1,6 +1,7 @@
 // The section file's reader over any bytes: it never crashes; a refused file gives its message and no
 // section; an accepted one is a section of 1 to 10 elements, element 1 current, with finite totals,
-// and its text written again reads back as the same section.
+// and its text written again reads back as the same section, also with its shape names in Unicode's
+// decomposed form, and is refused with a key given twice.
 
 #include "document/fichier_section.h"
 #include "verifier.h"
@@ -30,5 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const document::Lecture relu = document::lire(document::ecrire(s), nom);
     EXIGER(relu.section && *relu.section == s);
     EXIGER(relu.aireNegative == l.aireNegative);
+    const QByteArray texte = document::ecrire(s);
+    const QString decompose = QString::fromUtf8(texte).normalized(QString::NormalizationForm_D);
+    const document::Lecture nfd = document::lire(decompose.toUtf8(), nom);
+    EXIGER(nfd.section && *nfd.section == s);
+    const QByteArray doublon = QByteArray(texte).replace("\"unite\"", "\"unite\": \"cm\", \"unit\\u0065\"");
+    EXIGER(document::lire(doublon, nom)
+               .message.endsWith(QStringLiteral("la clé « unite » apparaît deux fois.")));
     return 0;
 }

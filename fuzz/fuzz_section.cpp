@@ -12,6 +12,7 @@
 #include "model/verification.h"
 #include "verifier.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -43,8 +44,7 @@ private:
 
 std::string texte(double x) {
     char b[40];
-    std::snprintf(b, sizeof b, "%.17g", x);
-    return b;
+    return {b, std::to_chars(b, b + sizeof b, x).ptr};
 }
 
 void verifierApercu(const Section& s) {

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
 
@@ -91,15 +90,18 @@ std::string texteNombre(double x, const FormatNombre& format) {
     if (x == 0.0 || !std::isfinite(x)) {
         return std::isnan(x) ? "NaN" : (std::isinf(x) ? (x > 0 ? "Inf" : "-Inf") : "0");
     }
-    // 15 significant digits, rounded once by the C library: "d.dddddddddddddde±XX".
+    // 15 significant digits, rounded once, whatever the process's locale: "d.dddddddddddddde±XX".
     char tampon[40];
-    std::snprintf(tampon, sizeof tampon, "%.14e", std::fabs(x));
-    const std::string_view s(tampon);
+    const char* fin =
+        std::to_chars(tampon, tampon + sizeof tampon, std::fabs(x), std::chars_format::scientific, 14).ptr;
+    const std::string_view s(tampon, static_cast<std::size_t>(fin - tampon));
     const std::size_t posE = s.find('e');
     std::string digits;
     digits += s[0];
     digits.append(s.substr(2, posE - 2));
-    const int exposant = std::atoi(tampon + posE + 1);
+    const std::size_t debutExposant = posE + (s[posE + 1] == '+' ? 2 : 1);
+    int exposant = 0;
+    std::from_chars(s.data() + debutExposant, s.data() + s.size(), exposant);
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
     }

@@ -77,8 +77,8 @@ QByteArray donneesCsv(const Section& section, const QLocale& locale) {
     return QByteArray("\xEF\xBB\xBF") + texte.toUtf8();
 }
 
-std::optional<QString> exporterDonnees(const QString& chemin, const Section& section) {
-    return document::enregistrerFichier(chemin, donneesCsv(section, QLocale()));
+std::optional<QString> exporterDonnees(const QString& chemin, const Section& section, const QString& source) {
+    return document::enregistrerFichier(chemin, donneesCsv(section, QLocale()), source);
 }
 
 } // namespace rapport

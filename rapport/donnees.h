@@ -25,8 +25,9 @@ namespace rapport {
 // The file's bytes for elements 1 to NbrElement of `section`, in the conventions of `locale`.
 QByteArray donneesCsv(const modele::Section& section, const QLocale& locale);
 
-// Writes donneesCsv() in the user's locale at `chemin`, whole or not at all. Empty when it worked,
-// else « Le fichier NOM ne peut pas être enregistré : RAISON. ».
-std::optional<QString> exporterDonnees(const QString& chemin, const modele::Section& section);
+// Writes donneesCsv() in the user's locale at `chemin`, whole or not at all, never over the section's
+// own file `source`. Empty when it worked, else « Le fichier NOM ne peut pas être enregistré : RAISON. ».
+std::optional<QString> exporterDonnees(const QString& chemin, const modele::Section& section,
+                                       const QString& source = {});
 
 } // namespace rapport

@@ -28,7 +28,12 @@ using plateforme::texteNombre;
 // A number as every window writes it: its mantissa, and its power of ten unless that is 0.
 Cellule notee(double x) {
     const Notation n = noter(x);
-    return {texteNombre(n.mantisse), n.exposant != 0.0 ? texteNombre(n.exposant) : QString()};
+    return {texteNombre(n.mantisse), n.exposant != 0.0 ? texteNombre(n.exposant) : QString(), true};
+}
+
+// A number in full, as typed or as the calculation keeps it.
+Cellule nombre(double x) {
+    return {texteNombre(x), {}, true};
 }
 
 Cellule texte(const QString& t) {
@@ -36,7 +41,7 @@ Cellule texte(const QString& t) {
 }
 
 Cellule numero(int k) {
-    return texte(plateforme::texteEntier(k));
+    return {plateforme::texteEntier(k), {}, true};
 }
 
 int nombreElements(const Section& s) {
@@ -60,16 +65,16 @@ QString formuleAire(const ElementSection& e) {
     const QString b = texteNombre(e.Dimension1);
     switch (forme->famille) {
     case FamilleForme::Rectangle:
-        return u"base x hauteur = "_s + b + u" x "_s + texteNombre(e.Dimension2);
+        return u"base × hauteur = "_s + b + u" × "_s + texteNombre(e.Dimension2);
     case FamilleForme::Triangle:
-        return u"(base x hauteur) / 2 = ("_s + b + u" x "_s + texteNombre(e.Dimension2) + u") / 2"_s;
+        return u"(base × hauteur) / 2 = ("_s + b + u" × "_s + texteNombre(e.Dimension2) + u") / 2"_s;
     case FamilleForme::Disque:
-        return u"Pi x rayon² = Pi x "_s + b + u"²"_s;
+        return u"π × rayon² = π × "_s + b + u"²"_s;
     case FamilleForme::DemiDisqueHorizontal:
     case FamilleForme::DemiDisqueVertical:
-        return u"(Pi x rayon²) / 2 = (Pi x "_s + b + u"²) / 2"_s;
+        return u"(π × rayon²) / 2 = (π × "_s + b + u"²) / 2"_s;
     case FamilleForme::QuartDeDisque:
-        return u"(Pi x rayon²) / 4 = (Pi x "_s + b + u"²) / 4"_s;
+        return u"(π × rayon²) / 4 = (π × "_s + b + u"²) / 4"_s;
     }
     return {};
 }
@@ -93,10 +98,9 @@ Tableau donnees(const Section& s) {
         const ElementSection& e = s.element(k);
         const FormeCatalogue* forme = trouverForme(e.Forme);
         const bool hauteur = forme != nullptr && forme->aHauteur();
-        t.lignes.push_back({numero(k), texte(QString::fromStdString(e.Forme)),
-                            texte(texteNombre(e.Dimension1)),
-                            texte(hauteur ? texteNombre(e.Dimension2) : QString()), texte(texteNombre(e.Zg)),
-                            texte(texteNombre(e.Yg)), texte(signe(e))});
+        t.lignes.push_back({numero(k), texte(QString::fromStdString(e.Forme)), nombre(e.Dimension1),
+                            hauteur ? nombre(e.Dimension2) : texte({}), nombre(e.Zg), nombre(e.Yg),
+                            texte(signe(e))});
     }
     const int n = nombreElements(s);
     t.notes.append(plateforme::texteEntier(n) + (n == 1 ? u" élément."_s : u" éléments."_s));
@@ -107,18 +111,18 @@ Tableau aires(const Section& s) {
     Tableau t{
         u"Aire de la section"_s,
         u"L'aire de chaque élément suit de sa forme ; celle d'un trou compte négativement. L'aire totale "
-        u"est la somme des aires des éléments : A = somme(Ai)."_s,
-        {u"Numéro"_s, u"Aire Ai [mm²]"_s, u"Valeur complète [mm²]"_s, u"Formule"_s},
+        u"est la somme des aires des éléments : A = Σ A_{i}."_s,
+        {u"Numéro"_s, u"Aire A_{i} [mm²]"_s, u"Valeur complète [mm²]"_s, u"Formule"_s},
         {},
         {},
         {}};
     for (int k = 1; k <= nombreElements(s); ++k) {
         const ElementSection& e = s.element(k);
-        t.lignes.push_back({numero(k), notee(e.Aire), texte(texteNombre(e.Aire)),
-                            texte(signe(e) + u" "_s + formuleAire(e))});
+        t.lignes.push_back(
+            {numero(k), notee(e.Aire), nombre(e.Aire), texte(signe(e) + u" "_s + formuleAire(e))});
     }
-    t.totaux.push_back({texte(u"A ="_s), notee(s.Atotale), texte(texteNombre(s.Atotale)), texte({})});
-    t.notes.append(u"A = somme(Ai) = "_s + texteNombre(s.Atotale) + u" [mm²]"_s);
+    t.totaux.push_back({texte(u"A ="_s), notee(s.Atotale), nombre(s.Atotale), texte({})});
+    t.notes.append(u"A = Σ A_{i} = "_s + texteNombre(s.Atotale) + u" mm²"_s);
     return t;
 }
 
@@ -132,8 +136,8 @@ Tableau centre(const Section& s, bool selonY) {
               u"Le moment statique de chaque élément est son aire multipliée par la coordonnée de son centre "
               u"de gravité ; leur somme "_s +
                   so + u" divisée par l'aire totale donne la coordonnée du centre de gravité : "_s + c +
-                  u" = "_s + so + u"/A = somme(Ai x "_s + c + u"i)/A."_s,
-              {u"Numéro"_s, u"Aire Ai [mm²]"_s, c + u"i [mm]"_s, u"Aire x "_s + c + u" [mm³]"_s},
+                  u" = "_s + so + u" / A = Σ (A_{i} × "_s + c + u"_{i}) / A."_s,
+              {u"Numéro"_s, u"Aire A_{i} [mm²]"_s, c + u"_{i} [mm]"_s, u"A_{i} × "_s + c + u"_{i} [mm³]"_s},
               {},
               {},
               {}};
@@ -148,12 +152,12 @@ Tableau centre(const Section& s, bool selonY) {
             depassements.append(u"Le moment statique de l'élément "_s + plateforme::texteEntier(k) +
                                 u" est trop grand pour être calculé : sa case reste vide."_s);
         }
-        t.lignes.push_back({numero(k), notee(e.Aire), texte(texteNombre(x)), produit});
+        t.lignes.push_back({numero(k), notee(e.Aire), nombre(x), produit});
     }
     t.totaux.push_back({texte(u"Total"_s), notee(s.Atotale), texte({}), notee(moment)});
     t.totaux.push_back({texte(c + u" ="_s), texte({}), notee(g), texte({})});
-    t.notes.append(c + u" = "_s + so + u"/A = "_s + texteNombre(moment) + u" / "_s + texteNombre(s.Atotale) +
-                   u" = "_s + texteNombre(g) + u" [mm]"_s);
+    t.notes.append(c + u" = "_s + so + u" / A = "_s + texteNombre(moment) + u" / "_s +
+                   texteNombre(s.Atotale) + u" = "_s + texteNombre(g) + u" mm"_s);
     t.notes.append(depassements);
     return t;
 }
@@ -162,19 +166,19 @@ Tableau huygens(const Section& s, AxeMoment axe) {
     // The symbols of the detail windows: Z_Gi, I_GYi and S_GY about GY; Y_Gi, I_GZi and S_GZ about GZ.
     const bool gy = axe == AxeMoment::Y;
     const QString I = gy ? u"Igy"_s : u"Igz"_s;
-    const QString d = gy ? u"Z_Gi"_s : u"Y_Gi"_s;
-    const QString propre = gy ? u"I_GYi"_s : u"I_GZi"_s;
-    const QString S = gy ? u"S_GY"_s : u"S_GZ"_s;
+    const QString d = gy ? u"Z_{Gi}"_s : u"Y_{Gi}"_s;
+    const QString propre = gy ? u"I_{GYi}"_s : u"I_{GZi}"_s;
+    const QString S = gy ? u"S_{GY}"_s : u"S_{GZ}"_s;
     Tableau t{
         u"Moment quadratique "_s + I + (gy ? u" (axe vertical Gy)"_s : u" (axe horizontal Gz)"_s),
         u"Théorème de Huygens : le moment quadratique de chaque élément par rapport à l'axe passant par "
         u"G est son moment propre "_s +
             propre + u" augmenté du produit de son aire par le carré de la distance "_s + d + u" = "_s +
-            (gy ? u"Zgi - Zg"_s : u"Ygi - Yg"_s) + u" ; "_s + I + u" = somme(Ai x "_s + d + u"² + "_s +
-            propre + u"). Contrôle : "_s + S + u" = somme("_s + d +
-            u" x Ai) est nul, aux arrondis près, puisque G est le centre de gravité."_s,
-        {u"Numéro"_s, u"Aire Ai [mm²]"_s, d + u" [mm]"_s, u"Ai x "_s + d + u"² [mm⁴]"_s, propre + u" [mm⁴]"_s,
-         u"Ai x "_s + d + u"² + "_s + propre + u" [mm⁴]"_s},
+            (gy ? u"Zg_{i} - Zg"_s : u"Yg_{i} - Yg"_s) + u" ; "_s + I + u" = Σ (A_{i} × "_s + d + u"² + "_s +
+            propre + u"). Contrôle : "_s + S + u" = Σ ("_s + d +
+            u" × A_{i}) est nul, aux arrondis près, puisque G est le centre de gravité."_s,
+        {u"Numéro"_s, u"Aire A_{i} [mm²]"_s, d + u" [mm]"_s, u"A_{i} × "_s + d + u"² [mm⁴]"_s,
+         propre + u" [mm⁴]"_s, u"A_{i} × "_s + d + u"² + "_s + propre + u" [mm⁴]"_s},
         {},
         {},
         {}};
@@ -182,7 +186,7 @@ Tableau huygens(const Section& s, AxeMoment axe) {
         const TableauHuygens h = tableauHuygens(s, axe);
         int k = 0;
         for (const LigneHuygens& l : h.lignes) {
-            t.lignes.push_back({numero(++k), notee(l.aire), texte(texteNombre(arrondirDistance(l.distance))),
+            t.lignes.push_back({numero(++k), notee(l.aire), nombre(arrondirDistance(l.distance)),
                                 notee(l.transport), notee(l.propre), notee(l.somme)});
         }
         t.totaux.push_back({texte(u"Contrôle : "_s + S + u" ="_s), texte({}), notee(h.statique), texte({}),
@@ -194,7 +198,7 @@ Tableau huygens(const Section& s, AxeMoment axe) {
     }
     t.totaux.push_back(
         {texte(I + u" ="_s), texte({}), texte({}), texte({}), texte({}), notee(moment(s, axe))});
-    t.notes.append(I + u" = "_s + texteNombre(moment(s, axe)) + u" [mm⁴]"_s);
+    t.notes.append(I + u" = "_s + texteNombre(moment(s, axe)) + u" mm⁴"_s);
     return t;
 }
 
@@ -204,15 +208,17 @@ Grandeur grandeur(const QString& nom, double valeur, const QString& unite, const
 
 std::vector<Grandeur> resultats(const Section& s) {
     return {
-        grandeur(u"A"_s, s.Atotale, u"mm²"_s, u"aire totale de la section : somme des aires des éléments"_s),
-        grandeur(u"Zg"_s, s.Zg, u"mm"_s, u"abscisse du centre de gravité : Zg = Soy/A"_s),
-        grandeur(u"Yg"_s, s.Yg, u"mm"_s, u"ordonnée du centre de gravité : Yg = Soz/A"_s),
-        grandeur(u"Igz"_s, s.Igz, u"mm⁴"_s,
-                 u"moment quadratique par rapport à l'axe horizontal Gz : somme(Igzi + (Ygi - Yg)² x Ai)"_s),
-        grandeur(u"Igy"_s, s.Igy, u"mm⁴"_s,
-                 u"moment quadratique par rapport à l'axe vertical Gy : somme(Igyi + (Zgi - Zg)² x Ai)"_s),
-        grandeur(u"igz"_s, s.iGz, u"mm"_s, u"rayon de giration par rapport à Gz : igz = (Igz/A)^0,5"_s),
-        grandeur(u"igy"_s, s.iGy, u"mm"_s, u"rayon de giration par rapport à Gy : igy = (Igy/A)^0,5"_s),
+        grandeur(u"A"_s, s.Atotale, u"mm²"_s, u"aire totale de la section : A = Σ A_{i}"_s),
+        grandeur(u"Zg"_s, s.Zg, u"mm"_s, u"abscisse du centre de gravité : Zg = Soy / A"_s),
+        grandeur(u"Yg"_s, s.Yg, u"mm"_s, u"ordonnée du centre de gravité : Yg = Soz / A"_s),
+        grandeur(
+            u"Igz"_s, s.Igz, u"mm⁴"_s,
+            u"moment quadratique par rapport à l'axe horizontal Gz : Σ (Igz_{i} + (Yg_{i} - Yg)² × A_{i})"_s),
+        grandeur(
+            u"Igy"_s, s.Igy, u"mm⁴"_s,
+            u"moment quadratique par rapport à l'axe vertical Gy : Σ (Igy_{i} + (Zg_{i} - Zg)² × A_{i})"_s),
+        grandeur(u"igz"_s, s.iGz, u"mm"_s, u"rayon de giration par rapport à Gz : igz = √(Igz / A)"_s),
+        grandeur(u"igy"_s, s.iGy, u"mm"_s, u"rayon de giration par rapport à Gy : igy = √(Igy / A)"_s),
     };
 }
 
@@ -220,19 +226,19 @@ std::vector<Grandeur> grandeursApercu(const Analyse& a) {
     std::vector<Grandeur> g{
         grandeur(
             u"Igzy"_s, a.Igzy, u"mm⁴"_s,
-            u"produit d'inertie par rapport aux axes Gz et Gy : somme(Ai x Ygi x Zgi + Izyi) - A x Yg x Zg"_s),
+            u"produit d'inertie par rapport aux axes Gz et Gy : Σ (A_{i} × Yg_{i} × Zg_{i} + Izy_{i}) - A × Yg × Zg"_s),
         grandeur(u"I1"_s, a.I1, u"mm⁴"_s,
-                 u"moment principal maximal : (Igz + Igy)/2 + (((Igz - Igy)/2)² + Igzy²)^0,5"_s),
+                 u"moment principal maximal : (Igz + Igy) / 2 + √(((Igz - Igy) / 2)² + Igzy²)"_s),
         grandeur(u"I2"_s, a.I2, u"mm⁴"_s,
-                 u"moment principal minimal : (Igz + Igy)/2 - (((Igz - Igy)/2)² + Igzy²)^0,5"_s),
-        {u"alpha"_s, texte(texteNombre(plateforme::arrondir(a.Alpha, 2))), u"°"_s, texteNombre(a.Alpha),
-         u"angle de l'axe Gz à l'axe principal 1, positif de Z vers Y : tan(2 x alpha) = -2 x Igzy/(Igz - Igy)"_s},
+                 u"moment principal minimal : (Igz + Igy) / 2 - √(((Igz - Igy) / 2)² + Igzy²)"_s),
+        {u"alpha"_s, nombre(plateforme::arrondir(a.Alpha, 2)), u"°"_s, texteNombre(a.Alpha),
+         u"angle de l'axe Gz à l'axe principal 1, positif de Z vers Y : tan(2 × alpha) = -2 × Igzy / (Igz - Igy)"_s},
         grandeur(u"v sup"_s, a.Vsup, u"mm"_s, u"distance de G au point de matière le plus haut"_s),
         grandeur(u"v inf"_s, a.Vinf, u"mm"_s, u"distance de G au point de matière le plus bas"_s),
         grandeur(u"v gauche"_s, a.Vgauche, u"mm"_s, u"distance de G au point de matière le plus à gauche"_s),
         grandeur(u"v droite"_s, a.Vdroite, u"mm"_s, u"distance de G au point de matière le plus à droite"_s),
-        grandeur(u"Wel,z"_s, a.Welz, u"mm³"_s, u"module élastique : Igz/max(v sup ; v inf)"_s),
-        grandeur(u"Wel,y"_s, a.Wely, u"mm³"_s, u"module élastique : Igy/max(v gauche ; v droite)"_s),
+        grandeur(u"Wel,z"_s, a.Welz, u"mm³"_s, u"module élastique : Igz / max(v sup ; v inf)"_s),
+        grandeur(u"Wel,y"_s, a.Wely, u"mm³"_s, u"module élastique : Igy / max(v gauche ; v droite)"_s),
         grandeur(u"Ip"_s, a.Ip, u"mm⁴"_s, u"moment quadratique polaire par rapport à G : Igz + Igy"_s),
     };
     return g;
@@ -244,14 +250,14 @@ void ajouterPlastiques(std::vector<Grandeur>& g, const Plastique& p, const std::
     g.push_back(
         grandeur(u"Wpl,z"_s, p.Wplz, u"mm³"_s,
                  u"module plastique par rapport à l'axe neutre plastique parallèle à Gz, qui partage l'aire "
-                 u"en deux moitiés égales : |S1| + |S2|, moments statiques des deux moitiés"_s));
-    g.push_back(
-        grandeur(u"Wpl,y"_s, p.Wply, u"mm³"_s,
-                 u"module plastique par rapport à l'axe neutre plastique parallèle à Gy : |S1| + |S2|"_s));
+                 u"en deux moitiés égales : |S_{1}| + |S_{2}|, moments statiques des deux moitiés"_s));
+    g.push_back(grandeur(
+        u"Wpl,y"_s, p.Wply, u"mm³"_s,
+        u"module plastique par rapport à l'axe neutre plastique parallèle à Gy : |S_{1}| + |S_{2}|"_s));
     const auto facteur = [&](const QString& nom, double wpl, double wel, const QString& formule) {
         const double f = wpl / wel;
         if (wel != 0.0 && std::isfinite(f)) {
-            g.push_back({nom, texte(texteNombre(plateforme::arrondir(f, 3))), {}, texteNombre(f), formule});
+            g.push_back({nom, nombre(plateforme::arrondir(f, 3)), {}, texteNombre(f), formule});
         }
     };
     if (a) {
@@ -370,6 +376,16 @@ Note construireNote(const Section& section, const QString& nomFichier, const QDa
         }
         if (const std::optional<Plastique> p = plastique(section)) {
             ajouterPlastiques(n.grandeurs, *p, analyse);
+        }
+    }
+    for (const QString& nom : QuantitesResume) {
+        for (const auto* liste : {&n.resultats, &n.grandeurs}) {
+            const auto it =
+                std::find_if(liste->begin(), liste->end(), [&](const Grandeur& g) { return g.nom == nom; });
+            if (it != liste->end()) {
+                n.resume.push_back(*it);
+                break;
+            }
         }
     }
     ajouterTorsion(n, section);

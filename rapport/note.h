@@ -20,10 +20,12 @@ class QPagedPaintDevice;
 namespace rapport {
 
 // A cell as the windows write it: a number's mantissa and, when it is not 0, its power of ten; or a
-// plain text (exposant empty).
+// plain text (exposant empty). A number is set flush right. Texts of the note other than the file's name
+// may lower an index as « I_{GZi} ».
 struct Cellule {
     QString texte;
     QString exposant;
+    bool nombre = false;
     bool operator==(const Cellule&) const = default;
 };
 
@@ -54,6 +56,7 @@ struct Note {
     std::vector<Tableau> tableaux;
     std::vector<Grandeur> resultats; // the main window's results panel
     std::vector<Grandeur> grandeurs; // the preview's quantities
+    std::vector<Grandeur> resume;    // the main results, in the box on page 1 (see QuantitesResume)
     QStringList verification;        // the check's lines
     // Torsion and warping by finite elements: the method and the mesh in words (or why the figures are
     // not given), the figures, the mesh's sides and the shear centre for its drawing ((Z, Y) in mm).
@@ -62,6 +65,13 @@ struct Note {
     std::vector<QLineF> maillage;
     std::optional<QPointF> centre;
 };
+
+// The quantities of the box of main results, in order, taken from the results and the preview's
+// quantities when the section has them.
+inline const QStringList QuantitesResume{
+    QStringLiteral("A"),     QStringLiteral("Zg"),    QStringLiteral("Yg"),   QStringLiteral("Igz"),
+    QStringLiteral("Igy"),   QStringLiteral("igz"),   QStringLiteral("igy"),  QStringLiteral("Wel,z"),
+    QStringLiteral("Wel,y"), QStringLiteral("Wpl,z"), QStringLiteral("Wpl,y")};
 
 inline const QString SectionVide = QStringLiteral("La section est vide : son aire totale est nulle.");
 inline const QString SansFichier = QStringLiteral("Section non enregistrée");
@@ -77,9 +87,9 @@ void imprimerNote(QPagedPaintDevice& sortie, const modele::Section& section, con
                   const QDate& date);
 
 // Writes the note of today to `chemin`, HTML or PDF by its suffix (.html, .htm or .pdf, in any case),
-// through a temporary file renamed at the end. Empty when it worked, else
-// « Le fichier NOM ne peut pas être enregistré : RAISON. »
+// through a temporary file renamed at the end, never over the section's own file `source`. Empty when
+// it worked, else « Le fichier NOM ne peut pas être enregistré : RAISON. »
 std::optional<QString> exporterNote(const QString& chemin, const modele::Section& section,
-                                    const QString& nomFichier);
+                                    const QString& nomFichier, const QString& source = {});
 
 } // namespace rapport

@@ -11,9 +11,10 @@
 
 namespace rapport {
 
-// The drawing's size in the pages' units (pixels at 96 dpi): about 127 x 106 mm.
-inline constexpr int LargeurDessin = 480;
-inline constexpr int HauteurDessin = 400;
+// The drawing's size in the pages' units (pixels at 96 dpi): the full width of an A4 page's text (180 mm
+// between margins of 15 mm), and 143 mm high.
+inline constexpr int LargeurDessin = 680;
+inline constexpr int HauteurDessin = 540;
 
 // The drawing's text and the pages' footer: the windows' font, sized in the painter's units (pixels at
 // 96 dpi), whatever the device's resolution.

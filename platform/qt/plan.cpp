@@ -4,11 +4,13 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +23,54 @@ bool saisie(Genre g) {
     return g == Genre::Champ || g == Genre::Liste || g == Genre::Toupie;
 }
 
+// How far the ink of a caption rises above its baseline (negative) and sinks below it, in pixels, with
+// the digits, "E" and "-" of the numbers it may show later, as QFontMetricsF::tightBoundingRect gives
+// them for the whole line. A line of glyphs reaches as high and as low as its highest and lowest glyph
+// (and its bottom is never above the baseline), so each character's glyph box is read once per font and
+// a caption takes the extremes of its own characters, with no shaping. A caption with a character that
+// may not be drawn as its glyph alone (a control or format character, a combining mark, a surrogate
+// pair, a script that joins its letters) is measured whole.
+struct Encre {
+    qreal haut = std::numeric_limits<qreal>::max();
+    qreal bas = 0.0;
+};
+
+Encre encre(const QFont& police, const QString& texte) {
+    static const QString Nombres = u"0123456789E-"_s;
+    struct Mesures {
+        QFontMetricsF fm;
+        QHash<char16_t, Encre> caracteres;
+    };
+    static QHash<QFont, Mesures> polices;
+    auto it = polices.find(police);
+    if (it == polices.end()) {
+        it = polices.insert(police, {QFontMetricsF(police), {}});
+    }
+    Mesures& m = it.value();
+    const auto seul = [](QChar c) {
+        const QChar::Script s = c.script();
+        return c.isPrint() && !c.isMark() && !c.isSurrogate() &&
+               (s == QChar::Script_Common || s == QChar::Script_Latin || s == QChar::Script_Greek);
+    };
+    if (!std::all_of(texte.cbegin(), texte.cend(), seul)) {
+        const QRectF r = m.fm.tightBoundingRect(texte + Nombres);
+        return {r.top(), r.bottom()};
+    }
+    Encre e;
+    for (const QString& t : {texte, Nombres}) {
+        for (const QChar c : t) {
+            auto car = m.caracteres.constFind(c.unicode());
+            if (car == m.caracteres.cend()) {
+                const QRectF r = m.fm.boundingRect(c);
+                car = m.caracteres.insert(c.unicode(), {r.top(), r.bottom()});
+            }
+            e.haut = std::min(e.haut, car->haut);
+            e.bas = std::max(e.bas, car->bas);
+        }
+    }
+    return e;
+}
+
 // A label draws its first line from its top with the font's ascent above the baseline, but this
 // Tahoma's capitals and digits rise a pixel or two higher (more in bold), and a box of one line may
 // be lower than the letters: its box grows by what it lacks, upwards with its text kept in place
@@ -28,13 +78,13 @@ bool saisie(Genre g) {
 // are those of its caption and the digits and "E" of the numbers it may show later.
 void logerLesGlyphes(QLabel* l) {
     const QFontMetricsF fm(l->font());
-    const QRectF encre = fm.tightBoundingRect(l->text() + u"0123456789E-"_s);
+    const Encre e = encre(l->font(), l->text());
     QRect r = l->geometry();
-    const int manqueHaut = std::max(0, static_cast<int>(std::ceil(-(fm.ascent() + encre.top()))));
+    const int manqueHaut = std::max(0, static_cast<int>(std::ceil(-(fm.ascent() + e.haut))));
     const int monte = std::min(manqueHaut, r.top());
     r.setTop(r.top() - monte);
     if (r.height() < 2 * fm.lineSpacing()) {
-        const int bas = manqueHaut + static_cast<int>(std::ceil(fm.ascent() + encre.bottom()));
+        const int bas = manqueHaut + static_cast<int>(std::ceil(fm.ascent() + e.bas));
         r.setHeight(std::max(r.height(), bas));
     }
     l->setContentsMargins(0, manqueHaut, 0, 0);

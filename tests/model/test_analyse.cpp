@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -37,8 +38,7 @@ Section construire(const std::vector<Piece>& pieces) {
         const Piece& p = pieces[i];
         const auto t = [](double x) {
             char b[64];
-            std::snprintf(b, sizeof b, "%.17g", x);
-            return std::string(b);
+            return std::string(b, std::to_chars(b, b + sizeof b, x).ptr);
         };
         const SaisieElement saisie{p.forme, t(p.d1), t(p.d2), t(p.zg), t(p.yg), p.solide};
         EXPECT_TRUE(appliquer(s, saisie, point).accepte()) << p.forme;

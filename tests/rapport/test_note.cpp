@@ -114,13 +114,13 @@ private Q_SLOTS:
         QFETCH(QString, attendu);
         QString html = QString::fromUtf8(noteHtml(section, fichier, Jour));
         // The section's drawing, and its torsion mesh when the torsion is computed.
-        QCOMPARE(html.count(u"<svg"_s), html.contains(u"triangles à 6 nœuds"_s) ? 2 : 1);
+        QCOMPARE(html.count(u"<svg"_s), html.contains(u"Maillage : "_s) ? 2 : 1);
         QVERIFY(!html.contains(u"<?xml"_s));
         QCOMPARE(html.contains(u"<path"_s), section.Atotale != 0.0); // the solid and the hole, as vectors
         html.replace(QRegularExpression(u"<svg.*?</svg>"_s, QRegularExpression::DotMatchesEverythingOption),
                      u"<svg>…</svg>"_s);
         // The torsion's figures by finite elements: their own test below.
-        html.replace(QRegularExpression(u"(<h2>Torsion et gauchissement</h2>).*?(?=<h2>)"_s,
+        html.replace(QRegularExpression(u"(<h2>Torsion et gauchissement</h2>).*?(?=<h2>|</body>)"_s,
                                         QRegularExpression::DotMatchesEverythingOption),
                      u"\\1\n…\n"_s);
         QCOMPARE_ATTENDU("note/" + attendu.toStdString(), html);
@@ -225,7 +225,8 @@ private Q_SLOTS:
         QVERIFY(aide.contains(u"<h2>Torsion et gauchissement</h2>"_s) && !aide.contains(u"Σ b·t³/3"_s));
         const QString plat =
             QString::fromUtf8(noteHtml(essai::construire({{"Rectangle", "100", "10", "0", "0"}}), {}, Jour));
-        QVERIFY(plat.contains(u"<td><b>It ≈ Σ b·t³/3</b></td><td>333,3 <small>E</small><sup>2</sup></td>"_s));
+        const QString rangee = QRegularExpression(u"It ≈ Σ b·t³/.*?</tr>"_s).match(plat).captured();
+        QVERIFY2(rangee.contains(u">333,3&nbsp;<small>E</small><sup>2</sup>"_s), qPrintable(rangee));
     }
 
     void pdfImprime_data() {
@@ -330,6 +331,126 @@ private Q_SLOTS:
         QVERIFY(!refus->endsWith(u".."_s));
         QCOMPARE(contenu(dossier.path()), QStringList{u"occupe.pdf"_s}); // nothing left behind
         QVERIFY(contenu(dossier.filePath(u"occupe.pdf"_s)).isEmpty());
+    }
+
+    // ---- The layout: the box of main results, the check in one line, the HTML's formulas, numbers and
+    // caption, tidy's verdict on the examples, and the pages of the IPE 200 and of many findings.
+
+    void resumeEnTete() {
+        const auto noms = [](const Note& n) {
+            QStringList l;
+            for (const Grandeur& g : n.resume) {
+                l << g.nom;
+            }
+            return l;
+        };
+        const Note n = construireNote(essai::construire(essai::exempleAide), {}, Jour);
+        QCOMPARE(noms(n), QuantitesResume);
+        QCOMPARE(n.resume.front().valeur.texte, u"2400"_s);                            // 70² - 50²
+        QCOMPARE(noms(construireNote(Section{}, {}, Jour)), QuantitesResume.first(7)); // no analysis
+    }
+
+    void htmlMisEnPage() {
+        QString html = QString::fromUtf8(noteHtml(essai::construire(essai::exempleAide), {}, Jour));
+        const qsizetype dessin = html.indexOf(u"<svg"_s);
+        QVERIFY(html.indexOf(u"<p>Vérification de cohérence : Aucune incohérence détectée.</p>"_s) < dessin);
+        QVERIFY(html.indexOf(u"<p>Axes principaux confondus avec Gz et Gy.</p>"_s) >
+                html.indexOf(u"</svg>"_s));
+        html.remove(QRegularExpression(u"<svg.*?</svg>"_s, QRegularExpression::DotMatchesEverythingOption));
+        QVERIFY(!html.contains(u"Axes principaux confondus avec Gz et Gy.</text>"_s));
+        const QRegularExpressionMatch coupure = QRegularExpression(u"\\d( |<small>)(mm|E|°)"_s).match(html);
+        QVERIFY2(!coupure.hasMatch(), qPrintable(coupure.captured()));
+        for (const QString& t :
+             {u"I<sub>GZi</sub>"_s, u"Σ (A<sub>i</sub> × Y<sub>Gi</sub>"_s, u"√(Igz / A)"_s}) {
+            QVERIFY2(html.contains(t), qPrintable(t));
+        }
+        const Section constat = essai::construire(
+            {{"Rectangle", "100", "100", "0", "0"}, {"Rectangle", "20", "20", "50", "0", false}});
+        QVERIFY(!QString::fromUtf8(noteHtml(constat, {}, Jour)).contains(u"<p>Vérification de cohérence"_s));
+    }
+
+    void htmlValideSelonTidy_data() {
+        QTest::addColumn<QString>("exemple");
+        for (const QString& e : QDir(QStringLiteral(BRIVANE_EXEMPLES)).entryList({u"*.brivane"_s})) {
+            QTest::newRow(qPrintable(e)) << e;
+        }
+    }
+    void htmlValideSelonTidy() {
+        QFETCH(QString, exemple);
+        const document::Lecture l = document::ouvrir(QStringLiteral(BRIVANE_EXEMPLES "/") + exemple);
+        QVERIFY(l.section.has_value());
+        QTemporaryDir dossier;
+        QFile f(dossier.filePath(u"note.html"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(noteHtml(*l.section, exemple, Jour)) > 0);
+        f.close();
+        QProcess tidy; // 0: valid, 1: warnings only, 2: errors
+        tidy.start(u"tidy"_s, {u"-e"_s, u"-q"_s, f.fileName()});
+        QVERIFY2(tidy.waitForFinished(60000), "tidy is missing (tools/install-deps installs it)");
+        QVERIFY2(tidy.exitCode() < 2, tidy.readAllStandardError().constData());
+    }
+
+    // Each page holds more than a heading and a line, its last line above its footer is no heading; no
+    // text is cut by a page's edge (drawn past the text's area, but for the footer); the box and the
+    // drawing on their pages.
+    void pagesMisesEnPage_data() {
+        QTest::addColumn<QString>("exemple"); // none: the elements
+        QTest::addColumn<std::vector<essai::Element>>("elements");
+        QTest::addColumn<int>("pageResume");
+        QTest::addColumn<int>("pageDessin");
+        for (const QString& e : {u"ipe200"_s, u"te"_s, u"exemple-aide"_s}) {
+            QTest::newRow(qPrintable(e)) << e << std::vector<essai::Element>{} << 1 << 1;
+        }
+        std::vector<essai::Element> superposes; // 45 findings in red above the box
+        for (const char* z : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) {
+            superposes.push_back({"Rectangle", "100", "100", z, "0"});
+        }
+        QTest::newRow("45 constats") << QString() << superposes << 2 << 2;
+    }
+    void pagesMisesEnPage() {
+        QFETCH(QString, exemple);
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(int, pageResume);
+        QFETCH(int, pageDessin);
+        const std::optional<Section> s =
+            exemple.isEmpty()
+                ? essai::construire(elements)
+                : document::ouvrir(QStringLiteral(BRIVANE_EXEMPLES "/") + exemple + u".brivane"_s).section;
+        QVERIFY(s.has_value());
+        QTemporaryDir dossier;
+        const QString pdf = dossier.filePath(u"note.pdf"_s);
+        QCOMPARE(exporterNote(pdf, *s, u"note.brivane"_s), std::nullopt);
+        constexpr double Pt = 72.0 / 25.4, Haut = 15.0 * Pt, Bas = (297.0 - 15.0 - 8.0) * Pt; // A4, margins
+        const QRegularExpression mot(u"yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)<"_s);
+        for (const auto& m : mot.globalMatch(poppler(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s}))) {
+            const double y0 = m.captured(1).toDouble(), y1 = m.captured(2).toDouble();
+            QVERIFY2((y0 >= Haut - 1.0 && y1 <= Bas + 1.0) || y0 >= Bas + 3.0, qPrintable(m.captured(3)));
+        }
+        const Note n = construireNote(*s, {}, Jour);
+        QStringList titres{u"Résultats principaux"_s, u"Dessin de la section à l'échelle"_s, u"Résultats"_s,
+                           u"Aperçu de la section"_s};
+        for (const Tableau& t : n.tableaux) {
+            titres << t.titre;
+        }
+        const int pages =
+            QRegularExpression(u"Pages: +(\\d+)"_s).match(poppler(u"pdfinfo"_s, {pdf})).captured(1).toInt();
+        QVERIFY(pages >= 2);
+        QMap<QString, int> premierePage;
+        for (int p = pages; p >= 1; --p) {
+            const QString numero = QString::number(p);
+            const QString texte =
+                poppler(u"pdftotext"_s, {u"-layout"_s, u"-f"_s, numero, u"-l"_s, numero, pdf, u"-"_s});
+            const QStringList lignes = texte.split(u'\n', Qt::SkipEmptyParts);
+            QVERIFY2(lignes.size() >= 4,
+                     qPrintable(numero)); // more than a heading and a line, and the footer
+            QVERIFY2(!titres.contains(lignes.at(lignes.size() - 2).trimmed()), qPrintable(numero));
+            for (const QString& t : {u"Résultats principaux"_s, u"Dessin de la section à l'échelle"_s}) {
+                if (texte.contains(t)) {
+                    premierePage[t] = p;
+                }
+            }
+        }
+        QCOMPARE(premierePage.value(u"Résultats principaux"_s), pageResume);
+        QCOMPARE(premierePage.value(u"Dessin de la section à l'échelle"_s), pageDessin);
     }
 };
 

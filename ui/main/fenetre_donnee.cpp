@@ -365,7 +365,8 @@ void FenetreDonnee::exporterNote() {
     if (chemin.isEmpty()) {
         return;
     }
-    if (const std::optional<QString> erreur = rapport::exporterNote(chemin, m_section, nomFichier())) {
+    if (const std::optional<QString> erreur =
+            rapport::exporterNote(chemin, m_section, nomFichier(), m_chemin)) {
         afficherMessage(this, *erreur);
     }
 }
@@ -376,7 +377,7 @@ void FenetreDonnee::exporterDonnees() {
     if (chemin.isEmpty()) {
         return;
     }
-    if (const std::optional<QString> erreur = rapport::exporterDonnees(chemin, m_section)) {
+    if (const std::optional<QString> erreur = rapport::exporterDonnees(chemin, m_section, m_chemin)) {
         afficherMessage(this, *erreur);
     }
 }

@@ -295,6 +295,19 @@ private Q_SLOTS:
                  qPrintable(vus[0]));
     }
 
+    // An export never replaces the section's own file: its message, and the file kept.
+    void exporterSurLaSection() {
+        m_p.entrerExemple();
+        m_choix << chemin(u"s.brivane"_s) << chemin(u"s.brivane"_s);
+        raccourci("ActionEnregistrer");
+        this->action("ActionExporterDonnees")->trigger();
+        QCOMPARE(
+            m_p.messages->prendre(),
+            QStringList{
+                u"Le fichier s.brivane ne peut pas être enregistré : c'est le fichier de la section."_s});
+        QVERIFY(m_p.fenetre->ouvrirFichier(chemin(u"s.brivane"_s))); // still the section file
+    }
+
     // Ctrl+C copies the results panel's seven lines, but a field's selection when there is one.
     void copier() {
         m_p.entrerExemple();

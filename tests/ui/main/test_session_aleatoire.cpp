@@ -29,12 +29,14 @@
 #include <QToolButton>
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <functional>
+#include <locale.h>
 #include <memory>
 #include <optional>
 #include <random>
@@ -69,7 +71,9 @@ std::optional<double> nombre(const QString& t) {
         return std::nullopt;
     }
     const QByteArray c = t.toLatin1().replace(',', '.');
-    const double x = std::strtod(c.constData(), nullptr);
+    // In the C locale whatever the process's own (QApplication sets it from the environment).
+    static const locale_t localeC = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    const double x = strtod_l(c.constData(), nullptr, localeC);
     if (!std::isfinite(x)) {
         return std::nullopt;
     }
@@ -83,8 +87,8 @@ QString texte(double x) {
         return u"0"_s;
     }
     char b[64];
-    std::snprintf(b, sizeof b, "%.15G", x);
-    return QString::fromLatin1(b).replace(u'.', u',');
+    const char* fin = std::to_chars(b, b + sizeof b, x, std::chars_format::general, 15).ptr;
+    return QString::fromLatin1(b, fin - b).toUpper().replace(u'.', u',');
 }
 
 struct Notation {
@@ -104,18 +108,26 @@ double foisDix(double x, int sens) {
 // a double below a power of ten up to it).
 int exposantDecimal(double x) {
     char b[32];
-    std::snprintf(b, sizeof b, "%.16e", x);
-    return std::atoi(std::strchr(b, 'e') + 1);
+    const char* fin = std::to_chars(b, b + sizeof b, x, std::chars_format::scientific, 16).ptr;
+    const char* e = std::find(static_cast<const char*>(b), fin, 'e') + 1;
+    int n = 0;
+    std::from_chars(e + (*e == '+' ? 1 : 0), fin, n);
+    return n;
 }
 
-// x rounded to d decimals, the tie decided on the double x × 10^d: printf rounds an exact half to
-// even, and strtod reads the digits back with the point moved d places.
+// x rounded to d decimals, the tie decided on the double x × 10^d: to_chars rounds an exact half to
+// even, and from_chars reads the digits back with the point moved d places.
 double arrondi(double x, int d) {
     static constexpr long double Puissances[] = {1.0L, 10.0L, 100.0L, 1000.0L};
     const double produit = static_cast<double>(x * Puissances[d]); // exact in long double, then rounded
-    char b[64];
-    std::snprintf(b, sizeof b, "%.0fe-%d", produit, d);
-    return std::strtod(b, nullptr);
+    std::array<char, 400> b{};                                     // a double's 309 integer digits, then e-d
+    char* fin = std::to_chars(b.data(), b.data() + b.size(), produit, std::chars_format::fixed, 0).ptr;
+    *fin++ = 'e';
+    *fin++ = '-';
+    *fin++ = static_cast<char>('0' + d);
+    double arrondi = 0.0;
+    std::from_chars(b.data(), fin, arrondi);
+    return arrondi;
 }
 
 // The magnitude of a finite x is scaled into (100, 1000] from 10000 up and into [1, 10) below 1, one
