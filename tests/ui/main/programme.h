@@ -160,11 +160,6 @@ struct Programme {
     }
     // The main window's captions and those of every window that shows the section.
     Photo photographierTout() const {
-        // The preview's torsion comes from a worker thread: its figures once they are there.
-        if (const QWidget* a = fenetreNommee("ApercuSection")) {
-            static_cast<void>(
-                QTest::qWaitFor([a] { return texte(a, "ItValeur") != QStringLiteral("calcul…"); }, 30000));
-        }
         Photo p = photographier(w(), "FenetreDonnee");
         for (const Ouverture& o : Ouvertures) {
             if (const QWidget* f = fenetreNommee(o.fenetre)) {
