@@ -1,5 +1,7 @@
 #include "app/ligne_commande.h"
 
+#include "model/profils.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFile>
@@ -21,6 +23,12 @@ struct Options {
         u"exporter"_s,
         u"Écrit, sans ouvrir de fenêtre, la note de calcul du FICHIER (SORTIE en .pdf ou .html) "
         u"ou ses données (SORTIE en .csv) dans le fichier SORTIE donné après lui."_s};
+    QCommandLineOption profil{u"profil"_s,
+                              u"Avec --calculer ou --exporter : le profilé NOM du catalogue (« IPE 200 ») au "
+                              u"lieu d'un FICHIER."_s,
+                              u"NOM"_s};
+    QCommandLineOption profils{u"profils"_s,
+                               u"Écrit la liste des profilés du catalogue, un nom par ligne."_s};
     QCommandLineOption version{{u"v"_s, u"version"_s}, u"Affiche la version du programme."_s};
     QCommandLineOption aide{{u"h"_s, u"help"_s}, u"Affiche cette aide."_s};
 };
@@ -36,6 +44,8 @@ void decrire(QCommandLineParser& parseur, const Options& options) {
     parseur.addOption(options.calculer);
     parseur.addOption(options.json);
     parseur.addOption(options.exporter);
+    parseur.addOption(options.profil);
+    parseur.addOption(options.profils);
     parseur.addOption(options.version);
     parseur.addOption(options.aide);
     parseur.addPositionalArgument(u"FICHIER"_s, u"Un fichier de section Brivane (.brivane)."_s,
@@ -66,8 +76,16 @@ std::optional<FormatSortie> formatSortie(const QString& sortie) {
     return std::nullopt;
 }
 
-// --exporter FICHIER SORTIE, with the arguments that follow the options.
-Demande exporter(const QStringList& arguments) {
+// --exporter FICHIER SORTIE, with the arguments that follow the options (SORTIE alone with a profile).
+Demande exporter(QStringList arguments, const QString& profil) {
+    if (!profil.isEmpty()) {
+        if (arguments.size() != 1) {
+            return erreur(
+                u"Avec --profil, l'option --exporter demande une SORTIE seule (il y a %1 argument(s))."_s.arg(
+                    arguments.size()));
+        }
+        arguments.prepend(QString());
+    }
     if (arguments.size() != 2) {
         return erreur(u"L'option --exporter demande un FICHIER et une SORTIE (il y a %1 argument(s))."_s.arg(
             arguments.size()));
@@ -80,7 +98,21 @@ Demande exporter(const QStringList& arguments) {
     d.fichier = arguments.at(0);
     d.sortie = arguments.at(1);
     d.format = *format;
+    d.profil = profil;
     return d;
+}
+
+// The profile named by --profil, or the closest names of the catalogue.
+std::optional<QString> profilInconnu(const QString& nom) {
+    if (nom.isEmpty() || modele::trouverProfil(nom.toStdString()) != nullptr) {
+        return std::nullopt;
+    }
+    QStringList proches;
+    for (const std::string& p : modele::profilsProches(nom.toStdString())) {
+        proches.append(QString::fromStdString(p));
+    }
+    return u"Le profilé « %1 » n'est pas au catalogue. Les plus proches : %2."_s.arg(nom,
+                                                                                     proches.join(u", "_s));
 }
 
 } // namespace
@@ -118,11 +150,27 @@ Demande lire(const QStringList& arguments) {
     const QStringList fichiers = parseur.positionalArguments();
     const bool calculer = parseur.isSet(options.calculer);
     const bool json = parseur.isSet(options.json);
+    const QString profil = parseur.value(options.profil);
+    if (parseur.isSet(options.profils)) {
+        return parseur.optionNames().size() == 1 && fichiers.isEmpty()
+                   ? pour(Action::Profils)
+                   : erreur(u"L'option --profils s'emploie seule."_s);
+    }
+    if (const std::optional<QString> inconnu = profilInconnu(profil)) {
+        return erreur(*inconnu);
+    }
+    if (parseur.isSet(options.profil) &&
+        (profil.isEmpty() || !(calculer || parseur.isSet(options.exporter)))) {
+        return erreur(u"L'option --profil s'emploie avec --calculer ou --exporter et un nom de profilé."_s);
+    }
     if (parseur.isSet(options.exporter)) {
         if (calculer || json) {
             return erreur(u"L'option --exporter ne s'emploie ni avec --calculer ni avec --json."_s);
         }
-        return exporter(fichiers);
+        return exporter(fichiers, profil);
+    }
+    if (!profil.isEmpty() && !fichiers.isEmpty()) {
+        return erreur(u"Avec --profil, aucun FICHIER n'est donné."_s);
     }
     if (fichiers.size() > 1) {
         return erreur(u"Un seul FICHIER peut être donné (il y en a %1)."_s.arg(fichiers.size()));
@@ -131,11 +179,12 @@ Demande lire(const QStringList& arguments) {
     if (json && !calculer) {
         return erreur(u"L'option --json ne s'emploie qu'avec --calculer."_s);
     }
-    if (calculer && fichier.isEmpty()) {
+    if (calculer && fichier.isEmpty() && profil.isEmpty()) {
         return erreur(u"L'option --calculer demande un FICHIER."_s);
     }
     Demande d = pour(calculer ? Action::Calculer : Action::Fenetre);
     d.fichier = fichier;
+    d.profil = profil;
     d.json = json;
     return d;
 }

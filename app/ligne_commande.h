@@ -7,6 +7,9 @@
 //   brivane --calculer --json FICHIER the same as one JSON object
 //   brivane --exporter FICHIER SORTIE the calculation note (SORTIE ending in .pdf or .html) or the
 //                                     data (.csv) written to SORTIE, no window
+//   brivane --calculer --profil NOM   the same for a rolled profile of the catalogue (« IPE 200 »)
+//   brivane --exporter --profil NOM SORTIE
+//   brivane --profils                 the catalogue's profiles, one name a line
 //   brivane --version | --help
 //
 // Exit status: 0, 1 when the file cannot be used or the output cannot be written (standard output
@@ -25,6 +28,7 @@ enum class Action {
     Fenetre,  // the main window, with `fichier` if one is named
     Calculer, // the results of `fichier`, as text or as JSON
     Exporter, // `fichier` written to `sortie` in the kind `format` says
+    Profils,  // the catalogue's names
     Aide,
     Version,
     Erreur, // a bad command line, said by `erreur`
@@ -36,6 +40,7 @@ enum class FormatSortie { Pdf, Html, Csv };
 struct Demande {
     Action action = Action::Fenetre;
     QString fichier; // empty when none is named
+    QString profil;  // with --profil, in place of the file: a name of the catalogue
     bool json = false;
     QString erreur;
     QString sortie; // with --exporter

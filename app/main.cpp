@@ -11,6 +11,7 @@
 #include "app/ligne_commande.h"
 #include "app/traductions.h"
 #include "document/fichier_section.h"
+#include "model/profils.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/police.h"
@@ -41,8 +42,15 @@ void ecrire(std::FILE* flux, const QString& texte) {
     std::fwrite(octets.constData(), 1, static_cast<std::size_t>(octets.size()), flux);
 }
 
-// The file of the command line, or nothing when it cannot be used (its message said).
+// The file of the command line, or the section of its profile; nothing when the file cannot be used
+// (its message said).
 std::optional<document::Lecture> lire(const commande::Demande& demande) {
+    if (!demande.profil.isEmpty()) {
+        document::Lecture profil;
+        profil.section = construireProfil(*trouverProfil(demande.profil.toStdString()));
+        profil.document.profil = demande.profil.toStdString();
+        return profil;
+    }
     document::Lecture lecture = document::ouvrir(demande.fichier);
     if (!lecture.section) {
         ecrire(stderr, lecture.message + u'\n');
@@ -102,8 +110,9 @@ int calculer(const commande::Demande& demande, bool sortieFermee) {
         return commande::SortieFichierInutilisable;
     }
     const document::Lecture& lecture = *lu;
-    const QByteArray resultats = demande.json ? rapport::jsonResultats(*lecture.section)
-                                              : rapport::texteResultats(*lecture.section).toUtf8();
+    const QByteArray resultats = demande.json
+                                     ? rapport::jsonResultats(*lecture.section, lecture.document)
+                                     : rapport::texteResultats(*lecture.section, lecture.document).toUtf8();
     if (!ecrireResultats(resultats, sortieFermee)) {
         return commande::SortieSortieImpossible;
     }
@@ -129,9 +138,9 @@ int exporter(int argc, char* argv[], const commande::Demande& demande) {
         break;
     case commande::FormatSortie::Pdf:
     case commande::FormatSortie::Html:
-        faute =
-            rapport::exporterNote(demande.sortie, *lu->section,
-                                  QFileInfo(QDir::cleanPath(demande.fichier)).fileName(), demande.fichier);
+        faute = rapport::exporterNote(demande.sortie, *lu->section,
+                                      QFileInfo(QDir::cleanPath(demande.fichier)).fileName(), demande.fichier,
+                                      lu->document);
         break;
     }
     if (faute) {
@@ -163,6 +172,13 @@ int console(int argc, char* argv[], commande::Demande demande, bool sortieFermee
         return commande::SortieLigneIncorrecte;
     case commande::Action::Calculer:
         return calculer(demande, sortieFermee);
+    case commande::Action::Profils: {
+        QByteArray noms;
+        for (const Profil& p : catalogueProfils()) {
+            noms += QByteArray::fromStdString(p.nom) + '\n';
+        }
+        return ecrireResultats(noms, sortieFermee) ? 0 : commande::SortieSortieImpossible;
+    }
     case commande::Action::Fenetre:
     case commande::Action::Exporter:
         break;

@@ -1,6 +1,7 @@
 #include "dessin/dessin_section.h"
 
 #include "model/plastique.h"
+#include "model/signification.h"
 #include "model/verification.h"
 #include "platform/qt/locale.h"
 
@@ -54,9 +55,11 @@ Figure figure(const Section& section, const std::optional<Analyse>& analyse,
             f.elements.push_back(std::move(t));
         }
     }
-    f.aG = section.Atotale != 0.0;
+    // Nothing lost in the rounding is drawn: G, the principal axes, the plastic axes.
+    const Signification sens = signification(section);
+    f.aG = section.Atotale != 0.0 && !sens.perdue(Quantite::Zg) && !sens.perdue(Quantite::Yg);
     f.g = {section.Zg, section.Yg};
-    if (analyse && std::isfinite(analyse->Alpha)) {
+    if (analyse && std::isfinite(analyse->Alpha) && !sens.perdue(Quantite::alpha)) {
         const double a = std::fabs(analyse->Alpha);
         if (std::min(a, 90.0 - a) > EcartAxesPrincipaux) {
             f.alpha = analyse->Alpha;
@@ -64,7 +67,7 @@ Figure figure(const Section& section, const std::optional<Analyse>& analyse,
             f.axesConfondus = true;
         }
     }
-    if (plastiques) {
+    if (plastiques && !sens.perdue(Quantite::Wplz) && !sens.perdue(Quantite::Wply)) {
         f.axesPlastiques = QPointF(plastiques->Zp, plastiques->Yp);
     }
     for (const std::vector<PointZY>& zone : superpositions(section)) {

@@ -383,6 +383,18 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
         return refus(
             nom, QStringLiteral("il doit décrire de 1 à 10 éléments (il en décrit %1)").arg(elements.size()));
     }
+    modele::Document complement;
+    const QJsonValue profil = racine.value(QLatin1StringView("profil"));
+    const QJsonValue masse = racine.value(QLatin1StringView("masseVolumique"));
+    if (!profil.isUndefined() && !profil.isString()) {
+        return refus(nom, QStringLiteral("la valeur de « profil » est invalide"));
+    }
+    if (!masse.isUndefined() &&
+        !(masse.isDouble() && std::isfinite(masse.toDouble()) && masse.toDouble() > 0.0)) {
+        return refus(nom, QStringLiteral("la valeur de « masseVolumique » est invalide"));
+    }
+    complement.profil = profil.toString().toStdString();
+    complement.masseVolumique = masse.toDouble(modele::MasseVolumiqueAcier);
     std::array<Donnees, Section::MaxElements> donnees;
     for (qsizetype k = 1; k <= elements.size(); ++k) {
         const QString raison =
@@ -413,6 +425,7 @@ Lecture lire(const QByteArray& contenu, const QString& nom) {
     }
     Lecture l;
     l.section = section;
+    l.document = complement;
     l.aireNegative = cr.aireNegative;
     return l;
 }
@@ -442,9 +455,19 @@ Lecture ouvrir(const QString& chemin) {
     return lire(contenu, nom);
 }
 
-QByteArray ecrire(const Section& section) {
-    QByteArray texte("{\n  \"format\": \"brivane-section\",\n  \"version\": 1,\n  \"unite\": \"mm\",\n"
-                     "  \"elements\": [\n");
+QByteArray ecrire(const Section& section, const modele::Document& document) {
+    QByteArray texte("{\n  \"format\": \"brivane-section\",\n  \"version\": 1,\n  \"unite\": \"mm\",\n");
+    if (!document.profil.empty()) {
+        texte.append("  \"profil\": ");
+        ajouterChaine(texte, document.profil);
+        texte.append(",\n");
+    }
+    if (document.masseDite()) {
+        texte.append("  \"masseVolumique\": ");
+        ajouterNombre(texte, document.masseVolumique);
+        texte.append(",\n");
+    }
+    texte.append("  \"elements\": [\n");
     const int n = std::clamp<int>(section.NbrElement, 1, Section::MaxElements);
     for (int k = 1; k <= n; ++k) {
         const ElementSection& e = section.element(k);
@@ -534,8 +557,9 @@ std::optional<QString> enregistrerFichier(const QString& chemin,
     return enregistrerFichier(chemin, contenu, source);
 }
 
-std::optional<QString> enregistrer(const QString& chemin, const Section& section) {
-    return enregistrerFichier(chemin, ecrire(section));
+std::optional<QString> enregistrer(const QString& chemin, const Section& section,
+                                   const modele::Document& document) {
+    return enregistrerFichier(chemin, ecrire(section, document));
 }
 
 } // namespace document

@@ -6,11 +6,15 @@
 //    "elements": [{"forme": "Rectangle", "dimension1": 70, "dimension2": 70, "zg": 35, "yg": 35,
 //                  "matiere": "plein"}, ...]}
 //
+// Optional keys beside "elements": "profil", the rolled profile the section was built from (« IPE 200 »),
+// and "masseVolumique", the density of its material in kg/m³.
+//
 // Reading is one transaction: the whole text is checked, the elements captured and the totals
 // computed before anything is handed back; a file that fails anywhere gives its one message and no
 // section. Writing goes through a temporary file renamed at the end, so a crash or a full disk never
 // leaves a half-written file. QtCore only.
 
+#include "model/document.h"
 #include "model/section.h"
 
 #include <QByteArray>
@@ -32,6 +36,8 @@ struct Lecture {
     // element 1's shape, the other elements zero rectangles, its totals computed. Empty when the file
     // is refused.
     std::optional<modele::Section> section;
+    // The profile and the density the file names (the defaults when it names none).
+    modele::Document document;
     // The total area came out negative: the caller warns as after "Appliquer".
     bool aireNegative = false;
     // When refused: « Le fichier NOM ne peut pas être ouvert : RAISON. »
@@ -45,11 +51,12 @@ Lecture ouvrir(const QString& chemin);
 Lecture lire(const QByteArray& contenu, const QString& nom);
 
 // The text of the file for elements 1 to NbrElement of `section`.
-QByteArray ecrire(const modele::Section& section);
+QByteArray ecrire(const modele::Section& section, const modele::Document& document = {});
 
 // Writes the file at `chemin`. Empty when it worked, else
 // « Le fichier NOM ne peut pas être enregistré : RAISON. » with the system's reason.
-std::optional<QString> enregistrer(const QString& chemin, const modele::Section& section);
+std::optional<QString> enregistrer(const QString& chemin, const modele::Section& section,
+                                   const modele::Document& document = {});
 
 // Writes `contenu` at `chemin`, whole or not at all: refused before anything is written when `chemin`
 // is a folder or not a regular file (a pipe, a device, a link to one), or is the section file `source`

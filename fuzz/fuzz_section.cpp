@@ -9,6 +9,7 @@
 #include "model/analyse.h"
 #include "model/calcul.h"
 #include "model/catalogue.h"
+#include "model/signification.h"
 #include "model/verification.h"
 #include "verifier.h"
 
@@ -57,6 +58,11 @@ void verifierApercu(const Section& s) {
     } catch (const plateforme::FauteArithmetique&) {
         // Reported by the preview as values too large.
     }
+    // The significance never fails, and what is made of a lost figure is lost with it.
+    const Signification sens = signification(s);
+    EXIGER(!sens.perdue(Quantite::A) || sens.perdues.count() == NombreQuantites);
+    EXIGER(!sens.perdue(Quantite::Igz) || (sens.perdue(Quantite::igz) && sens.perdue(Quantite::Welz)));
+    EXIGER(!sens.tousAxesPrincipaux || analyser(s).I1 == analyser(s).I2);
     for (const Incoherence& i : verifier(s)) {
         EXIGER(i.premier >= 1 && i.premier <= s.NbrElement);
         EXIGER(i.second >= 0 && i.second <= s.NbrElement && i.second != i.premier);

@@ -1,5 +1,6 @@
 #include "model/analyse.h"
 
+#include "model/calcul.h"
 #include "model/catalogue.h"
 #include "platform/reel.h"
 
@@ -80,31 +81,56 @@ EtendueElement etendue(const ElementSection& e) {
     return etendue(gauche, droite, haut, bas);
 }
 
+BornesAnalyse bornesAnalyse(const Section& s) {
+    BornesAnalyse b;
+    if (s.Atotale == 0.0) {
+        return b;
+    }
+    // The stored totals, each with the bound of the operations that made it.
+    const Sommes<Bornee> t = bornesTotaux(s);
+    const auto total = [](double stocke, Bornee calcule) { return Bornee(stocke, calcule.erreur()); };
+    const Bornee aire = total(s.Atotale, t.A), yg = total(s.Yg, t.Yg), zg = total(s.Zg, t.Zg);
+    const Bornee igz = total(s.Igz, t.Igz), igy = total(s.Igy, t.Igy);
+
+    Bornee igzy = 0.0;
+    for (int k = 1; k <= s.NbrElement; ++k) {
+        const ElementSection& e = s.element(k);
+        igzy += Bornee::enregistrement(e.Aire) * e.Yg * e.Zg;
+        igzy += Bornee::enregistrement(produitInertiePropre(e));
+    }
+    igzy -= aire * yg * zg; // to the axes through G
+    b.produitNul = igzy.nulle();
+    b.Igzy = b.produitNul ? Bornee(0.0) : igzy;
+
+    // Mohr's circle: centre (Igz + Igy) / 2, radius sqrt(((Igz - Igy) / 2)² + Igzy²).
+    b.centre = (igz + igy) / 2.0;
+    b.demiEcart = (igz - igy) / 2.0;
+    b.tousPrincipaux = b.produitNul && b.demiEcart.nulle();
+    if (b.tousPrincipaux) {
+        b.I1 = b.I2 = b.centre;
+    } else {
+        const Bornee rayon = hypot(b.demiEcart, b.Igzy);
+        b.I1 = b.centre + rayon;
+        b.I2 = b.centre - rayon;
+    }
+    b.Ip = igz + igy;
+    return b;
+}
+
 Analyse analyser(const Section& s) {
     Analyse a;
     if (s.Atotale == 0.0) {
         return a;
     }
-    Reel igzy = 0.0;
-    for (int k = 1; k <= s.NbrElement; ++k) {
-        const ElementSection& e = s.element(k);
-        igzy += Reel(e.Aire) * e.Yg * e.Zg;
-        igzy += produitInertiePropre(e);
-    }
-    igzy -= Reel(s.Atotale) * s.Yg * s.Zg; // to the axes through G
-
-    // Mohr's circle: centre (Igz + Igy) / 2, radius sqrt(((Igz - Igy) / 2)² + Igzy²).
-    const Reel centre = (Reel(s.Igz) + s.Igy) / 2.0;
-    const Reel demiEcart = (Reel(s.Igz) - s.Igy) / 2.0;
-    const Reel rayon = hypot(demiEcart, igzy);
-    a.Igzy = static_cast<double>(igzy);
-    a.I1 = static_cast<double>(centre + rayon);
-    a.I2 = static_cast<double>(centre - rayon);
+    const BornesAnalyse b = bornesAnalyse(s);
+    a.Igzy = b.Igzy.valeur();
+    a.I1 = b.I1.valeur();
+    a.I2 = b.I2.valeur();
     // I(theta) = centre + demiEcart cos 2theta - Igzy sin 2theta is largest at 2theta = atan2(-Igzy,
     // demiEcart).
-    Reel alpha = Reel(std::atan2(-a.Igzy, static_cast<double>(demiEcart))) / 2.0 * 180.0 / M_PI;
-    if (alpha <= -90.0) {
-        alpha += 180.0;
+    Reel alpha = Reel(std::atan2(-a.Igzy, b.demiEcart.valeur())) / 2.0 * 180.0 / M_PI;
+    if (alpha <= -90.0 || b.tousPrincipaux) {
+        alpha = b.tousPrincipaux ? 0.0 : alpha + 180.0;
     }
     a.Alpha = alpha == 0.0 ? 0.0 : static_cast<double>(alpha); // no "-0"
 
@@ -128,7 +154,7 @@ Analyse analyser(const Section& s) {
     a.Vdroite = static_cast<double>(vdroite);
     a.Welz = vy > 0.0 ? static_cast<double>(s.Igz / vy) : 0.0;
     a.Wely = vz > 0.0 ? static_cast<double>(s.Igy / vz) : 0.0;
-    a.Ip = static_cast<double>(Reel(s.Igz) + s.Igy);
+    a.Ip = b.Ip.valeur();
     return a;
 }
 

@@ -12,7 +12,11 @@
 //   Vsup above G, Vinf below, Vgauche to the left (+Z), Vdroite to the right (-Z).
 // - Welz = Igz / max(Vsup, Vinf), Wely = Igy / max(Vgauche, Vdroite) (0 when the distance is 0);
 //   Ip = Igz + Igy.
+// - Each sum carries the bound of its rounding error (model/bornee.h): a product of inertia no larger
+//   than its bound is 0 (the principal axes are then Gz and Gy, as for an exact 0); when (Igz - Igy)/2
+//   is also within its bound, every axis through G is principal: alpha = 0 and I1 = I2 = (Igz + Igy)/2.
 
+#include "model/bornee.h"
 #include "model/section.h"
 
 namespace modele {
@@ -46,6 +50,16 @@ double produitInertiePropre(const ElementSection& e);
 
 // How far the shape reaches from its centroid in each direction (lengths taken as absolute values).
 EtendueElement etendue(const ElementSection& e);
+
+// The sums of the analysis with their bounds, computed from the totals (their bounds those of
+// bornesTotaux()): the product of inertia (0 when it is noise), Mohr's circle from it, and the polar
+// moment. Throws plateforme::FauteArithmetique; a zero total area gives all zeros.
+struct BornesAnalyse {
+    Bornee Igzy, centre, demiEcart, I1, I2, Ip;
+    bool produitNul = false;     // the product of inertia is 0, exactly or within its bound
+    bool tousPrincipaux = false; // and so is (Igz - Igy)/2
+};
+BornesAnalyse bornesAnalyse(const Section& section);
 
 // The whole analysis of elements 1 to NbrElement, from the totals already computed.
 // Throws plateforme::FauteArithmetique; a zero total area gives all zeros.

@@ -16,53 +16,59 @@ struct Totaux {
 };
 
 // The totals of elements 1 to n of `section`, with element `remplace` (if any) standing in for element
-// `indice`. Throws FauteArithmetique; writes nothing.
-Totaux totaux(const Section& section, int n, bool& aireNegative, const ElementSection* remplace = nullptr,
-              int indice = 0) {
+// `indice`, in the number type N: Reel for the totals themselves, Bornee for the same operations with
+// their bounds. Throws FauteArithmetique; writes nothing.
+template <class N>
+Sommes<N> sommes(const Section& section, int n, const ElementSection* remplace = nullptr, int indice = 0) {
     auto element = [&](int k) -> const ElementSection& {
         return (remplace != nullptr && k == indice) ? *remplace : section.element(k);
     };
-    Reel a = element(1).Aire;
+    N a = enregistrement<N>(element(1).Aire);
     for (int k = 2; k <= n; ++k) {
-        a += element(k).Aire;
+        a += enregistrement<N>(element(k).Aire);
     }
-    Totaux t;
-    t.Atotale = static_cast<double>(a);
-    aireNegative = a < 0.0;
+    Sommes<N> t;
+    t.A = a;
     if (a == 0.0) {
         return t; // every other total is 0
     }
-    Reel soz = 0.0, soy = 0.0, igz = 0.0, igy = 0.0;
+    N soz = 0.0, soy = 0.0, igz = 0.0, igy = 0.0;
     for (int k = 1; k <= n; ++k) {
-        const Reel ai = element(k).Aire, ygi = element(k).Yg, zgi = element(k).Zg;
+        const N ai = enregistrement<N>(element(k).Aire), ygi = element(k).Yg, zgi = element(k).Zg;
         soz += ygi * ai;
         soy += zgi * ai;
     }
     for (int k = 1; k <= n; ++k) {
-        const Reel ai = element(k).Aire, ygi = element(k).Yg;
+        const N ai = enregistrement<N>(element(k).Aire), ygi = element(k).Yg;
         igz += ygi * ai * ygi;
-        igz += element(k).Igz;
+        igz += enregistrement<N>(element(k).Igz);
     }
     for (int k = 1; k <= n; ++k) {
-        const Reel ai = element(k).Aire, zgi = element(k).Zg;
+        const N ai = enregistrement<N>(element(k).Aire), zgi = element(k).Zg;
         igy += zgi * ai * zgi;
-        igy += element(k).Igy;
+        igy += enregistrement<N>(element(k).Igy);
     }
-    const Reel yg = soz / a;
-    const Reel zg = soy / a;
+    const N yg = soz / a;
+    const N zg = soy / a;
     igz -= yg * a * yg; // to the axes through G
     igy -= zg * a * zg;
-    const Reel iGz = puissance(abs(igz) / abs(a), 0.5);
-    const Reel iGy = puissance(abs(igy) / abs(a), 0.5);
-    t.Soz = static_cast<double>(soz);
-    t.Soy = static_cast<double>(soy);
-    t.Yg = static_cast<double>(yg);
-    t.Zg = static_cast<double>(zg);
-    t.Igz = static_cast<double>(igz);
-    t.Igy = static_cast<double>(igy);
-    t.iGy = static_cast<double>(iGy);
-    t.iGz = static_cast<double>(iGz);
+    t.Soz = soz;
+    t.Soy = soy;
+    t.Yg = yg;
+    t.Zg = zg;
+    t.Igz = igz;
+    t.Igy = igy;
+    t.iGz = puissance(abs(igz) / abs(a), 0.5);
+    t.iGy = puissance(abs(igy) / abs(a), 0.5);
     return t;
+}
+
+Totaux totaux(const Section& section, int n, bool& aireNegative, const ElementSection* remplace = nullptr,
+              int indice = 0) {
+    const Sommes<Reel> s = sommes<Reel>(section, n, remplace, indice);
+    aireNegative = s.A < 0.0;
+    const auto d = [](Reel x) { return static_cast<double>(x); };
+    return {d(s.A), d(s.Soz), d(s.Soy), d(s.Yg), d(s.Zg), d(s.Igz), d(s.Igy), d(s.iGy), d(s.iGz)};
 }
 
 // Every action ends here once it has succeeded: one change of the section.
@@ -149,6 +155,10 @@ CompteRendu changerNombreElements(Section& section, int sens) {
         cr.faute = f;
     }
     return cr;
+}
+
+Sommes<Bornee> bornesTotaux(const Section& section) {
+    return sommes<Bornee>(section, section.NbrElement);
 }
 
 bool changerElementCourant(Section& section, int sens) {

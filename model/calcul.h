@@ -4,6 +4,7 @@
 // step that either completes or changes nothing: on an arithmetic fault the section is left exactly as
 // it was, and the report gives the kind of the fault.
 
+#include "model/bornee.h"
 #include "model/section.h"
 #include "platform/arithmetique.h"
 #include "platform/nombre.h"
@@ -34,6 +35,11 @@ struct SaisieElement {
     bool additionner = true; // "Additionner" selected, else "Soustraire"
 };
 
+// The nine totals in a number type: Reel, or Bornee for their bounds.
+template <class N> struct Sommes {
+    N A = 0.0, Soz = 0.0, Soy = 0.0, Yg = 0.0, Zg = 0.0, Igz = 0.0, Igy = 0.0, iGz = 0.0, iGy = 0.0;
+};
+
 // Recomputes the nine totals from elements 1 to NbrElement.
 CompteRendu Calcul(Section& section);
 
@@ -45,6 +51,10 @@ CompteRendu appliquer(Section& section, const SaisieElement& saisie, const plate
 // the current element follows a lowered count; the totals are recomputed in every case. On a fault the
 // count, the current element and the totals stay as they were.
 CompteRendu changerNombreElements(Section& section, int sens);
+
+// The totals of elements 1 to NbrElement computed by the very operations of Calcul, each with the bound
+// of its rounding error. Throws plateforme::FauteArithmetique.
+Sommes<Bornee> bornesTotaux(const Section& section);
 
 // The current-element arrows: moves within 1 to NbrElement; true when it moved. Nothing is computed.
 bool changerElementCourant(Section& section, int sens);

@@ -1,6 +1,9 @@
 #include "model/constats.h"
 
+#include "model/signification.h"
 #include "platform/arrondi.h"
+
+#include <utility>
 
 namespace modele {
 
@@ -28,7 +31,15 @@ std::vector<std::string> constats(const Section& section, bool analyseCalculee,
     for (const Incoherence& i : verifier(section)) {
         textes.push_back(texteIncoherence(i, format));
     }
+    if (std::string pertes = textePertes(signification(section)); !pertes.empty()) {
+        textes.push_back(std::move(pertes));
+    }
     return textes;
+}
+
+int nombreConstats(const Section& section) {
+    const bool perte = signification(section).perdues.any();
+    return static_cast<int>(verifier(section).size()) + (perte ? 1 : 0);
 }
 
 std::vector<std::string> lignesVerification(const Section& section, bool analyseCalculee,

@@ -19,9 +19,13 @@ std::string texteIncoherence(const Incoherence& incoherence, const plateforme::F
 
 // The findings on elements 1 to NbrElement of `section`, in order: first, when the analysis could not
 // be computed (`analyseCalculee` false), that the values are too large for it; then each finding of
-// verifier(). Empty when there is nothing to say.
+// verifier(); last, the results lost in the rounding (model/signification.h). Empty when there is
+// nothing to say.
 std::vector<std::string> constats(const Section& section, bool analyseCalculee,
                                   const plateforme::FormatNombre& format);
+
+// The findings the main window's warning counts: those of verifier() and the lost results.
+int nombreConstats(const Section& section);
 
 // The lines the check shows: the findings, or « Aucune incohérence détectée. » when there are none.
 std::vector<std::string> lignesVerification(const Section& section, bool analyseCalculee,

@@ -6,10 +6,12 @@
 #include "model/huygens.h"
 #include "model/notation.h"
 #include "model/plastique.h"
+#include "model/signification.h"
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
 #include "platform/qt/locale.h"
 #include "platform/reel.h"
+#include "rapport/resultats.h"
 #include "torsion/torsion.h"
 
 #include <algorithm>
@@ -342,10 +344,24 @@ void ajouterTorsion(Note& n, const Section& s) {
     }
 }
 
+// The results lost in the rounding (model/signification.h): their words instead of their value.
+void marquerPerdues(std::vector<Grandeur>& grandeurs, const Signification& signification) {
+    for (const Quantite q : signification.listePerdues()) {
+        for (Grandeur& g : grandeurs) {
+            if (g.nom == QString::fromUtf8(libelle(q))) {
+                g.valeur = texte(u"non significatif"_s);
+                g.exacte = u"perdu dans les arrondis"_s;
+            }
+        }
+    }
+}
+
 } // namespace
 
-Note construireNote(const Section& section, const QString& nomFichier, const QDate& date) {
+Note construireNote(const Section& section, const QString& nomFichier, const QDate& date,
+                    const Document& document) {
     Note n;
+    n.profil = lignesProfil(section, document);
     n.titre = u"Note de calcul : caractéristiques géométriques de la section"_s;
     n.fichier = nomFichier.isEmpty() ? SansFichier : nomFichier;
     n.date = date.toString(u"dd/MM/yyyy"_s);
@@ -378,6 +394,9 @@ Note construireNote(const Section& section, const QString& nomFichier, const QDa
             ajouterPlastiques(n.grandeurs, *p, analyse);
         }
     }
+    const Signification perdues = signification(section);
+    marquerPerdues(n.resultats, perdues);
+    marquerPerdues(n.grandeurs, perdues);
     for (const QString& nom : QuantitesResume) {
         for (const auto* liste : {&n.resultats, &n.grandeurs}) {
             const auto it =

@@ -4,6 +4,7 @@
 // every row from the engine (the totals, the areas, the centroid and Huygens tables, the analysis, the
 // check), never from a window; the same note is written as HTML or painted on pages.
 
+#include "model/document.h"
 #include "model/section.h"
 
 #include <QByteArray>
@@ -52,6 +53,7 @@ struct Note {
     QString titre;
     QString fichier;     // the file's name, or « Section non enregistrée »
     QString date;        // dd/MM/yyyy
+    QStringList profil;  // under the file: the profile, its axes, the mass per metre (empty for no profile)
     QStringList alertes; // said in red at the top: an empty section, the check's findings
     std::vector<Tableau> tableaux;
     std::vector<Grandeur> resultats; // the main window's results panel
@@ -77,19 +79,23 @@ inline const QString SectionVide = QStringLiteral("La section est vide : son air
 inline const QString SansFichier = QStringLiteral("Section non enregistrée");
 
 // The note of elements 1 to NbrElement of `section`, with its totals as they stand.
-Note construireNote(const modele::Section& section, const QString& nomFichier, const QDate& date);
+// With a profile or a density, `document` gives the header's profile lines.
+Note construireNote(const modele::Section& section, const QString& nomFichier, const QDate& date,
+                    const modele::Document& document = {});
 
 // The note as HTML (UTF-8, one file, the drawing as inline SVG made with QSvgGenerator).
-QByteArray noteHtml(const modele::Section& section, const QString& nomFichier, const QDate& date);
+QByteArray noteHtml(const modele::Section& section, const QString& nomFichier, const QDate& date,
+                    const modele::Document& document = {});
 
 // Paints the note page by page on `sortie` (a QPdfWriter or a QPrinter), A4, the drawing as vectors.
 void imprimerNote(QPagedPaintDevice& sortie, const modele::Section& section, const QString& nomFichier,
-                  const QDate& date);
+                  const QDate& date, const modele::Document& document = {});
 
 // Writes the note of today to `chemin`, HTML or PDF by its suffix (.html, .htm or .pdf, in any case),
 // through a temporary file renamed at the end, never over the section's own file `source`. Empty when
 // it worked, else « Le fichier NOM ne peut pas être enregistré : RAISON. »
 std::optional<QString> exporterNote(const QString& chemin, const modele::Section& section,
-                                    const QString& nomFichier, const QString& source = {});
+                                    const QString& nomFichier, const QString& source = {},
+                                    const modele::Document& complement = {});
 
 } // namespace rapport

@@ -3,7 +3,9 @@
 #include "model/analyse.h"
 #include "model/constats.h"
 #include "model/plastique.h"
+#include "model/signification.h"
 #include "platform/arithmetique.h"
+#include "platform/arrondi.h"
 #include "platform/qt/locale.h"
 #include "torsion/torsion.h"
 
@@ -22,8 +24,7 @@ namespace {
 // A quantity: a total of the section, a figure of the analysis or a plastic modulus (the other members
 // are null).
 struct Grandeur {
-    const char* libelle; // the name on the text line
-    const char* cle;     // the JSON key
+    Quantite quantite; // its name and JSON key
     const char* unite;
     double Section::*total;
     double Analyse::*analyse;
@@ -31,27 +32,29 @@ struct Grandeur {
 };
 
 const Grandeur Grandeurs[] = {
-    {"A", "A", "mm²", &Section::Atotale, nullptr},
-    {"Zg", "Zg", "mm", &Section::Zg, nullptr},
-    {"Yg", "Yg", "mm", &Section::Yg, nullptr},
-    {"Igz", "Igz", "mm⁴", &Section::Igz, nullptr},
-    {"Igy", "Igy", "mm⁴", &Section::Igy, nullptr},
-    {"igz", "igz", "mm", &Section::iGz, nullptr},
-    {"igy", "igy", "mm", &Section::iGy, nullptr},
-    {"Igzy", "Igzy", "mm⁴", nullptr, &Analyse::Igzy},
-    {"I1", "I1", "mm⁴", nullptr, &Analyse::I1},
-    {"I2", "I2", "mm⁴", nullptr, &Analyse::I2},
-    {"alpha", "alpha", "°", nullptr, &Analyse::Alpha},
-    {"v sup", "vsup", "mm", nullptr, &Analyse::Vsup},
-    {"v inf", "vinf", "mm", nullptr, &Analyse::Vinf},
-    {"v gauche", "vgauche", "mm", nullptr, &Analyse::Vgauche},
-    {"v droite", "vdroite", "mm", nullptr, &Analyse::Vdroite},
-    {"Wel,z", "Welz", "mm³", nullptr, &Analyse::Welz},
-    {"Wel,y", "Wely", "mm³", nullptr, &Analyse::Wely},
-    {"Wpl,z", "Wplz", "mm³", nullptr, nullptr, &Plastique::Wplz},
-    {"Wpl,y", "Wply", "mm³", nullptr, nullptr, &Plastique::Wply},
-    {"Ip", "Ip", "mm⁴", nullptr, &Analyse::Ip},
+    {Quantite::A, "mm²", &Section::Atotale, nullptr},
+    {Quantite::Zg, "mm", &Section::Zg, nullptr},
+    {Quantite::Yg, "mm", &Section::Yg, nullptr},
+    {Quantite::Igz, "mm⁴", &Section::Igz, nullptr},
+    {Quantite::Igy, "mm⁴", &Section::Igy, nullptr},
+    {Quantite::igz, "mm", &Section::iGz, nullptr},
+    {Quantite::igy, "mm", &Section::iGy, nullptr},
+    {Quantite::Igzy, "mm⁴", nullptr, &Analyse::Igzy},
+    {Quantite::I1, "mm⁴", nullptr, &Analyse::I1},
+    {Quantite::I2, "mm⁴", nullptr, &Analyse::I2},
+    {Quantite::alpha, "°", nullptr, &Analyse::Alpha},
+    {Quantite::Vsup, "mm", nullptr, &Analyse::Vsup},
+    {Quantite::Vinf, "mm", nullptr, &Analyse::Vinf},
+    {Quantite::Vgauche, "mm", nullptr, &Analyse::Vgauche},
+    {Quantite::Vdroite, "mm", nullptr, &Analyse::Vdroite},
+    {Quantite::Welz, "mm³", nullptr, &Analyse::Welz},
+    {Quantite::Wely, "mm³", nullptr, &Analyse::Wely},
+    {Quantite::Wplz, "mm³", nullptr, nullptr, &Plastique::Wplz},
+    {Quantite::Wply, "mm³", nullptr, nullptr, &Plastique::Wply},
+    {Quantite::Ip, "mm⁴", nullptr, &Analyse::Ip},
 };
+
+const QString NonSignificatif = QStringLiteral("non significatif (perdu dans les arrondis)");
 
 QStringList enTextes(const std::vector<std::string>& lignes) {
     QStringList textes;
@@ -64,6 +67,7 @@ QStringList enTextes(const std::vector<std::string>& lignes) {
 struct Resultats {
     std::optional<Analyse> analyse;
     std::optional<Plastique> plastique;
+    Signification signification;
 
     // The value of `g`, or nothing when it belongs to an analysis that could not be computed, or is a
     // plastic modulus of a section whose area is not above 0.
@@ -89,6 +93,7 @@ Resultats calculer(const Section& section) {
         r.analyse.reset();
     }
     r.plastique = plastique(section);
+    r.signification = signification(section);
     return r;
 }
 
@@ -99,9 +104,11 @@ QString lignesGrandeurs(const Section& section, const Resultats& r, bool totauxS
         if (totauxSeuls && g.total == nullptr) {
             continue;
         }
-        if (const std::optional<double> v = r.valeur(section, g)) {
-            texte += QString::fromUtf8(g.libelle) + QStringLiteral(" = ") + plateforme::texteNombre(*v) +
-                     u' ' + QString::fromUtf8(g.unite) + u'\n';
+        const QString nom = QString::fromUtf8(libelle(g.quantite)) + QStringLiteral(" = ");
+        if (r.signification.perdue(g.quantite)) {
+            texte += nom + NonSignificatif + u'\n';
+        } else if (const std::optional<double> v = r.valeur(section, g)) {
+            texte += nom + plateforme::texteNombre(*v) + u' ' + QString::fromUtf8(g.unite) + u'\n';
         }
     }
     return texte;
@@ -130,9 +137,51 @@ QString lignesTorsion(const torsion::Torsion& t) {
 
 } // namespace
 
-QString texteResultats(const Section& section) {
+QString texteProfil(const Document& document) {
+    return document.profil.empty() ? QString()
+                                   : QStringLiteral("Profilé ") + QString::fromStdString(document.profil);
+}
+
+QString texteAxesAcier(const Document& document) {
+    const Profil* p = trouverProfil(document.profil);
+    return p != nullptr && axesAcier(p->famille)
+               ? QStringLiteral("Igz : axe fort (Iy des tableaux) ; Igy : axe faible (Iz)")
+               : QString();
+}
+
+QStringList lignesProfil(const Section& section, const Document& document) {
+    QStringList lignes;
+    for (const QString& l : {texteProfil(document), texteAxesAcier(document)}) {
+        if (!l.isEmpty()) {
+            lignes.append(l);
+        }
+    }
+    if (document.masseDite()) {
+        lignes.append(
+            QStringLiteral("Masse linéique : %1 kg/m (masse volumique : %2 kg/m³)")
+                .arg(plateforme::texteNombre(plateforme::arrondir(masseLineique(section, document), 2)),
+                     plateforme::texteNombre(document.masseVolumique)));
+    }
+    return lignes;
+}
+
+double masseLineique(const Section& section, const Document& document) {
+    return modele::masseLineique(section.Atotale, document.masseVolumique);
+}
+
+QString texteResultats(const Section& section, const Document& document) {
     const Resultats r = calculer(section);
-    QString texte = lignesGrandeurs(section, r, false) + lignesTorsion(torsion::calculerTorsion(section));
+    QString texte;
+    for (const QString& l : {texteProfil(document), texteAxesAcier(document)}) {
+        if (!l.isEmpty()) {
+            texte += l + u'\n';
+        }
+    }
+    texte += lignesGrandeurs(section, r, false) + lignesTorsion(torsion::calculerTorsion(section));
+    if (document.masseDite()) {
+        texte += QStringLiteral("masse linéique = ") +
+                 plateforme::texteNombre(masseLineique(section, document)) + QStringLiteral(" kg/m\n");
+    }
     for (const QString& l :
          enTextes(lignesVerification(section, r.analyse.has_value(), plateforme::formatLocal()))) {
         texte += l + u'\n';
@@ -141,15 +190,30 @@ QString texteResultats(const Section& section) {
 }
 
 QString texteResultatsPrincipaux(const Section& section) {
-    return lignesGrandeurs(section, {}, true);
+    Resultats r;
+    r.signification = signification(section);
+    return lignesGrandeurs(section, r, true);
 }
 
-QByteArray jsonResultats(const Section& section) {
+QByteArray jsonResultats(const Section& section, const Document& document) {
     const Resultats r = calculer(section);
     QJsonObject objet;
+    QJsonArray perdues;
     for (const Grandeur& g : Grandeurs) {
-        const std::optional<double> v = r.valeur(section, g);
-        objet.insert(QString::fromUtf8(g.cle), v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null));
+        const QString nom = QString::fromUtf8(cle(g.quantite));
+        const bool perdue = r.signification.perdue(g.quantite);
+        const std::optional<double> v = perdue ? std::nullopt : r.valeur(section, g);
+        objet.insert(nom, v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null));
+        if (perdue) {
+            perdues.append(nom);
+        }
+    }
+    objet.insert(QStringLiteral("nonSignificatifs"), perdues);
+    if (document.masseDite()) {
+        objet.insert(QStringLiteral("masseLineique"), masseLineique(section, document));
+    }
+    if (!document.profil.empty()) {
+        objet.insert(QStringLiteral("profil"), QString::fromStdString(document.profil));
     }
     const torsion::Torsion t = torsion::calculerTorsion(section);
     const auto torsion = [&objet](const char* cle, bool donne, double v) {

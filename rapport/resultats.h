@@ -3,10 +3,12 @@
 // The results of a section, for the command line and for the main window's copy: the totals, the
 // preview's analysis and the consistency check's findings, as lines of text or as one JSON object.
 
+#include "model/document.h"
 #include "model/section.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace rapport {
 
@@ -14,8 +16,21 @@ namespace rapport {
 // text in the user's locale, then It, Iw, Zc and Yc (torsion by finite elements) or the sentence
 // saying why some are not given, then one line per finding of the check (as the preview words them);
 // every line ends with "\n". When the analysis cannot be computed, its quantities are left out and the
-// check says why; with a total area not above 0, the plastic moduli are left out.
-QString texteResultats(const modele::Section& section);
+// check says why; with a total area not above 0, the plastic moduli are left out. A result lost in the
+// rounding (model/signification.h) reads « Igz = non significatif (perdu dans les arrondis) ».
+// With a profile, « Profilé IPE 200 » first and, for I, H and UPE profiles, the line of the axes; with
+// a profile or a density, the mass per metre after those of the torsion.
+QString texteResultats(const modele::Section& section, const modele::Document& document = {});
+
+// « Profilé IPE 200 »; empty when the section is no profile.
+QString texteProfil(const modele::Document& document);
+// « Igz : axe fort (Iy des tableaux) ; Igy : axe faible (Iz) » for an I, H or UPE profile, else empty.
+QString texteAxesAcier(const modele::Document& document);
+// What presents a profile or a material, for the preview and the note: « Profilé IPE 200 », the axes'
+// line, « Masse linéique : 22,36 kg/m (masse volumique : 7850 kg/m³) »; empty when `document` says none.
+QStringList lignesProfil(const modele::Section& section, const modele::Document& document);
+// The mass per metre in kg/m, A × density.
+double masseLineique(const modele::Section& section, const modele::Document& document);
 
 // The first seven of those lines, the section's totals: A, Zg, Yg, Igz, Igy, igz and igy.
 QString texteResultatsPrincipaux(const modele::Section& section);
@@ -23,9 +38,11 @@ QString texteResultatsPrincipaux(const modele::Section& section);
 // The same as one JSON object: the quantities under the keys A, Zg, Yg, Igz, Igy, igz, igy, Igzy, I1,
 // I2, alpha, vsup, vinf, vgauche, vdroite, Welz, Wely, Wplz, Wply, Ip (numbers at full precision, in mm
 // powers; null for the analysis' quantities when it cannot be computed, and for the plastic moduli with a
-// total area not above 0), It, Iw, Zc, Yc and erreurTorsion (the estimated relative error; null when
-// not computed) and the findings under
-// "verification" (a list of texts, empty when there are none).
-QByteArray jsonResultats(const modele::Section& section);
+// total area not above 0, and for a result lost in the rounding), It, Iw, Zc, Yc and erreurTorsion (the
+// estimated relative error; null when not computed), the keys of the lost results under
+// "nonSignificatifs" and the findings under "verification" (lists, empty when there are none).
+// With a profile or a density, its mass per metre under "masseLineique" (kg/m) and the profile under
+// "profil".
+QByteArray jsonResultats(const modele::Section& section, const modele::Document& document = {});
 
 } // namespace rapport

@@ -214,6 +214,9 @@ QString html(const Note& n, const QString& dessin, const QString& legende, const
                 u"</style>\n</head>\n<body>\n"_s;
     h += u"<h1>"_s + echapper(n.titre) + u"</h1>\n"_s;
     h += u"<p>Fichier : <b>"_s + echapper(n.fichier) + u"</b><br>Date : "_s + echapper(n.date) + u"</p>\n"_s;
+    if (!n.profil.isEmpty()) {
+        h += u"<p>"_s + echapper(n.profil.join(u'\n')).replace(u'\n', u"<br>"_s) + u"</p>\n"_s;
+    }
     if (!n.alertes.isEmpty()) {
         h += u"<div class=\"alerte\"><p style=\"color: #c00000;\"><b>Attention :</b></p>\n"_s;
         for (const QString& a : n.alertes) {
@@ -443,19 +446,20 @@ void espacer(QTextDocument& doc, double hauteurPage) {
 
 } // namespace
 
-QByteArray noteHtml(const Section& section, const QString& nomFichier, const QDate& date) {
+QByteArray noteHtml(const Section& section, const QString& nomFichier, const QDate& date,
+                    const Document& document) {
     QString legende;
     const dessin::Figure f = figureNote(section, legende);
-    const Note n = construireNote(section, nomFichier, date);
+    const Note n = construireNote(section, nomFichier, date, document);
     return html(n, QString::fromUtf8(svg(f)), legende, QString::fromUtf8(svg(figureMaillage(section, n))))
         .toUtf8();
 }
 
 void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QString& nomFichier,
-                  const QDate& date) {
+                  const QDate& date, const Document& document) {
     sortie.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(Marge, Marge, Marge, Marge), QPageLayout::Millimeter));
-    const Note note = construireNote(section, nomFichier, date);
+    const Note note = construireNote(section, nomFichier, date, document);
 
     // The text is laid out in pixels at 96 dpi, then painted scaled to the device's resolution.
     constexpr double ParMm = 96.0 / 25.4;
@@ -528,7 +532,7 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
 }
 
 std::optional<QString> exporterNote(const QString& chemin, const Section& section, const QString& nomFichier,
-                                    const QString& source) {
+                                    const QString& source, const Document& complement) {
     const QString suffixe = QFileInfo(chemin).suffix().toLower();
     const QDate aujourdhui = QDate::currentDate();
     if (suffixe == u"pdf"_s) {
@@ -539,13 +543,14 @@ std::optional<QString> exporterNote(const QString& chemin, const Section& sectio
                 pdf.setResolution(1200);
                 pdf.setTitle(u"Note de calcul – "_s + (nomFichier.isEmpty() ? SansFichier : nomFichier));
                 pdf.setCreator(u"Brivane"_s);
-                imprimerNote(pdf, section, nomFichier, aujourdhui);
+                imprimerNote(pdf, section, nomFichier, aujourdhui, complement);
                 return true;
             },
             source);
     }
     if (suffixe == u"html"_s || suffixe == u"htm"_s) {
-        return document::enregistrerFichier(chemin, noteHtml(section, nomFichier, aujourdhui), source);
+        return document::enregistrerFichier(chemin, noteHtml(section, nomFichier, aujourdhui, complement),
+                                            source);
     }
     return document::messageEnregistrement(chemin, u"son suffixe n'est ni .html ni .pdf"_s);
 }

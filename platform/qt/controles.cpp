@@ -10,6 +10,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
@@ -17,6 +18,7 @@
 #include <QToolButton>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -151,32 +153,55 @@ void Etiquette::setCliquable(bool cliquable) {
     }
 }
 
+namespace {
+
+// The lines of a label's text laid out in `largeur`, at the spacing they are drawn with; a "\n" starts a
+// line, as QLabel's own drawing does.
+struct Lignes {
+    std::unique_ptr<QTextLayout> mise;
+    int nombre = 0;
+    qreal pas = 0.0;
+};
+
+Lignes mettreEnLignes(const QLabel& l, qreal largeur) {
+    QString texte = l.text();
+    texte.replace(u'\n', QChar::LineSeparator);
+    Lignes r{std::make_unique<QTextLayout>(texte, l.font())};
+    QTextOption option(l.alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    r.mise->setTextOption(option);
+    r.pas = std::max(QFontMetricsF(l.font()).lineSpacing(), 1.2 * QFontInfo(l.font()).pixelSize());
+    r.mise->beginLayout();
+    for (QTextLine ligne = r.mise->createLine(); ligne.isValid(); ligne = r.mise->createLine()) {
+        ligne.setLineWidth(largeur);
+        ligne.setPosition({0.0, r.nombre * r.pas});
+        ++r.nombre;
+    }
+    r.mise->endLayout();
+    return r;
+}
+
+} // namespace
+
+int Etiquette::hauteurTexte(int largeur) const {
+    const Lignes l = mettreEnLignes(*this, largeur);
+    return static_cast<int>(std::ceil(l.nombre * l.pas));
+}
+
 void Etiquette::paintEvent(QPaintEvent* e) {
     if (!wordWrap() || text().isEmpty()) {
         QLabel::paintEvent(e);
         return;
     }
     const QRectF cadre = contentsRect();
-    QTextLayout mise(text(), font());
-    QTextOption option(alignment());
-    option.setWrapMode(QTextOption::WordWrap);
-    mise.setTextOption(option);
-    const qreal pas = std::max(QFontMetricsF(font()).lineSpacing(), 1.2 * QFontInfo(font()).pixelSize());
-    int lignes = 0;
-    mise.beginLayout();
-    for (QTextLine ligne = mise.createLine(); ligne.isValid(); ligne = mise.createLine()) {
-        ligne.setLineWidth(cadre.width());
-        ligne.setPosition({0.0, lignes * pas});
-        ++lignes;
-    }
-    mise.endLayout();
-    if (lignes < 2) {
+    const Lignes lignes = mettreEnLignes(*this, cadre.width());
+    if (lignes.nombre < 2) {
         QLabel::paintEvent(e);
         return;
     }
     QPainter p(this);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    mise.draw(&p, cadre.topLeft());
+    lignes.mise->draw(&p, cadre.topLeft());
 }
 
 void Etiquette::mousePressEvent(QMouseEvent* e) {
@@ -195,6 +220,31 @@ void Etiquette::keyPressEvent(QKeyEvent* e) {
     if (!m_clic->touche(e)) {
         QLabel::keyPressEvent(e);
     }
+}
+
+// ---- Defilement
+
+Defilement::Defilement(Etiquette* etiquette)
+    : QScrollArea(etiquette->parentWidget()), m_etiquette(etiquette) {
+    setGeometry(etiquette->geometry());
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setBackgroundRole(QPalette::Window); // the window's own background
+    viewport()->setAutoFillBackground(true);
+    setWidget(etiquette);
+    etiquette->setAutoFillBackground(false); // which setWidget() sets
+}
+
+void Defilement::afficher(const QString& texte) {
+    m_etiquette->setText(texte);
+    int largeur = width();
+    // The bar shown or hidden at once, not at the next layout pass.
+    const bool defile = m_etiquette->hauteurTexte(largeur) > height();
+    setVerticalScrollBarPolicy(defile ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (defile) {
+        largeur -= verticalScrollBar()->sizeHint().width();
+    }
+    m_etiquette->resize(largeur, std::max(m_etiquette->hauteurTexte(largeur), height()));
 }
 
 // ---- Cadre

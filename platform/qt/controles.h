@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QWidget>
 
 class QKeyEvent;
@@ -79,6 +80,9 @@ public:
     explicit Etiquette(QWidget* parent = nullptr);
     // Shows the up-arrow pointer that marks a label reacting to a single click.
     void setCliquable(bool cliquable);
+    // The height its text takes in `largeur` pixels as it is drawn: wrapped at words, each "\n"
+    // starting a line.
+    int hauteurTexte(int largeur) const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -89,6 +93,18 @@ protected:
 
 private:
     Clic* m_clic;
+};
+
+// A scroll area that takes a label's place and geometry: afficher() sets the label's text and sizes it
+// to all its lines, a vertical scroll bar showing when they do not fit.
+class Defilement final : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit Defilement(Etiquette* etiquette);
+    void afficher(const QString& texte);
+
+private:
+    Etiquette* m_etiquette;
 };
 
 // A frame (group box) with a caption and a double-click. Its children are placed relative to its

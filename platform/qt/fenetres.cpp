@@ -6,7 +6,9 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 namespace plateforme {
@@ -127,10 +129,42 @@ void Registre::fermerTout() {
     }
 }
 
+QPoint placement(const QRect& ecran, const QRect& principale, int titre, const QSize& taille, int rang) {
+    const int pas = std::max(titre, 24);
+    QPoint p(principale.left() + (rang + 1) * pas, principale.top() + (rang + 1) * pas);
+    if (principale.right() + taille.width() < ecran.right() + 1) {
+        p = {principale.right() + 1, principale.top() + rang * pas};
+    } else if (principale.left() - taille.width() >= ecran.left()) {
+        p = {principale.left() - taille.width(), principale.top() + rang * pas};
+    }
+    // Inside the screen: its top-left corner last, so that the title bar stays reachable.
+    p.setX(std::max(std::min(p.x(), ecran.right() + 1 - taille.width()), ecran.left()));
+    p.setY(std::max(std::min(p.y(), ecran.bottom() + 1 - taille.height()), ecran.top()));
+    return p;
+}
+
+void Registre::placer(FenetreSecondaire* f) const {
+    if (m_principale.isNull() || f->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        return; // no main window, or shown before: it stays where it was left
+    }
+    QScreen* ecran = m_principale->screen();
+    const QRect cadre = m_principale->frameGeometry();
+    const QRect client = m_principale->geometry();
+    // The window's frame, as wide as the main window's around its client area.
+    const QSize bords = cadre.size() - client.size();
+    int rang = 0;
+    for (const auto& [type, autre] : m_fenetres) {
+        rang += !autre.isNull() && autre != f && autre->isVisible() ? 1 : 0;
+    }
+    f->move(
+        placement(ecran->availableGeometry(), cadre, client.top() - cadre.top(), f->size() + bords, rang));
+}
+
 void Registre::montrer(FenetreSecondaire* f) {
     // A window already active gets no activation from this; any other gets one, later or (offscreen,
     // a window manager that refuses the focus) never.
     const bool activationAttendue = !f->isActiveWindow();
+    placer(f);
     f->show();
     f->raise();
     f->activateWindow();

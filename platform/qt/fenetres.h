@@ -48,8 +48,15 @@ private:
     std::uint64_t m_evenementsALOuverture = 0;
 };
 
+// Where a secondary window whose frame is `taille` first opens, all rectangles frames: beside the main
+// window `principale`, on its right, else on its left, where it fits in `ecran` (the screen's available
+// area), `rang` title heights down; else cascaded over the main window, `rang` + 1 steps down and to the
+// right, below its title bar (`titre` pixels high). Kept inside `ecran` as far as its size allows.
+QPoint placement(const QRect& ecran, const QRect& principale, int titre, const QSize& taille, int rang);
+
 // Each secondary window kind exists at most once: the first request creates it, every request shows
 // it, brings it to the front, activates it and rebuilds it (an opening). Owns the windows it created.
+// A window's first showing places it by placement(), from the main window given.
 class Registre {
 public:
     Registre() = default;
@@ -76,8 +83,12 @@ public:
     // Every window created so far, for closing them all with the main window.
     void fermerTout();
 
+    void definirPrincipale(QWidget* principale) { m_principale = principale; }
+
 private:
-    static void montrer(FenetreSecondaire* f);
+    void montrer(FenetreSecondaire* f);
+    void placer(FenetreSecondaire* f) const;
+    QPointer<QWidget> m_principale;
     std::map<std::type_index, QPointer<FenetreSecondaire>> m_fenetres;
 };
 

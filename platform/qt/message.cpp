@@ -45,15 +45,18 @@ void afficherMessage(QWidget* parent, const QString& texte) {
     boite.exec();
 }
 
-Reponse demanderEnregistrement(QWidget* parent, const QString& question) {
+namespace {
+
+// The box with a question and its three buttons, the first the default.
+Reponse demander(QWidget* parent, const QString& question, const QString& oui, const QString& non) {
     if (repondeur()) {
         return repondeur()(question);
     }
     QMessageBox boite(parent);
     preparer(boite, question);
     boite.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    boite.button(QMessageBox::Save)->setText(u"Enregistrer"_s);
-    boite.button(QMessageBox::Discard)->setText(u"Ne pas enregistrer"_s);
+    boite.button(QMessageBox::Save)->setText(oui);
+    boite.button(QMessageBox::Discard)->setText(non);
     boite.button(QMessageBox::Cancel)->setText(u"Annuler"_s);
     boite.setDefaultButton(QMessageBox::Save);
     boite.setEscapeButton(QMessageBox::Cancel);
@@ -65,6 +68,16 @@ Reponse demanderEnregistrement(QWidget* parent, const QString& question) {
     default:
         return Reponse::Annuler;
     }
+}
+
+} // namespace
+
+Reponse demanderEnregistrement(QWidget* parent, const QString& question) {
+    return demander(parent, question, u"Enregistrer"_s, u"Ne pas enregistrer"_s);
+}
+
+Reponse demanderApplication(QWidget* parent, const QString& question) {
+    return demander(parent, question, u"Appliquer"_s, u"Ignorer"_s);
 }
 
 void afficherMessageEnsuite(QWidget* parent, const QString& texte) {

@@ -20,18 +20,30 @@ void afficherMessage(QWidget* parent, const QString& texte);
 // if `parent` is destroyed before.
 void afficherMessageEnsuite(QWidget* parent, const QString& texte);
 
-// The answers to the question asked before unsaved changes are dropped.
-enum class Reponse { Enregistrer, NePasEnregistrer, Annuler };
+// The answers to the questions asked before something is dropped: the first button (the default), the
+// second, or "Annuler" (also Échap and the box's close button).
+enum class Reponse {
+    Enregistrer,
+    NePasEnregistrer,
+    Annuler,
+    Appliquer = Enregistrer,
+    Ignorer = NePasEnregistrer
+};
 
 // The same box asking `question`, with the buttons "Enregistrer" (the default), "Ne pas enregistrer" and
 // "Annuler" (also Échap and the window's close button).
 Reponse demanderEnregistrement(QWidget* parent, const QString& question);
 
+// The same box asking `question` before typed values are dropped, with the buttons "Appliquer" (the
+// default), "Ignorer" and "Annuler".
+Reponse demanderApplication(QWidget* parent, const QString& question);
+
 // For tests: while set, afficherMessage() hands the text as built to this function and shows no box.
 using Intercepteur = std::function<void(const QString& texte)>;
 void definirIntercepteur(Intercepteur intercepteur);
 
-// For tests: while set, demanderEnregistrement() hands the question to this function and returns its answer.
+// For tests: while set, demanderEnregistrement() and demanderApplication() hand the question to this function
+// and return its answer.
 using Repondeur = std::function<Reponse(const QString& question)>;
 void definirRepondeur(Repondeur repondeur);
 

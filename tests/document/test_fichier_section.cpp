@@ -159,6 +159,16 @@ TEST_P(AllerRetour, SavedSectionOpensEqual) {
 
 INSTANTIATE_TEST_SUITE_P(Fichier, AllerRetour, ::testing::ValuesIn(casAllerRetour()));
 
+TEST(Fichier, KeepsTheProfileAndTheDensity) {
+    for (const modele::Document& d : {modele::Document{"IPE 200", 7850.0}, modele::Document{"", 2700.0}}) {
+        const document::Lecture l =
+            document::lire(document::ecrire(exempleAide(), d), QStringLiteral("p.brivane"));
+        ASSERT_TRUE(l.section);
+        EXPECT_EQ(l.document, d);
+    }
+    EXPECT_FALSE(document::ecrire(exempleAide()).contains("masseVolumique"));
+}
+
 TEST(Fichier, TextIsTheReadableLayout) {
     EXPECT_EQ(attendu::ecart(NomExempleAide, document::ecrire(exempleAide())), "");
 }
@@ -363,6 +373,9 @@ TEST(Fichier, RefusedFilesGiveTheirMessageAndNoSection) {
         {"area beyond the doubles",
          contenu(fichier(element({{"dimension1", "1e200"}, {"dimension2", "1e200"}})))},
         {"second moment beyond the doubles", contenu(fichier(avec("zg", "1e300")))},
+        {"profile not a text", contenu(fichier(element(), R"("version": 1, "unite": "mm", "profil": 200)"))},
+        {"density not above 0",
+         contenu(fichier(element(), R"("version": 1, "unite": "mm", "masseVolumique": -7850)"))},
     };
     std::string messages;
     for (const CasRefus& c : cas) {

@@ -2,7 +2,9 @@
 
 #include "model/analyse.h"
 #include "model/calcul.h"
+#include "model/constats.h"
 #include "model/plastique.h"
+#include "model/signification.h"
 #include "model/verification.h"
 
 #include <gtest/gtest.h>
@@ -387,5 +389,83 @@ INSTANTIATE_TEST_SUITE_P(
                         {{"Rectangle", 100, 100, 0, 0}, {"Rectangle", 100, 100, 99.95, 0}},
                         {}}),
     [](const testing::TestParamInfo<CasVerification>& i) { return std::string(i.param.nom); });
+
+// Sections at the edge of significance. A 1000 x 0,001 strip left of a 1000 x 1000 plate: its Igz
+// (8,3E-8) is 1E-18 of the plate's, below the doubles' 1,1E-16, and so is everything made of it (I2 =
+// Igz here); the same plate less a 1000 x 999 hole keeps its Igz = 1000/12. A sliver 1E-13 thick at
+// (1E4, 1E4): its area is exact (1 - 0,9999999999999 in doubles), but its first moments (1E4 each)
+// lose 1E-12 in the rounding, and G falls anywhere within 10 mm of a section 1 mm wide.
+struct CasLimite {
+    const char* nom;
+    Section (*section)();
+    std::vector<Quantite> perdues;
+    bool tousPrincipaux;
+    double igz; // the exact Igz where it is kept (relative 1E-6), else 0
+};
+
+class Significations : public testing::TestWithParam<CasLimite> {};
+
+TEST_P(Significations, PerduOuGarde) {
+    const CasLimite& c = GetParam();
+    const Section s = c.section();
+    const Signification sens = signification(s);
+    EXPECT_EQ(sens.listePerdues(), c.perdues);
+    EXPECT_EQ(sens.tousAxesPrincipaux, c.tousPrincipaux);
+    const std::vector<std::string> textes = constats(s, true, {"."});
+    EXPECT_EQ(std::ranges::count(textes, textePertes(sens)), c.perdues.empty() ? 0 : 1);
+    EXPECT_EQ(nombreConstats(s), c.perdues.empty() ? 0 : 1);
+    const Analyse a = analyser(s);
+    if (!sens.perdue(Quantite::Igzy)) {
+        EXPECT_EQ(a.Igzy, 0.0); // every section here is symmetric about an axis parallel to Gz or Gy
+    }
+    if (c.tousPrincipaux) {
+        EXPECT_EQ(a.Alpha, 0.0);
+        EXPECT_EQ(a.I1, a.I2);
+    }
+    if (c.igz != 0.0) { // within 1E-6, and within its own bound
+        EXPECT_NEAR(s.Igz, c.igz, 1e-6 * c.igz);
+        EXPECT_LE(std::fabs(s.Igz - c.igz), bornesTotaux(s).Igz.erreur());
+    }
+}
+
+using enum Quantite;
+INSTANTIATE_TEST_SUITE_P(
+    Sections, Significations,
+    testing::Values(
+        CasLimite{"Bande1E3",
+                  [] {
+                      return construire(
+                          {{"Rectangle", 1000, 1000, 0, 0}, {"Rectangle", 1000, 999.999, 0, 0.0005, false}});
+                  },
+                  {Igz, igz, I2, Welz, FacteurFormeZ},
+                  false,
+                  0.0},
+        CasLimite{
+            "BandeDe1mm",
+            [] {
+                return construire({{"Rectangle", 1000, 1000, 0, 0}, {"Rectangle", 1000, 999, 0, 0.5, false}});
+            },
+            {},
+            false,
+            1000.0 / 12.0},
+        CasLimite{"IPE200", ipe200, {}, false, 0.0},
+        CasLimite{"CarreEnDeuxMoities", // Igz = Igy by two different sums
+                  [] {
+                      return construire({{"Rectangle", 50, 100, 25, 0}, {"Rectangle", 50, 100, -25, 0}});
+                  },
+                  {},
+                  true,
+                  1e8 / 12.0},
+        CasLimite{"Eclat",
+                  [] {
+                      return construire({{"Rectangle", 1, 1, 1e4, 1e4},
+                                         {"Rectangle", 1, 0.9999999999999, 1e4, 1e4, false}});
+                  },
+                  {Zg,   Yg,   Igz,   Igy,  igz,  igy,           Igzy,
+                   I1,   I2,   alpha, Vsup, Vinf, Vgauche,       Vdroite,
+                   Welz, Wely, Wplz,  Wply, Ip,   FacteurFormeZ, FacteurFormeY},
+                  false,
+                  0.0}),
+    [](const testing::TestParamInfo<CasLimite>& i) { return std::string(i.param.nom); });
 
 } // namespace

@@ -12,10 +12,11 @@ using namespace plateforme::polices;
 namespace {
 
 const Controle Page[] = {
-    {Genre::Etiquette, u"Label31"_s, u"I) Quels formes de sections ?"_s, {2.1, 2.1, 55.0, 4.9}, Titre},
+    {Genre::Etiquette, u"Label31"_s, u"I) Quelles formes de sections ?"_s, {2.1, 2.1, 55.0, 4.9}, Titre},
     {Genre::Etiquette,
      u"Label1"_s,
-     u"Ce logiciel permet de calculer les Brivane d'une section composée d'au plus 10 formes élémentaires "
+     u"Ce logiciel permet de calculer les caractéristiques géométriques d'une section composée d'au plus 10 "
+     u"formes élémentaires "
      u"telles que :"_s,
      {2.1, 6.4, 175.7, 4.2},
      Normale},

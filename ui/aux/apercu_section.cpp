@@ -10,10 +10,12 @@
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
 #include "platform/qt/police.h"
+#include "rapport/resultats.h"
 #include "ui/aux/dessin_section.h"
 #include "ui/commun/affichage.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
@@ -90,63 +92,65 @@ std::optional<double> facteurForme(const ApercuSection::Grandeurs& g) {
 } // namespace
 
 const ApercuSection::Ligne ApercuSection::Lignes[] = {
-    {"Igzy", "Igzy =", &analyse<&Analyse::Igzy>, 4,
+    {"Igzy", Quantite::Igzy, "Igzy =", &analyse<&Analyse::Igzy>, 4,
      "Igzy : produit d'inertie de la section par rapport aux axes Gz et Gy.\r\n"
      "[Igzy=somme(Ai*Ygi*Zgi+Izyi)-A*Yg*Zg]\r\n"
      "avec Izyi : produits d'inertie propres des formes élémentaires (0 pour un rectangle, un disque ou un "
      "demi "
      "disque, -b²h²/72 pour un triangle, ±(1/8-4/(9*Pi))R^4 pour un quart de disque)."},
-    {"I1", "I1 =", &analyse<&Analyse::I1>, 4,
+    {"I1", Quantite::I1, "I1 =", &analyse<&Analyse::I1>, 4,
      "I1 : moment quadratique principal maximal, par rapport à l'axe principal 1 passant par le centre de "
      "gravité de la section totale.\r\n"
      "[I1=(Igz+Igy)/2+(((Igz-Igy)/2)^2+Igzy^2)^0,5]"},
-    {"I2", "I2 =", &analyse<&Analyse::I2>, 4,
+    {"I2", Quantite::I2, "I2 =", &analyse<&Analyse::I2>, 4,
      "I2 : moment quadratique principal minimal, par rapport à l'axe principal 2, perpendiculaire à l'axe "
      "1.\r\n"
      "[I2=(Igz+Igy)/2-(((Igz-Igy)/2)^2+Igzy^2)^0,5]"},
-    {"Alpha", "alpha =", &analyse<&Analyse::Alpha>, 0,
+    {"Alpha", Quantite::alpha, "alpha =", &analyse<&Analyse::Alpha>, 0,
      "alpha : angle, en degrés, entre l'axe Gz et l'axe principal 1 (celui de I1), compté positivement en "
      "tournant de l'axe Z vers l'axe Y, entre -90° (exclu) et 90°. alpha = 90° : l'axe principal 1 est l'axe "
      "Gy (Igy > Igz et Igzy = 0) ; "
      "alpha = 0° : c'est l'axe Gz.\r\n"
      "[tan(2*alpha)=-2*Igzy/(Igz-Igy)]"},
-    {"Vsup", "v sup =", &analyse<&Analyse::Vsup>, 1,
+    {"Vsup", Quantite::Vsup, "v sup =", &analyse<&Analyse::Vsup>, 1,
      "v sup : distance verticale entre le centre de gravité de la section et le point de matière le plus "
      "haut."},
-    {"Vinf", "v inf =", &analyse<&Analyse::Vinf>, 1,
+    {"Vinf", Quantite::Vinf, "v inf =", &analyse<&Analyse::Vinf>, 1,
      "v inf : distance verticale entre le centre de gravité de la section et le point de matière le plus "
      "bas."},
-    {"Vgauche", "v gauche =", &analyse<&Analyse::Vgauche>, 1,
+    {"Vgauche", Quantite::Vgauche, "v gauche =", &analyse<&Analyse::Vgauche>, 1,
      "v gauche : distance horizontale entre le centre de gravité de la section et le point de matière le "
      "plus "
      "à gauche."},
-    {"Vdroite", "v droite =", &analyse<&Analyse::Vdroite>, 1,
+    {"Vdroite", Quantite::Vdroite, "v droite =", &analyse<&Analyse::Vdroite>, 1,
      "v droite : distance horizontale entre le centre de gravité de la section et le point de matière le "
      "plus "
      "à droite."},
-    {"Welz", "Wel,z =", &analyse<&Analyse::Welz>, 3,
+    {"Welz", Quantite::Welz, "Wel,z =", &analyse<&Analyse::Welz>, 3,
      "Wel,z : module de flexion élastique par rapport à l'axe Gz ; la contrainte maximale vaut M/Wel,z.\r\n"
      "[Wel,z=Igz/v avec v=max(v sup ; v inf)]"},
-    {"Wely", "Wel,y =", &analyse<&Analyse::Wely>, 3,
+    {"Wely", Quantite::Wely, "Wel,y =", &analyse<&Analyse::Wely>, 3,
      "Wel,y : module de flexion élastique par rapport à l'axe Gy ; la contrainte maximale vaut M/Wel,y.\r\n"
      "[Wel,y=Igy/v avec v=max(v gauche ; v droite)]"},
-    {"Ip", "Ip =", &analyse<&Analyse::Ip>, 4,
+    {"Ip", Quantite::Ip, "Ip =", &analyse<&Analyse::Ip>, 4,
      "Ip : moment quadratique polaire par rapport au centre de gravité de la section totale.\r\n"
      "[Ip=Igz+Igy]"},
-    {"Wplz", "Wpl,z =", &plastiques<&Plastique::Wplz>, 3,
+    {"Wplz", Quantite::Wplz, "Wpl,z =", &plastiques<&Plastique::Wplz>, 3,
      "Wpl,z : module de flexion plastique par rapport à l'axe neutre plastique parallèle à Gz, qui partage "
      "l'aire de la section en deux moitiés égales ; le moment plastique vaut fy*Wpl,z.\r\n"
      "[Wpl,z=|S1|+|S2|, S1 et S2 : moments statiques des deux moitiés par rapport à cet axe]"},
-    {"Wply", "Wpl,y =", &plastiques<&Plastique::Wply>, 3,
+    {"Wply", Quantite::Wply, "Wpl,y =", &plastiques<&Plastique::Wply>, 3,
      "Wpl,y : module de flexion plastique par rapport à l'axe neutre plastique parallèle à Gy, qui partage "
      "l'aire de la section en deux moitiés égales ; le moment plastique vaut fy*Wpl,y.\r\n"
      "[Wpl,y=|S1|+|S2|, S1 et S2 : moments statiques des deux moitiés par rapport à cet axe]"},
-    {"FacteurFormeZ", "Wpl,z / Wel,z =", &facteurForme<&Plastique::Wplz, &Analyse::Welz>, -1,
+    {"FacteurFormeZ", Quantite::FacteurFormeZ,
+     "Wpl,z / Wel,z =", &facteurForme<&Plastique::Wplz, &Analyse::Welz>, -1,
      "Wpl,z / Wel,z : facteur de forme de la section en flexion autour de Gz, la réserve de résistance "
      "entre la première plastification et la plastification complète (1,5 pour un rectangle, 1,698 pour "
      "un disque).\r\n"
      "[facteur de forme=Wpl,z/Wel,z]"},
-    {"FacteurFormeY", "Wpl,y / Wel,y =", &facteurForme<&Plastique::Wply, &Analyse::Wely>, -1,
+    {"FacteurFormeY", Quantite::FacteurFormeY,
+     "Wpl,y / Wel,y =", &facteurForme<&Plastique::Wply, &Analyse::Wely>, -1,
      "Wpl,y / Wel,y : facteur de forme de la section en flexion autour de Gy, la réserve de résistance "
      "entre la première plastification et la plastification complète (1,5 pour un rectangle, 1,698 pour "
      "un disque).\r\n"
@@ -154,21 +158,21 @@ const ApercuSection::Ligne ApercuSection::Lignes[] = {
 };
 
 const ApercuSection::Ligne ApercuSection::LignesTorsion[] = {
-    {"It", "It =", &torsions<&torsion::Torsion::It, false>, 4,
+    {"It", std::nullopt, "It =", &torsions<&torsion::Torsion::It, false>, 4,
      "It : moment d'inertie de torsion (constante de Saint-Venant) ; l'angle de torsion par unité de "
      "longueur vaut Mt/(G*It). Il sert au déversement et à la torsion des barres.\r\n"
      "[It=Ip-somme(w*K*w), w : fonction de gauchissement calculée par éléments finis]\r\n"
      "Une section en plusieurs parties séparées : la somme des It des parties."},
-    {"Iw", "Iw =", &torsions<&torsion::Torsion::Iw, true>, 6,
+    {"Iw", std::nullopt, "Iw =", &torsions<&torsion::Torsion::Iw, true>, 6,
      "Iw : moment d'inertie de gauchissement (constante de gauchissement), par rapport au centre de "
      "cisaillement C ; il sert au déversement et à la torsion non uniforme des profilés ouverts.\r\n"
      "[Iw=intégrale((wC-moyenne de wC)²dA), wC : fonction de gauchissement rapportée à C]"},
-    {"Zc", "Zc =", &torsions<&torsion::Torsion::Zc, true>, 1,
+    {"Zc", std::nullopt, "Zc =", &torsions<&torsion::Torsion::Zc, true>, 1,
      "Zc : abscisse du centre de cisaillement C dans le repère (O, Z, Y) ; une charge qui ne passe pas par "
      "C tord la barre.\r\n"
      "[C : le pôle pour lequel la fonction de gauchissement n'a de produit ni avec z ni avec y (Trefftz) ; "
      "sur un axe de symétrie de la section]"},
-    {"Yc", "Yc =", &torsions<&torsion::Torsion::Yc, true>, 1,
+    {"Yc", std::nullopt, "Yc =", &torsions<&torsion::Torsion::Yc, true>, 1,
      "Yc : ordonnée du centre de cisaillement C dans le repère (O, Z, Y) ; une charge qui ne passe pas par "
      "C tord la barre.\r\n"
      "[C : le pôle pour lequel la fonction de gauchissement n'a de produit ni avec z ni avec y (Trefftz) ; "
@@ -198,9 +202,10 @@ QString precision(const std::optional<torsion::Torsion>& t) {
 
 } // namespace
 
-ApercuSection::ApercuSection(const Section& section)
-    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 188.0, true),
-      m_section(section), m_plan(this), m_dessin(new DessinSection(this)), m_maillage(new QCheckBox(this)) {
+ApercuSection::ApercuSection(const Section& section, const Document* document)
+    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 200.0, true),
+      m_section(section), m_document(document), m_plan(this), m_dessin(new DessinSection(this)),
+      m_maillage(new QCheckBox(this)) {
     m_dessin->setObjectName(u"Dessin"_s);
     m_dessin->setAccessibleName(u"Dessin de la section à l'échelle"_s);
     m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 123.0}));
@@ -246,6 +251,17 @@ ApercuSection::ApercuSection(const Section& section)
                          Grasse});
     controles.push_back({Genre::Etiquette, u"TorsionMessage"_s, {}, {2.0, 159.0, 118.0, 9.0}, Normale});
     controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 168.0, 192.0, 18.0}, Normale});
+    // The profile, its axes and the mass per metre of the material whose density is typed.
+    controles.push_back({Genre::Etiquette, u"Profil"_s, {}, {2.0, 187.0, 192.0, 4.6}, Grasse});
+    controles.push_back({Genre::Etiquette,
+                         u"MasseVolumiqueTexte"_s,
+                         u"Masse volumique :"_s,
+                         {2.0, 193.6, 27.0, 4.2},
+                         Normale});
+    controles.push_back({Genre::Champ, u"MasseVolumique"_s, {}, {29.0, 192.8, 18.0, 5.6}, Normale});
+    controles.push_back(
+        {Genre::Etiquette, u"MasseVolumiqueUnite"_s, u"kg/m³"_s, {48.0, 193.6, 10.0, 4.2}, Normale});
+    controles.push_back({Genre::Etiquette, u"MasseLineique"_s, {}, {62.0, 193.6, 132.0, 4.2}, Normale});
     m_plan.ajouter(controles);
     m_plan.get<Etiquette>(u"TorsionMessage"_s)
         ->setAccessibleName(u"Maillage de la torsion et erreur estimée"_s);
@@ -273,6 +289,14 @@ ApercuSection::ApercuSection(const Section& section)
         }
     }
     plateforme::incruster(m_plan, exposants);
+    // Many findings scroll.
+    m_verification = new plateforme::Defilement(m_plan.get<Etiquette>(u"Verification"_s));
+    m_verification->setObjectName(u"DefilementVerification"_s);
+    m_verification->setAccessibleName(u"Vérification de la section"_s);
+
+    auto* masse = m_plan.get<QLineEdit>(u"MasseVolumique"_s);
+    masse->setAccessibleName(u"Masse volumique en kg/m³"_s);
+    connect(masse, &QLineEdit::editingFinished, this, &ApercuSection::saisirMasseVolumique);
 
     auto* legende = new LegendeSection(m_dessin, this);
     legende->setObjectName(u"Legende"_s);
@@ -317,15 +341,34 @@ void ApercuSection::activer() {
     } catch (const plateforme::FauteArithmetique&) {
     }
     m_grandeurs.plastique = plastique(m_section);
+    m_grandeurs.signification = signification(m_section);
     for (const Ligne& l : Lignes) {
         afficher(l, false);
     }
     QStringList lignes;
+    if (m_grandeurs.signification.tousAxesPrincipaux) {
+        lignes << u"Tous les axes passant par G sont principaux."_s;
+    }
     for (const std::string& l :
          lignesVerification(m_section, m_grandeurs.analyse.has_value(), plateforme::formatLocal())) {
         lignes << QString::fromStdString(l);
     }
-    m_plan.get<Etiquette>(u"Verification"_s)->setText(lignes.join(u'\n'));
+    m_verification->afficher(lignes.join(u'\n'));
+    const Document document = m_document != nullptr ? *m_document : Document{};
+    QStringList profil = rapport::lignesProfil(m_section, document);
+    if (!profil.isEmpty()) {
+        profil.removeLast(); // the mass per metre, on its own line below
+    }
+    auto* ligneProfil = m_plan.get<Etiquette>(u"Profil"_s);
+    ligneProfil->setText(profil.join(u" — "_s));
+    ligneProfil->setAccessibleName(ligneProfil->text());
+    ligneProfil->setVisible(!profil.isEmpty());
+    m_plan.get<QLineEdit>(u"MasseVolumique"_s)->setText(plateforme::texteNombre(document.masseVolumique));
+    m_plan.get<Etiquette>(u"MasseLineique"_s)
+        ->setText(
+            u"Masse linéique : "_s +
+            plateforme::texteNombre(plateforme::arrondir(rapport::masseLineique(m_section, document), 2)) +
+            u" kg/m"_s);
     m_dessin->dessiner(m_section, m_grandeurs.analyse, m_grandeurs.plastique);
     lancerTorsion();
 }
@@ -333,7 +376,8 @@ void ApercuSection::activer() {
 void ApercuSection::afficher(const Ligne& l, bool enCalcul) {
     const QString nom = QString::fromUtf8(l.nom);
     auto* valeur = m_plan.get<Etiquette>(nom + u"Valeur"_s);
-    const std::optional<double> v = l.valeur(m_grandeurs);
+    const std::optional<double> v =
+        l.quantite && m_grandeurs.signification.perdue(*l.quantite) ? std::nullopt : l.valeur(m_grandeurs);
     if (l.puissanceUnite <= 0) {
         valeur->setText(v ? plateforme::texteNombre(plateforme::arrondir(*v, l.puissanceUnite == 0 ? 2 : 3))
                           : QString());
@@ -393,8 +437,24 @@ void ApercuSection::afficherTorsion() {
     findChild<LegendeSection*>(u"Legende"_s)->update();
 }
 
+void ApercuSection::saisirMasseVolumique() {
+    auto* champ = m_plan.get<QLineEdit>(u"MasseVolumique"_s);
+    const std::optional<double> v = plateforme::lireNombre(champ->text());
+    const double actuelle = m_document != nullptr ? m_document->masseVolumique : MasseVolumiqueAcier;
+    if (v && *v > 0.0 && *v != actuelle) {
+        Q_EMIT masseVolumiqueSaisie(*v);
+    } else if (!v || *v <= 0.0) {
+        champ->setText(plateforme::texteNombre(actuelle)); // a density is a number above 0
+    }
+}
+
 void ApercuSection::montrerUnites(const Ligne& l) const {
-    const double v = l.valeur(m_grandeurs).value_or(0.0);
+    const std::optional<double> valeur = l.valeur(m_grandeurs);
+    if (l.quantite ? m_grandeurs.signification.perdue(*l.quantite) : !valeur) {
+        return; // a blank row (lost in the rounding, a torsion not given or still computed) has nothing to
+                // convert
+    }
+    const double v = valeur.value_or(0.0);
     const QString premier = QString::fromUtf8(l.nom) + u" = "_s;
     const QString suite = QString(premier.size() - 2, u' ') + u"= "_s; // "=" under "="
     plateforme::afficherMessage(const_cast<ApercuSection*>(this),

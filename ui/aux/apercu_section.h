@@ -1,8 +1,10 @@
 #pragma once
 
 #include "model/analyse.h"
+#include "model/document.h"
 #include "model/plastique.h"
 #include "model/section.h"
+#include "model/signification.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
 #include "torsion/torsion.h"
@@ -16,8 +18,9 @@ class DessinSection;
 class QCheckBox;
 
 namespace plateforme {
+class Defilement;
 class Etiquette;
-}
+} // namespace plateforme
 
 // "Aperçu de la section": the drawing, the product of inertia, the principal moments and axes, the
 // extreme fibres, the elastic section moduli, the polar moment and a check of the section's
@@ -27,21 +30,29 @@ class Etiquette;
 class ApercuSection final : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
-    explicit ApercuSection(const modele::Section& section);
+    // `document`, when given, is the profile and the density shown under the check.
+    explicit ApercuSection(const modele::Section& section, const modele::Document* document = nullptr);
     ~ApercuSection() override;
     void activer() override;
 
+Q_SIGNALS:
+    // A density typed in its field (kg/m³, a number above 0), for the owner of the document to keep.
+    void masseVolumiqueSaisie(double masseVolumique);
+
+public:
     // What the rows show: the analysis, none when it could not be computed; the plastic moduli, none
-    // when the total area is not above 0.
+    // when the total area is not above 0; a row whose result is lost in the rounding stays blank.
     struct Grandeurs {
         std::optional<modele::Analyse> analyse;
         std::optional<modele::Plastique> plastique;
+        modele::Signification signification;
         std::optional<torsion::Torsion> torsion; // none while it is computed
     };
 
 private:
     struct Ligne {
         const char* nom; // Igzy, I1, ...: the controls are <nom>Texte, <nom>Valeur, E<nom>, <nom>Puissance
+        std::optional<modele::Quantite> quantite;          // none for a row the rounding rule does not cover
         const char* legende;                               // caption
         std::optional<double> (*valeur)(const Grandeurs&); // the quantity, none for a blank row
         int puissanceUnite;      // 1, 3 or 4 (mm, mm³, mm⁴); 0 for degrees; -1 for a plain number
@@ -57,9 +68,13 @@ private:
     void lancerTorsion();
     void afficherTorsion();
 
+    void saisirMasseVolumique();
+
     const modele::Section& m_section;
+    const modele::Document* m_document;
     plateforme::Plan m_plan;
     DessinSection* m_dessin;
+    plateforme::Defilement* m_verification = nullptr;
     Grandeurs m_grandeurs;
     QCheckBox* m_maillage;
     QFutureWatcher<torsion::Torsion> m_calcul;

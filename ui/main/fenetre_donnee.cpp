@@ -2,6 +2,8 @@
 
 #include "document/fichier_section.h"
 #include "model/catalogue.h"
+#include "model/constats.h"
+#include "model/profils.h"
 #include "model/verification.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/fichiers.h"
@@ -14,6 +16,7 @@
 #include "rapport/resultats.h"
 #include "ui/aux/aide.h"
 #include "ui/aux/apercu_section.h"
+#include "ui/aux/choix_profil.h"
 #include "ui/aux/recapitulatif.h"
 #include "ui/aux/zoom_forme.h"
 #include "ui/commun/affichage.h"
@@ -63,11 +66,17 @@ constexpr Detail Details[] = {
     {u"IgyBoutton", &ouvrir<DetailIGY>},
 };
 
+// The section with what travels with it, as one step of the history keeps it.
+struct Etat {
+    Section section;
+    Document document;
+};
+
 // One step of the history: the section before and after an action, each put back whole (its totals
 // as they were stored, nothing recomputed). The action itself was done before the step is kept.
 class Etape final : public QUndoCommand {
 public:
-    Etape(const Section& avant, const Section& apres, std::function<void(const Section&)> remettre)
+    Etape(const Etat& avant, const Etat& apres, std::function<void(const Etat&)> remettre)
         : m_avant(avant), m_apres(apres), m_remettre(std::move(remettre)) {}
 
     void undo() override { m_remettre(m_avant); }
@@ -79,9 +88,9 @@ public:
     }
 
 private:
-    Section m_avant;
-    Section m_apres;
-    std::function<void(const Section&)> m_remettre;
+    Etat m_avant;
+    Etat m_apres;
+    std::function<void(const Etat&)> m_remettre;
     bool m_faite = false;
 };
 
@@ -116,6 +125,7 @@ FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
     m_additionner = m_plan.get<plateforme::BoutonOption>(u"ButtonAdditionner"_s);
     m_soustraire = m_plan.get<plateforme::BoutonOption>(u"BouttonSoustraire"_s);
     m_avertissement = m_plan.get<plateforme::Etiquette>(u"AvertissementVerification"_s);
+    m_saisieNonAppliquee = m_plan.get<plateforme::Etiquette>(u"SaisieNonAppliquee"_s);
     for (std::size_t i = 0; i < Catalogue.size(); ++i) {
         m_croquis[i] = m_plan.get<plateforme::Image>(Croquis[i].image.toString());
     }
@@ -123,6 +133,7 @@ FenetreDonnee::FenetreDonnee(Section& section, plateforme::Registre& fenetres)
     construireMenus();
     relier();
     initialiser();
+    m_fenetres.definirPrincipale(this);
 }
 
 void FenetreDonnee::construireMenus() {
@@ -150,6 +161,7 @@ void FenetreDonnee::construireMenus() {
 
     auto action = [this](QStringView nom) { return findChild<QAction*>(nom.toString()); };
     connect(action(u"ActionNouveau"), &QAction::triggered, this, &FenetreDonnee::nouveau);
+    connect(action(u"ActionNouveauProfil"), &QAction::triggered, this, &FenetreDonnee::choisirProfil);
     connect(action(u"ActionOuvrir"), &QAction::triggered, this, &FenetreDonnee::ouvrir);
     connect(action(u"ActionEnregistrer"), &QAction::triggered, this, &FenetreDonnee::enregistrer);
     connect(action(u"ActionEnregistrerSous"), &QAction::triggered, this, &FenetreDonnee::enregistrerSous);
@@ -182,11 +194,7 @@ void FenetreDonnee::construireMenus() {
     connect(&m_historique, &QUndoStack::canUndoChanged, annuler, &QAction::setEnabled);
     connect(&m_historique, &QUndoStack::canRedoChanged, retablir, &QAction::setEnabled);
     // The marker shows only in a title with the file's name.
-    connect(&m_historique, &QUndoStack::cleanChanged, this, [this](bool propre) {
-        if (!m_chemin.isEmpty()) {
-            setWindowModified(!propre);
-        }
-    });
+    connect(&m_historique, &QUndoStack::cleanChanged, this, &FenetreDonnee::montrerTitre);
 }
 
 void FenetreDonnee::relier() {
@@ -210,6 +218,12 @@ void FenetreDonnee::relier() {
     connect(m_dimSection2, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_dimSection2, false); });
     connect(m_zg, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_zg, true); });
     connect(m_yg, &QLineEdit::textChanged, this, [this] { verifierSaisie(m_yg, true); });
+    // The typing not applied yet, said as it happens.
+    for (QLineEdit* champ : {m_dimSection1, m_dimSection2, m_zg, m_yg}) {
+        connect(champ, &QLineEdit::textChanged, this, &FenetreDonnee::montrerSaisieEnAttente);
+    }
+    connect(m_listeForme, &QListWidget::currentRowChanged, this, &FenetreDonnee::montrerSaisieEnAttente);
+    connect(m_additionner, &QAbstractButton::toggled, this, &FenetreDonnee::montrerSaisieEnAttente);
 
     using plateforme::Bouton;
     auto* appliquer = m_plan.get<Bouton>(u"BouttonAppliquer"_s);
@@ -226,16 +240,17 @@ void FenetreDonnee::relier() {
                         [this] { m_fenetres.ouvrir<Aide>(m_fenetres); });
     plateforme::surClic(m_plan.get<Bouton>(u"BouttonRecapitulatif"_s), this,
                         [this] { m_fenetres.ouvrir<Recapitulatif>(std::as_const(m_section)); });
-    plateforme::surClic(m_plan.get<Bouton>(u"BouttonApercu"_s), this,
-                        [this] { m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section)); });
+    plateforme::surClic(m_plan.get<Bouton>(u"BouttonApercu"_s), this, [this] { ouvrirApercu(); });
     // The check's warning: red, a stop of the Tab key, clicked by Space or Entrée, named by its text.
     m_avertissement->setCliquable(true);
     m_avertissement->setFocusPolicy(Qt::StrongFocus);
     QPalette rouge = m_avertissement->palette();
     rouge.setColor(QPalette::WindowText, Qt::red);
     m_avertissement->setPalette(rouge);
-    plateforme::surClic(m_avertissement, this,
-                        [this] { m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section)); });
+    m_saisieNonAppliquee->setPalette(rouge);
+    m_saisieNonAppliquee->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_saisieNonAppliquee->setAccessibleName(m_saisieNonAppliquee->text());
+    plateforme::surClic(m_avertissement, this, [this] { ouvrirApercu(); });
 
     for (plateforme::Image* image : m_croquis) {
         image->setCursor(Qt::SizeAllCursor);
@@ -295,7 +310,7 @@ bool FenetreDonnee::ouvrirFichier(const QString& chemin) {
         afficherMessage(this, lecture.message);
         return false;
     }
-    remettre(*lecture.section);
+    remettre(*lecture.section, lecture.document);
     m_historique.clear();
     donnee::retenirFichier(chemin);
     montrerFichier(chemin);
@@ -311,9 +326,33 @@ void FenetreDonnee::nouveau() {
     }
     Section neuve;
     neuve.Reinitialiser();
-    remettre(neuve);
+    remettre(neuve, {});
     m_historique.clear();
     montrerFichier({});
+}
+
+void FenetreDonnee::choisirProfil() {
+    ChoixProfil choix(this);
+    if (choix.exec() == QDialog::Accepted && choix.profil() != nullptr) {
+        nouveauProfil(*choix.profil());
+    }
+}
+
+bool FenetreDonnee::nouveauProfil(const Profil& profil) {
+    if (!peutAbandonner()) {
+        return false;
+    }
+    Section section;
+    try {
+        section = construireProfil(profil);
+    } catch (const plateforme::FauteArithmetique&) {
+        afficherMessage(this, donnee::messageCalculImpossible());
+        return false;
+    }
+    remettre(section, {profil.nom, MasseVolumiqueAcier});
+    m_historique.clear();
+    montrerFichier({});
+    return true;
 }
 
 void FenetreDonnee::ouvrir() {
@@ -366,7 +405,7 @@ void FenetreDonnee::exporterNote() {
         return;
     }
     if (const std::optional<QString> erreur =
-            rapport::exporterNote(chemin, m_section, nomFichier(), m_chemin)) {
+            rapport::exporterNote(chemin, m_section, nomFichier(), m_chemin, m_document)) {
         afficherMessage(this, *erreur);
     }
 }
@@ -384,7 +423,7 @@ void FenetreDonnee::exporterDonnees() {
 
 void FenetreDonnee::imprimer() {
     plateforme::imprimer(this, [this](QPagedPaintDevice& pages) {
-        rapport::imprimerNote(pages, m_section, nomFichier(), QDate::currentDate());
+        rapport::imprimerNote(pages, m_section, nomFichier(), QDate::currentDate(), m_document);
     });
 }
 
@@ -397,7 +436,7 @@ QString FenetreDonnee::nomFichier() const {
 }
 
 bool FenetreDonnee::ecrireFichier(const QString& chemin) {
-    if (const std::optional<QString> erreur = document::enregistrer(chemin, m_section)) {
+    if (const std::optional<QString> erreur = document::enregistrer(chemin, m_section, m_document)) {
         afficherMessage(this, *erreur);
         return false;
     }
@@ -408,6 +447,19 @@ bool FenetreDonnee::ecrireFichier(const QString& chemin) {
 }
 
 bool FenetreDonnee::peutAbandonner() {
+    if (saisieEnAttente()) {
+        switch (plateforme::demanderApplication(this, donnee::questionAppliquer(m_section.ElementCourant))) {
+        case plateforme::Reponse::Appliquer:
+            if (!BouttonAppliquer_Click()) {
+                return false;
+            }
+            break;
+        case plateforme::Reponse::Ignorer:
+            break;
+        case plateforme::Reponse::Annuler:
+            return false;
+        }
+    }
     if (m_historique.isClean()) {
         return true;
     }
@@ -423,15 +475,33 @@ bool FenetreDonnee::peutAbandonner() {
 }
 
 void FenetreDonnee::montrerFichier(const QString& chemin) {
-    if (!m_chemin.isEmpty()) {
-        setWindowModified(false); // while the title still has its marker
-    }
     m_chemin = chemin;
-    setWindowTitle(donnee::titre(nomFichier()));
-    if (!chemin.isEmpty()) {
-        setWindowModified(!m_historique.isClean());
-    }
+    montrerTitre();
     remplirRecents();
+}
+
+void FenetreDonnee::montrerTitre() {
+    const QString nom = m_chemin.isEmpty() ? QString::fromStdString(m_document.profil) : nomFichier();
+    setWindowModified(false); // while the title may still have its marker
+    setWindowTitle(donnee::titre(nom));
+    setWindowModified(!m_historique.isClean());
+}
+
+void FenetreDonnee::ouvrirApercu() {
+    auto& apercu = m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section), &m_document);
+    connect(&apercu, &ApercuSection::masseVolumiqueSaisie, this, &FenetreDonnee::changerMasseVolumique,
+            Qt::UniqueConnection);
+}
+
+void FenetreDonnee::changerMasseVolumique(double masseVolumique) {
+    if (masseVolumique == m_document.masseVolumique) {
+        return;
+    }
+    const Document avant = m_document;
+    m_document.masseVolumique = masseVolumique;
+    m_historique.push(new Etape({m_section, avant}, {m_section, m_document},
+                                [this](const Etat& etat) { remettre(etat.section, etat.document); }));
+    actualiserApercu();
 }
 
 void FenetreDonnee::remplirRecents() {
@@ -448,16 +518,21 @@ void FenetreDonnee::remplirRecents() {
     m_recents->setEnabled(!recents.isEmpty());
 }
 
-void FenetreDonnee::retenirEtape(const Section& avant) {
+void FenetreDonnee::retenirEtape(const Section& avant, Document documentAvant) {
     if (avant == m_section) {
         return;
     }
-    m_historique.push(new Etape(avant, m_section, [this](const Section& etat) { remettre(etat); }));
+    m_document.profil.clear();
+    m_historique.push(new Etape({avant, std::move(documentAvant)}, {m_section, m_document},
+                                [this](const Etat& etat) { remettre(etat.section, etat.document); }));
+    montrerTitre();
 }
 
-void FenetreDonnee::remettre(const Section& etat) {
+void FenetreDonnee::remettre(const Section& etat, const Document& document) {
+    m_document = document;
     m_section.remplacer(etat);
     montrerSection();
+    montrerTitre();
 }
 
 void FenetreDonnee::montrerSection() {
@@ -478,7 +553,7 @@ void FenetreDonnee::changerNombreElements(int sens) {
         ActualiserAffichageDonnees();
     }
     rendreCompte(compteRendu);
-    retenirEtape(avant);
+    retenirEtape(avant, m_document);
 }
 
 void FenetreDonnee::changerElementCourant(int sens) {
@@ -526,7 +601,7 @@ void FenetreDonnee::verifierSaisie(QLineEdit* champ, bool coordonnee) {
     champ->setText(u"0"_s); // runs this check again, which "0" passes
 }
 
-void FenetreDonnee::BouttonAppliquer_Click() {
+bool FenetreDonnee::BouttonAppliquer_Click() {
     SaisieElement saisie;
     if (const QListWidgetItem* item = m_listeForme->currentItem()) {
         saisie.forme = item->text().toStdString();
@@ -540,10 +615,15 @@ void FenetreDonnee::BouttonAppliquer_Click() {
     const CompteRendu compteRendu = appliquer(m_section, saisie, plateforme::formatLocal());
     if (compteRendu.nonNumerique) {
         afficherMessage(this, donnee::messageValeursNonNumeriques());
-        return;
+        return false;
     }
     rendreCompte(compteRendu);
-    retenirEtape(avant);
+    retenirEtape(avant, m_document);
+    if (!compteRendu.accepte()) {
+        return false; // nothing stored
+    }
+    retenirSaisie();
+    return true;
 }
 
 void FenetreDonnee::rendreCompte(const CompteRendu& compteRendu) {
@@ -582,6 +662,26 @@ void FenetreDonnee::ActualiserAffichageDonnees() {
     m_zg->setText(plateforme::texteNombre(element.Zg));
     m_yg->setText(plateforme::texteNombre(element.Yg));
     (element.Signe == 1.0 ? m_additionner : m_soustraire)->setChecked(true);
+    retenirSaisie();
+}
+
+FenetreDonnee::Saisie FenetreDonnee::saisieAffichee() const {
+    return {
+        m_listeForme->currentRow(), m_dimSection1->text(), m_dimSection2->text(), m_zg->text(), m_yg->text(),
+        m_additionner->isChecked()};
+}
+
+void FenetreDonnee::retenirSaisie() {
+    m_saisieRetenue = saisieAffichee();
+    montrerSaisieEnAttente();
+}
+
+bool FenetreDonnee::saisieEnAttente() const {
+    return saisieAffichee() != m_saisieRetenue;
+}
+
+void FenetreDonnee::montrerSaisieEnAttente() {
+    m_saisieNonAppliquee->setVisible(saisieEnAttente());
 }
 
 void FenetreDonnee::AffichageResultats() {
@@ -593,7 +693,7 @@ void FenetreDonnee::AffichageResultats() {
 }
 
 void FenetreDonnee::montrerAvertissement() {
-    const auto constats = static_cast<int>(verifier(m_section).size());
+    const int constats = nombreConstats(m_section);
     const QString texte = constats > 0 ? donnee::avertissementVerification(constats) : QString();
     m_avertissement->setText(texte);
     m_avertissement->setAccessibleName(texte);

@@ -5,6 +5,7 @@
 // engine, keeps each change in its undo history, and reads and writes the section's file.
 
 #include "model/calcul.h"
+#include "model/document.h"
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
@@ -39,6 +40,9 @@ public:
     // message when it cannot be used (then nothing changes), else the section shown from element 1, a
     // clean history and the file's name in the title. True when the file was opened.
     bool ouvrirFichier(const QString& chemin);
+    // « Nouveau » with a rolled profile: the unsaved-changes question, then the profile's section, never
+    // saved, unchanged, with an empty history. True when the profile took the section's place.
+    bool nouveauProfil(const modele::Profil& profil);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -50,6 +54,7 @@ private:
 
     // The menu's actions.
     void nouveau();
+    void choisirProfil();
     void ouvrir();
     void ouvrirRecent(const QString& chemin);
     bool enregistrer();
@@ -65,17 +70,23 @@ private:
     QString proposition(const QString& suffixe) const;
     // The name of the section's file; empty for a section never saved.
     QString nomFichier() const;
-    // True when the section may be dropped: nothing unsaved, or the user saved or chose not to.
+    // True when the section may be dropped: the typing pending applied or let go, then nothing unsaved,
+    // or the user saved or chose not to.
     bool peutAbandonner();
     void remplirRecents();
     void montrerFichier(const QString& chemin);
 
     // Keeps the action that turned `avant` into the current section as one step of the history, when
     // it changed the section.
-    void retenirEtape(const modele::Section& avant);
+    // A change of the elements drops the profile's name; undoing it brings the name back.
+    void retenirEtape(const modele::Section& avant, modele::Document documentAvant);
     // Puts `etat` in place of the section (an undo, a redo, a file, "Nouveau") and shows it all: the
     // count, the current element, the input zone, the results and the open preview.
-    void remettre(const modele::Section& etat);
+    void remettre(const modele::Section& etat, const modele::Document& document);
+    // The file's name, else the profile's, in the title, with the marker of unsaved changes.
+    void montrerTitre();
+    void ouvrirApercu();
+    void changerMasseVolumique(double masseVolumique);
     void montrerSection();
 
     void changerNombreElements(int sens);
@@ -84,11 +95,25 @@ private:
     void ListeForme_Click();
     // A coordinate field also lets a lone "-" stand while a negative number is being typed.
     void verifierSaisie(QLineEdit* champ, bool coordonnee);
-    void BouttonAppliquer_Click();
+    // True when the capture was made (the section stored, whether it changed or not).
+    bool BouttonAppliquer_Click();
     void convertirUnite(const donnee::LigneResultat& ligne);
 
     // Fills the input zone from the current element.
     void ActualiserAffichageDonnees();
+
+    // What the input zone shows: the shape's row, the four fields' texts, solid or hole.
+    struct Saisie {
+        int forme = -1;
+        QString dimension1, dimension2, zg, yg;
+        bool plein = true;
+        bool operator==(const Saisie&) const = default;
+    };
+    Saisie saisieAffichee() const;
+    // The input zone as a refill or a capture last left it; typing that differs from it is pending.
+    void retenirSaisie();
+    bool saisieEnAttente() const;
+    void montrerSaisieEnAttente();
     // Writes the seven totals into the results panel.
     void AffichageResultats();
     // After an action on the section: its warning or its failure, then the totals as they now are.
@@ -99,6 +124,8 @@ private:
     void montrerAvertissement();
 
     modele::Section& m_section;
+    // What travels with the section: its profile and its material's density.
+    modele::Document m_document;
     plateforme::Registre& m_fenetres;
     // Below the menu bar: the controls of the layout table, placed from its top-left corner.
     QWidget* m_zone = nullptr;
@@ -120,5 +147,7 @@ private:
     plateforme::BoutonOption* m_additionner = nullptr;
     plateforme::BoutonOption* m_soustraire = nullptr;
     plateforme::Etiquette* m_avertissement = nullptr;
+    plateforme::Etiquette* m_saisieNonAppliquee = nullptr;
+    Saisie m_saisieRetenue;
     std::array<plateforme::Image*, 11> m_croquis{}; // in catalogue order
 };

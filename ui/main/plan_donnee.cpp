@@ -201,6 +201,13 @@ const Controle Saisie[] = {
      {19.1, 8.5, 24.1, 6.4},
      Normale,
      u"PleinTexte"_s},
+    // Shown in red while the fields differ from the current element as stored.
+    {Genre::Etiquette,
+     u"SaisieNonAppliquee"_s,
+     u"Valeurs non appliquées"_s,
+     {40.2, 62.8, 38.1, 4.2},
+     Normale,
+     u"ZoneSaisie"_s},
     {Genre::Bouton,
      u"BouttonAppliquer"_s,
      u"Appliquer"_s,
@@ -348,6 +355,7 @@ namespace {
 
 constexpr EntreeMenu EntreesFichier[] = {
     {u"ActionNouveau", u"&Nouveau", u"Ctrl+N"},
+    {u"ActionNouveauProfil", u"Nouveau à partir d'un &profilé…", u"Ctrl+Shift+N"},
     {u"ActionOuvrir", u"&Ouvrir…", u"Ctrl+O"},
     {u"MenuRecents", u"Fichiers &récents", {}, true},
     {},

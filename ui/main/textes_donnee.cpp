@@ -82,9 +82,9 @@ const QList<Explication>& explications() {
           u"repère."_s,
           u"[Yg=Soz/A avec Soz=somme(Ai*Ygi)]"_s}},
         {u"MomentQuadratiqueTexte"_s,
-         {u"Le moment quadratique est encore parfois appellé moment d'inertie."_s,
+         {u"Le moment quadratique est encore parfois appelé moment d'inertie."_s,
           u"C'est un paramètre de la rigidité."_s,
-          u"Ils sont donnés par rapport à un axe passant pas le centre de gravité de la section totale."_s}},
+          u"Ils sont donnés par rapport à un axe passant par le centre de gravité de la section totale."_s}},
         {u"IgzTexte"_s,
          {u"Igz : moment quadratique par rapport à l'axe Gz : axe horizontal passant par le centre de "
           u"gravité de la "
@@ -150,11 +150,16 @@ QString noteDeVersion() {
 
 QString titre(const QString& nomFichier) {
     const QString programme = u"Brivane des sections - Données"_s;
-    return nomFichier.isEmpty() ? programme : nomFichier + u"[*] — "_s + programme;
+    return nomFichier.isEmpty() ? programme + u"[*]"_s : nomFichier + u"[*] — "_s + programme;
 }
 
 QString questionEnregistrer() {
     return u"Enregistrer les modifications de la section ?"_s;
+}
+
+QString questionAppliquer(int element) {
+    return u"Les valeurs tapées pour l'élément %1 n'ont pas été appliquées."_s.arg(
+        plateforme::texteEntier(element));
 }
 
 QString avertissementVerification(int nombre) {

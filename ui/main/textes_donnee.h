@@ -20,11 +20,13 @@ QString explication(const QString& controle, const modele::Section& section);
 // The note shown on a double-click on the program's icon.
 QString noteDeVersion();
 
-// The window's title: the program's alone for a section never saved, else the file's name first, with
-// Qt's modified marker.
+// The window's title: the program's alone for a section never saved, else the file's name first; with
+// Qt's modified marker in both.
 QString titre(const QString& nomFichier);
 // The question asked before unsaved changes are dropped.
 QString questionEnregistrer();
+// The question asked before values typed for element `element` and not applied are dropped.
+QString questionAppliquer(int element);
 // Below the preview's button: « 1 incohérence : voir l'aperçu », « 3 incohérences : voir l'aperçu ».
 QString avertissementVerification(int nombre);
 // The filters of the file dialogs: the section's files, the calculation note (PDF, HTML), the data.

@@ -378,6 +378,20 @@ private Q_SLOTS:
 
     // The question's box: its buttons in French, "Enregistrer" the default; each button and Échap give
     // their answer.
+    // A secondary window's first place on a 1600 x 1200 screen, beside a main window with a 30 px title.
+    void placement() {
+        for (const auto& [principale, taille, rang, attendu] :
+             {std::tuple{QRect(100, 50, 800, 600), QSize(500, 400), 0, QPoint(900, 50)},   // right
+              std::tuple{QRect(100, 50, 800, 600), QSize(500, 400), 1, QPoint(900, 80)},   // right, second
+              std::tuple{QRect(700, 50, 800, 600), QSize(500, 400), 0, QPoint(200, 50)},   // left
+              std::tuple{QRect(300, 50, 1000, 600), QSize(500, 400), 1, QPoint(360, 110)}, // cascaded
+              std::tuple{QRect(300, 900, 1000, 300), QSize(500, 400), 0,
+                         QPoint(330, 800)}, // kept on the screen
+              std::tuple{QRect(0, 0, 1600, 1200), QSize(1700, 1300), 0, QPoint(0, 0)}}) {
+            QCOMPARE(plateforme::placement({0, 0, 1600, 1200}, principale, 30, taille, rang), attendu);
+        }
+    }
+
     void question_data() {
         QTest::addColumn<int>("touche"); // 0: click the button
         QTest::addColumn<QString>("bouton");
@@ -386,6 +400,8 @@ private Q_SLOTS:
         QTest::newRow("Ne pas enregistrer")
             << 0 << u"Ne pas enregistrer"_s << plateforme::Reponse::NePasEnregistrer;
         QTest::newRow("Annuler") << 0 << u"Annuler"_s << plateforme::Reponse::Annuler;
+        QTest::newRow("Appliquer") << 0 << u"Appliquer"_s << plateforme::Reponse::Appliquer;
+        QTest::newRow("Ignorer") << 0 << u"Ignorer"_s << plateforme::Reponse::Ignorer;
         QTest::newRow("Échap") << int(Qt::Key_Escape) << QString() << plateforme::Reponse::Annuler;
     }
     void question() {
@@ -409,8 +425,12 @@ private Q_SLOTS:
                 QTest::keyClick(boite, Qt::Key(touche));
             }
         });
-        QCOMPARE(plateforme::demanderEnregistrement(nullptr, u"Enregistrer ?"_s), reponse);
-        QCOMPARE(vu, (QStringList{u"Brivane"_s, u"Enregistrer ?"_s, u"0"_s, u"Enregistrer"_s}));
+        const bool saisie = bouton == u"Appliquer"_s || bouton == u"Ignorer"_s; // typed values dropped
+        QCOMPARE(saisie ? plateforme::demanderApplication(nullptr, u"Enregistrer ?"_s)
+                        : plateforme::demanderEnregistrement(nullptr, u"Enregistrer ?"_s),
+                 reponse);
+        QCOMPARE(vu, (QStringList{u"Brivane"_s, u"Enregistrer ?"_s, u"0"_s,
+                                  saisie ? u"Appliquer"_s : u"Enregistrer"_s}));
     }
 
     void boiteAttendue() {

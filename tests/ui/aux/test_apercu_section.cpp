@@ -13,6 +13,8 @@
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <string>
 
@@ -140,6 +142,19 @@ private Q_SLOTS:
         QCOMPARE(lignes.join(u'\n'), attendu);
     }
 
+    // Ten stacked squares, 45 findings: the check's lines scroll, all of them there.
+    void constatsNombreuxQuiDefilent() {
+        construire(m_section, std::vector<essai::Element>(10, {"Rectangle", "10", "10", "0", "0"}));
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        auto* zone = essai::controle<QScrollArea>(&f, "DefilementVerification");
+        QVERIFY(zone->verticalScrollBar()->isVisibleTo(&f));
+        QCOMPARE(zone->verticalScrollBar()->maximum(), zone->widget()->height() - zone->viewport()->height());
+        // The square's sentence on its principal axes, then the 45 findings.
+        QCOMPARE(essai::texte(&f, "Verification").count(u'\n'), 45);
+        QVERIFY(zone->widget()->height() >=
+                46 * QFontMetrics(zone->widget()->font()).lineSpacing()); // one per line
+    }
+
     void explicationsEtUnites() {
         construire(m_section, {{"Triangle", "30", "60", "0", "0"}});
         essai::Messages messages;
@@ -191,6 +206,37 @@ private Q_SLOTS:
         essai::capturer(&f, f.objectName() + u"_ipe200.png"_s);
     }
 
+    // At the edge of significance: the IPE's product of inertia is 0, the 1000 x 0,001 strip's lost
+    // rows are blank and the check names them, a square has every axis through G principal.
+    void signification_data() {
+        QTest::addColumn<std::vector<essai::Element>>("elements");
+        QTest::addColumn<QStringList>("valeurs"); // Igzy, alpha, I2, Wel,z
+        QTest::addColumn<QString>("verification");
+        QTest::newRow("ipe200") << essai::ipe200 << QStringList{u"0"_s, u"0"_s, u"142,4"_s, u"194,3"_s}
+                                << u"Aucune incohérence détectée."_s;
+        QTest::newRow("bande")
+            << std::vector<essai::Element>{{"Rectangle", "1000", "1000", "0", "0"},
+                                           {"Rectangle", "1000", "999,999", "0", "0,0005", false}}
+            << QStringList{u"0"_s, u"90"_s, QString(), QString()}
+            << u"Les résultats Igz, igz, I2, Wel,z, Wpl,z / Wel,z sont perdus dans les arrondis : "
+               u"des éléments presque égaux se retranchent."_s;
+        QTest::newRow("carré")
+            << std::vector<essai::Element>{{"Rectangle", "100", "100", "0", "0"}}
+            << QStringList{u"0"_s, u"0"_s, u"833,3"_s, u"166,7"_s}
+            << u"Tous les axes passant par G sont principaux.\nAucune incohérence détectée."_s;
+    }
+    void signification() {
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(QStringList, valeurs);
+        QFETCH(QString, verification);
+        construire(m_section, elements);
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        QCOMPARE((QStringList{essai::texte(&f, "IgzyValeur"), essai::texte(&f, "AlphaValeur"),
+                              essai::texte(&f, "I2Valeur"), essai::texte(&f, "WelzValeur")}),
+                 valeurs);
+        QCOMPARE(essai::texte(&f, "Verification"), verification);
+    }
+
     // The legend below the values and the check below the legend and the drawing; the overlaps hatched
     // and named in the legend only when there are some.
     void dessinEtLegende_data() {
@@ -213,7 +259,7 @@ private Q_SLOTS:
         f.activer();
         const QRect legende = essai::controle<QWidget>(&f, "Legende")->geometry();
         const QRect dessin = essai::controle<QWidget>(&f, "Dessin")->geometry();
-        const QRect verification = essai::controle<QWidget>(&f, "Verification")->geometry();
+        const QRect verification = essai::controle<QWidget>(&f, "DefilementVerification")->geometry();
         QVERIFY(legende.top() > essai::controle<QWidget>(&f, "FacteurFormeYTexte")->geometry().bottom());
         QVERIFY(verification.top() > legende.bottom());
         QVERIFY(verification.top() > dessin.bottom());

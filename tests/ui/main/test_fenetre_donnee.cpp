@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -88,7 +89,7 @@ private Q_SLOTS:
         Section reinitialisee;
         reinitialisee.Reinitialiser();
         QVERIFY(*m_p.section == reinitialisee);
-        QCOMPARE(m_p.w()->windowTitle(), u"Brivane des sections - Données"_s);
+        QCOMPARE(m_p.w()->windowTitle(), u"Brivane des sections - Données[*]"_s);
         QCOMPARE(m_p.w()->objectName(), u"FenetreDonnee"_s);
         QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"1"_s);
         QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"1"_s);
@@ -303,6 +304,27 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"2"_s);
         QCOMPARE(m_p.resultat(0), u"200"_s);
         QCOMPARE(m_p.messages->prendre(), QStringList());
+    }
+
+    // « Valeurs non appliquées » while the input zone differs from what the current element refills.
+    void saisieNonAppliquee() {
+        QCOMPARE(m_p.ctl<QLabel>("SaisieNonAppliquee")->font().pointSizeF(), 8.25);
+        QVERIFY(!visible("SaisieNonAppliquee"));
+        m_p.entrer(u"Rectangle"_s, u"70"_s, u"70"_s, u"35"_s, u"35"_s, true);
+        const std::pair<std::function<void()>, bool> pas[] = {
+            {[this] { m_p.taper("DimSection1", u"70,0"_s); }, true}, // the same number, another text
+            {[this] { m_p.taper("DimSection1", u"70"_s); }, false},
+            {[this] { m_p.cliquer("BouttonSoustraire"); }, true},
+            {[this] { m_p.choisirForme(u"Disque"_s); }, true},
+            {[this] { m_p.taper("DimSection1", u"7,50"_s); }, true},
+            {[this] { m_p.cliquer("BouttonAppliquer"); }, false}, // applied as typed
+            {[this] { m_p.taper("YG", u"-"_s); }, true},
+            {[this] { m_p.fleche("SpinButton1", true), m_p.fleche("SpinButton2", true); }, false}, // refilled
+        };
+        for (std::size_t i = 0; i < std::size(pas); ++i) {
+            pas[i].first();
+            QVERIFY2(visible("SaisieNonAppliquee") == pas[i].second, qPrintable(QString::number(i)));
+        }
     }
 
     void changerDElementOublieLaSaisie() {

@@ -6,24 +6,28 @@
 #include "fixture.h"
 #include "programme.h"
 
+#include "document/fichier_section.h"
 #include "platform/qt/fichiers.h"
 #include "platform/qt/impression.h"
+#include "ui/aux/choix_profil.h"
 #include "ui/main/fenetre_donnee.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 using plateforme::Reponse;
 
 namespace {
 
-const QString TitreProgramme = u"Brivane des sections - Données"_s;
+const QString TitreProgramme = u"Brivane des sections - Données[*]"_s;
 const QStringList Fresh = {u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s};
 const QStringList Exemple = {u"2400"_s,   u"35"_s,    u"29,79"_s, u"135,2 E4"_s,
                              u"148 E4"_s, u"23,74"_s, u"24,83"_s};
@@ -179,7 +183,7 @@ private Q_SLOTS:
         m_choix << chemin(u"poutre"_s); // no suffix typed
         raccourci("ActionEnregistrer"); // never saved: as "Enregistrer sous…"
         QVERIFY(QFile::exists(chemin(u"poutre.brivane"_s)));
-        QCOMPARE(m_p.w()->windowTitle(), u"poutre.brivane[*] — "_s + TitreProgramme);
+        QCOMPARE(m_p.w()->windowTitle(), u"poutre.brivane[*] — Brivane des sections - Données"_s);
         QVERIFY(!m_p.w()->isWindowModified());
         m_p.fleche("SpinButton1", true);
         QVERIFY(m_p.w()->isWindowModified());
@@ -249,6 +253,81 @@ private Q_SLOTS:
         QCOMPARE(m_p.messages->questions(), QStringList{u"Enregistrer les modifications de la section ?"_s});
         QCOMPARE(QFile::exists(fichier), ecrit);
         QCOMPARE(m_p.w()->isVisible(), !ferme);
+    }
+
+    // Typing pending for element 2 as the window closes: its question, then the save question.
+    void saisieEnAttente() {
+        const QStringList posees{u"Les valeurs tapées pour l'élément 2 n'ont pas été appliquées."_s,
+                                 u"Enregistrer les modifications de la section ?"_s};
+        for (const auto& [tape, reponse, ferme, questions, zg] : // questions: how many of the two
+             {std::tuple{u"12"_s, Reponse::Appliquer, true, 2, 12.0},
+              std::tuple{u"-"_s, Reponse::Appliquer, false, 1, 0.0},
+              std::tuple{u"12"_s, Reponse::Ignorer, true, 2, 0.0},
+              std::tuple{u"12"_s, Reponse::Annuler, false, 1, 0.0}}) {
+            m_p.arreter();
+            QVERIFY(m_p.demarrer());
+            m_p.fleche("SpinButton1", true);
+            m_p.fleche("SpinButton2", true);
+            m_p.taper("ZG", tape);
+            m_p.messages->repondre(reponse); // then "Ne pas enregistrer"
+            QCOMPARE(m_p.w()->close(), ferme);
+            QCOMPARE(m_p.messages->questions(), posees.mid(0, questions));
+            QCOMPARE(m_p.section->element(2).Zg, zg);
+            QCOMPARE(m_p.messages->prendre().size(), tape == u"-"_s ? 1 : 0); // the button's message
+        }
+    }
+    void saisieEnAttenteAvantNouveau() { // "Nouveau" asks too; "Annuler" keeps the typing
+        m_p.taper("ZG", u"5"_s);
+        m_p.messages->repondre(Reponse::Annuler);
+        raccourci("ActionNouveau");
+        QCOMPARE(m_p.messages->questions().size(), 1);
+        QCOMPARE(m_p.ctl<QLineEdit>("ZG")->text(), u"5"_s);
+    }
+    void titreSansFichier() { // a section never saved shows the marker too
+        m_p.fleche("SpinButton1", true);
+        QCOMPARE(m_p.w()->windowHandle()->title(), u"Brivane des sections - Données*"_s);
+    }
+
+    // A section from a rolled profile: the question before a changed section is dropped; the dialog's
+    // filter; the figures of examples/ipe200.brivane; no file, no history, the profile in the title; the
+    // file keeps the profile, an element's change drops it and undo brings it back.
+    void profil() {
+        QVERIFY(m_p.fenetre->ouvrirFichier(QStringLiteral(BRIVANE_EXEMPLES "/ipe200.brivane")));
+        const QStringList figures = m_p.panneau();
+        m_p.fleche("SpinButton1", true);
+        ChoixProfil choix;
+        choix.findChild<QLineEdit*>(u"Filtre"_s)->setText(u"2"_s);
+        const auto* tailles = choix.findChild<QListWidget*>(u"Tailles"_s);
+        QCOMPARE(tailles->item(2)->text(), u"IPE 240"_s);
+        m_p.messages->repondre(Reponse::Annuler);
+        QVERIFY(!m_p.fenetre->nouveauProfil(*choix.profil()));
+        QCOMPARE(compte(), u"10"_s);
+        m_p.messages->repondre(Reponse::NePasEnregistrer);
+        QVERIFY(m_p.fenetre->nouveauProfil(*choix.profil()));
+        QCOMPARE(m_p.messages->questions().size(), 2);
+        QCOMPARE(m_p.panneau(), figures);
+        QCOMPARE(m_p.w()->windowTitle(), u"IPE 200[*] — Brivane des sections - Données"_s);
+        QVERIFY(!m_p.w()->isWindowModified() && !peutAnnuler());
+        const auto profilDuFichier = [this](const char* nom) {
+            m_choix << chemin(QString::fromUtf8(nom));
+            raccourci("ActionEnregistrerSous");
+            return QString::fromStdString(document::ouvrir(chemin(QString::fromUtf8(nom))).document.profil);
+        };
+        QCOMPARE(profilDuFichier("ipe.brivane"), u"IPE 200"_s);
+        QVERIFY(m_p.fenetre->ouvrirFichier(chemin(u"ipe.brivane"_s)));
+        QCOMPARE(m_p.panneau(), figures);
+        m_p.fleche("SpinButton1", true);
+        QCOMPARE(profilDuFichier("change.brivane"), QString());
+        raccourci("ActionAnnuler");
+        QCOMPARE(profilDuFichier("annule.brivane"), u"IPE 200"_s);
+        m_p.cliquer("BouttonApercu"); // a density typed in the preview: a change kept in the file
+        auto* masse = essai::fenetreNommee("ApercuSection")->findChild<QLineEdit*>(u"MasseVolumique"_s);
+        masse->setText(u"2700"_s);
+        QTest::keyClick(masse, Qt::Key_Return);
+        QVERIFY(m_p.w()->isWindowModified());
+        raccourci("ActionEnregistrer");
+        QCOMPARE(document::ouvrir(chemin(u"annule.brivane"_s)).document,
+                 (modele::Document{"IPE 200", 2700.0}));
     }
 
     // The note and the data handed out: the file named as typed, its suffix from the filter when none;
