@@ -408,6 +408,15 @@ void ApercuSection::lancerTorsion() {
     afficherTorsion();
 }
 
+void ApercuSection::attendreTorsion() {
+    if (!m_sectionTorsion || m_grandeurs.torsion) {
+        return; // nothing launched, or its result already shown
+    }
+    m_calcul.waitForFinished();
+    m_grandeurs.torsion = m_calcul.result(); // the watcher's signal, still queued, shows the same again
+    afficherTorsion();
+}
+
 void ApercuSection::afficherTorsion() {
     const std::optional<torsion::Torsion>& t = m_grandeurs.torsion;
     for (const Ligne& l : LignesTorsion) {

@@ -34,6 +34,9 @@ public:
     explicit ApercuSection(const modele::Section& section, const modele::Document* document = nullptr);
     ~ApercuSection() override;
     void activer() override;
+    // Waits for the torsion computing on the worker thread, if any, and shows it now, without running
+    // the event loop: for whoever needs the window settled (the tests' photographs of every window).
+    void attendreTorsion();
 
 Q_SIGNALS:
     // A density typed in its field (kg/m³, a number above 0), for the owner of the document to keep.
