@@ -6,7 +6,7 @@ namespace {
 
 PointGauss point(double l1, double l2, double l3, double poids) {
     PointGauss g{{l1, l2, l3}, poids, {}, {}};
-    const auto& L = g.L;
+    const std::array<double, 3> L = g.L;
     for (std::size_t i = 0; i < 3; ++i) {
         g.N[i] = L[i] * (2.0 * L[i] - 1.0);
         g.dN[i][i] = 4.0 * L[i] - 1.0;

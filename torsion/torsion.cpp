@@ -26,14 +26,14 @@ std::vector<int> composantes(const Maillage& m, int& nb) {
         }
         return i;
     };
-    std::unordered_map<std::uint64_t, int> cotes;
+    std::unordered_map<std::uint64_t, int> aretes;
     for (std::size_t t = 0; t < m.triangles.size(); ++t) {
         for (std::size_t i = 0; i < 3; ++i) {
             const int a = m.triangles[t][i];
             const int b = m.triangles[t][(i + 1) % 3];
             const std::uint64_t cle = (static_cast<std::uint64_t>(std::min(a, b)) << 32) |
                                       static_cast<std::uint32_t>(std::max(a, b));
-            const auto [it, nouveau] = cotes.try_emplace(cle, static_cast<int>(t));
+            const auto [it, nouveau] = aretes.try_emplace(cle, static_cast<int>(t));
             if (!nouveau) {
                 parent[static_cast<std::size_t>(racine(it->second))] = racine(static_cast<int>(t));
             }
