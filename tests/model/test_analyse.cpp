@@ -155,14 +155,16 @@ TEST(ModulesDeFlexion, IPE200CommeLesTablesDeProfiles) {
 struct CasPlastique {
     const char* nom;
     std::vector<Piece> pieces;
-    double Wplz, Wply, Yp, Zp, tolerance;
+    struct {
+        double Wplz, Wply, Yp, Zp, tolerance;
+    } a;
 };
 
 class Plastiques : public ::testing::TestWithParam<CasPlastique> {};
 
 TEST_P(Plastiques, CommeALaMain) {
-    const CasPlastique& c = GetParam();
-    const std::optional<Plastique> p = plastique(construire(c.pieces));
+    const auto& [nom, pieces, c] = GetParam();
+    const std::optional<Plastique> p = plastique(construire(pieces));
     ASSERT_TRUE(p.has_value());
     EXPECT_NEAR(p->Wplz, c.Wplz, c.tolerance * c.Wplz);
     EXPECT_NEAR(p->Wply, c.Wply, c.tolerance * c.Wply);
@@ -176,46 +178,22 @@ INSTANTIATE_TEST_SUITE_P(
     Sections, Plastiques,
     ::testing::Values(CasPlastique{"rectangle",
                                    {{"Rectangle", 100, 200, 0, 0}},
-                                   100.0 * 200 * 200 / 4,
-                                   200.0 * 100 * 100 / 4,
-                                   0,
-                                   0,
-                                   1e-12},
+                                   {100.0 * 200 * 200 / 4, 200.0 * 100 * 100 / 4, 0, 0, 1e-12}},
                       CasPlastique{"disque",
                                    {{"Disque", 50, 0, 30, -20}},
-                                   4.0 * 50 * 50 * 50 / 3,
-                                   4.0 * 50 * 50 * 50 / 3,
-                                   -20,
-                                   30,
-                                   5e-6},
+                                   {4.0 * 50 * 50 * 50 / 3, 4.0 * 50 * 50 * 50 / 3, -20, 30, 5e-6}},
                       CasPlastique{"caisson",
                                    {{"Rectangle", 100, 200, 0, 0}, {"Rectangle", 80, 180, 0, 0, false}},
-                                   1e6 - 80.0 * 180 * 180 / 4,
-                                   5e5 - 180.0 * 80 * 80 / 4,
-                                   0,
-                                   0,
-                                   1e-12},
-                      CasPlastique{"te, axe dans la semelle",
+                                   {1e6 - 80.0 * 180 * 180 / 4, 5e5 - 180.0 * 80 * 80 / 4, 0, 0, 1e-12}},
+                      CasPlastique{"te_axe_dans_la_semelle",
                                    {{"Rectangle", 120, 12, 0, 114}, {"Rectangle", 10, 108, 0, 54}},
-                                   1260 * 5.25 + 180 * 0.75 + 1080 * 55.5,
-                                   2 * 720 * 30.0 + 2 * 540 * 2.5,
-                                   109.5,
-                                   0,
-                                   1e-12},
-                      CasPlastique{"te, axe dans l'âme",
+                                   {1260 * 5.25 + 180 * 0.75 + 1080 * 55.5, 2 * 720 * 30.0 + 2 * 540 * 2.5,
+                                    109.5, 0, 1e-12}},
+                      CasPlastique{"te_axe_dans_l_ame",
                                    {{"Rectangle", 100, 10, 0, 205}, {"Rectangle", 10, 200, 0, 100}},
-                                   1000 * 55.0 + 500 * 25 + 1500 * 75,
-                                   2 * 500 * 25.0 + 2 * 1000 * 2.5,
-                                   150,
-                                   0,
-                                   1e-12}),
-    [](const ::testing::TestParamInfo<CasPlastique>& i) {
-        std::string n;
-        for (const char* c = i.param.nom; *c != 0; ++c) {
-            n += std::isalnum(static_cast<unsigned char>(*c)) != 0 ? *c : '_';
-        }
-        return n;
-    });
+                                   {1000 * 55.0 + 500 * 25 + 1500 * 75, 2 * 500 * 25.0 + 2 * 1000 * 2.5, 150,
+                                    0, 1e-12}}),
+    [](const ::testing::TestParamInfo<CasPlastique>& i) { return std::string(i.param.nom); });
 
 TEST(Plastiques, IPE200CommeLesTablesDeProfiles) {
     const std::optional<Plastique> p = plastique(ipe200());

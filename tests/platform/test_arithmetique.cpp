@@ -84,32 +84,25 @@ constexpr GenreFaute kDiv = GenreFaute::DivisionParZero;
 constexpr GenreFaute kInv = GenreFaute::OperationInvalide;
 const double inf = HUGE_VAL;
 const double nan = std::nan("");
+using C = CasOperation;
 
-INSTANTIATE_TEST_SUITE_P(Depassement, Operation,
-                         ::testing::Values(CasOperation{Op::Plus, DBL_MAX, DBL_MAX, kDep, 0},
-                                           CasOperation{Op::Plus, 1e308, 1e308, kDep, 0},
-                                           CasOperation{Op::Plus, -1e308, -1e308, kDep, 0},
-                                           CasOperation{Op::Moins, -DBL_MAX, DBL_MAX, kDep, 0},
-                                           CasOperation{Op::Moins, 1e308, -1e308, kDep, 0},
-                                           CasOperation{Op::Fois, 1e200, 1e200, kDep, 0},
-                                           CasOperation{Op::Fois, -1e200, 1e200, kDep, 0},
-                                           CasOperation{Op::Fois, DBL_MAX, 1.0000000000000002, kDep, 0},
-                                           CasOperation{Op::Divise, 1e300, 1e-300, kDep, 0},
-                                           CasOperation{Op::Divise, DBL_MAX, 0.5, kDep, 0},
-                                           CasOperation{Op::Puissance, 10, 400, kDep, 0},
-                                           CasOperation{Op::Puissance, 1e200, 2, kDep, 0},
-                                           CasOperation{Op::Hypot, DBL_MAX, DBL_MAX, kDep, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Depassement, Operation,
+    ::testing::Values(C{Op::Plus, DBL_MAX, DBL_MAX, kDep, 0}, C{Op::Plus, 1e308, 1e308, kDep, 0},
+                      C{Op::Plus, -1e308, -1e308, kDep, 0}, C{Op::Moins, -DBL_MAX, DBL_MAX, kDep, 0},
+                      C{Op::Moins, 1e308, -1e308, kDep, 0}, C{Op::Fois, 1e200, 1e200, kDep, 0},
+                      C{Op::Fois, -1e200, 1e200, kDep, 0}, C{Op::Fois, DBL_MAX, 1.0000000000000002, kDep, 0},
+                      C{Op::Divise, 1e300, 1e-300, kDep, 0}, C{Op::Divise, DBL_MAX, 0.5, kDep, 0},
+                      C{Op::Puissance, 10, 400, kDep, 0}, C{Op::Puissance, 1e200, 2, kDep, 0},
+                      C{Op::Hypot, DBL_MAX, DBL_MAX, kDep, 0}));
 
 INSTANTIATE_TEST_SUITE_P(DivisionEtInvalide, Operation,
-                         ::testing::Values(CasOperation{Op::Divise, 1, 0, kDiv, 0},
-                                           CasOperation{Op::Divise, -1, 0, kDiv, 0},
-                                           CasOperation{Op::Divise, 1, -0.0, kDiv, 0},
-                                           CasOperation{Op::Divise, 1e-300, 0, kDiv, 0},
-                                           CasOperation{Op::Divise, 0, 0, kInv, 0},
-                                           CasOperation{Op::Divise, -0.0, 0, kInv, 0},
-                                           CasOperation{Op::Puissance, -1, 0.5, kInv, 0},
-                                           CasOperation{Op::Puissance, -4, 0.5, kInv, 0},
-                                           CasOperation{Op::Puissance, 0, -1, kDiv, 0}));
+                         ::testing::Values(C{Op::Divise, 1, 0, kDiv, 0}, C{Op::Divise, -1, 0, kDiv, 0},
+                                           C{Op::Divise, 1, -0.0, kDiv, 0}, C{Op::Divise, 1e-300, 0, kDiv, 0},
+                                           C{Op::Divise, 0, 0, kInv, 0}, C{Op::Divise, -0.0, 0, kInv, 0},
+                                           C{Op::Puissance, -1, 0.5, kInv, 0},
+                                           C{Op::Puissance, -4, 0.5, kInv, 0},
+                                           C{Op::Puissance, 0, -1, kDiv, 0}));
 
 // An infinite or NaN operand, on either side, is a fault of the step that made it, never carried on:
 // x / inf would be 0 and hide it.
@@ -130,23 +123,19 @@ INSTANTIATE_TEST_SUITE_P(OperandeNonFini, Operation, ::testing::ValuesIn(operand
 INSTANTIATE_TEST_SUITE_P(
     SansFaute, Operation,
     ::testing::Values(
-        CasOperation{Op::Fois, 1e-200, 1e-200, kOk, 0}, CasOperation{Op::Fois, -1e-200, 1e-200, kOk, -0.0},
-        CasOperation{Op::Divise, 1e-300, 1e300, kOk, 0},
-        CasOperation{Op::Fois, DBL_MIN, 0.5, kOk, DBL_MIN / 2}, // subnormal
-        CasOperation{Op::Moins, DBL_MIN, DBL_MIN*(1 - DBL_EPSILON), kOk, DBL_MIN - DBL_MIN*(1 - DBL_EPSILON)},
-        CasOperation{Op::Puissance, 10, -400, kOk, 0}, CasOperation{Op::Divise, 1, 3, kOk, 1.0 / 3.0},
-        CasOperation{Op::Divise, 0, 5, kOk, 0}, CasOperation{Op::Divise, -0.0, 5, kOk, -0.0},
-        CasOperation{Op::Plus, 0.1, 0.2, kOk, 0.30000000000000004},
-        CasOperation{Op::Plus, 1e308, -1e308, kOk, 0}, CasOperation{Op::Plus, DBL_MAX, 1, kOk, DBL_MAX},
-        CasOperation{Op::Moins, 5, 7, kOk, -2}, CasOperation{Op::Fois, 1e154, 1e154, kOk, 1e308},
-        CasOperation{Op::Fois, DBL_MAX, 1, kOk, DBL_MAX},
-        CasOperation{Op::Divise, DBL_MAX, 2, kOk, DBL_MAX / 2}, CasOperation{Op::Puissance, 25, 0.5, kOk, 5},
-        CasOperation{Op::Puissance, 2, 0.5, kOk, 1.4142135623730951},
-        CasOperation{Op::Puissance, 0, 0.5, kOk, 0}, CasOperation{Op::Puissance, 10, 3, kOk, 1000},
-        CasOperation{Op::Puissance, 10, -3, kOk, 0.001}, CasOperation{Op::Puissance, 10, 308, kOk, 1e308},
-        CasOperation{Op::Hypot, 3, 4, kOk, 5},
-        CasOperation{Op::Hypot, 1e300, 1e300, kOk, std::hypot(1e300, 1e300)},
-        CasOperation{Op::Hypot, -0.0, -0.0, kOk, 0}));
+        C{Op::Fois, 1e-200, 1e-200, kOk, 0}, C{Op::Fois, -1e-200, 1e-200, kOk, -0.0},
+        C{Op::Divise, 1e-300, 1e300, kOk, 0}, C{Op::Fois, DBL_MIN, 0.5, kOk, DBL_MIN / 2}, // subnormal
+        C{Op::Moins, DBL_MIN, DBL_MIN*(1 - DBL_EPSILON), kOk, DBL_MIN - DBL_MIN*(1 - DBL_EPSILON)},
+        C{Op::Puissance, 10, -400, kOk, 0}, C{Op::Divise, 1, 3, kOk, 1.0 / 3.0}, C{Op::Divise, 0, 5, kOk, 0},
+        C{Op::Divise, -0.0, 5, kOk, -0.0}, C{Op::Plus, 0.1, 0.2, kOk, 0.30000000000000004},
+        C{Op::Plus, 1e308, -1e308, kOk, 0}, C{Op::Plus, DBL_MAX, 1, kOk, DBL_MAX},
+        C{Op::Moins, 5, 7, kOk, -2}, C{Op::Fois, 1e154, 1e154, kOk, 1e308},
+        C{Op::Fois, DBL_MAX, 1, kOk, DBL_MAX}, C{Op::Divise, DBL_MAX, 2, kOk, DBL_MAX / 2},
+        C{Op::Puissance, 25, 0.5, kOk, 5}, C{Op::Puissance, 2, 0.5, kOk, 1.4142135623730951},
+        C{Op::Puissance, 0, 0.5, kOk, 0}, C{Op::Puissance, 10, 3, kOk, 1000},
+        C{Op::Puissance, 10, -3, kOk, 0.001}, C{Op::Puissance, 10, 308, kOk, 1e308},
+        C{Op::Hypot, 3, 4, kOk, 5}, C{Op::Hypot, 1e300, 1e300, kOk, std::hypot(1e300, 1e300)},
+        C{Op::Hypot, -0.0, -0.0, kOk, 0}));
 
 // Operations chain left to right, one rounding each, exactly as plain doubles do.
 TEST(Reel, EvaluatesLeftToRightAsDoubles) {

@@ -12,10 +12,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,153 +53,68 @@ void verifierLecture(const CasLecture& c) {
     EXPECT_EQ(estNumerique(c.texte, *c.format), lu.has_value());
 }
 
-TEST(LireNombre, FrenchTexts) {
-    const CasLecture cas[] = {
-        {"12", &kFr, 12},
-        {"-12,5", &kFr, -12.5},
-        {"12,5", &kFr, 12.5},
-        {"12,", &kFr, 12},
-        {",5", &kFr, 0.5},
-        {"-,5", &kFr, -0.5},
-        {"+,5", &kFr, 0.5},
-        {"+3", &kFr, 3},
-        {"-0", &kFr, 0},
-        {"0", &kFr, 0},
-        {"007", &kFr, 7},
-        {"1,5E-3", &kFr, 0.0015},
-        {"1,5e-3", &kFr, 0.0015},
-        {"1E5", &kFr, 100000},
-        {"1E+5", &kFr, 100000},
-        {"1,E5", &kFr, 100000},
-        {",5E1", &kFr, 5},
-        {"-2,5E+2", &kFr, -250},
-        {"1E0000000000000000000003", &kFr, 1000},
-        {"1E-999", &kFr, 0},
-        {"-1E-999", &kFr, 0},
-        {"0E99999", &kFr, 0},
-        {"1E308", &kFr, 1e308},
-        {"1,7976931348623157E308", &kFr, DBL_MAX},
-        {"-1,7976931348623157E308", &kFr, -DBL_MAX},
-        {"4,9406564584124654E-324", &kFr, 4.9406564584124654e-324},
-        {"0,1", &kFr, 0.1},
-        {"314,1592741012573", &kFr, 314.1592741012573},
-        // refused
-        {"", &kFr, kRefuse},
-        {"-", &kFr, kRefuse},
-        {"+", &kFr, kRefuse},
-        {",", &kFr, kRefuse},
-        {"-,", &kFr, kRefuse},
-        {"1.5", &kFr, kRefuse},
-        {"1,5,3", &kFr, kRefuse},
-        {"12,5,", &kFr, kRefuse},
-        {"1 000", &kFr, kRefuse},
-        {"1\xC2\xA0"
-         "000",
-         &kFr, kRefuse}, // no-break space grouping
-        {" 1", &kFr, kRefuse},
-        {"1 ", &kFr, kRefuse},
-        {"E5", &kFr, kRefuse},
-        {",E5", &kFr, kRefuse},
-        {"1E", &kFr, kRefuse},
-        {"1E+", &kFr, kRefuse},
-        {"1E-", &kFr, kRefuse},
-        {"1E5,5", &kFr, kRefuse},
-        {"1E5E5", &kFr, kRefuse},
-        {"1E 5", &kFr, kRefuse},
-        {"1D5", &kFr, kRefuse},
-        {"0x10", &kFr, kRefuse},
-        {"0x1p3", &kFr, kRefuse},
-        {"--1", &kFr, kRefuse},
-        {"+-1", &kFr, kRefuse},
-        {"1-", &kFr, kRefuse},
-        {"\xE2\x88\x92"
-         "1",
-         &kFr, kRefuse}, // U+2212 MINUS SIGN: the hyphen-minus only
-        {"inf", &kFr, kRefuse},
-        {"-Inf", &kFr, kRefuse},
-        {"infinity", &kFr, kRefuse},
-        {"nan", &kFr, kRefuse},
-        {"NaN", &kFr, kRefuse},
-        {"abc", &kFr, kRefuse},
-        {"12abc", &kFr, kRefuse},
-        {"\xD9\xA1\xD9\xA2", &kFr, kRefuse}, // Arabic-Indic digits
-        {std::string("1\0", 2), &kFr, kRefuse},
-        {std::string("\0"
-                     "1",
-                     2),
-         &kFr, kRefuse},
-        {"1E999", &kFr, kRefuse},
-        {"-1E999", &kFr, kRefuse},
-        {"1,8E308", &kFr, kRefuse},
-        {"1,7976931348623159E308", &kFr, kRefuse}, // rounds past the largest double
-    };
-    for (const CasLecture& c : cas) {
-        verifierLecture(c);
+// Texts read in one locale: the accepted ones with their values, and the refused ones.
+void lireAcceptes(const FormatNombre& f, std::initializer_list<std::pair<std::string, double>> cas) {
+    for (const auto& [texte, valeur] : cas) {
+        verifierLecture({texte, &f, valeur});
     }
+}
+
+void lireRefuses(const FormatNombre& f, std::initializer_list<std::string> textes) {
+    for (const std::string& texte : textes) {
+        verifierLecture({texte, &f, kRefuse});
+    }
+}
+
+TEST(LireNombre, FrenchTexts) {
+    lireAcceptes(kFr,
+                 {{"12", 12},       {"-12,5", -12.5},   {"12,5", 12.5},     {"12,", 12},     {",5", 0.5},
+                  {"-,5", -0.5},    {"+,5", 0.5},       {"+3", 3},          {"-0", 0},       {"0", 0},
+                  {"007", 7},       {"1,5E-3", 0.0015}, {"1,5e-3", 0.0015}, {"1E5", 100000}, {"1E+5", 100000},
+                  {"1,E5", 100000}, {",5E1", 5},        {"-2,5E+2", -250},  {"1E-999", 0},   {"-1E-999", 0},
+                  {"0E99999", 0},   {"1E308", 1e308},   {"0,1", 0.1}});
+    lireAcceptes(kFr, {{"1E0000000000000000000003", 1000},
+                       {"1,7976931348623157E308", DBL_MAX},
+                       {"-1,7976931348623157E308", -DBL_MAX},
+                       {"4,9406564584124654E-324", 4.9406564584124654e-324},
+                       {"314,1592741012573", 314.1592741012573}});
+    lireRefuses(kFr, {"",         "-",   "+",    ",",     "-,",    "1.5",   "1,5,3",  "12,5,",  "1 000",
+                      " 1",       "1 ",  "E5",   ",E5",   "1E",    "1E+",   "1E-",    "1E5,5",  "1E5E5",
+                      "1E 5",     "1D5", "0x10", "0x1p3", "--1",   "+-1",   "1-",     "inf",    "-Inf",
+                      "infinity", "nan", "NaN",  "abc",   "12abc", "1E999", "-1E999", "1,8E308"});
+    lireRefuses(kFr, {"1,7976931348623159E308", // rounds past the largest double
+                      "1\302\240000",           // no-break space grouping (octal escapes, a digit follows)
+                      "\342\210\2221",          // U+2212 MINUS SIGN: the hyphen-minus only
+                      "\xD9\xA1\xD9\xA2",       // Arabic-Indic digits
+                      std::string("1\0", 2), std::string("\0001", 2)});
 }
 
 TEST(LireNombre, EnglishAndOtherSeparators) {
-    const CasLecture cas[] = {
-        {"12.5", &kEn, 12.5},
-        {"-12.5", &kEn, -12.5},
-        {"12.", &kEn, 12},
-        {".5", &kEn, 0.5},
-        {"1.5E-3", &kEn, 0.0015},
-        {"1E-999", &kEn, 0},
-        {"12,5", &kEn, kRefuse},
-        {",5", &kEn, kRefuse},
-        {".", &kEn, kRefuse},
-        {"-.", &kEn, kRefuse},
-        {"1,000", &kEn, kRefuse},
-        {"1.000.000", &kEn, kRefuse},
-        {"1E999", &kEn, kRefuse},
-        {"-", &kEn, kRefuse},
-        {"", &kEn, kRefuse},
-        // a separator of two bytes
-        {"12\xD9\xAB"
-         "5",
-         &kAr, 12.5},
-        {"\xD9\xAB"
-         "5",
-         &kAr, 0.5},
-        {"12\xD9\xAB", &kAr, 12},
-        {"\xD9\xAB", &kAr, kRefuse},
-        {"12\xD9"
-         "5",
-         &kAr, kRefuse}, // half a separator
-        {"12\xD9", &kAr, kRefuse},
-        {"12.5", &kAr, kRefuse},
-        {"12,5", &kAr, kRefuse},
-    };
-    for (const CasLecture& c : cas) {
-        verifierLecture(c);
-    }
+    lireAcceptes(
+        kEn, {{"12.5", 12.5}, {"-12.5", -12.5}, {"12.", 12}, {".5", 0.5}, {"1.5E-3", 0.0015}, {"1E-999", 0}});
+    lireRefuses(kEn, {"12,5", ",5", ".", "-.", "1,000", "1.000.000", "1E999", "-", ""});
+    // a separator of two bytes (U+066B, in octal where a digit follows), and half of it
+    lireAcceptes(kAr, {{"12\331\2535", 12.5}, {"\331\2535", 0.5}, {"12\xD9\xAB", 12}});
+    lireRefuses(kAr, {"\xD9\xAB", "12\3315", "12\xD9", "12.5", "12,5"});
 }
 
 TEST(LireNombre, LongDigitStrings) {
-    const std::string cent(100, '0');
-    const CasLecture cas[] = {
-        // 1 followed by 308 zeros is 1e308; one more zero is past the largest double.
-        {"1" + std::string(308, '0'), &kFr, 1e308},
-        {"1" + std::string(309, '0'), &kFr, kRefuse},
-        {std::string(400, '9'), &kFr, kRefuse},
-        {"-" + std::string(400, '9'), &kFr, kRefuse},
-        {std::string(400, '0'), &kFr, 0},
-        {std::string(400, '0') + "1", &kFr, 1},
-        {std::string(400, '0') + "12,5", &kFr, 12.5},
-        {"12345678901234567890", &kFr, 12345678901234567890.0},
-        {"0,12345678901234567890123456789", &kFr, 0.12345678901234567890123456789},
-        // far below the smallest double: underflow to 0 is a number
-        {"0," + std::string(400, '0') + "1", &kFr, 0},
-        {"," + std::string(400, '0') + "1E400", &kFr, 0.1},
-        {"1" + std::string(400, '0') + "E-400", &kFr, 1},
-        {"0,1" + cent + cent + cent + cent, &kFr, 0.1},
-        {"1" + std::string(400, '0') + ",", &kEn, kRefuse}, // "," is not the English separator
-        {"1" + std::string(400, '0') + "E-800", &kEn, 0},
-    };
-    for (const CasLecture& c : cas) {
-        verifierLecture(c);
-    }
+    const std::string cent(100, '0'), quatreCents(400, '0');
+    // 1 followed by 308 zeros is 1e308; far below the smallest double, underflow to 0 is a number.
+    lireAcceptes(kFr, {{"1" + std::string(308, '0'), 1e308},
+                       {quatreCents, 0},
+                       {quatreCents + "1", 1},
+                       {quatreCents + "12,5", 12.5},
+                       {"12345678901234567890", 12345678901234567890.0},
+                       {"0,12345678901234567890123456789", 0.12345678901234567890123456789},
+                       {"0," + quatreCents + "1", 0},
+                       {"," + quatreCents + "1E400", 0.1},
+                       {"1" + quatreCents + "E-400", 1},
+                       {"0,1" + cent + cent + cent + cent, 0.1}});
+    // one more zero is past the largest double
+    lireRefuses(kFr, {"1" + std::string(309, '0'), std::string(400, '9'), "-" + std::string(400, '9')});
+    lireAcceptes(kEn, {{"1" + quatreCents + "E-800", 0}});
+    lireRefuses(kEn, {"1" + quatreCents + ","}); // "," is not the English separator
 }
 
 // A number typed keystroke by keystroke is a number at every keystroke, except a lone sign, a lone

@@ -26,22 +26,16 @@ namespace {
 
 enum class Fenetre { Recapitulatif, Aire, Yg, Zg, Igy, Igz };
 
+template <class W> QWidget& ouvrirLa(plateforme::Registre& r, const modele::Section& s) {
+    return essai::ouvrir<W>(r, s);
+}
+
+// The window of that kind, in the order of `Fenetre`.
 QWidget& ouvrirFenetre(plateforme::Registre& r, const modele::Section& s, Fenetre f) {
-    switch (f) {
-    case Fenetre::Recapitulatif:
-        return essai::ouvrir<Recapitulatif>(r, s);
-    case Fenetre::Aire:
-        return essai::ouvrir<DetailAire>(r, s);
-    case Fenetre::Yg:
-        return essai::ouvrir<DetailYg>(r, s);
-    case Fenetre::Zg:
-        return essai::ouvrir<DetailZg>(r, s);
-    case Fenetre::Igy:
-        return essai::ouvrir<DetailIGY>(r, s);
-    case Fenetre::Igz:
-        return essai::ouvrir<DetailIGZ>(r, s);
-    }
-    qFatal("unknown window");
+    using Ouvrir = QWidget& (*)(plateforme::Registre&, const modele::Section&);
+    const Ouvrir ouvrir[] = {ouvrirLa<Recapitulatif>, ouvrirLa<DetailAire>, ouvrirLa<DetailYg>,
+                             ouvrirLa<DetailZg>,      ouvrirLa<DetailIGY>,  ouvrirLa<DetailIGZ>};
+    return ouvrir[static_cast<int>(f)](r, s);
 }
 
 // How the user asks for the copy.
