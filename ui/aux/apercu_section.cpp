@@ -332,6 +332,9 @@ ApercuSection::~ApercuSection() {
     if (m_abandon) {
         *m_abandon = true;
     }
+    // The window is hidden after this, in ~QWidget: the density field, losing its focus then, would
+    // call saisirMasseVolumique on members already destroyed.
+    m_plan.get<QLineEdit>(u"MasseVolumique"_s)->blockSignals(true);
 }
 
 void ApercuSection::activer() {
