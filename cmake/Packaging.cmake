@@ -19,6 +19,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/icone.svg
         RENAME brivane.svg)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/brivane.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The licence, where Debian keeps each package's: /usr/share/doc/brivane/copyright.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brivane)
 # application/x-brivane-section (*.brivane); Debian's shared-mime-info rebuilds its database from
 # this folder by a trigger when the package is installed or removed.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/brivane-mime.xml

@@ -312,6 +312,8 @@ QColor couleur(Couleur c) {
         return {0, 125, 0};
     case Couleur::Plastiques:
         return {150, 0, 170};
+    case Couleur::Cisaillement:
+        return {235, 120, 0};
     case Couleur::Repere:
     case Couleur::Texte:
         break;
@@ -435,6 +437,10 @@ Disposition disposer(const Figure& figure, const QRectF& cadre, const QFontMetri
             etiquette(u"α"_s, Couleur::Principaux, g + 36.0 * QPointF(std::cos(milieu), -std::sin(milieu)));
         }
     }
+    if (figure.c && std::isfinite(figure.c->x()) && std::isfinite(figure.c->y())) {
+        d.c = ecran(*figure.c);
+        etiquette(u"C"_s, Couleur::Cisaillement, *d.c);
+    }
     if (figure.axesPlastiques && std::isfinite(figure.axesPlastiques->x()) &&
         std::isfinite(figure.axesPlastiques->y())) {
         const QPointF p = ecran(*figure.axesPlastiques);
@@ -518,6 +524,7 @@ QPen stylo(Couleur c) {
     case Couleur::Matiere:
     case Couleur::Repere:
     case Couleur::Texte:
+    case Couleur::Cisaillement:
         break;
     }
     return {Qt::black, 1.2};
@@ -580,6 +587,7 @@ void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure, con
             p.strokePath(c, QPen(Qt::black, 1.0));
         }
     }
+    dessinerMaillage(p, figure.maillage, d.origine, d.echelle);
 
     // Every axis's halo first, then the plastic axes wide and light under the centroidal ones and the
     // principal ones: lines that coincide all show.
@@ -624,6 +632,10 @@ void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure, con
         }
     }
 
+    if (d.c) {
+        dessinerCentre(p, *d.c);
+    }
+
     for (const dessin::Place& place : d.places) {
         if (const auto& l = place.renvoi) {
             tracer(p, *l, QPen(Qt::black, 1.0));
@@ -662,6 +674,12 @@ void dessinerLegende(QPainter& p, const QRectF& cadre, const Figure& figure, dou
     if (!figure.superpositions.empty()) {
         entrees.push_back({u"superposition"_s, Couleur::Texte, false});
     }
+    if (figure.c) {
+        entrees.push_back({u"centre de cisaillement C"_s, Couleur::Cisaillement, false});
+    }
+    if (!figure.maillage.empty()) {
+        entrees.push_back({u"maillage de la torsion"_s, Couleur::Repere, true});
+    }
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF fm(p.font());
@@ -670,7 +688,12 @@ void dessinerLegende(QPainter& p, const QRectF& cadre, const Figure& figure, dou
     double y = cadre.top();
     for (const Entree& e : entrees) {
         const QRectF place(cadre.left() + 1, y + 2, symbole, fm.height() - 4);
-        if (e.trait) {
+        if (e.c == Couleur::Cisaillement) {
+            dessinerCentre(p, place.center());
+        } else if (e.trait && e.c == Couleur::Repere) {
+            p.setPen(QPen(Qt::gray, 0.5));
+            p.drawLine(QPointF(place.left(), place.center().y()), QPointF(place.right(), place.center().y()));
+        } else if (e.trait) {
             p.setPen(stylo(e.c));
             p.drawLine(QPointF(place.left(), place.center().y()), QPointF(place.right(), place.center().y()));
         } else if (e.c == Couleur::Texte) {

@@ -40,6 +40,8 @@ struct Figure {
     bool axesConfondus = false;                       // an analysis whose principal axes lie on Gz and Gy
     std::optional<QPointF> axesPlastiques;            // (Zp, Yp), the plastic neutral axes
     std::vector<std::vector<QPointF>> superpositions; // (Z, Y) in mm: two solids or two holes overlap
+    std::optional<QPointF> c;                         // (Zc, Yc), the shear centre, when computed
+    std::vector<QLineF> maillage;                     // (Z, Y) in mm: the torsion mesh's sides, if shown
 };
 
 // The figure of the section with its analysis and plastic moduli already computed (none when they
@@ -75,7 +77,7 @@ struct Place {
 std::vector<Place> placerEtiquettes(const Scene& scene, const std::vector<Libelle>& libelles);
 
 // The drawing on a given frame: where everything falls on the screen, the labels placed.
-enum class Couleur { Matiere, Trou, Centraux, Principaux, Plastiques, Repere, Texte };
+enum class Couleur { Matiere, Trou, Centraux, Principaux, Plastiques, Repere, Texte, Cisaillement };
 QColor couleur(Couleur c);
 
 struct Etiquette {
@@ -87,6 +89,7 @@ struct Disposition {
     double echelle = 0.0; // px per mm
     QPointF origine;      // O on the screen
     std::optional<QPointF> g;
+    std::optional<QPointF> c; // the shear centre on the screen
     std::vector<QLineF> centraux, principaux, plastiques;
     std::optional<QPointF> alphaCentre; // the arc of alpha, from Gz to I1
     Scene scene;
@@ -108,6 +111,11 @@ void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure);
 void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure, const Disposition& disposition);
 void dessinerSection(QPainter& p, const QRectF& cadre, const modele::Section& section,
                      const std::optional<modele::Analyse>& analyse);
+
+// The mesh's sides in thin grey lines, the screen being origine - (Z, Y) x echelle (dessin/maillage.cpp).
+void dessinerMaillage(QPainter& p, const std::vector<QLineF>& cotes, QPointF origine, double echelle);
+// The shear centre: a disc in its own colour on a white halo.
+void dessinerCentre(QPainter& p, QPointF c);
 
 // What the colours and lines of the drawing mean, one line each, inside `cadre`; the scale bar's
 // length in mm (0: no bar).

@@ -12,6 +12,7 @@
 #include "platform/qt/locale.h"
 #include "platform/reel.h"
 #include "rapport/resultats.h"
+#include "torsion/torsion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -267,6 +268,82 @@ void ajouterPlastiques(std::vector<Grandeur>& g, const Plastique& p, const std::
     }
 }
 
+// For a section of solid rectangles only: the thin-walled estimate It = sum of b t³ / 3, t the smaller
+// side of each.
+std::optional<double> itParoisMinces(const Section& s) {
+    double it = 0.0;
+    for (int k = 1; k <= s.NbrElement; ++k) {
+        const ElementSection& e = s.element(k);
+        if (e.Aire == 0.0) {
+            continue;
+        }
+        if (e.Forme != "Rectangle" || e.Signe != 1.0) {
+            return std::nullopt;
+        }
+        const double b = std::max(std::abs(e.Dimension1), std::abs(e.Dimension2));
+        const double t = std::min(std::abs(e.Dimension1), std::abs(e.Dimension2));
+        it += b * t * t * t / 3.0;
+    }
+    return it;
+}
+
+void ajouterTorsion(Note& n, const Section& s) {
+    const torsion::Torsion t = torsion::calculerTorsion(s);
+    n.torsion.append(
+        u"Méthode : la fonction de gauchissement w de Saint-Venant est calculée par éléments finis. Le "
+        u"contour de "
+        u"chaque élément est imposé à un maillage de Delaunay, chaque triangle garde la matière quand les "
+        u"éléments pleins qui le couvrent sont plus nombreux que les trous ; les triangles ont 6 nœuds "
+        u"(quadratiques). Le maillage est affiné jusqu'à ce que deux maillages successifs donnent It et Iw "
+        u"à moins de "_s +
+        texteNombre(100.0 * torsion::Precision) + u" % l'un de l'autre ; leur écart est l'erreur estimée."_s);
+    if (const std::string p = torsion::phrase(t); !p.empty()) {
+        n.torsion.append(QString::fromStdString(p));
+    }
+    if (!t.aIt()) {
+        return;
+    }
+    QString maillage = u"Maillage : "_s + plateforme::texteEntier(static_cast<int>(t.elements())) +
+                       u" triangles à 6 nœuds, erreur estimée "_s +
+                       texteNombre(plateforme::arrondir(100.0 * t.erreur, 3)) + u" %."_s;
+    if (t.angleCorde > 0.0) {
+        maillage += u" Les arcs sont remplacés par des cordes de "_s +
+                    texteNombre(plateforme::arrondir(t.angleCorde, 2)) +
+                    u"° au plus, qui abaissent It d'un disque d'environ "_s +
+                    texteNombre(plateforme::arrondir(1e-2 * t.angleCorde * t.angleCorde, 3)) + u" %."_s;
+    }
+    n.torsion.append(maillage);
+    n.grandeursTorsion.push_back(
+        grandeur(u"It"_s, t.It, u"mm⁴"_s,
+                 u"moment d'inertie de torsion (Saint-Venant) : It = Ip - wᵀ K w ; la rotation par unité de "
+                 u"longueur vaut Mt/(G x It)"_s));
+    if (const std::optional<double> mince = itParoisMinces(s)) {
+        n.grandeursTorsion.push_back(grandeur(
+            u"It ≈ Σ b·t³/3"_s, *mince, u"mm⁴"_s,
+            u"estimation des parois minces, t le petit côté de chaque rectangle ; écart avec la valeur par "
+            u"éléments finis : "_s +
+                (*mince >= t.It ? u"+"_s : QString()) +
+                texteNombre(plateforme::arrondir(100.0 * (*mince / t.It - 1.0), 1)) + u" %"_s));
+    }
+    if (t.aCentre()) {
+        n.grandeursTorsion.push_back(grandeur(
+            u"Iw"_s, t.Iw, u"mm⁶"_s,
+            u"moment d'inertie de gauchissement par rapport au centre de cisaillement : intégrale de (wC - "
+            u"moyenne)² dA"_s));
+        n.grandeursTorsion.push_back(grandeur(
+            u"Zc"_s, t.Zc, u"mm"_s,
+            u"abscisse du centre de cisaillement C, le pôle dont la fonction de gauchissement n'a de "
+            u"produit ni avec z ni avec y (Trefftz)"_s));
+        n.grandeursTorsion.push_back(grandeur(
+            u"Yc"_s, t.Yc, u"mm"_s,
+            u"ordonnée du centre de cisaillement C ; une charge qui ne passe pas par C tord la barre"_s));
+        n.centre = QPointF(t.Zc, t.Yc);
+    }
+    for (const auto& [a, b] : torsion::cotes(t)) {
+        n.maillage.emplace_back(a.z, a.y, b.z, b.y);
+    }
+}
+
 // The results lost in the rounding (model/signification.h): their words instead of their value.
 void marquerPerdues(std::vector<Grandeur>& grandeurs, const Signification& signification) {
     for (const Quantite q : signification.listePerdues()) {
@@ -330,6 +407,7 @@ Note construireNote(const Section& section, const QString& nomFichier, const QDa
             }
         }
     }
+    ajouterTorsion(n, section);
     return n;
 }
 

@@ -9,6 +9,8 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QLineF>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -58,6 +60,12 @@ struct Note {
     std::vector<Grandeur> grandeurs; // the preview's quantities
     std::vector<Grandeur> resume;    // the main results, in the box on page 1 (see QuantitesResume)
     QStringList verification;        // the check's lines
+    // Torsion and warping by finite elements: the method and the mesh in words (or why the figures are
+    // not given), the figures, the mesh's sides and the shear centre for its drawing ((Z, Y) in mm).
+    QStringList torsion;
+    std::vector<Grandeur> grandeursTorsion;
+    std::vector<QLineF> maillage;
+    std::optional<QPointF> centre;
 };
 
 // The quantities of the box of main results, in order, taken from the results and the preview's

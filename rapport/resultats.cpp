@@ -8,6 +8,7 @@
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
 #include "platform/qt/locale.h"
+#include "torsion/torsion.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -171,6 +172,27 @@ void ajouterEtude(QJsonObject& objet, const Section& section, const std::optiona
     objet.insert(QStringLiteral("axeNeutre"), axe);
 }
 
+// It, Iw, Zc and Yc as they are given, and the sentence in place of those that are not.
+QString lignesTorsion(const torsion::Torsion& t) {
+    QString texte;
+    const auto ligne = [&texte](const char* nom, double v, const char* unite) {
+        texte += QString::fromUtf8(nom) + QStringLiteral(" = ") + plateforme::texteNombre(v) + u' ' +
+                 QString::fromUtf8(unite) + u'\n';
+    };
+    if (t.aIt()) {
+        ligne("It", t.It, "mm⁴");
+    }
+    if (t.aCentre()) {
+        ligne("Iw", t.Iw, "mm⁶");
+        ligne("Zc", t.Zc, "mm");
+        ligne("Yc", t.Yc, "mm");
+    }
+    if (const std::string p = torsion::phrase(t); !p.empty()) {
+        texte += QString::fromStdString(p) + u'\n';
+    }
+    return texte;
+}
+
 } // namespace
 
 QString texteProfil(const Document& document) {
@@ -213,7 +235,7 @@ QString texteResultats(const Section& section, const Document& document) {
             texte += l + u'\n';
         }
     }
-    texte += lignesGrandeurs(section, r, false);
+    texte += lignesGrandeurs(section, r, false) + lignesTorsion(torsion::calculerTorsion(section));
     if (document.masseDite()) {
         texte += QStringLiteral("masse linéique = ") +
                  plateforme::texteNombre(masseLineique(section, document)) + QStringLiteral(" kg/m\n");
@@ -255,6 +277,15 @@ QByteArray jsonResultats(const Section& section, const Document& document) {
     if (!document.profil.empty()) {
         objet.insert(QStringLiteral("profil"), QString::fromStdString(document.profil));
     }
+    const torsion::Torsion t = torsion::calculerTorsion(section);
+    const auto torsion = [&objet](const char* cle, bool donne, double v) {
+        objet.insert(QString::fromUtf8(cle), donne ? QJsonValue(v) : QJsonValue(QJsonValue::Null));
+    };
+    torsion("It", t.aIt(), t.It);
+    torsion("Iw", t.aCentre(), t.Iw);
+    torsion("Zc", t.aCentre(), t.Zc);
+    torsion("Yc", t.aCentre(), t.Yc);
+    torsion("erreurTorsion", t.aIt(), t.erreur);
     objet.insert(QStringLiteral("verification"),
                  QJsonArray::fromStringList(
                      enTextes(constats(section, r.analyse.has_value(), plateforme::formatLocal()))));

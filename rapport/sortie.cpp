@@ -36,6 +36,9 @@ namespace {
 
 // Where the drawing goes in the HTML that the pages' QTextDocument reads.
 const QString RepereDessin = u"[[dessin de la section]]"_s;
+// The same for the torsion's mesh.
+const QString RepereMaillage = u"[[maillage de la section]]"_s;
+constexpr int TypeMaillage = QTextFormat::UserObject + 2;
 constexpr int TypeDessin = QTextFormat::UserObject + 1;
 constexpr double Marge = 15.0;     // mm, every side of the page
 constexpr double PiedDePage = 8.0; // mm, under the text, for the page number
@@ -185,8 +188,9 @@ QString resume(const std::vector<Grandeur>& g) {
 }
 
 // The whole note; `dessin` is put where the drawing goes (an SVG element, or the pages' marker),
-// `legende` under it.
-QString html(const Note& n, const QString& dessin, const QString& legende, Coupures coupures = {}) {
+// `legende` under it, `maillage` where the torsion's mesh goes.
+QString html(const Note& n, const QString& dessin, const QString& legende, const QString& maillage,
+             Coupures coupures = {}) {
     QString h = u"<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n<title>"_s +
                 echapper(n.titre + u" – "_s + n.fichier) +
                 u"</title>\n<style>\n"
@@ -258,6 +262,16 @@ QString html(const Note& n, const QString& dessin, const QString& legende, Coupu
             u"nul."_s,
             coupures);
     }
+    if (!n.torsion.isEmpty()) {
+        const QString titre = u"Torsion et gauchissement"_s;
+        if (n.grandeursTorsion.empty()) {
+            h += partie(titre, n.torsion.join(u' ')) + u"</div>\n"_s;
+        } else {
+            h += grandeurs(titre, n.torsion.join(u' '), n.grandeursTorsion, {}, coupures);
+            // The drawing with words in its paragraph: alone after a table, the pages' layout drops it.
+            h += u"<p>Le maillage, en gris, et le centre de cisaillement C :<br>"_s + maillage + u"</p>\n"_s;
+        }
+    }
     return h + u"</body>\n</html>\n"_s;
 }
 
@@ -267,6 +281,15 @@ dessin::Figure figureNote(const Section& s, QString& legende) {
     dessin::Figure f = dessin::figure(s, analyseOuRien(s));
     legende = f.axesConfondus && !f.elements.empty() ? dessin::NoteAxesConfondus : QString();
     f.axesConfondus = false;
+    return f;
+}
+
+// The note's figure with the torsion's mesh and shear centre.
+dessin::Figure figureMaillage(const Section& s, const Note& n) {
+    QString legende;
+    dessin::Figure f = figureNote(s, legende);
+    f.maillage = n.maillage;
+    f.c = n.centre;
     return f;
 }
 
@@ -427,7 +450,8 @@ QByteArray noteHtml(const Section& section, const QString& nomFichier, const QDa
                     const Document& document) {
     QString legende;
     const dessin::Figure f = figureNote(section, legende);
-    return html(construireNote(section, nomFichier, date, document), QString::fromUtf8(svg(f)), legende)
+    const Note n = construireNote(section, nomFichier, date, document);
+    return html(n, QString::fromUtf8(svg(f)), legende, QString::fromUtf8(svg(figureMaillage(section, n))))
         .toUtf8();
 }
 
@@ -449,17 +473,22 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
     QString legende;
     ObjetDessin objet(figureNote(section, legende));
     doc.documentLayout()->registerHandler(TypeDessin, &objet);
+    ObjetDessin objetMaillage(figureMaillage(section, note));
+    doc.documentLayout()->registerHandler(TypeMaillage, &objetMaillage);
     doc.setPageSize(page);
     // Laid out again, a table broken before each row that a page's foot would cut, until none is.
     Coupures coupures;
     for (;;) {
-        doc.setHtml(html(note, RepereDessin, legende, coupures));
+        doc.setHtml(html(note, RepereDessin, legende, RepereMaillage, coupures));
         // From the end: the file's name, above the drawing, may hold the marker's text too.
-        QTextCursor repere = doc.find(RepereDessin, doc.characterCount() - 1, QTextDocument::FindBackward);
-        if (!repere.isNull()) {
-            QTextCharFormat format;
-            format.setObjectType(TypeDessin);
-            repere.insertText(QString(QChar::ObjectReplacementCharacter), format);
+        for (const auto& [marque, type] :
+             {std::pair{RepereMaillage, TypeMaillage}, std::pair{RepereDessin, TypeDessin}}) {
+            QTextCursor repere = doc.find(marque, doc.characterCount() - 1, QTextDocument::FindBackward);
+            if (!repere.isNull()) {
+                QTextCharFormat format;
+                format.setObjectType(type);
+                repere.insertText(QString(QChar::ObjectReplacementCharacter), format);
+            }
         }
         for (QTextFrame* cadre : doc.rootFrame()->childFrames()) {
             if (auto* t = qobject_cast<QTextTable*>(cadre)) {

@@ -15,6 +15,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -105,7 +106,12 @@ const QStringList ClesJson = {u"A"_s,
                               u"i2"_s,
                               u"W1"_s,
                               u"W2"_s,
-                              u"noyau"_s};
+                              u"noyau"_s,
+                              u"It"_s,
+                              u"Iw"_s,
+                              u"Zc"_s,
+                              u"Yc"_s,
+                              u"erreurTorsion"_s};
 
 QJsonObject sortieJson(const char* fichier) {
     const Execution e = lancer({u"--calculer"_s, u"--json"_s, exemple(fichier)}, Francais);
@@ -205,7 +211,8 @@ private Q_SLOTS:
         ligne("exporter, aire négative",
               {u"--exporter"_s, fichier("negatif.brivane"), fichier("negatif.csv")}, Francais, 0,
               "exporter-negatif.txt");
-        ligne("profilé inconnu", {u"--calculer"_s, u"--profil"_s, u"HEB 310"_s}, Francais, 2, "profil-inconnu.txt");
+        ligne("profilé inconnu", {u"--calculer"_s, u"--profil"_s, u"HEB 310"_s}, Francais, 2,
+              "profil-inconnu.txt");
         ligne("profilé et fichier", {u"--calculer"_s, u"--profil"_s, u"IPE 200"_s, aide}, Francais, 2,
               "profil-et-fichier.txt");
         ligne("--profil seul", {u"--profil"_s, u"IPE 200"_s}, Francais, 2, "profil-seul.txt");
@@ -218,7 +225,12 @@ private Q_SLOTS:
         QFETCH(QString, attendu);
         const Execution e = lancer(arguments, locale);
         QCOMPARE(e.code, code);
-        QCOMPARE_ATTENDU("ligne_commande/" + attendu.toStdString(), transcription(e, m_dossier.path()));
+        // Torsion's figures by finite elements are checked against the tables in json(), not here.
+        QCOMPARE_ATTENDU("ligne_commande/" + attendu.toStdString(),
+                         transcription(e, m_dossier.path())
+                             .replace(QRegularExpression(u"^(It|Iw|Yc) = [-0-9,.E]+ "_s,
+                                                         QRegularExpression::MultilineOption),
+                                      u"\\1 = … "_s));
     }
 
     // What --exporter leaves: the CSV of the file read, in the locale of the run (a golden file), or the
@@ -332,6 +344,8 @@ private Q_SLOTS:
         ligne("ipe200.brivane", "i2", 22.4, 2e-3);      // iz = 2,24 cm
         ligne("ipe200.brivane", "W1", 1.943e5, 1e-3);   // the principal axes are Gz and Gy
         ligne("ipe200.brivane", "W2", 2.847e4, 1e-3);
+        ligne("ipe200.brivane", "It", 6.846e4, 1e-3); // EN 10365: 6,846 cm⁴ (Saint-Venant)
+        ligne("ipe200.brivane", "Iw", 12746e6, 1e-3); // 12 746 cm⁶
     }
     void json() {
         QFETCH(QString, fichier);

@@ -113,11 +113,16 @@ private Q_SLOTS:
         QFETCH(QString, fichier);
         QFETCH(QString, attendu);
         QString html = QString::fromUtf8(noteHtml(section, fichier, Jour));
-        QCOMPARE(html.count(u"<svg"_s), 1);
+        // The section's drawing, and its torsion mesh when the torsion is computed.
+        QCOMPARE(html.count(u"<svg"_s), html.contains(u"Maillage : "_s) ? 2 : 1);
         QVERIFY(!html.contains(u"<?xml"_s));
         QCOMPARE(html.contains(u"<path"_s), section.Atotale != 0.0); // the solid and the hole, as vectors
-        html.replace(QRegularExpression(u"<svg.*</svg>"_s, QRegularExpression::DotMatchesEverythingOption),
+        html.replace(QRegularExpression(u"<svg.*?</svg>"_s, QRegularExpression::DotMatchesEverythingOption),
                      u"<svg>…</svg>"_s);
+        // The torsion's figures by finite elements: their own test below.
+        html.replace(QRegularExpression(u"(<h2>Torsion et gauchissement</h2>).*?(?=<h2>|</body>)"_s,
+                                        QRegularExpression::DotMatchesEverythingOption),
+                     u"\\1\n…\n"_s);
         QCOMPARE_ATTENDU("note/" + attendu.toStdString(), html);
     }
 
@@ -212,6 +217,17 @@ private Q_SLOTS:
                  qPrintable(QString::number(double(section) / plein)));
     }
     void dessinVide() { QCOMPARE(pixelsRouges(Section{}), 0); }
+
+    // The torsion's section: a hole, so no thin-walled estimate; solid rectangles alone, the estimate
+    // b t³ / 3 = 100 x 10³ / 3 beside It.
+    void torsion() {
+        const QString aide = QString::fromUtf8(noteHtml(essai::construire(essai::exempleAide), {}, Jour));
+        QVERIFY(aide.contains(u"<h2>Torsion et gauchissement</h2>"_s) && !aide.contains(u"Σ b·t³/3"_s));
+        const QString plat =
+            QString::fromUtf8(noteHtml(essai::construire({{"Rectangle", "100", "10", "0", "0"}}), {}, Jour));
+        const QString rangee = QRegularExpression(u"It ≈ Σ b·t³/.*?</tr>"_s).match(plat).captured();
+        QVERIFY2(rangee.contains(u">333,3&nbsp;<small>E</small><sup>2</sup>"_s), qPrintable(rangee));
+    }
 
     void pdfImprime_data() {
         QTest::addColumn<QString>("nom"); // of the copy kept for a look
@@ -340,7 +356,7 @@ private Q_SLOTS:
         QVERIFY(html.indexOf(u"<p>Vérification de cohérence : Aucune incohérence détectée.</p>"_s) < dessin);
         QVERIFY(html.indexOf(u"<p>Axes principaux confondus avec Gz et Gy.</p>"_s) >
                 html.indexOf(u"</svg>"_s));
-        html.remove(QRegularExpression(u"<svg.*</svg>"_s, QRegularExpression::DotMatchesEverythingOption));
+        html.remove(QRegularExpression(u"<svg.*?</svg>"_s, QRegularExpression::DotMatchesEverythingOption));
         QVERIFY(!html.contains(u"Axes principaux confondus avec Gz et Gy.</text>"_s));
         const QRegularExpressionMatch coupure = QRegularExpression(u"\\d( |<small>)(mm|E|°)"_s).match(html);
         QVERIFY2(!coupure.hasMatch(), qPrintable(coupure.captured()));

@@ -14,7 +14,10 @@
 #include "ui/aux/dessin_section.h"
 #include "ui/commun/affichage.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 using namespace modele;
 
@@ -49,6 +52,25 @@ const plateforme::Colonne ColonnesResultat[] = {
     {u"%6"_s, u"mm"_s, Unite, 0.0, 5.3, 4.2, Normale},
     {u"%7"_s, u"%8"_s, PuissanceUnite, 0.0, 2.1, 4.2, Exposant},
 };
+
+// The torsion's rows, below the drawing: the same columns moved to the window's left edge.
+constexpr double HautTorsion = 133.0;
+const auto ColonnesTorsion = [] {
+    auto c = std::to_array(ColonnesResultat);
+    for (plateforme::Colonne& k : c) {
+        k.gauche -= Legende - 2.0;
+    }
+    return c;
+}();
+
+// It when given (also for a section in several parts); Iw, Zc and Yc for a section in one part.
+template <double torsion::Torsion::*membre, bool centre>
+std::optional<double> torsions(const ApercuSection::Grandeurs& g) {
+    if (!g.torsion || !(centre ? g.torsion->aCentre() : g.torsion->aIt())) {
+        return std::nullopt;
+    }
+    return *g.torsion.*membre;
+}
 
 // A quantity of the analysis; 0 when it could not be computed, as the check then says why.
 template <double Analyse::*membre> std::optional<double> analyse(const ApercuSection::Grandeurs& g) {
@@ -135,52 +157,131 @@ const ApercuSection::Ligne ApercuSection::Lignes[] = {
      "[facteur de forme=Wpl,y/Wel,y]"},
 };
 
+const ApercuSection::Ligne ApercuSection::LignesTorsion[] = {
+    {"It", std::nullopt, "It =", &torsions<&torsion::Torsion::It, false>, 4,
+     "It : moment d'inertie de torsion (constante de Saint-Venant) ; l'angle de torsion par unité de "
+     "longueur vaut Mt/(G*It). Il sert au déversement et à la torsion des barres.\r\n"
+     "[It=Ip-somme(w*K*w), w : fonction de gauchissement calculée par éléments finis]\r\n"
+     "Une section en plusieurs parties séparées : la somme des It des parties."},
+    {"Iw", std::nullopt, "Iw =", &torsions<&torsion::Torsion::Iw, true>, 6,
+     "Iw : moment d'inertie de gauchissement (constante de gauchissement), par rapport au centre de "
+     "cisaillement C ; il sert au déversement et à la torsion non uniforme des profilés ouverts.\r\n"
+     "[Iw=intégrale((wC-moyenne de wC)²dA), wC : fonction de gauchissement rapportée à C]"},
+    {"Zc", std::nullopt, "Zc =", &torsions<&torsion::Torsion::Zc, true>, 1,
+     "Zc : abscisse du centre de cisaillement C dans le repère (O, Z, Y) ; une charge qui ne passe pas par "
+     "C tord la barre.\r\n"
+     "[C : le pôle pour lequel la fonction de gauchissement n'a de produit ni avec z ni avec y (Trefftz) ; "
+     "sur un axe de symétrie de la section]"},
+    {"Yc", std::nullopt, "Yc =", &torsions<&torsion::Torsion::Yc, true>, 1,
+     "Yc : ordonnée du centre de cisaillement C dans le repère (O, Z, Y) ; une charge qui ne passe pas par "
+     "C tord la barre.\r\n"
+     "[C : le pôle pour lequel la fonction de gauchissement n'a de produit ni avec z ni avec y (Trefftz) ; "
+     "sur un axe de symétrie de la section]"},
+};
+
+namespace {
+
+// The method's size and its estimated error, after a torsion row's explanation.
+QString precision(const std::optional<torsion::Torsion>& t) {
+    if (!t || !t->aIt()) {
+        return {};
+    }
+    QString texte = u"\r\nCalcul par éléments finis (triangles à 6 nœuds) : "_s +
+                    QString::number(t->elements()) + u" éléments, erreur estimée "_s +
+                    plateforme::texteNombre(plateforme::arrondir(100.0 * t->erreur, 3)) +
+                    u" % (écart entre les deux derniers maillages)."_s;
+    if (t->angleCorde > 0.0) {
+        texte += u" Arcs remplacés par des cordes de "_s +
+                 plateforme::texteNombre(plateforme::arrondir(t->angleCorde, 2)) +
+                 u"° au plus, qui abaissent It d'un disque d'environ "_s +
+                 plateforme::texteNombre(plateforme::arrondir(1e-2 * t->angleCorde * t->angleCorde, 3)) +
+                 u" %."_s;
+    }
+    return texte;
+}
+
+} // namespace
+
 ApercuSection::ApercuSection(const Section& section, const Document* document)
-    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 159.0, true),
-      m_section(section), m_document(document), m_plan(this), m_dessin(new DessinSection(this)) {
+    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 200.0, true),
+      m_section(section), m_document(document), m_plan(this), m_dessin(new DessinSection(this)),
+      m_maillage(new QCheckBox(this)) {
     m_dessin->setObjectName(u"Dessin"_s);
     m_dessin->setAccessibleName(u"Dessin de la section à l'échelle"_s);
     m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 123.0}));
 
-    std::vector<QStringList> valeurs;
-    for (const Ligne& l : Lignes) {
-        const QString nom = QString::fromUtf8(l.nom);
-        const QString legende = QString::fromUtf8(l.legende);
-        if (l.puissanceUnite == 0) {
-            valeurs.push_back({nom, legende, nom + u"Unite"_s, {}, {}, {}, {}, {}});
-        } else if (l.puissanceUnite < 0) {
-            valeurs.push_back({nom, legende, {}, {}, {}, {}, {}, {}});
-        } else {
-            const bool puissance = l.puissanceUnite > 1;
-            valeurs.push_back({nom,
-                               legende,
-                               {},
-                               u"E"_s + nom,
-                               nom + u"Puissance"_s,
-                               nom + u"Unite"_s,
-                               puissance ? nom + u"UnitePuissance"_s : QString(),
-                               QString::number(l.puissanceUnite)});
+    const auto valeursDe = [](std::span<const Ligne> lignes) {
+        std::vector<QStringList> valeurs;
+        for (const Ligne& l : lignes) {
+            const QString nom = QString::fromUtf8(l.nom);
+            const QString legende = QString::fromUtf8(l.legende);
+            if (l.puissanceUnite == 0) {
+                valeurs.push_back({nom, legende, nom + u"Unite"_s, {}, {}, {}, {}, {}});
+            } else if (l.puissanceUnite < 0) {
+                valeurs.push_back({nom, legende, {}, {}, {}, {}, {}, {}});
+            } else {
+                const bool puissance = l.puissanceUnite > 1;
+                valeurs.push_back({nom,
+                                   legende,
+                                   {},
+                                   u"E"_s + nom,
+                                   nom + u"Puissance"_s,
+                                   nom + u"Unite"_s,
+                                   puissance ? nom + u"UnitePuissance"_s : QString(),
+                                   QString::number(l.puissanceUnite)});
+            }
         }
-    }
+        return valeurs;
+    };
+    const std::vector<QStringList> valeurs = valeursDe(Lignes);
+    const std::vector<QStringList> valeursTorsion = valeursDe(LignesTorsion);
     std::vector<Controle> controles =
         plateforme::Famille{ColonnesResultat, HautPremiereLigne, Pas, static_cast<int>(std::size(Lignes)), {},
                             valeurs}
             .controles();
-    controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 127.0, 192.0, 18.0}, Normale});
+    const std::vector<Controle> torsion =
+        plateforme::Famille{ColonnesTorsion, HautTorsion, Pas, static_cast<int>(std::size(LignesTorsion)), {},
+                            valeursTorsion}
+            .controles();
+    controles.insert(controles.end(), torsion.begin(), torsion.end());
+    controles.push_back({Genre::Etiquette,
+                         u"TitreTorsion"_s,
+                         u"Torsion et gauchissement"_s,
+                         {2.0, 127.0, 60.0, 5.0},
+                         Grasse});
+    controles.push_back({Genre::Etiquette, u"TorsionMessage"_s, {}, {2.0, 159.0, 118.0, 9.0}, Normale});
+    controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 168.0, 192.0, 18.0}, Normale});
     // The profile, its axes and the mass per metre of the material whose density is typed.
-    controles.push_back({Genre::Etiquette, u"Profil"_s, {}, {2.0, 146.0, 192.0, 4.6}, Grasse});
+    controles.push_back({Genre::Etiquette, u"Profil"_s, {}, {2.0, 187.0, 192.0, 4.6}, Grasse});
     controles.push_back({Genre::Etiquette,
                          u"MasseVolumiqueTexte"_s,
                          u"Masse volumique :"_s,
-                         {2.0, 152.6, 27.0, 4.2},
+                         {2.0, 193.6, 27.0, 4.2},
                          Normale});
-    controles.push_back({Genre::Champ, u"MasseVolumique"_s, {}, {29.0, 151.8, 18.0, 5.6}, Normale});
+    controles.push_back({Genre::Champ, u"MasseVolumique"_s, {}, {29.0, 192.8, 18.0, 5.6}, Normale});
     controles.push_back(
-        {Genre::Etiquette, u"MasseVolumiqueUnite"_s, u"kg/m³"_s, {48.0, 152.6, 10.0, 4.2}, Normale});
-    controles.push_back({Genre::Etiquette, u"MasseLineique"_s, {}, {62.0, 152.6, 132.0, 4.2}, Normale});
+        {Genre::Etiquette, u"MasseVolumiqueUnite"_s, u"kg/m³"_s, {48.0, 193.6, 10.0, 4.2}, Normale});
+    controles.push_back({Genre::Etiquette, u"MasseLineique"_s, {}, {62.0, 193.6, 132.0, 4.2}, Normale});
     m_plan.ajouter(controles);
+    m_plan.get<Etiquette>(u"TorsionMessage"_s)
+        ->setAccessibleName(u"Maillage de la torsion et erreur estimée"_s);
+    m_maillage->setObjectName(u"AfficherMaillage"_s);
+    m_maillage->setText(u"Afficher le maillage"_s);
+    m_maillage->setFont(plateforme::police());
+    m_maillage->setGeometry(plateforme::rectangle({64.0, 126.5, 56.0, 5.5}));
+    connect(m_maillage, &QCheckBox::toggled, this, [this] { afficherTorsion(); });
+    connect(&m_calcul, &QFutureWatcher<torsion::Torsion>::finished, this, [this] {
+        m_grandeurs.torsion = m_calcul.result();
+        afficherTorsion();
+    });
     // The exponent of each unit right after the unit's text as this font draws it.
     std::vector<plateforme::Incrustation> exposants;
+    for (const Ligne& l : std::span(LignesTorsion)) {
+        if (l.puissanceUnite > 1) {
+            const QString nom = QString::fromUtf8(l.nom);
+            exposants.push_back({nom + u"UnitePuissance"_s, nom + u"Unite"_s, u"mm"_s});
+        }
+    }
     for (const Ligne& l : Lignes) {
         if (l.puissanceUnite > 1) {
             const QString nom = QString::fromUtf8(l.nom);
@@ -200,29 +301,44 @@ ApercuSection::ApercuSection(const Section& section, const Document* document)
     auto* legende = new LegendeSection(m_dessin, this);
     legende->setObjectName(u"Legende"_s);
     legende->setAccessibleName(u"Légende du dessin"_s);
-    legende->setGeometry(plateforme::rectangle({Legende, 99.0, 70.0, 26.0}));
+    legende->setGeometry(plateforme::rectangle({Legende, 99.0, 70.0, 38.0}));
 
+    for (const Ligne& l : std::span(LignesTorsion)) {
+        plateforme::surDoubleClic(m_plan.get<Etiquette>(QString::fromUtf8(l.nom) + u"Texte"_s), this,
+                                  [this, &l] {
+                                      plateforme::afficherMessage(this, QString::fromUtf8(l.explication) +
+                                                                            precision(m_grandeurs.torsion));
+                                  });
+    }
     for (const Ligne& l : Lignes) {
         const QString nom = QString::fromUtf8(l.nom);
         plateforme::surDoubleClic(m_plan.get<Etiquette>(nom + u"Texte"_s), this, [this, &l] {
             plateforme::afficherMessage(this, QString::fromUtf8(l.explication));
         });
-        if (l.puissanceUnite > 0) {
-            auto* unite = m_plan.get<Etiquette>(nom + u"Unite"_s);
-            unite->setCliquable(true);
-            plateforme::surClic(unite, this, [this, &l] { montrerUnites(l); });
+    }
+    for (const std::span<const Ligne> lignes :
+         {std::span<const Ligne>(Lignes), std::span<const Ligne>(LignesTorsion)}) {
+        for (const Ligne& l : lignes) {
+            if (l.puissanceUnite > 0) {
+                auto* unite = m_plan.get<Etiquette>(QString::fromUtf8(l.nom) + u"Unite"_s);
+                unite->setCliquable(true);
+                plateforme::surClic(unite, this, [this, &l] { montrerUnites(l); });
+            }
         }
     }
 }
 
 ApercuSection::~ApercuSection() {
+    if (m_abandon) {
+        *m_abandon = true;
+    }
     // The window is hidden after this, in ~QWidget: the density field, losing its focus then, would
     // call saisirMasseVolumique on members already destroyed.
     m_plan.get<QLineEdit>(u"MasseVolumique"_s)->blockSignals(true);
 }
 
 void ApercuSection::activer() {
-    m_grandeurs = {};
+    m_grandeurs.analyse.reset();
     try {
         m_grandeurs.analyse = analyser(m_section);
     } catch (const plateforme::FauteArithmetique&) {
@@ -230,24 +346,8 @@ void ApercuSection::activer() {
     m_grandeurs.plastique = plastique(m_section);
     m_grandeurs.signification = signification(m_section);
     for (const Ligne& l : Lignes) {
-        const QString nom = QString::fromUtf8(l.nom);
-        auto* valeur = m_plan.get<Etiquette>(nom + u"Valeur"_s);
-        const std::optional<double> v =
-            m_grandeurs.signification.perdue(l.quantite) ? std::nullopt : l.valeur(m_grandeurs);
-        if (l.puissanceUnite <= 0) {
-            valeur->setText(
-                v ? plateforme::texteNombre(plateforme::arrondir(*v, l.puissanceUnite == 0 ? 2 : 3))
-                  : QString());
-        } else if (v) {
-            affichage::notation(valeur, m_plan.get<Etiquette>(u"E"_s + nom),
-                                m_plan.get<Etiquette>(nom + u"Puissance"_s), *v);
-        } else {
-            valeur->clear();
-            m_plan.get<Etiquette>(u"E"_s + nom)->hide();
-            m_plan.get<Etiquette>(nom + u"Puissance"_s)->hide();
-        }
+        afficher(l, false);
     }
-
     QStringList lignes;
     if (m_grandeurs.signification.tousAxesPrincipaux) {
         lignes << u"Tous les axes passant par G sont principaux."_s;
@@ -273,6 +373,79 @@ void ApercuSection::activer() {
             plateforme::texteNombre(plateforme::arrondir(rapport::masseLineique(m_section, document), 2)) +
             u" kg/m"_s);
     m_dessin->dessiner(m_section, m_grandeurs.analyse, m_grandeurs.plastique);
+    lancerTorsion();
+}
+
+void ApercuSection::afficher(const Ligne& l, bool enCalcul) {
+    const QString nom = QString::fromUtf8(l.nom);
+    auto* valeur = m_plan.get<Etiquette>(nom + u"Valeur"_s);
+    const std::optional<double> v =
+        l.quantite && m_grandeurs.signification.perdue(*l.quantite) ? std::nullopt : l.valeur(m_grandeurs);
+    if (l.puissanceUnite <= 0) {
+        valeur->setText(v ? plateforme::texteNombre(plateforme::arrondir(*v, l.puissanceUnite == 0 ? 2 : 3))
+                          : QString());
+    } else if (v) {
+        affichage::notation(valeur, m_plan.get<Etiquette>(u"E"_s + nom),
+                            m_plan.get<Etiquette>(nom + u"Puissance"_s), *v);
+    } else {
+        valeur->setText(enCalcul ? u"calcul…"_s : QString());
+        m_plan.get<Etiquette>(u"E"_s + nom)->hide();
+        m_plan.get<Etiquette>(nom + u"Puissance"_s)->hide();
+    }
+}
+
+void ApercuSection::lancerTorsion() {
+    if (m_sectionTorsion != m_section) {
+        m_sectionTorsion = m_section;
+        if (m_abandon) {
+            *m_abandon = true;
+        }
+        m_grandeurs.torsion.reset();
+        m_abandon = std::make_shared<std::atomic<bool>>(false);
+        m_calcul.setFuture(QtConcurrent::run([section = m_section, abandon = m_abandon] {
+            torsion::Limites limites;
+            limites.abandon = abandon.get();
+            return torsion::calculerTorsion(section, limites);
+        }));
+    }
+    afficherTorsion();
+}
+
+void ApercuSection::attendreTorsion() {
+    if (!m_sectionTorsion || m_grandeurs.torsion) {
+        return; // nothing launched, or its result already shown
+    }
+    m_calcul.waitForFinished();
+    m_grandeurs.torsion = m_calcul.result(); // the watcher's signal, still queued, shows the same again
+    afficherTorsion();
+}
+
+void ApercuSection::afficherTorsion() {
+    const std::optional<torsion::Torsion>& t = m_grandeurs.torsion;
+    for (const Ligne& l : LignesTorsion) {
+        afficher(l, !t);
+    }
+    QString message;
+    if (t) {
+        message = QString::fromStdString(torsion::phrase(*t));
+        if (t->aIt()) {
+            message += (message.isEmpty() ? QString() : u"\n"_s) + QString::number(t->elements()) +
+                       u" éléments finis, erreur estimée "_s +
+                       plateforme::texteNombre(plateforme::arrondir(100.0 * t->erreur, 3)) + u" %."_s;
+        }
+    }
+    m_plan.get<Etiquette>(u"TorsionMessage"_s)->setText(message);
+    std::optional<QPointF> c;
+    std::vector<QLineF> cotes;
+    if (t && t->aCentre()) {
+        c = QPointF(t->Zc, t->Yc);
+    }
+    if (t && m_maillage->isChecked()) {
+        for (const auto& [a, b] : torsion::cotes(*t)) {
+            cotes.emplace_back(a.z, a.y, b.z, b.y);
+        }
+    }
+    m_dessin->montrerTorsion(c, std::move(cotes));
     findChild<LegendeSection*>(u"Legende"_s)->update();
 }
 
@@ -288,10 +461,12 @@ void ApercuSection::saisirMasseVolumique() {
 }
 
 void ApercuSection::montrerUnites(const Ligne& l) const {
-    if (m_grandeurs.signification.perdue(l.quantite)) {
-        return; // a blank row has nothing to convert
+    const std::optional<double> valeur = l.valeur(m_grandeurs);
+    if (l.quantite ? m_grandeurs.signification.perdue(*l.quantite) : !valeur) {
+        return; // a blank row (lost in the rounding, a torsion not given or still computed) has nothing to
+                // convert
     }
-    const double v = l.valeur(m_grandeurs).value_or(0.0);
+    const double v = valeur.value_or(0.0);
     const QString premier = QString::fromUtf8(l.nom) + u" = "_s;
     const QString suite = QString(premier.size() - 2, u' ') + u"= "_s; // "=" under "="
     plateforme::afficherMessage(const_cast<ApercuSection*>(this),

@@ -7,10 +7,15 @@
 #include "model/signification.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
+#include "torsion/torsion.h"
 
+#include <QFutureWatcher>
+#include <atomic>
+#include <memory>
 #include <optional>
 
 class DessinSection;
+class QCheckBox;
 
 namespace plateforme {
 class Defilement;
@@ -19,7 +24,9 @@ class Etiquette;
 
 // "Aperçu de la section": the drawing, the product of inertia, the principal moments and axes, the
 // extreme fibres, the elastic section moduli, the polar moment and a check of the section's
-// consistency. Rebuilt at each activation, and by the main window after each change while it is open.
+// consistency, then the torsion and warping by finite elements (It, Iw, the shear centre), computed on a
+// worker thread, the rows reading « calcul… » meanwhile, a change of the section superseding it.
+// Rebuilt at each activation, and by the main window after each change while it is open.
 class ApercuSection final : public plateforme::FenetreSecondaire {
     Q_OBJECT
 public:
@@ -31,6 +38,9 @@ public:
     ApercuSection(ApercuSection&&) = delete;
     ApercuSection& operator=(ApercuSection&&) = delete;
     void activer() override;
+    // Waits for the torsion computing on the worker thread, if any, and shows it now, without running
+    // the event loop: for whoever needs the window settled (the tests' photographs of every window).
+    void attendreTorsion();
 
 Q_SIGNALS:
     // A density typed in its field (kg/m³, a number above 0), for the owner of the document to keep.
@@ -43,20 +53,27 @@ public:
         std::optional<modele::Analyse> analyse;
         std::optional<modele::Plastique> plastique;
         modele::Signification signification;
+        std::optional<torsion::Torsion> torsion; // none while it is computed
     };
 
 private:
     struct Ligne {
         const char* nom; // Igzy, I1, ...: the controls are <nom>Texte, <nom>Valeur, E<nom>, <nom>Puissance
-        modele::Quantite quantite;
+        std::optional<modele::Quantite> quantite;          // none for a row the rounding rule does not cover
         const char* legende;                               // caption
         std::optional<double> (*valeur)(const Grandeurs&); // the quantity, none for a blank row
         int puissanceUnite;      // 1, 3 or 4 (mm, mm³, mm⁴); 0 for degrees; -1 for a plain number
         const char* explication; // the lines of its explanation, joined by "\r\n"
     };
     static const Ligne Lignes[];
+    static const Ligne LignesTorsion[];
 
     void montrerUnites(const Ligne& ligne) const;
+    void afficher(const Ligne& ligne, bool enCalcul);
+    // The torsion of the section as it is now: kept when the section has not changed since, else
+    // computed again on a worker thread (the one running is told to stop).
+    void lancerTorsion();
+    void afficherTorsion();
 
     void saisirMasseVolumique();
 
@@ -66,4 +83,8 @@ private:
     DessinSection* m_dessin;
     plateforme::Defilement* m_verification = nullptr;
     Grandeurs m_grandeurs;
+    QCheckBox* m_maillage;
+    QFutureWatcher<torsion::Torsion> m_calcul;
+    std::shared_ptr<std::atomic<bool>> m_abandon;
+    std::optional<modele::Section> m_sectionTorsion; // the section the torsion shown or running is of
 };

@@ -14,6 +14,13 @@ void DessinSection::dessiner(const modele::Section& section, const std::optional
     update();
 }
 
+void DessinSection::montrerTorsion(std::optional<QPointF> c, std::vector<QLineF> maillage) {
+    m_figure.c = c;
+    m_figure.maillage = std::move(maillage);
+    disposer();
+    update();
+}
+
 void DessinSection::disposer() {
     m_disposition = dessin::disposer(m_figure, rect(), QFontMetricsF(plateforme::police()));
 }

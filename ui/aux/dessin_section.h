@@ -14,6 +14,8 @@ public:
     explicit DessinSection(QWidget* parent = nullptr);
     void dessiner(const modele::Section& section, const std::optional<modele::Analyse>& analyse,
                   const std::optional<modele::Plastique>& plastique);
+    // The torsion's shear centre and mesh over the drawing (none: not shown).
+    void montrerTorsion(std::optional<QPointF> c, std::vector<QLineF> maillage);
     const dessin::Figure& figure() const { return m_figure; }
     // The drawing laid out at the widget's size: the labels placed once per figure and size.
     const dessin::Disposition& disposition() const { return m_disposition; }

@@ -48,13 +48,15 @@ QString notation(double x) {
 }
 
 const Unites& millimetres(int puissance) {
-    static constexpr std::array<Unites, 4> table{{
+    static constexpr std::array<Unites, 6> table{{
         {{u" [mm]", u" [cm]", u" [m]"}, {10.0, 1000.0}},
         {{u" [mm²]", u" [cm²]", u" [m²]"}, {100.0, 1000000.0}},
         {{u" [mm^3]", u" [cm^3]", u" [m^3]"}, {1000.0, 1000000000.0}},
         {{u" [mm^4]", u" [cm^4]", u" [m^4]"}, {10000.0, 1000000000000.0}},
+        {{u" [mm^5]", u" [cm^5]", u" [m^5]"}, {1e5, 1e15}},
+        {{u" [mm^6]", u" [cm^6]", u" [m^6]"}, {1e6, 1e18}},
     }};
-    Q_ASSERT(puissance >= 1 && puissance <= 4);
+    Q_ASSERT(puissance >= 1 && puissance <= 6);
     return table[static_cast<std::size_t>(puissance - 1)];
 }
 

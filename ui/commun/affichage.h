@@ -21,7 +21,7 @@ void notation(QLabel* mantisse, QWidget* e, QLabel* puissance, double x);
 // Mantisse(x), " E", Exposant(x): "666,7 E5", "0 E0".
 QString notation(double x);
 
-// A quantity in mm to the power p (1 to 4) in a message: the unit after each of the three lines
+// A quantity in mm to the power p (1 to 6) in a message: the unit after each of the three lines
 // (" [mm]", " [cm²]", " [m^4]": the square written "²", the higher powers "^p") and the factors
 // from mm to cm and to m (10^p and 1000^p).
 struct Unites {

@@ -10,6 +10,7 @@
 #include "ui/aux/apercu_section.h"
 #include "ui/aux/dessin_section.h"
 
+#include <QCheckBox>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QScrollArea>
@@ -277,6 +278,39 @@ private Q_SLOTS:
                  !superpositions);
         QVERIFY(essai::capturer(&f, f.objectName() + u"_"_s + QString::fromUtf8(QTest::currentDataTag()) +
                                         u".png"_s));
+    }
+
+    // Torsion on a worker thread: « calcul… » until it is done, a change of the section superseding it;
+    // two separate rectangles 100 x 50: It = 2 x 2,858521 E6 (Saint-Venant's series) and the sentence;
+    // the IPE 200: It and Iw of EN 10365 (6,846 cm⁴, 12 746 cm⁶), C at G, the mesh on demand.
+    void torsion() {
+        const auto valeur = [](const QWidget* f, const QString& nom) {
+            const bool e = essai::visible(f, u"E"_s + nom);
+            return QLocale().toDouble(essai::texte(f, nom + u"Valeur"_s)) *
+                   std::pow(10.0, e ? QLocale().toDouble(essai::texte(f, nom + u"Puissance"_s)) : 0.0);
+        };
+        construire(m_section, essai::ipe200);
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        QCOMPARE(essai::texte(&f, "ItValeur"), u"calcul…"_s);
+        construire(m_section, {{"Rectangle", "100", "50", "0", "0"}, {"Rectangle", "100", "50", "0", "200"}});
+        f.activer();
+        QTRY_VERIFY_WITH_TIMEOUT(essai::texte(&f, "ItValeur") != u"calcul…"_s, 30000);
+        QVERIFY(essai::texte(&f, "TorsionMessage")
+                    .startsWith(u"La section est en 2 parties : It est la somme"_s));
+        QCOMPARE_LT(std::abs(valeur(&f, u"It"_s) / (2 * 2.858521e6) - 1), 2e-3);
+        QCOMPARE(essai::texte(&f, "IwValeur"), QString());
+        construire(m_section, essai::ipe200);
+        f.activer();
+        QTRY_VERIFY_WITH_TIMEOUT(essai::texte(&f, "ItValeur") != u"calcul…"_s, 30000);
+        QCOMPARE_LT(std::abs(valeur(&f, u"It"_s) / 6.846e4 - 1), 2e-3);
+        QCOMPARE_LT(std::abs(valeur(&f, u"Iw"_s) / 12746e6 - 1), 2e-3);
+        QCOMPARE(essai::texte(&f, "ZcValeur") + essai::texte(&f, "YcValeur"), u"00"_s);
+        QCOMPARE(essai::texte(&f, "IwUnitePuissance"), u"6"_s);
+        const dessin::Figure& figure = essai::controle<DessinSection>(&f, "Dessin")->figure();
+        QVERIFY(figure.c && figure.maillage.empty());
+        essai::controle<QCheckBox>(&f, "AfficherMaillage")->setChecked(true);
+        QVERIFY(!figure.maillage.empty());
+        essai::capturer(&f, f.objectName() + u"_torsion.png"_s);
     }
 
     void suitLaSectionAChaqueActivation() {

@@ -10,6 +10,7 @@
 
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
+#include "ui/aux/apercu_section.h"
 #include "ui/main/fenetre_donnee.h"
 
 #include <QLineEdit>
@@ -159,7 +160,11 @@ struct Programme {
         }
     }
     // The main window's captions and those of every window that shows the section.
+    // The preview's torsion, computed on a worker thread, shown first.
     Photo photographierTout() const {
+        if (auto* a = qobject_cast<ApercuSection*>(fenetreNommee("ApercuSection"))) {
+            a->attendreTorsion();
+        }
         Photo p = photographier(w(), "FenetreDonnee");
         for (const Ouverture& o : Ouvertures) {
             if (const QWidget* f = fenetreNommee(o.fenetre)) {

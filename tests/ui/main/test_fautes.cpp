@@ -71,7 +71,11 @@ private:
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(essai::texte(m_p.w(), "AireTotaleValeur"), u"2400"_s);
     }
-    QImage dessinApercu() const { return fenetreNommee("ApercuSection")->grab().toImage(); }
+    QImage dessinApercu() const {
+        auto* apercu = qobject_cast<ApercuSection*>(fenetreNommee("ApercuSection"));
+        apercu->attendreTorsion(); // the shear centre, drawn once computed
+        return apercu->grab().toImage();
+    }
 
     // After the action: one message, the given one (none when empty); the section, the captions of every
     // window and the drawing of the preview as before, also once every window has been opened again.
