@@ -11,6 +11,7 @@
 #include "platform/arrondi.h"
 #include "platform/qt/locale.h"
 #include "platform/reel.h"
+#include "rapport/cellules.h"
 #include "rapport/resultats.h"
 #include "torsion/torsion.h"
 
@@ -26,25 +27,6 @@ namespace rapport {
 namespace {
 
 using plateforme::texteNombre;
-
-// A number as every window writes it: its mantissa, and its power of ten unless that is 0.
-Cellule notee(double x) {
-    const Notation n = noter(x);
-    return {texteNombre(n.mantisse), n.exposant != 0.0 ? texteNombre(n.exposant) : QString(), true};
-}
-
-// A number in full, as typed or as the calculation keeps it.
-Cellule nombre(double x) {
-    return {texteNombre(x), {}, true};
-}
-
-Cellule texte(const QString& t) {
-    return {t, {}};
-}
-
-Cellule numero(int k) {
-    return {plateforme::texteEntier(k), {}, true};
-}
 
 int nombreElements(const Section& s) {
     return std::clamp<int>(s.NbrElement, 0, Section::MaxElements);
@@ -202,10 +184,6 @@ Tableau huygens(const Section& s, AxeMoment axe) {
         {texte(I + u" ="_s), texte({}), texte({}), texte({}), texte({}), notee(moment(s, axe))});
     t.notes.append(I + u" = "_s + texteNombre(moment(s, axe)) + u" mm⁴"_s);
     return t;
-}
-
-Grandeur grandeur(const QString& nom, double valeur, const QString& unite, const QString& formule) {
-    return {nom, notee(valeur), unite, texteNombre(valeur), formule};
 }
 
 std::vector<Grandeur> resultats(const Section& s) {
@@ -372,6 +350,7 @@ Note construireNote(const Section& section, const QString& nomFichier, const QDa
     } catch (const plateforme::FauteArithmetique&) {
         analyse.reset();
     }
+    n.etude = etudier(section, document.efforts.value_or(Efforts{}));
     const bool vide = section.Atotale == 0.0;
     if (vide) {
         n.alertes.append(SectionVide);
@@ -390,6 +369,17 @@ Note construireNote(const Section& section, const QString& nomFichier, const QDa
         if (analyse) {
             n.grandeurs = grandeursApercu(*analyse);
         }
+        if (n.etude.noyau) {
+            // i1 and i2 after the principal moments and alpha, v1 to W2 after the elastic moduli.
+            const std::vector<Grandeur> p = grandeursPrincipales(*n.etude.noyau);
+            const auto apres = [&](const QString& nom) {
+                const auto it = std::find_if(n.grandeurs.begin(), n.grandeurs.end(),
+                                             [&](const Grandeur& g) { return g.nom == nom; });
+                return it == n.grandeurs.end() ? it : it + 1;
+            };
+            n.grandeurs.insert(apres(u"Wel,y"_s), p.begin() + 2, p.end());
+            n.grandeurs.insert(apres(u"alpha"_s), p.begin(), p.begin() + 2);
+        }
         if (const std::optional<Plastique> p = plastique(section)) {
             ajouterPlastiques(n.grandeurs, *p, analyse);
         }
@@ -406,6 +396,13 @@ Note construireNote(const Section& section, const QString& nomFichier, const QDa
                 break;
             }
         }
+    }
+    if (!vide) {
+        n.noyau = tableauNoyau(section, n.etude);
+    }
+    if (document.efforts) {
+        n.contraintes =
+            tableauContraintes(section, analyse ? analyse->Igzy : 0.0, *document.efforts, n.etude);
     }
     ajouterTorsion(n, section);
     return n;

@@ -4,6 +4,7 @@
 // every row from the engine (the totals, the areas, the centroid and Huygens tables, the analysis, the
 // check), never from a window; the same note is written as HTML or painted on pages.
 
+#include "model/contraintes.h"
 #include "model/document.h"
 #include "model/section.h"
 
@@ -66,14 +67,22 @@ struct Note {
     std::vector<Grandeur> grandeursTorsion;
     std::vector<QLineF> maillage;
     std::optional<QPointF> centre;
+    // The central kern: its method and its vertices (Z ; Y) in the frame (O, Z, Y), or why there is none;
+    // nothing for an empty section.
+    std::optional<Tableau> noyau;
+    // With loads: the normal stresses, the loads and their signs, the formulas and the step table (the
+    // neutral axis in its notes); the study for their drawing.
+    std::optional<Tableau> contraintes;
+    modele::Etude etude;
 };
 
 // The quantities of the box of main results, in order, taken from the results and the preview's
 // quantities when the section has them.
 inline const QStringList QuantitesResume{
-    QStringLiteral("A"),     QStringLiteral("Zg"),    QStringLiteral("Yg"),   QStringLiteral("Igz"),
-    QStringLiteral("Igy"),   QStringLiteral("igz"),   QStringLiteral("igy"),  QStringLiteral("Wel,z"),
-    QStringLiteral("Wel,y"), QStringLiteral("Wpl,z"), QStringLiteral("Wpl,y")};
+    QStringLiteral("A"),    QStringLiteral("Zg"),    QStringLiteral("Yg"),    QStringLiteral("Igz"),
+    QStringLiteral("Igy"),  QStringLiteral("igz"),   QStringLiteral("igy"),   QStringLiteral("i1"),
+    QStringLiteral("i2"),   QStringLiteral("Wel,z"), QStringLiteral("Wel,y"), QStringLiteral("Wpl,z"),
+    QStringLiteral("Wpl,y")};
 
 inline const QString SectionVide = QStringLiteral("La section est vide : son aire totale est nulle.");
 inline const QString SansFichier = QStringLiteral("Section non enregistrée");

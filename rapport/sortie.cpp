@@ -145,7 +145,9 @@ QString tableau(const Tableau& t, Coupures& coupures) {
     for (const auto& l : t.totaux) {
         rangees << ligne(l, true);
     }
-    h += table(t.entetes, rangees, coupures);
+    if (!rangees.isEmpty()) {
+        h += table(t.entetes, rangees, coupures);
+    }
     for (const QString& n : t.notes) {
         h += u"<p>"_s + enHtml(n) + u"</p>\n"_s;
     }
@@ -261,6 +263,12 @@ QString html(const Note& n, const QString& dessin, const QString& legende, const
             u"Les axes principaux 1 et 2 sont dessinés en vert quand le produit d'inertie n'est pas "
             u"nul."_s,
             coupures);
+    }
+    if (n.noyau) {
+        h += tableau(*n.noyau, coupures);
+    }
+    if (n.contraintes) {
+        h += tableau(*n.contraintes, coupures);
     }
     if (!n.torsion.isEmpty()) {
         const QString titre = u"Torsion et gauchissement"_s;

@@ -26,9 +26,13 @@ using namespace rapport;
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(modele::Document)
+
 namespace {
 
 const QDate Jour(2026, 3, 7);
+// The loads of the stresses' example: N = -200 kN, Mz = 30 kN·m, My = 5 kN·m.
+const Document SousEfforts{{}, MasseVolumiqueAcier, Efforts{-200.0, 30.0, 5.0}};
 
 const Tableau* tableau(const Note& n, const QString& titre) {
     for (const Tableau& t : n.tableaux) {
@@ -99,20 +103,24 @@ private Q_SLOTS:
         QTest::addColumn<Section>("section");
         QTest::addColumn<QString>("fichier");
         QTest::addColumn<QString>("attendu");
+        QTest::addColumn<Document>("document");
         QTest::newRow("exemple") << essai::construire(essai::exempleAide) << u"<a&b>.brivane"_s
-                                 << u"exemple-aide.html"_s;
+                                 << u"exemple-aide.html"_s << Document{};
         QTest::newRow("IPE 200") << essai::construire(essai::ipe200) << u"ipe200.brivane"_s
-                                 << u"ipe200.html"_s;
+                                 << u"ipe200.html"_s << Document{};
+        QTest::newRow("IPE 200 sous efforts") << essai::construire(essai::ipe200) << u"ipe200.brivane"_s
+                                              << u"ipe200-efforts.html"_s << SousEfforts;
         QTest::newRow("constat") << essai::construire({{"Rectangle", "100", "100", "0", "0"},
                                                        {"Rectangle", "20", "20", "50", "0", false}})
-                                 << QString() << u"constat.html"_s;
-        QTest::newRow("vide") << Section{} << QString() << u"vide.html"_s;
+                                 << QString() << u"constat.html"_s << SousEfforts;
+        QTest::newRow("vide") << Section{} << QString() << u"vide.html"_s << Document{};
     }
     void html() {
         QFETCH(Section, section);
         QFETCH(QString, fichier);
         QFETCH(QString, attendu);
-        QString html = QString::fromUtf8(noteHtml(section, fichier, Jour));
+        QFETCH(Document, document);
+        QString html = QString::fromUtf8(noteHtml(section, fichier, Jour, document));
         // The section's drawing, and its torsion mesh when the torsion is computed.
         QCOMPARE(html.count(u"<svg"_s), html.contains(u"Maillage : "_s) ? 2 : 1);
         QVERIFY(!html.contains(u"<?xml"_s));
