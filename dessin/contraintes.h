@@ -24,4 +24,8 @@ namespace dessin {
 void dessinerContraintes(QPainter& p, const QRectF& cadre, const modele::Section& section,
                          const modele::Etude& etude, const std::optional<modele::PointZY>& pointN);
 
+// The sign conventions, small, inside `cadre`: Z to the left and Y up from G, N positive in tension
+// (pointing out of the section), and the fibres a positive Mz and a positive My stretch.
+void dessinerConventions(QPainter& p, const QRectF& cadre);
+
 } // namespace dessin
