@@ -12,7 +12,7 @@ QFont policeDessin() {
     return f;
 }
 
-ObjetDessin::ObjetDessin(dessin::Figure figure) : m_figure(std::move(figure)) {}
+ObjetDessin::ObjetDessin(Peintre peintre) : m_peintre(std::move(peintre)) {}
 
 QSizeF ObjetDessin::intrinsicSize(QTextDocument*, int, const QTextFormat&) {
     return QSizeF(LargeurDessin, HauteurDessin);
@@ -21,7 +21,7 @@ QSizeF ObjetDessin::intrinsicSize(QTextDocument*, int, const QTextFormat&) {
 void ObjetDessin::drawObject(QPainter* p, const QRectF& rect, QTextDocument*, int, const QTextFormat&) {
     p->save();
     p->setFont(policeDessin());
-    dessin::dessinerSection(*p, rect, m_figure);
+    m_peintre(*p, rect);
     p->restore();
 }
 

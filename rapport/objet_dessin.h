@@ -1,13 +1,14 @@
 #pragma once
 
-// The section's drawing inside the note's pages: an object of the QTextDocument, painted with the
-// preview's function, as vectors on whatever device the pages go to.
-
-#include "dessin/dessin_section.h"
+// A drawing inside the note's pages (the section's, its mesh's, the stresses'): an object of the
+// QTextDocument, painted with the preview's or the stresses window's function, as vectors on whatever
+// device the pages go to.
 
 #include <QFont>
 #include <QObject>
+#include <QRectF>
 #include <QTextObjectInterface>
+#include <functional>
 
 namespace rapport {
 
@@ -20,16 +21,19 @@ inline constexpr int HauteurDessin = 540;
 // 96 dpi), whatever the device's resolution.
 QFont policeDessin();
 
+// What paints a drawing inside its frame, in the painter's font.
+using Peintre = std::function<void(QPainter&, const QRectF&)>;
+
 class ObjetDessin final : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 public:
-    explicit ObjetDessin(dessin::Figure figure);
+    explicit ObjetDessin(Peintre peintre);
     QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override;
     void drawObject(QPainter* p, const QRectF& rect, QTextDocument*, int, const QTextFormat&) override;
 
 private:
-    dessin::Figure m_figure;
+    Peintre m_peintre;
 };
 
 } // namespace rapport

@@ -1,6 +1,7 @@
 // The note written out: one HTML text serves the HTML file (the drawing as inline SVG) and the pages
 // (a QTextDocument, the drawing as an object painted with QPainter).
 
+#include "dessin/contraintes.h"
 #include "dessin/dessin_section.h"
 #include "document/fichier_section.h"
 #include "model/analyse.h"
@@ -39,6 +40,9 @@ const QString RepereDessin = u"[[dessin de la section]]"_s;
 // The same for the torsion's mesh.
 const QString RepereMaillage = u"[[maillage de la section]]"_s;
 constexpr int TypeMaillage = QTextFormat::UserObject + 2;
+// The same for the stresses' drawing.
+const QString RepereContraintes = u"[[contraintes de la section]]"_s;
+constexpr int TypeContraintes = QTextFormat::UserObject + 3;
 constexpr int TypeDessin = QTextFormat::UserObject + 1;
 constexpr double Marge = 15.0;     // mm, every side of the page
 constexpr double PiedDePage = 8.0; // mm, under the text, for the page number
@@ -189,10 +193,16 @@ QString resume(const std::vector<Grandeur>& g) {
     return h + u"</table>\n"_s;
 }
 
-// The whole note; `dessin` is put where the drawing goes (an SVG element, or the pages' marker),
-// `legende` under it, `maillage` where the torsion's mesh goes.
-QString html(const Note& n, const QString& dessin, const QString& legende, const QString& maillage,
-             Coupures coupures = {}) {
+// What the note's drawings are in its HTML: SVG elements, or the pages' markers.
+struct Dessins {
+    QString section;
+    QString legende; // under the section's drawing
+    QString maillage;
+    QString contraintes;
+};
+
+// The whole note, its drawings put where they go.
+QString html(const Note& n, const Dessins& d, Coupures coupures = {}) {
     QString h = u"<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n<title>"_s +
                 echapper(n.titre + u" – "_s + n.fichier) +
                 u"</title>\n<style>\n"
@@ -237,9 +247,9 @@ QString html(const Note& n, const QString& dessin, const QString& legende, const
         partie(u"Dessin de la section à l'échelle"_s,
                u"Repère de saisie (O, Z, Y) : Z vers la gauche, Y vers le haut ; G est le centre de gravité, "
                u"la barre donne l'échelle."_s) +
-        u"<p>"_s + dessin + u"</p>\n"_s;
-    if (!legende.isEmpty()) {
-        h += u"<p>"_s + enHtml(legende) + u"</p>\n"_s;
+        u"<p>"_s + d.section + u"</p>\n"_s;
+    if (!d.legende.isEmpty()) {
+        h += u"<p>"_s + enHtml(d.legende) + u"</p>\n"_s;
     }
     h += u"</div>\n"_s;
     for (const Tableau& t : n.tableaux) {
@@ -269,6 +279,13 @@ QString html(const Note& n, const QString& dessin, const QString& legende, const
     }
     if (n.contraintes) {
         h += tableau(*n.contraintes, coupures);
+        if (n.etude.contraintes) {
+            // In a paragraph with words, as the mesh below.
+            h += u"<p>Les contraintes sur la section : leur répartition, linéaire, mesurée "
+                 u"perpendiculairement à l'axe neutre (traction en bleu, compression en orange), σmax et "
+                 u"σmin à leurs points, l'axe neutre et le noyau central hachuré :<br>"_s +
+                 d.contraintes + u"</p>\n"_s;
+        }
     }
     if (!n.torsion.isEmpty()) {
         const QString titre = u"Torsion et gauchissement"_s;
@@ -277,7 +294,8 @@ QString html(const Note& n, const QString& dessin, const QString& legende, const
         } else {
             h += grandeurs(titre, n.torsion.join(u' '), n.grandeursTorsion, {}, coupures);
             // The drawing with words in its paragraph: alone after a table, the pages' layout drops it.
-            h += u"<p>Le maillage, en gris, et le centre de cisaillement C :<br>"_s + maillage + u"</p>\n"_s;
+            h +=
+                u"<p>Le maillage, en gris, et le centre de cisaillement C :<br>"_s + d.maillage + u"</p>\n"_s;
         }
     }
     return h + u"</body>\n</html>\n"_s;
@@ -301,8 +319,18 @@ dessin::Figure figureMaillage(const Section& s, const Note& n) {
     return f;
 }
 
-// The drawing as an SVG element as wide as the text, its height following.
-QByteArray svg(const dessin::Figure& f) {
+Peintre peintre(dessin::Figure f) {
+    return [f = std::move(f)](QPainter& p, const QRectF& cadre) { dessin::dessinerSection(p, cadre, f); };
+}
+
+Peintre peintreContraintes(const Section& s, const Note& n) {
+    return [&s, &n](QPainter& p, const QRectF& cadre) {
+        dessin::dessinerContraintes(p, cadre, s, n.etude, std::nullopt);
+    };
+}
+
+// A drawing as an SVG element as wide as the text, its height following.
+QByteArray svg(const Peintre& peintre) {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
     QSvgGenerator generateur;
@@ -314,7 +342,7 @@ QByteArray svg(const dessin::Figure& f) {
     {
         QPainter p(&generateur);
         p.setFont(policeDessin());
-        dessin::dessinerSection(p, QRectF(0, 0, LargeurDessin, HauteurDessin), f);
+        peintre(p, QRectF(0, 0, LargeurDessin, HauteurDessin));
     }
     QByteArray texte = tampon.data();
     const qsizetype debut = texte.indexOf("<svg");
@@ -419,11 +447,12 @@ std::optional<int> rangeeCoupee(QTextDocument& doc, double hauteurPage) {
 
 // The spacing the layout does not take from the HTML: each heading kept apart from what it follows,
 // and the text after a table from the table (the layout drops the top margin of a block that follows
-// a table). A heading whose group (finDuGroupe) would run onto the next page starts that page.
+// a table). A heading whose group (finDuGroupe) would run onto the next page starts that page, and so
+// does a paragraph holding a drawing that the page's foot would cut.
 void espacer(QTextDocument& doc, double hauteurPage) {
     constexpr double EcartTitre = 14.0;  // above a heading
     constexpr double EcartTableau = 5.0; // under a table
-    std::vector<QTextBlock> titres;
+    std::vector<QTextBlock> titres; // and the drawings' paragraphs
     QTextCursor modification(&doc);
     modification.beginEditBlock(); // laid out once, at the end of the block
     for (QTextBlock b = doc.begin(); b != doc.end(); b = b.next()) {
@@ -435,7 +464,8 @@ void espacer(QTextDocument& doc, double hauteurPage) {
             f.setTopMargin((titre ? EcartTitre : 0.0) + (apresTableau ? EcartTableau : 0.0));
             QTextCursor(b).mergeBlockFormat(f);
         }
-        if (titre) {
+        // A paragraph that holds a drawing is kept whole, its words with the drawing.
+        if (titre || b.text().contains(QChar::ObjectReplacementCharacter)) {
             titres.push_back(b);
         }
     }
@@ -446,7 +476,9 @@ void espacer(QTextDocument& doc, double hauteurPage) {
     const auto page = [&](double y) { return std::floor(y / hauteurPage); };
     for (const QTextBlock& b : titres) {
         (void)doc.pageCount();
-        if (page(doc.documentLayout()->blockBoundingRect(b).top()) != page(finDuGroupe(doc, b) - 1.0)) {
+        const QRectF bloc = doc.documentLayout()->blockBoundingRect(b);
+        const double fin = b.blockFormat().headingLevel() >= 2 ? finDuGroupe(doc, b) : bloc.bottom();
+        if (page(bloc.top()) != page(fin - 1.0)) {
             QTextCursor(b).mergeBlockFormat(saut);
         }
     }
@@ -459,8 +491,10 @@ QByteArray noteHtml(const Section& section, const QString& nomFichier, const QDa
     QString legende;
     const dessin::Figure f = figureNote(section, legende);
     const Note n = construireNote(section, nomFichier, date, document);
-    return html(n, QString::fromUtf8(svg(f)), legende, QString::fromUtf8(svg(figureMaillage(section, n))))
-        .toUtf8();
+    const Dessins d{QString::fromUtf8(svg(peintre(f))), legende,
+                    QString::fromUtf8(svg(peintre(figureMaillage(section, n)))),
+                    n.etude.contraintes ? QString::fromUtf8(svg(peintreContraintes(section, n))) : QString()};
+    return html(n, d).toUtf8();
 }
 
 void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QString& nomFichier,
@@ -479,18 +513,21 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
     doc.setDefaultFont(plateforme::police({9.0}));
     doc.setDocumentMargin(0);
     QString legende;
-    ObjetDessin objet(figureNote(section, legende));
+    ObjetDessin objet(peintre(figureNote(section, legende)));
     doc.documentLayout()->registerHandler(TypeDessin, &objet);
-    ObjetDessin objetMaillage(figureMaillage(section, note));
+    ObjetDessin objetMaillage(peintre(figureMaillage(section, note)));
     doc.documentLayout()->registerHandler(TypeMaillage, &objetMaillage);
+    ObjetDessin objetContraintes(peintreContraintes(section, note));
+    doc.documentLayout()->registerHandler(TypeContraintes, &objetContraintes);
     doc.setPageSize(page);
     // Laid out again, a table broken before each row that a page's foot would cut, until none is.
     Coupures coupures;
     for (;;) {
-        doc.setHtml(html(note, RepereDessin, legende, RepereMaillage, coupures));
+        doc.setHtml(html(note, {RepereDessin, legende, RepereMaillage, RepereContraintes}, coupures));
         // From the end: the file's name, above the drawing, may hold the marker's text too.
         for (const auto& [marque, type] :
-             {std::pair{RepereMaillage, TypeMaillage}, std::pair{RepereDessin, TypeDessin}}) {
+             {std::pair{RepereMaillage, TypeMaillage}, std::pair{RepereContraintes, TypeContraintes},
+              std::pair{RepereDessin, TypeDessin}}) {
             QTextCursor repere = doc.find(marque, doc.characterCount() - 1, QTextDocument::FindBackward);
             if (!repere.isNull()) {
                 QTextCharFormat format;

@@ -121,8 +121,9 @@ private Q_SLOTS:
         QFETCH(QString, attendu);
         QFETCH(Document, document);
         QString html = QString::fromUtf8(noteHtml(section, fichier, Jour, document));
-        // The section's drawing, and its torsion mesh when the torsion is computed.
-        QCOMPARE(html.count(u"<svg"_s), html.contains(u"Maillage : "_s) ? 2 : 1);
+        // The section's drawing, its torsion mesh when the torsion is computed, its stresses under loads.
+        QCOMPARE(html.count(u"<svg"_s),
+                 1 + html.contains(u"Maillage : "_s) + html.contains(u"Les contraintes sur la section :"_s));
         QVERIFY(!html.contains(u"<?xml"_s));
         QCOMPARE(html.contains(u"<path"_s), section.Atotale != 0.0); // the solid and the hole, as vectors
         html.replace(QRegularExpression(u"<svg.*?</svg>"_s, QRegularExpression::DotMatchesEverythingOption),
