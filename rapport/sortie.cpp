@@ -281,9 +281,9 @@ QString html(const Note& n, const Dessins& d, Coupures coupures = {}) {
         h += tableau(*n.contraintes, coupures);
         if (n.etude.contraintes) {
             // In a paragraph with words, as the mesh below.
-            h += u"<p>Les contraintes sur la section : leur répartition, linéaire, mesurée "
-                 u"perpendiculairement à l'axe neutre (traction en bleu, compression en orange), σmax et "
-                 u"σmin à leurs points, l'axe neutre et le noyau central hachuré :<br>"_s +
+            h += u"<p>Les contraintes sur la section : leur répartition linéaire, mesurée "
+                 u"perpendiculairement à l'axe neutre, σmax et σmin à leurs points, l'axe neutre et le "
+                 u"noyau central hachuré (légende sous le dessin) :<br>"_s +
                  d.contraintes + u"</p>\n"_s;
         }
     }
@@ -452,7 +452,7 @@ std::optional<int> rangeeCoupee(QTextDocument& doc, double hauteurPage) {
 void espacer(QTextDocument& doc, double hauteurPage) {
     constexpr double EcartTitre = 14.0;  // above a heading
     constexpr double EcartTableau = 5.0; // under a table
-    std::vector<QTextBlock> titres; // and the drawings' paragraphs
+    std::vector<QTextBlock> titres;      // and the drawings' paragraphs
     QTextCursor modification(&doc);
     modification.beginEditBlock(); // laid out once, at the end of the block
     for (QTextBlock b = doc.begin(); b != doc.end(); b = b.next()) {

@@ -27,6 +27,7 @@ using namespace rapport;
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(modele::Document)
+Q_DECLARE_METATYPE(modele::Efforts)
 
 namespace {
 
@@ -97,8 +98,9 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
     // The whole note as HTML (the drawing aside: tested below and in its own tests) for the help page's
-    // example under a name to escape, the IPE 200 (a row per element in every table), a section with a
-    // finding (in red at the top, above the drawing) and the empty one (no centroid without area).
+    // example under a name to escape, the IPE 200 (a row per element in every table) under N = -200 kN,
+    // Mz = 30 kN·m, My = 5 kN·m (the stresses step by step), a section with a finding under the same loads
+    // (in red at the top, above the drawing; no stresses nor kern) and the empty one (no centroid).
     void html_data() {
         QTest::addColumn<Section>("section");
         QTest::addColumn<QString>("fichier");
@@ -106,10 +108,8 @@ private Q_SLOTS:
         QTest::addColumn<Document>("document");
         QTest::newRow("exemple") << essai::construire(essai::exempleAide) << u"<a&b>.brivane"_s
                                  << u"exemple-aide.html"_s << Document{};
-        QTest::newRow("IPE 200") << essai::construire(essai::ipe200) << u"ipe200.brivane"_s
-                                 << u"ipe200.html"_s << Document{};
-        QTest::newRow("IPE 200 sous efforts") << essai::construire(essai::ipe200) << u"ipe200.brivane"_s
-                                              << u"ipe200-efforts.html"_s << SousEfforts;
+        QTest::newRow("IPE 200 sous efforts")
+            << essai::construire(essai::ipe200) << u"ipe200.brivane"_s << u"ipe200.html"_s << SousEfforts;
         QTest::newRow("constat") << essai::construire({{"Rectangle", "100", "100", "0", "0"},
                                                        {"Rectangle", "20", "20", "50", "0", false}})
                                  << QString() << u"constat.html"_s << SousEfforts;
@@ -236,6 +236,35 @@ private Q_SLOTS:
             QString::fromUtf8(noteHtml(essai::construire({{"Rectangle", "100", "10", "0", "0"}}), {}, Jour));
         const QString rangee = QRegularExpression(u"It ≈ Σ b·t³/.*?</tr>"_s).match(plat).captured();
         QVERIFY2(rangee.contains(u">333,3&nbsp;<small>E</small><sup>2</sup>"_s), qPrintable(rangee));
+    }
+
+    // The stresses' steps on a rectangle 100 x 200 (A = 20000 mm², Wel,z = 100 x 200² / 6): Mz = 10 kN·m
+    // alone gives σ = ±Mz / Wel,z = ±15 MPa and the neutral axis Gz itself; N alone σ = N / A, uniform.
+    void contraintes_data() {
+        QTest::addColumn<Efforts>("efforts");
+        QTest::addColumn<QString>("ligne"); // the row and its result
+        QTest::addColumn<QString>("fin");   // the last line under the table
+        QTest::newRow("Mz")
+            << Efforts{0.0, 10.0, 0.0} << u"σmin -15"_s
+            << u"Axe neutre : 0 ° depuis Gz, passant par (0 ; 0), son point le plus proche de G."_s;
+        QTest::newRow("N") << Efforts{-200.0, 0.0, 0.0} << u"σ -10"_s
+                           << u"Pas d'axe neutre : contrainte uniforme."_s;
+        QTest::newRow("aucun") << Efforts{} << u"σ 0"_s
+                               << u"Aucun effort : la contrainte est nulle dans toute la section."_s;
+    }
+    void contraintes() {
+        QFETCH(Efforts, efforts);
+        QFETCH(QString, ligne);
+        QFETCH(QString, fin);
+        const Section s = essai::construire({{"Rectangle", "100", "200", "0", "0"}});
+        const Note n = construireNote(s, {}, Jour, Document{{}, MasseVolumiqueAcier, efforts});
+        QVERIFY(n.contraintes.has_value());
+        QCOMPARE(n.contraintes->notes.last(), fin);
+        QStringList rangees;
+        for (const auto& r : n.contraintes->lignes) {
+            rangees << r.front().texte + u' ' + r.at(4).texte;
+        }
+        QVERIFY2(rangees.contains(ligne), qPrintable(rangees.join(u" | "_s)));
     }
 
     void pdfImprime_data() {
@@ -389,13 +418,15 @@ private Q_SLOTS:
         const document::Lecture l = document::ouvrir(QStringLiteral(BRIVANE_EXEMPLES "/") + exemple);
         QVERIFY(l.section.has_value());
         QTemporaryDir dossier;
-        QFile f(dossier.filePath(u"note.html"_s));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(noteHtml(*l.section, exemple, Jour)) > 0);
-        f.close();
-        QProcess tidy; // 0: valid, 1: warnings only, 2: errors
-        tidy.start(u"tidy"_s, {u"-e"_s, u"-q"_s, f.fileName()});
-        QVERIFY2(tidy.waitForFinished(60000), "tidy is missing (tools/install-deps installs it)");
-        QVERIFY2(tidy.exitCode() < 2, tidy.readAllStandardError().constData());
+        for (const Document& d : {Document{}, SousEfforts}) {
+            QFile f(dossier.filePath(u"note.html"_s));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(noteHtml(*l.section, exemple, Jour, d)) > 0);
+            f.close();
+            QProcess tidy; // 0: valid, 1: warnings only, 2: errors
+            tidy.start(u"tidy"_s, {u"-e"_s, u"-q"_s, f.fileName()});
+            QVERIFY2(tidy.waitForFinished(60000), "tidy is missing (tools/install-deps installs it)");
+            QVERIFY2(tidy.exitCode() < 2, tidy.readAllStandardError().constData());
+        }
     }
 
     // Each page holds more than a heading and a line, its last line above its footer is no heading; no
@@ -406,20 +437,24 @@ private Q_SLOTS:
         QTest::addColumn<std::vector<essai::Element>>("elements");
         QTest::addColumn<int>("pageResume");
         QTest::addColumn<int>("pageDessin");
+        QTest::addColumn<Document>("document");
         for (const QString& e : {u"ipe200"_s, u"te"_s, u"exemple-aide"_s}) {
-            QTest::newRow(qPrintable(e)) << e << std::vector<essai::Element>{} << 1 << 1;
+            QTest::newRow(qPrintable(e)) << e << std::vector<essai::Element>{} << 1 << 1 << Document{};
         }
+        QTest::newRow("ipe200 sous efforts")
+            << u"ipe200"_s << std::vector<essai::Element>{} << 1 << 1 << SousEfforts;
         std::vector<essai::Element> superposes; // 45 findings in red above the box
         for (const char* z : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) {
             superposes.push_back({"Rectangle", "100", "100", z, "0"});
         }
-        QTest::newRow("45 constats") << QString() << superposes << 2 << 2;
+        QTest::newRow("45 constats") << QString() << superposes << 2 << 2 << Document{};
     }
     void pagesMisesEnPage() {
         QFETCH(QString, exemple);
         QFETCH(std::vector<essai::Element>, elements);
         QFETCH(int, pageResume);
         QFETCH(int, pageDessin);
+        QFETCH(Document, document);
         const std::optional<Section> s =
             exemple.isEmpty()
                 ? essai::construire(elements)
@@ -427,7 +462,7 @@ private Q_SLOTS:
         QVERIFY(s.has_value());
         QTemporaryDir dossier;
         const QString pdf = dossier.filePath(u"note.pdf"_s);
-        QCOMPARE(exporterNote(pdf, *s, u"note.brivane"_s), std::nullopt);
+        QCOMPARE(exporterNote(pdf, *s, u"note.brivane"_s, {}, document), std::nullopt);
         constexpr double Pt = 72.0 / 25.4, Haut = 15.0 * Pt, Bas = (297.0 - 15.0 - 8.0) * Pt; // A4, margins
         const QRegularExpression mot(u"yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)<"_s);
         for (const auto& m : mot.globalMatch(poppler(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s}))) {
@@ -435,8 +470,12 @@ private Q_SLOTS:
             QVERIFY2((y0 >= Haut - 1.0 && y1 <= Bas + 1.0) || y0 >= Bas + 3.0, qPrintable(m.captured(3)));
         }
         const Note n = construireNote(*s, {}, Jour);
-        QStringList titres{u"Résultats principaux"_s, u"Dessin de la section à l'échelle"_s, u"Résultats"_s,
-                           u"Aperçu de la section"_s};
+        QStringList titres{u"Résultats principaux"_s,
+                           u"Dessin de la section à l'échelle"_s,
+                           u"Résultats"_s,
+                           u"Aperçu de la section"_s,
+                           u"Noyau central"_s,
+                           u"Contraintes normales"_s};
         for (const Tableau& t : n.tableaux) {
             titres << t.titre;
         }
