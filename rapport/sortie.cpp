@@ -330,7 +330,7 @@ Peintre peintreContraintes(const Section& s, const Note& n) {
 }
 
 // A drawing as an SVG element as wide as the text, its height following.
-QByteArray svg(const Peintre& peintre) {
+QByteArray svg(const Peintre& peintre, const QString& titre) {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
     QSvgGenerator generateur;
@@ -338,7 +338,7 @@ QByteArray svg(const Peintre& peintre) {
     generateur.setSize(QSize(LargeurDessin, HauteurDessin));
     generateur.setViewBox(QRect(0, 0, LargeurDessin, HauteurDessin));
     generateur.setResolution(96);
-    generateur.setTitle(u"Dessin de la section"_s);
+    generateur.setTitle(titre);
     {
         QPainter p(&generateur);
         p.setFont(policeDessin());
@@ -491,9 +491,11 @@ QByteArray noteHtml(const Section& section, const QString& nomFichier, const QDa
     QString legende;
     const dessin::Figure f = figureNote(section, legende);
     const Note n = construireNote(section, nomFichier, date, document);
-    const Dessins d{QString::fromUtf8(svg(peintre(f))), legende,
-                    QString::fromUtf8(svg(peintre(figureMaillage(section, n)))),
-                    n.etude.contraintes ? QString::fromUtf8(svg(peintreContraintes(section, n))) : QString()};
+    const Dessins d{QString::fromUtf8(svg(peintre(f), u"Dessin de la section"_s)), legende,
+                    QString::fromUtf8(svg(peintre(figureMaillage(section, n)), u"Maillage de la section"_s)),
+                    n.etude.contraintes
+                        ? QString::fromUtf8(svg(peintreContraintes(section, n), u"Contraintes normales"_s))
+                        : QString()};
     return html(n, d).toUtf8();
 }
 
