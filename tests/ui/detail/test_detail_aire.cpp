@@ -53,6 +53,7 @@ private Q_SLOTS:
         // The same window every time.
         QCOMPARE(&ouvrir(), &f);
     }
+
     void disposition() {
         DetailAire& f = ouvrir();
         const auto rect = [&](const char* n) { return essai::place(essai::controle(&f, n)); };
@@ -76,6 +77,7 @@ private Q_SLOTS:
             QVERIFY2(!essai::controle(&f, n)->testAttribute(Qt::WA_SetCursor), n);
         }
     }
+
     void rangeesAuDelaDuNombre() {
         for (int k = 1; k <= 10; ++k) {
             saisir(m_section, k, "Rectangle", "10", "20");
@@ -94,6 +96,7 @@ private Q_SLOTS:
         }
         QCOMPARE(essai::cellule(&f, totale), u"600"_s);
     }
+
     void notationDesAires_data() {
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("hauteur");
@@ -106,6 +109,7 @@ private Q_SLOTS:
         QTest::newRow("0,0025 mm²") << u"0,05"_s << u"0,05"_s << u"2,5"_s << u"-3"_s;
         QTest::newRow("nulle") << u"0"_s << u"30"_s << u"0"_s << QString();
     }
+
     void notationDesAires() {
         QFETCH(QString, base);
         QFETCH(QString, hauteur);
@@ -118,6 +122,7 @@ private Q_SLOTS:
         // Row 1 (area 1) keeps its own notation.
         QCOMPARE(essai::cellule(&f, aire, 1), u"1"_s);
     }
+
     void trou() {
         saisir(m_section, 1, "Disque", "10", "0", false);
         DetailAire& f = ouvrir();
@@ -128,6 +133,7 @@ private Q_SLOTS:
         QCOMPARE_ATTENDU("detail_aire/trou.txt",
                          essai::explications(messages, {u"A1Valeur"_s}, essai::doubleClicsSur(&f)));
     }
+
     // The explanation of an element's area, by shape and row (the spaces as the window has them), in a
     // golden file.
     void explication() {
@@ -154,6 +160,7 @@ private Q_SLOTS:
         }
         QCOMPARE_ATTENDU("detail_aire/explications.txt", t);
     }
+
     void pasDExplicationAuDelaDuNombre() {
         saisir(m_section, 4, "Rectangle", "10", "10");
         changerNombreElements(m_section, -1);
@@ -164,12 +171,14 @@ private Q_SLOTS:
         essai::doubleClicSur(&f, "A3Valeur");
         QCOMPARE(messages.nombre(), 1);
     }
+
     void totalTroisUnites_data() {
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("hauteur");
         QTest::newRow("2500") << u"50"_s << u"50"_s;
         QTest::newRow("20000") << u"100"_s << u"200"_s;
     }
+
     // The total area in three units, from each visible one of its four labels (a hidden one receives
     // nothing), in a golden file.
     void totalTroisUnites() {
@@ -183,6 +192,7 @@ private Q_SLOTS:
         QCOMPARE_ATTENDU("detail_aire/total-" + std::string(QTest::currentDataTag()) + ".txt",
                          essai::explications(messages, visibles, essai::clicsSur(&f)));
     }
+
     void aireTotaleNulle() {
         // A solid and the same hole cancel exactly.
         saisir(m_section, 1, "Rectangle", "10", "20");
@@ -196,6 +206,7 @@ private Q_SLOTS:
         QCOMPARE_ATTENDU("detail_aire/total-nul.txt",
                          essai::explications(messages, {u"Label12"_s}, essai::clicsSur(&f)));
     }
+
     void legendes() {
         DetailAire& f = ouvrir();
         essai::Messages messages;
@@ -208,6 +219,7 @@ private Q_SLOTS:
                                                  essai::doubleClicsSur(&f)) +
                              essai::explications(messages, {u"A1Valeur"_s}, essai::clicsSur(&f)));
     }
+
     // Clicks at window coordinates, as a user does: the lowered index "Totale" lies over "A =", and the
     // click at its centre must reach it.
     void indiceCliquableSurSonTitre() {
@@ -225,6 +237,7 @@ private Q_SLOTS:
         QCOMPARE(messages.prendre(),
                  QStringList{u"Aire calculée en fonction de la forme et des dimensions saisies."_s});
     }
+
     void reouvertureApresChangement() {
         saisir(m_section, 1, "Rectangle", "10", "20");
         DetailAire& f = ouvrir();
@@ -242,6 +255,7 @@ private Q_SLOTS:
         QVERIFY(f.isVisible());
         QCOMPARE(essai::texte(&f, "A1Valeur"), u"5"_s);
     }
+
     void lectureSeule() {
         saisir(m_section, 1, "Triangle", "30", "60");
         saisir(m_section, 2, "Disque", "10", "0", false);
@@ -254,6 +268,7 @@ private Q_SLOTS:
         QVERIFY(m_section == avant);
         QCOMPARE(messages.nombre(), 2);
     }
+
     void captures() {
         saisir(m_section, 1, "Rectangle", "100", "200");
         saisir(m_section, 2, "Disque", "10", "0", false);
