@@ -255,7 +255,7 @@ Tableau tableauContraintes(const Section& s, double igzy, const Efforts& e, cons
         t.notes.append(lignesFinales + u" dans toute la section."_s);
     }
     if (!c.axe) {
-        t.notes.append(c.sigmaG == 0.0 ? u"Aucun effort : la contrainte est nulle dans toute la section."_s
+        t.notes.append(c.sigmaG == 0.0 ? u"Pas d'axe neutre : contrainte nulle dans toute la section."_s
                                        : u"Pas d'axe neutre : contrainte uniforme."_s);
         return t;
     }

@@ -250,7 +250,7 @@ private Q_SLOTS:
         QTest::newRow("N") << Efforts{-200.0, 0.0, 0.0} << u"σ -10"_s
                            << u"Pas d'axe neutre : contrainte uniforme."_s;
         QTest::newRow("aucun") << Efforts{} << u"σ 0"_s
-                               << u"Aucun effort : la contrainte est nulle dans toute la section."_s;
+                               << u"Pas d'axe neutre : contrainte nulle dans toute la section."_s;
     }
     void contraintes() {
         QFETCH(Efforts, efforts);
