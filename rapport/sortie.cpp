@@ -169,7 +169,7 @@ QString grandeurs(const QString& titre, const QString& explication, const std::v
     return partie(titre, explication) +
            table({u"Grandeur"_s, u"Valeur"_s, u"Unité"_s, u"Valeur complète"_s, u"Formule"_s}, rangees,
                  coupures) +
-           u"<p>"_s + enHtml(suite) + u"</p>\n</div>\n"_s;
+           (suite.isEmpty() ? QString() : u"<p>"_s + enHtml(suite) + u"</p>\n"_s) + u"</div>\n"_s;
 }
 
 // The box of the main results, in three columns read downwards.
