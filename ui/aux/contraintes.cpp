@@ -223,6 +223,9 @@ Contraintes::Contraintes(const modele::Section& section, const modele::Document*
     }
     m_champs[Ez]->clear();
     m_champs[Ey]->clear();
+    for (int i = 0; i < NombreChamps; ++i) {
+        m_derniers[static_cast<std::size_t>(i)] = m_champs[static_cast<std::size_t>(i)]->text();
+    }
     for (const Ligne& l : Lignes) {
         plateforme::surDoubleClic(
             m_plan.get<Etiquette>(QString::fromUtf16(l.nom) + u"Texte"_s), this, [this, &l] {

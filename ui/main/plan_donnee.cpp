@@ -376,7 +376,7 @@ constexpr EntreeMenu EntreesEdition[] = {
     {u"ActionCopier", u"&Copier", u"Ctrl+C"},
 };
 
-// Ctrl+K and Ctrl+Shift+K: free, and given back by the fields (which would take Ctrl+K on X11).
+// Ctrl+K and Ctrl+Shift+K: free, and the fields let them through (they take no Ctrl+K).
 constexpr EntreeMenu EntreesCalculs[] = {
     {u"ActionApercu", u"&Aperçu de la section", u"Ctrl+K"},
     {u"ActionContraintes", u"&Contraintes normales…", u"Ctrl+Shift+K"},
