@@ -108,6 +108,12 @@ private Q_SLOTS:
         QTest::newRow("ActionCopier") << "MenuEdition"
                                       << "&Copier"
                                       << "Ctrl+C";
+        QTest::newRow("ActionApercu") << "MenuCalculs"
+                                      << "&Aperçu de la section"
+                                      << "Ctrl+K";
+        QTest::newRow("ActionContraintes") << "MenuCalculs"
+                                           << "&Contraintes normales…"
+                                           << "Ctrl+Shift+K";
     }
     void menus() {
         QFETCH(QString, menu);
@@ -121,9 +127,10 @@ private Q_SLOTS:
     void barreAuDessusDeLaZone() {
         auto* barre = m_p.ctl<QMenuBar>("BarreMenus");
         auto* zone = m_p.ctl("ZoneClient");
-        QCOMPARE(barre->actions().size(), 2);
+        QCOMPARE(barre->actions().size(), 3);
         QCOMPARE(barre->actions().at(0)->text(), u"&Fichier"_s);
         QCOMPARE(barre->actions().at(1)->text(), u"É&dition"_s);
+        QCOMPARE(barre->actions().at(2)->text(), u"&Calculs"_s);
         QCOMPARE(m_p.ctl<QMenu>("MenuRecents")->title(), u"Fichiers &récents"_s);
         QCOMPARE(zone->geometry().top(), barre->geometry().bottom() + 1);
         QCOMPARE(m_p.w()->height(), barre->height() + zone->height());
