@@ -338,9 +338,10 @@ void dessinerConventions(QPainter& p, const QRectF& cadre) {
     p.drawRect(cadre.adjusted(0, 0, -1, -1));
     const QFontMetricsF fm(p.font());
     // A rectangle about G, its top fibres tensioned by Mz > 0 and its left ones by My > 0.
-    const double cote = std::min(cadre.height() - 2.0 * fm.height() - 8.0, cadre.width() * 0.3);
+    // The rectangle is `cote` high, the arrow of Y goes a quarter of it above, its letter above that.
+    const double cote = std::min((cadre.height() - fm.height() - 8.0) / 1.3, cadre.width() * 0.3);
     const QPointF g(cadre.left() + 8.0 + fm.horizontalAdvance(u"Z"_s) + cote * 0.9,
-                    cadre.top() + fm.height() + 4.0 + cote / 2.0);
+                    cadre.bottom() - 4.0 - cote / 2.0);
     const QRectF rect(g - QPointF(cote * 0.35, cote * 0.5), QSizeF(cote * 0.7, cote));
     QColor matiere = couleur(Couleur::Matiere);
     matiere.setAlpha(110);
@@ -370,6 +371,10 @@ void dessinerConventions(QPainter& p, const QRectF& cadre) {
     p.drawLine(rect.topLeft(), rect.topRight());
     p.setPen(QPen(Traction, 3.0, Qt::DotLine));
     p.drawLine(rect.topLeft(), rect.bottomLeft());
+    ecrire(p, rect.topRight() + QPointF(2.0, 0.0), u"Mz"_s, Qt::AlignLeft | Qt::AlignVCenter,
+           Traction.darker(130));
+    ecrire(p, rect.bottomLeft() + QPointF(0.0, 0.0), u"My"_s, Qt::AlignRight | Qt::AlignBottom,
+           Traction.darker(130));
     const double x = cadre.left() + cote * 1.5 + 2.0 * fm.horizontalAdvance(u"Z"_s) + 8.0;
     double y = cadre.top() + 4.0 + fm.ascent();
     p.setPen(Qt::black);

@@ -39,13 +39,24 @@ struct ChampEffort {
     const char16_t* legende;
     const char16_t* unite;
     const char16_t* accessible;
+    const char16_t* explication; // on a double-click of its caption
 };
 constexpr ChampEffort Champs[] = {
-    {u"EffortN", u"N =", u"kN", u"Effort normal N en kN, positif en traction"},
-    {u"MomentMz", u"Mz =", u"kN·m", u"Moment Mz en kN·m, positif s'il tend les fibres du haut"},
-    {u"MomentMy", u"My =", u"kN·m", u"Moment My en kN·m, positif s'il tend les fibres de gauche"},
-    {u"ExcentriciteZ", u"ez =", u"mm", u"Excentricité ez de N, en mm depuis G, facultative"},
-    {u"ExcentriciteY", u"ey =", u"mm", u"Excentricité ey de N, en mm depuis G, facultative"},
+    {u"EffortN", u"N =", u"kN", u"Effort normal N en kN, positif en traction",
+     u"N : effort normal, en kN, positif en traction, appliqué en G (ou en (ez ; ey) depuis G si ces "
+     u"excentricités sont données). Il donne la contrainte uniforme σG = N/A."},
+    {u"MomentMz", u"Mz =", u"kN·m", u"Moment Mz en kN·m, positif s'il tend les fibres du haut",
+     u"Mz : moment de flexion, en kN·m, défini par les contraintes qu'il équilibre : Mz = somme(σ·y·dA), "
+     u"y mesuré depuis G vers le haut. Positif, il tend les fibres au-dessus de Gz."},
+    {u"MomentMy", u"My =", u"kN·m", u"Moment My en kN·m, positif s'il tend les fibres de gauche",
+     u"My : moment de flexion, en kN·m, défini par les contraintes qu'il équilibre : My = somme(σ·z·dA), "
+     u"z mesuré depuis G vers la gauche. Positif, il tend les fibres à gauche de Gy."},
+    {u"ExcentriciteZ", u"ez =", u"mm", u"Excentricité ez de N, en mm depuis G, facultative",
+     u"ez : abscisse, depuis G et vers la gauche, du point d'application de N (facultative ; vide, elle "
+     u"vaut 0 si ey est donnée). Elle fixe My = N·ez ; Mz et My ne se saisissent plus, ils se calculent."},
+    {u"ExcentriciteY", u"ey =", u"mm", u"Excentricité ey de N, en mm depuis G, facultative",
+     u"ey : ordonnée, depuis G et vers le haut, du point d'application de N (facultative ; vide, elle "
+     u"vaut 0 si ez est donnée). Elle fixe Mz = N·ey ; Mz et My ne se saisissent plus, ils se calculent."},
 };
 
 // The result rows, in the preview's pattern.
@@ -225,6 +236,11 @@ Contraintes::Contraintes(const modele::Section& section, const modele::Document*
     m_champs[Ey]->clear();
     for (int i = 0; i < NombreChamps; ++i) {
         m_derniers[static_cast<std::size_t>(i)] = m_champs[static_cast<std::size_t>(i)]->text();
+    }
+    for (const ChampEffort& c : Champs) {
+        plateforme::surDoubleClic(
+            m_plan.get<Etiquette>(QString::fromUtf16(c.nom) + u"Texte"_s), this,
+            [this, &c] { plateforme::afficherMessage(this, QString::fromUtf16(c.explication)); });
     }
     for (const Ligne& l : Lignes) {
         plateforme::surDoubleClic(

@@ -111,6 +111,9 @@ private Q_SLOTS:
         QTest::keyClick(champ("MomentMz"), Qt::Key_Return);
         QVERIFY(m_p.w()->isWindowModified());
         QCOMPARE(essai::texte(m_f, "SigmaMaxValeur"), u"18"_s); // 12E6 / (100·200²/6)
+        essai::doubleClicSur(m_f, "SigmaMaxTexte");             // explained with its figures
+        // b = Mz/Igz = 12E6 / (100·200³/12) = 0,18 in the program's notation
+        QVERIFY(m_p.messages->prendre().join(u'|').contains(u" + 1,8 E-1 x 100\r\n"_s));
         action("ActionAnnuler");
         QVERIFY(!m_p.w()->findChild<QAction*>(u"ActionAnnuler"_s)->isEnabled()); // one step
         QCOMPARE(champ("MomentMz")->text(), u"0"_s);
