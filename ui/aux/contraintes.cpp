@@ -86,10 +86,6 @@ const plateforme::Colonne ColonnesEtape[] = {
     {u"Etape%1Resultat"_s, {}, 209.0, 0.0, 39.0, 9.6, Grasse},
 };
 
-QString texteValeur(double x) {
-    return plateforme::texteNombre(x);
-}
-
 } // namespace
 
 // The drawing of the stresses, repainted from the window's study.
@@ -124,32 +120,52 @@ protected:
 
 } // namespace
 
+namespace {
+
+using Sigma = std::optional<double> (*)(const modele::Contraintes&);
+template <double modele::Contraintes::*membre> std::optional<double> sigma(const modele::Contraintes& c) {
+    return c.*membre;
+}
+template <auto membre> std::optional<double> axe(const modele::Contraintes& c) {
+    return c.axe ? std::optional<double>((*c.axe).*membre) : std::nullopt;
+}
+
+} // namespace
+
 struct Contraintes::Ligne {
     const char16_t* nom;
     const char16_t* legende;
-    const char16_t* unite;       // MPa, mm or °
-    int etape;                   // the step whose figures explain it
-    const char16_t* explication; // before the step's formula and figures
+    const char16_t* unite;                                        // MPa, mm or °
+    int etape;                                                    // the step whose figures explain it
+    const char16_t* explication;                                  // before the step's formula and figures
+    Sigma valeur;                                                 // none for a blank row
+    std::optional<PointZY> modele::Contraintes::*point = nullptr; // where, shown in <nom>Point
 };
 
 const Contraintes::Ligne Contraintes::Lignes[] = {
     {u"SigmaG", u"σG =", u"MPa", 0,
-     u"σG : contrainte normale au centre de gravité G, due à l'effort normal seul."},
+     u"σG : contrainte normale au centre de gravité G, due à l'effort normal seul.",
+     &sigma<&modele::Contraintes::sigmaG>},
     {u"SigmaMax", u"σmax =", u"MPa", 3,
      u"σmax : contrainte la plus grande (la traction la plus forte) sur le contour de la matière, au point "
      u"(Z ; Y) indiqué. σ = σG + a·z + b·y, avec a·Igzy + b·Igz = Mz et a·Igy + b·Igzy = My ; si Igzy = 0, "
-     u"σ = N/A + Mz·y/Igz + My·z/Igy."},
+     u"σ = N/A + Mz·y/Igz + My·z/Igy.",
+     &sigma<&modele::Contraintes::sigmaMax>, &modele::Contraintes::pointMax},
     {u"SigmaMin", u"σmin =", u"MPa", 4,
      u"σmin : contrainte la plus petite (la compression la plus forte) sur le contour de la matière, au "
      u"point (Z ; Y) indiqué. σ = σG + a·z + b·y, avec a·Igzy + b·Igz = Mz et a·Igy + b·Igzy = My ; si "
-     u"Igzy = 0, σ = N/A + Mz·y/Igz + My·z/Igy."},
+     u"Igzy = 0, σ = N/A + Mz·y/Igz + My·z/Igy.",
+     &sigma<&modele::Contraintes::sigmaMin>, &modele::Contraintes::pointMin},
     {u"AngleAxe", u"axe neutre :", u"°", 5,
      u"Axe neutre : la droite où σ = 0, d'équation σG + a·z + b·y = 0 ; son angle depuis l'axe Gz, compté "
-     u"de Z vers Y, entre -90° (exclu) et 90°."},
+     u"de Z vers Y, entre -90° (exclu) et 90°.",
+     &axe<&modele::AxeNeutre::angle>},
     {u"AxeSurGz", u"coupe Gz en Z =", u"mm", 5,
-     u"Abscisse, dans le repère (O, Z, Y), du point où l'axe neutre coupe l'axe Gz : Z = Zg - σG / a."},
+     u"Abscisse, dans le repère (O, Z, Y), du point où l'axe neutre coupe l'axe Gz : Z = Zg - σG / a.",
+     &axe<&modele::AxeNeutre::surGz>},
     {u"AxeSurGy", u"coupe Gy en Y =", u"mm", 5,
-     u"Ordonnée, dans le repère (O, Z, Y), du point où l'axe neutre coupe l'axe Gy : Y = Yg - σG / b."},
+     u"Ordonnée, dans le repère (O, Z, Y), du point où l'axe neutre coupe l'axe Gy : Y = Yg - σG / b.",
+     &axe<&modele::AxeNeutre::surGy>},
 };
 
 Contraintes::Contraintes(const modele::Section& section, const modele::Document* document)
@@ -194,9 +210,7 @@ Contraintes::Contraintes(const modele::Section& section, const modele::Document*
         const bool degres = QStringView(l.unite) == u"°";
         valeurs.push_back({nom, QString::fromUtf16(l.legende), degres ? QString() : u"E"_s + nom,
                            degres ? QString() : nom + u"Puissance"_s, QString::fromUtf16(l.unite),
-                           nom == u"SigmaMax"_s   ? u"PointMax"_s
-                           : nom == u"SigmaMin"_s ? u"PointMin"_s
-                                                  : QString()});
+                           l.point != nullptr ? nom + u"Point"_s : QString()});
     }
     m_plan.ajouter(plateforme::Famille{
         ColonnesResultat, HautResultats, Pas, static_cast<int>(std::size(Lignes)), {}, valeurs});
@@ -288,7 +302,7 @@ void Contraintes::ecrire(Champ champ, double valeur) {
     const std::optional<double> lu = plateforme::lireCoordonneeEnFrappe(c->text());
     if (!lu || *lu != valeur) {
         const bool avant = std::exchange(m_enEcriture, true);
-        c->setText(texteValeur(valeur));
+        c->setText(plateforme::texteNombre(valeur));
         m_derniers[champ] = c->text();
         m_enEcriture = avant;
     }
@@ -342,8 +356,10 @@ void Contraintes::calculer() {
     }
     if (excentricite) {
         const bool avant = std::exchange(m_enEcriture, true);
-        m_champs[Mz]->setText(std::isfinite(m_efforts.Mz) ? texteValeur(m_efforts.Mz) : QString());
-        m_champs[My]->setText(std::isfinite(m_efforts.My) ? texteValeur(m_efforts.My) : QString());
+        m_champs[Mz]->setText(std::isfinite(m_efforts.Mz) ? plateforme::texteNombre(m_efforts.Mz)
+                                                          : QString());
+        m_champs[My]->setText(std::isfinite(m_efforts.My) ? plateforme::texteNombre(m_efforts.My)
+                                                          : QString());
         m_enEcriture = avant;
         const auto lu = [this](Champ c) {
             return plateforme::lireCoordonneeEnFrappe(m_champs[c]->text()).value_or(0.0);
@@ -385,21 +401,8 @@ void Contraintes::montrer(const Ligne& l) {
     const QString nom = QString::fromUtf16(l.nom);
     const std::optional<modele::Contraintes>& c = m_etude.contraintes;
     std::optional<double> v;
-    std::optional<PointZY> point;
     if (c) {
-        if (nom == u"SigmaG"_s) {
-            v = c->sigmaG;
-        } else if (nom == u"SigmaMax"_s) {
-            v = c->sigmaMax;
-            point = c->pointMax;
-        } else if (nom == u"SigmaMin"_s) {
-            v = c->sigmaMin;
-            point = c->pointMin;
-        } else if (c->axe) {
-            v = nom == u"AngleAxe"_s   ? std::optional(c->axe->angle)
-                : nom == u"AxeSurGz"_s ? c->axe->surGz
-                                       : c->axe->surGy;
-        }
+        v = l.valeur(*c);
     }
     auto* valeur = m_plan.get<Etiquette>(nom + u"Valeur"_s);
     const bool degres = QStringView(l.unite) == u"°";
@@ -414,8 +417,9 @@ void Contraintes::montrer(const Ligne& l) {
         m_plan.get<Etiquette>(u"E"_s + nom)->hide();
         m_plan.get<Etiquette>(nom + u"Puissance"_s)->hide();
     }
-    if (nom == u"SigmaMax"_s || nom == u"SigmaMin"_s) {
-        m_plan.get<Etiquette>(nom == u"SigmaMax"_s ? u"PointMax"_s : u"PointMin"_s)
+    if (l.point != nullptr) {
+        const std::optional<PointZY> point = c ? *c.*l.point : std::nullopt;
+        m_plan.get<Etiquette>(nom + u"Point"_s)
             ->setText(point ? u"en "_s + contraintes::point(*point) + u" mm"_s : QString());
     }
 }
