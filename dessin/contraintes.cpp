@@ -105,14 +105,14 @@ void ecrire(QPainter& p, QPointF q, const QString& texte, Qt::Alignment coin, co
     const QFontMetricsF fm(p.font());
     const QSizeF taille(fm.horizontalAdvance(texte) + 4.0, fm.height());
     QPointF hautGauche = q;
-    if (coin & Qt::AlignRight) {
+    if (coin.testFlag(Qt::AlignRight)) {
         hautGauche.rx() -= taille.width();
-    } else if (coin & Qt::AlignHCenter) {
+    } else if (coin.testFlag(Qt::AlignHCenter)) {
         hautGauche.rx() -= taille.width() / 2.0;
     }
-    if (coin & Qt::AlignBottom) {
+    if (coin.testFlag(Qt::AlignBottom)) {
         hautGauche.ry() -= taille.height();
-    } else if (coin & Qt::AlignVCenter) {
+    } else if (coin.testFlag(Qt::AlignVCenter)) {
         hautGauche.ry() -= taille.height() / 2.0;
     }
     const QRectF boite(hautGauche, taille);
