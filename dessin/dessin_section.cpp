@@ -700,9 +700,11 @@ void dessinerLegende(QPainter& p, const QRectF& cadre, const Figure& figure, dou
     const std::size_t colonnes = (nombre + tiennent - 1) / tiennent; // at least 1: five lines always
     const std::size_t parColonne = (nombre + colonnes - 1) / colonnes;
     const auto coin = [&](std::size_t k) {
-        return QPointF(cadre.left() + static_cast<double>(k / parColonne) * cadre.width() /
-                                          static_cast<double>(colonnes),
-                       cadre.top() + static_cast<double>(k % parColonne) * pas);
+        const std::size_t colonne = k / parColonne;
+        const std::size_t ligne = k % parColonne;
+        return QPointF(cadre.left() +
+                           static_cast<double>(colonne) * cadre.width() / static_cast<double>(colonnes),
+                       cadre.top() + static_cast<double>(ligne) * pas);
     };
     for (std::size_t k = 0; k < entrees.size(); ++k) {
         const Entree& e = entrees[k];
