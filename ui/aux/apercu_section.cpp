@@ -165,12 +165,18 @@ const ApercuSection::Ligne ApercuSection::Lignes[] = {
      "W1 : module de flexion élastique par rapport à l'axe principal 1 ; sous un moment M autour de cet "
      "axe, la contrainte maximale vaut M/W1.\r\n"
      "[W1=I1/v1, v1 : distance à l'axe principal 1 du point du contour de la matière qui en est le plus "
-     "éloigné]"},
+     "éloigné]\r\n"
+     "Il sert quand les axes principaux ne sont pas Gz et Gy (cornière, section sans symétrie) : un moment "
+     "autour d'un axe principal fléchit la barre dans son propre plan, et c'est W1 ou W2, non Wel,z ou "
+     "Wel,y, qui en donne la contrainte maximale."},
     {"W2", std::nullopt, "W2 =", &noyau<&Noyau::W2>, 3,
      "W2 : module de flexion élastique par rapport à l'axe principal 2 ; sous un moment M autour de cet "
      "axe, la contrainte maximale vaut M/W2.\r\n"
      "[W2=I2/v2, v2 : distance à l'axe principal 2 du point du contour de la matière qui en est le plus "
-     "éloigné]"},
+     "éloigné]\r\n"
+     "Il sert quand les axes principaux ne sont pas Gz et Gy (cornière, section sans symétrie) : un moment "
+     "autour d'un axe principal fléchit la barre dans son propre plan, et c'est W1 ou W2, non Wel,z ou "
+     "Wel,y, qui en donne la contrainte maximale."},
     {"Wplz", Quantite::Wplz, "Wpl,z =", &plastiques<&Plastique::Wplz>, 3,
      "Wpl,z : module de flexion plastique par rapport à l'axe neutre plastique parallèle à Gz, qui partage "
      "l'aire de la section en deux moitiés égales ; le moment plastique vaut fy*Wpl,z.\r\n"
