@@ -3,11 +3,13 @@
 // Output: one line per figure, "figure<TAB>value<TAB>target<TAB>met".
 
 #include "platform/qt/fenetres.h"
+#include "document/fichier_section.h"
 #include "model/calcul.h"
 #include "model/section.h"
 #include "platform/qt/controles.h"
 #include "platform/qt/locale.h"
 #include "platform/qt/police.h"
+#include "torsion/torsion.h"
 #include "ui/aux/aide.h"
 #include "ui/aux/apercu_section.h"
 #include "ui/detail/detail_moment.h"
@@ -19,6 +21,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QTest>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -132,16 +135,17 @@ template <class T> T* controle(const QWidget* fenetre, const QString& nom) {
     return w;
 }
 
-// A digit typed, then erased: each keystroke is one repetition, up to the repaint it causes.
-Resultat frappes(QLineEdit* champ) {
+// A digit typed, then erased: each keystroke is one repetition, up to the repaint it causes; `preparer`
+// runs before each, untimed.
+Resultat frappes(
+    QLineEdit* champ, const std::function<void()>& preparer = [] {}) {
     bool effacer = false;
-    return mesurer([] {},
-                   [&] {
-                       const int avant = peintures->nombre;
-                       QTest::keyClick(champ, effacer ? Qt::Key_Backspace : Qt::Key_5);
-                       attendrePeinture(avant);
-                       effacer = !effacer;
-                   });
+    return mesurer(preparer, [&] {
+        const int avant = peintures->nombre;
+        QTest::keyClick(champ, effacer ? Qt::Key_Backspace : Qt::Key_5);
+        attendrePeinture(avant);
+        effacer = !effacer;
+    });
 }
 
 // Ten elements typed in the main window as a user types them: shape, dimensions, centre, "Appliquer",
@@ -219,6 +223,25 @@ int main(int argc, char* argv[]) {
 
     auto* dimension = controle<QLineEdit>(&principale, u"DimSection1"_s);
     afficher("Keystroke in DimSection1", frappes(dimension).mediane, 1000.0);
+
+    // The same while the preview's torsion is computed on its worker thread, as after a change with the
+    // preview open: the IPE 200 with a 150 x 10 plate on its top flange (10 elements, one part).
+    const document::Lecture ipe = document::ouvrir(u"examples/ipe200.brivane"_s);
+    if (!ipe.section) {
+        std::fprintf(stderr, "examples/ipe200.brivane: not read\n");
+        return 1;
+    }
+    Section plat = *ipe.section;
+    plat.NbrElement = 10;
+    plat.element(10) = MemoriseDonnees("Rectangle", 150, 10, 0, 105, true);
+    Calcul(plat);
+    QFuture<torsion::Torsion> torsion;
+    const Resultat pendant = frappes(dimension, [&] {
+        torsion.waitForFinished();
+        torsion = QtConcurrent::run([&plat] { return torsion::calculerTorsion(plat); });
+    });
+    torsion.waitForFinished();
+    afficher("Keystroke in DimSection1 while a torsion is computed", pendant.mediane, 16000.0);
 
     // "Appliquer" on the tenth element, its base changed in between so that every total changes.
     auto* appliquer = controle<plateforme::Bouton>(&principale, u"BouttonAppliquer"_s);

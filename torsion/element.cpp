@@ -30,6 +30,12 @@ const std::array<PointGauss, 6> PointsGauss{
     point(A2, A2, 1.0 - 2.0 * A2, P2), point(A2, 1.0 - 2.0 * A2, A2, P2), point(1.0 - 2.0 * A2, A2, A2, P2),
 };
 
+const std::array<PointGauss, 3> PointsGauss3{
+    point(2.0 / 3.0, 1.0 / 6.0, 1.0 / 6.0, 1.0 / 3.0),
+    point(1.0 / 6.0, 2.0 / 3.0, 1.0 / 6.0, 1.0 / 3.0),
+    point(1.0 / 6.0, 1.0 / 6.0, 2.0 / 3.0, 1.0 / 3.0),
+};
+
 double Triangle6::aire() const {
     return ((z[1] - z[0]) * (y[2] - y[0]) - (z[2] - z[0]) * (y[1] - y[0])) / 2.0;
 }

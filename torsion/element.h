@@ -2,8 +2,9 @@
 
 // The 6-node quadratic triangle with straight sides: corners 1, 2, 3 counter-clockwise, then the
 // middles of sides 1-2, 2-3 and 3-1. Shape functions in area coordinates L1, L2, L3:
-// Ni = Li (2 Li - 1) at the corners, 4 Li Lj at the middles. Integrals by the 6-point Gauss rule of
-// degree 4 (Dunavant), exact for the stiffness (degree 2) and for the warping squared (degree 4).
+// Ni = Li (2 Li - 1) at the corners, 4 Li Lj at the middles. The stiffness, the load and the second
+// moments (degree 2) are integrated exactly by the 3-point Gauss rule of degree 2, the products with the
+// warping function (degree 3 and 4) by the 6-point rule of degree 4 (Dunavant).
 
 #include <array>
 
@@ -17,6 +18,7 @@ struct PointGauss {
 };
 
 extern const std::array<PointGauss, 6> PointsGauss;
+extern const std::array<PointGauss, 3> PointsGauss3;
 
 // One triangle: its area and, at one Gauss point, the derivatives of the six shape functions along z
 // and y.

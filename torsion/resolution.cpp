@@ -80,7 +80,7 @@ std::optional<FiguresPartie> resoudre(const std::vector<Point>& sommets,
     }
     // Node 0 pinned: unknown k is node k + 1.
     std::vector<Eigen::Triplet<double>> termes;
-    termes.reserve(elements.size() * 36);
+    termes.reserve(elements.size() * 21);
     Eigen::VectorXd f = Eigen::VectorXd::Zero(n - 1);
     std::array<double, 6> dz{};
     std::array<double, 6> dy{};
@@ -88,7 +88,7 @@ std::optional<FiguresPartie> resoudre(const std::vector<Point>& sommets,
         const double a = e.geometrie.aire();
         std::array<std::array<double, 6>, 6> k{};
         std::array<double, 6> fe{};
-        for (const PointGauss& g : PointsGauss) {
+        for (const PointGauss& g : PointsGauss3) {
             e.geometrie.gradients(g, dz, dy);
             const double w = g.poids * a;
             const double z = e.geometrie.zEn(g);
@@ -111,7 +111,7 @@ std::optional<FiguresPartie> resoudre(const std::vector<Point>& sommets,
             f[li] += fe[i];
             for (std::size_t j = 0; j < 6; ++j) {
                 const int cj = e.noeuds[j] - 1;
-                if (cj >= 0) {
+                if (cj >= 0 && cj <= li) { // the lower triangle: all that the factorisation reads
                     termes.emplace_back(li, cj, k[i][j]);
                 }
             }

@@ -204,6 +204,12 @@ Torsion calculerTorsion(const modele::Section& s, const Limites& limites) {
             taille /= 5 * nombre < 6 * avant ? 2.0 : std::sqrt(2.0);
             continue;
         }
+        // The first mesh only gives the scale: it is never the one kept, so it is not solved.
+        if (premier) {
+            precedent = std::move(courant);
+            taille /= std::sqrt(2.0);
+            continue;
+        }
         int nb = 0;
         const std::vector<int> partie = composantes(courant.maillage, nb);
         std::vector<std::vector<std::array<int, 3>>> triangles(static_cast<std::size_t>(nb));
@@ -221,7 +227,7 @@ Torsion calculerTorsion(const modele::Section& s, const Limites& limites) {
         }
         // Iw next to It L², where it is negligible (a disc's is 0).
         const double iw = nb == 1 ? courant.parties[0].Iw : 0.0;
-        if (!premier) {
+        if (!precedent.parties.empty()) {
             const double echelle =
                 std::max(std::abs(iw), 1e-3 * courant.It * region.etendue * region.etendue);
             t.erreur = std::max(std::abs(courant.It - precedent.It) / courant.It,

@@ -41,18 +41,6 @@ Section nouvelleSection() {
     return s;
 }
 
-SaisieElement saisie(std::string forme, std::string d1, std::string d2, std::string zg, std::string yg,
-                     bool additionner = true) {
-    SaisieElement e;
-    e.forme = std::move(forme);
-    e.dimension1 = std::move(d1);
-    e.dimension2 = std::move(d2);
-    e.zg = std::move(zg);
-    e.yg = std::move(yg);
-    e.additionner = additionner;
-    return e;
-}
-
 // An element record with only what the totals read.
 ElementSection enregistrement(double aire, double yg, double zg, double igz, double igy) {
     ElementSection e;
@@ -93,10 +81,10 @@ void appliquerOk(Section& section, const SaisieElement& s, const FormatNombre& f
 // The help page's example: a solid 70 x 70 square with a 50 x 50 hole, two elements.
 Section exempleAide() {
     Section s = nouvelleSection();
-    appliquerOk(s, saisie("Rectangle", "70", "70", "35", "35"));
+    appliquerOk(s, SaisieElement{"Rectangle", "70", "70", "35", "35"});
     EXPECT_FALSE(changerNombreElements(s, +1).faute);
     EXPECT_TRUE(changerElementCourant(s, +1));
-    appliquerOk(s, saisie("Rectangle", "50", "50", "35", "40", false));
+    appliquerOk(s, SaisieElement{"Rectangle", "50", "50", "35", "40", false});
     return s;
 }
 
@@ -146,11 +134,6 @@ void PrintTo(const CasCapture& c, std::ostream* os) {
     *os << c.nom;
 }
 
-ElementSection element(std::string forme, double d1, double d2, double aire, double yg, double zg,
-                       double signe, double igz, double igy) {
-    return ElementSection{std::move(forme), d1, d2, aire, yg, zg, signe, igz, igy};
-}
-
 class Capture : public ::testing::TestWithParam<CasCapture> {};
 
 TEST_P(Capture, StoresEveryFieldOfTheCurrentElement) {
@@ -179,35 +162,40 @@ INSTANTIATE_TEST_SUITE_P(
     Saisies, Capture,
     ::testing::Values(
         // The worked rectangle: base 100, height 200, Zg 50, Yg 100, solid.
-        CasCapture{"RectangleExemple", saisie("Rectangle", "100", "200", "50", "100"), kFr,
-                   element("Rectangle", 100, 200, 20000, 100, 50, 1, 66666666.666666667, 16666666.666666666)},
         CasCapture{
-            "RectangleExempleTrou", saisie("Rectangle", "100", "200", "50", "100", false), kFr,
-            element("Rectangle", 100, 200, -20000, 100, 50, -1, -66666666.666666667, -16666666.666666666)},
+            "RectangleExemple", SaisieElement{"Rectangle", "100", "200", "50", "100"}, kFr,
+            ElementSection{"Rectangle", 100, 200, 20000, 100, 50, 1, 66666666.666666667, 16666666.666666666}},
+        CasCapture{"RectangleExempleTrou", SaisieElement{"Rectangle", "100", "200", "50", "100", false}, kFr,
+                   ElementSection{"Rectangle", 100, 200, -20000, 100, 50, -1, -66666666.666666667,
+                                  -16666666.666666666}},
         // A hole of a 10 x 20 rectangle: area -200, negative moments.
-        CasCapture{"TrouDixVingt", saisie("Rectangle", "10", "20", "0", "0", false), kFr,
-                   element("Rectangle", 10, 20, -200, 0, 0, -1, -6666.666666666667, -1666.6666666666667)},
-        // A disc while the hidden height field still holds 200: stored, and plays no part.
         CasCapture{
-            "DisqueHauteurCachee", saisie("Disque", "10", "200", "0", "0"), kFr,
-            element("Disque", 10, 200, 314.1592741012573, 0, 0, 1, 7853.981852531433, 7853.981852531433)},
-        CasCapture{"DemiDisqueTrou", saisie("Demi disque gauche", "10", "0", "3", "4", false), kFr,
-                   element("Demi disque gauche", 10, 0, -157.07963705062866, 4, 3, -1, -3926.9909262657166,
-                           -1097.5697944789492)},
-        CasCapture{"QuartDeDisque", saisie("Quart de disque supérieur droite", "10", "-5", "-2", "-3"), kFr,
-                   element("Quart de disque supérieur droite", 10, -5, 78.53981852531433, -3, -2, 1,
-                           548.7848972394746, 548.7848972394746)},
+            "TrouDixVingt", SaisieElement{"Rectangle", "10", "20", "0", "0", false}, kFr,
+            ElementSection{"Rectangle", 10, 20, -200, 0, 0, -1, -6666.666666666667, -1666.6666666666667}},
+        // A disc while the hidden height field still holds 200: stored, and plays no part.
+        CasCapture{"DisqueHauteurCachee", SaisieElement{"Disque", "10", "200", "0", "0"}, kFr,
+                   ElementSection{"Disque", 10, 200, 314.1592741012573, 0, 0, 1, 7853.981852531433,
+                                  7853.981852531433}},
+        CasCapture{"DemiDisqueTrou", SaisieElement{"Demi disque gauche", "10", "0", "3", "4", false}, kFr,
+                   ElementSection{"Demi disque gauche", 10, 0, -157.07963705062866, 4, 3, -1,
+                                  -3926.9909262657166, -1097.5697944789492}},
+        CasCapture{"QuartDeDisque", SaisieElement{"Quart de disque supérieur droite", "10", "-5", "-2", "-3"},
+                   kFr,
+                   ElementSection{"Quart de disque supérieur droite", 10, -5, 78.53981852531433, -3, -2, 1,
+                                  548.7848972394746, 548.7848972394746}},
         // Decimal comma in French, point in English; the same values.
-        CasCapture{"VirguleFrancaise", saisie("Rectangle", "12,5", "2", "-0,25", "1,5E1"), kFr,
-                   element("Rectangle", 12.5, 2, 25, 15, -0.25, 1, 8.333333333333334, 325.5208333333333)},
-        CasCapture{"PointAnglais", saisie("Rectangle", "12.5", "2", "-0.25", "1.5E1"), kEn,
-                   element("Rectangle", 12.5, 2, 25, 15, -0.25, 1, 8.333333333333334, 325.5208333333333)},
+        CasCapture{
+            "VirguleFrancaise", SaisieElement{"Rectangle", "12,5", "2", "-0,25", "1,5E1"}, kFr,
+            ElementSection{"Rectangle", 12.5, 2, 25, 15, -0.25, 1, 8.333333333333334, 325.5208333333333}},
+        CasCapture{
+            "PointAnglais", SaisieElement{"Rectangle", "12.5", "2", "-0.25", "1.5E1"}, kEn,
+            ElementSection{"Rectangle", 12.5, 2, 25, 15, -0.25, 1, 8.333333333333334, 325.5208333333333}},
         // "12," and ",5" are numbers.
-        CasCapture{"SeparateurAuxBords", saisie("Triangle", "12,", ",5", "+3", "-0"), kFr,
-                   element("Triangle", 12, 0.5, 3, 0, 3, 1, 0.041666666666666664, 24)},
+        CasCapture{"SeparateurAuxBords", SaisieElement{"Triangle", "12,", ",5", "+3", "-0"}, kFr,
+                   ElementSection{"Triangle", 12, 0.5, 3, 0, 3, 1, 0.041666666666666664, 24}},
         // A zero base: a zero-area element, accepted.
-        CasCapture{"BaseNulle", saisie("Rectangle", "0", "60", "1", "2"), kFr,
-                   element("Rectangle", 0, 60, 0, 2, 1, 1, 0, 0)}));
+        CasCapture{"BaseNulle", SaisieElement{"Rectangle", "0", "60", "1", "2"}, kFr,
+                   ElementSection{"Rectangle", 0, 60, 0, 2, 1, 1, 0, 0}}));
 
 TEST(Capture, SwitchingSolidAndHoleResignsFromTheDimensions) {
     Section s = nouvelleSection();
@@ -219,7 +207,7 @@ TEST(Capture, SwitchingSolidAndHoleResignsFromTheDimensions) {
     for (const Etape& etape : {Etape{true, 1}, Etape{false, -1}, Etape{false, -1}, Etape{true, 1}}) {
         SCOPED_TRACE(etape.additionner ? "Additionner" : "Soustraire");
         const CompteRendu cr =
-            appliquer(s, saisie("Rectangle", "100", "200", "50", "100", etape.additionner), kFr);
+            appliquer(s, SaisieElement{"Rectangle", "100", "200", "50", "100", etape.additionner}, kFr);
         ASSERT_TRUE(cr.accepte());
         EXPECT_EQ(cr.aireNegative, etape.signe < 0);
         const ElementSection& e = s.element(1);
@@ -238,8 +226,8 @@ TEST(Capture, EveryShapeAsAHoleCarriesTheMinusSign) {
         ASSERT_GT(p.aire, 0);
         const ElementSection plein = MemoriseDonnees(std::string(f.nom), 7, 3, 1, 2, true);
         const ElementSection trou = MemoriseDonnees(std::string(f.nom), 7, 3, 1, 2, false);
-        EXPECT_EQ(plein, element(std::string(f.nom), 7, 3, p.aire, 2, 1, 1, p.igz, p.igy));
-        EXPECT_EQ(trou, element(std::string(f.nom), 7, 3, -p.aire, 2, 1, -1, -p.igz, -p.igy));
+        EXPECT_EQ(plein, (ElementSection{std::string(f.nom), 7, 3, p.aire, 2, 1, 1, p.igz, p.igy}));
+        EXPECT_EQ(trou, (ElementSection{std::string(f.nom), 7, 3, -p.aire, 2, 1, -1, -p.igz, -p.igy}));
     }
 }
 
@@ -250,7 +238,7 @@ TEST(Capture, NonNumericFieldChangesNothing) {
     for (int champ = 0; champ < 4; ++champ) {
         for (const char* texte : invalides) {
             SCOPED_TRACE(::testing::Message() << "champ " << champ << " texte \"" << texte << "\"");
-            SaisieElement e = saisie("Disque", "10", "200", "1", "2", true);
+            SaisieElement e{"Disque", "10", "200", "1", "2", true};
             std::string* champs[] = {&e.dimension1, &e.dimension2, &e.zg, &e.yg};
             *champs[champ] = texte;
             Section s = depart;
@@ -268,7 +256,7 @@ TEST(Capture, NonNumericFieldChangesNothing) {
 
 TEST(Totaux, WorkedRectangle) {
     Section s = nouvelleSection();
-    const CompteRendu cr = appliquer(s, saisie("Rectangle", "100", "200", "50", "100"), kFr);
+    const CompteRendu cr = appliquer(s, SaisieElement{"Rectangle", "100", "200", "50", "100"}, kFr);
     ASSERT_TRUE(cr.accepte());
     EXPECT_FALSE(cr.aireNegative);
     attendreTotaux(s,
@@ -279,14 +267,14 @@ TEST(Totaux, WorkedRectangle) {
 
 TEST(Totaux, DiscAtTheOrigin) {
     Section s = nouvelleSection();
-    ASSERT_TRUE(appliquer(s, saisie("Disque", "10", "0", "0", "0"), kFr).accepte());
+    ASSERT_TRUE(appliquer(s, SaisieElement{"Disque", "10", "0", "0", "0"}, kFr).accepte());
     attendreTotaux(s, {314.1592741012573, 0, 0, 0, 0, 7853.981852531433, 7853.981852531433, 5, 5},
                    {0, 0, 0, 0, 0, 0, 0, 1e-12, 1e-12});
 }
 
 TEST(Totaux, SolidAndIdenticalHoleGiveExactlyZero) {
     Section s = nouvelleSection();
-    ASSERT_TRUE(appliquer(s, saisie("Rectangle", "10", "20", "5", "7"), kFr).accepte());
+    ASSERT_TRUE(appliquer(s, SaisieElement{"Rectangle", "10", "20", "5", "7"}, kFr).accepte());
     ASSERT_NE(s.Igz, 0); // stale totals that the zero branch must clear
     s.element(2) = MemoriseDonnees("Rectangle", 10, 20, 5, 7, false);
     const CompteRendu cr = changerNombreElements(s, +1);
@@ -400,7 +388,7 @@ TEST(NombreElements, ElementsAboveTheCountAreKeptAndIgnored) {
     // Raising the count over a zero element keeps every total.
     attendreTotaux(s, totaux(deuxElements));
     ASSERT_TRUE(changerElementCourant(s, +1));
-    appliquerOk(s, saisie("Disque", "5", "0", "100", "-100"));
+    appliquerOk(s, SaisieElement{"Disque", "5", "0", "100", "-100"});
     const Section troisElements = s;
     ASSERT_NE(troisElements.Atotale, deuxElements.Atotale);
 
@@ -502,13 +490,13 @@ TEST(Changements, OneStepPerChangeNoneOtherwise) {
     const auto changements = [&s] { return s.Changements.valeur; };
     const std::uint64_t depart = changements();
     const Section copie = s;
-    EXPECT_TRUE(appliquer(s, saisie("Disque", "x", "0", "0", "0"), kFr).nonNumerique);
+    EXPECT_TRUE(appliquer(s, SaisieElement{"Disque", "x", "0", "0", "0"}, kFr).nonNumerique);
     EXPECT_EQ(changements(), depart);
-    EXPECT_TRUE(appliquer(s, saisie("Disque", "1E80", "0", "0", "0"), kFr).faute.has_value());
+    EXPECT_TRUE(appliquer(s, SaisieElement{"Disque", "1E80", "0", "0", "0"}, kFr).faute.has_value());
     EXPECT_EQ(changements(), depart);
     EXPECT_TRUE(changerElementCourant(s, -1));
     EXPECT_EQ(changements(), depart);
-    appliquerOk(s, saisie("Rectangle", "70", "70", "35", "35"));
+    appliquerOk(s, SaisieElement{"Rectangle", "70", "70", "35", "35"});
     EXPECT_EQ(changements(), depart + 1);
     ASSERT_TRUE(changerNombreElements(s, +1).accepte());
     EXPECT_EQ(changements(), depart + 2);
@@ -535,7 +523,7 @@ TEST(Fautes, DiscOfRadius1E80) {
     for (const char* forme :
          {"Disque", "Demi disque supérieur", "Demi disque droite", "Quart de disque inférieur gauche"}) {
         SCOPED_TRACE(forme);
-        attendreFaute(appliquer(s, saisie(forme, "1E80", "0", "0", "0"), kFr));
+        attendreFaute(appliquer(s, SaisieElement{forme, "1E80", "0", "0", "0"}, kFr));
         EXPECT_EQ(s, avant);
     }
 }
@@ -556,11 +544,11 @@ TEST(Fautes, CaptureWhoseTotalsOverflow) {
     // Two 1 x 1 squares at Y = 1E154: each transport term is 1e308, their sum is not a double.
     Section s = nouvelleSection();
     ASSERT_TRUE(changerNombreElements(s, +1).accepte());
-    appliquerOk(s, saisie("Rectangle", "1", "1", "0", "1E154"));
+    appliquerOk(s, SaisieElement{"Rectangle", "1", "1", "0", "1E154"});
     EXPECT_EQ(s.Soz, 1e154);
     ASSERT_TRUE(changerElementCourant(s, +1));
     const Section avant = s;
-    attendreFaute(appliquer(s, saisie("Rectangle", "1", "1", "0", "1E154"), kFr));
+    attendreFaute(appliquer(s, SaisieElement{"Rectangle", "1", "1", "0", "1E154"}, kFr));
     EXPECT_EQ(s, avant); // element 2 not stored, totals untouched
 }
 

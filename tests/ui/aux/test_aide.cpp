@@ -14,6 +14,7 @@
 #include <QFontMetricsF>
 #include <QTextLayout>
 #include <algorithm>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -35,13 +36,9 @@ Compte compter(const QString& nom) {
     return c;
 }
 
+// The shown top-level window of that name.
 QWidget* fenetre(const QString& nom) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == nom && w->isVisible()) {
-            return w;
-        }
-    }
-    return nullptr;
+    return essai::fenetreNommee(nom, true);
 }
 
 void cliquer(QWidget* w) {
@@ -88,15 +85,12 @@ class TestAide : public QObject {
     Q_OBJECT
 
 private:
-    plateforme::Registre* m_fenetres = nullptr;
+    std::unique_ptr<plateforme::Registre> m_fenetres;
 
 private Q_SLOTS:
     void initTestCase() { essai::localeFrancaise(); }
-    void init() { m_fenetres = new plateforme::Registre; }
-    void cleanup() {
-        delete m_fenetres;
-        m_fenetres = nullptr;
-    }
+    void init() { m_fenetres = std::make_unique<plateforme::Registre>(); }
+    void cleanup() { m_fenetres.reset(); }
 
     // "Aide", "Voir l'exemple", then each small sketch: four windows, each once, however often asked.
     void parcours() {

@@ -12,6 +12,7 @@
 #include "platform/qt/locale.h"
 #include "ui/aux/recapitulatif.h"
 
+#include <memory>
 #include <utility>
 
 using namespace modele;
@@ -28,19 +29,11 @@ QString nom(const std::pair<const char*, const char*>& colonne, int k) {
     return QString::fromUtf8(colonne.first) + QString::number(k) + QString::fromUtf8(colonne.second);
 }
 
-QLabel* etiquette(const QWidget* w, const QString& n) {
-    auto* l = w->findChild<QLabel*>(n);
-    if (l == nullptr) {
-        qWarning("no label named %s", qPrintable(n));
-    }
-    return l;
-}
-
 // The seven captions of row k, or "<caché>" for a hidden label.
 QStringList ligne(const QWidget* w, int k) {
     QStringList cases;
     for (const auto& modele : Colonnes) {
-        const QLabel* l = etiquette(w, nom(modele, k));
+        const auto* l = essai::controle<QLabel>(w, nom(modele, k));
         cases << (l == nullptr ? u"<absent>"_s : l->isVisible() ? l->text() : u"<caché>"_s);
     }
     return cases;
@@ -55,11 +48,6 @@ QString tableau(const QWidget* w) {
     return t;
 }
 
-SaisieElement saisie(const char* forme, const char* d1, const char* d2, const char* zg, const char* yg,
-                     bool additionner = true) {
-    return {forme, d1, d2, zg, yg, additionner};
-}
-
 } // namespace
 
 class TestRecapitulatif : public QObject {
@@ -67,7 +55,7 @@ class TestRecapitulatif : public QObject {
 
 private:
     Section m_section;
-    plateforme::Registre* m_fenetres = nullptr;
+    std::unique_ptr<plateforme::Registre> m_fenetres;
 
     QWidget* ouvrir() { return &m_fenetres->ouvrir<Recapitulatif>(m_section); }
     void appliquer(const SaisieElement& s) {
@@ -85,12 +73,9 @@ private Q_SLOTS:
     void initTestCase() { essai::localeFrancaise(); }
     void init() {
         m_section.Reinitialiser();
-        m_fenetres = new plateforme::Registre;
+        m_fenetres = std::make_unique<plateforme::Registre>();
     }
-    void cleanup() {
-        delete m_fenetres;
-        m_fenetres = nullptr;
-    }
+    void cleanup() { m_fenetres.reset(); }
 
     void fenetre() {
         const QWidget* w = ouvrir();
@@ -122,22 +107,22 @@ private Q_SLOTS:
         QString t;
         for (const QString& forme : essai::formes) {
             m_section.Reinitialiser();
-            appliquer(saisie(forme.toUtf8().constData(), "30", "60", "12,5", "7"));
+            appliquer({forme.toUtf8().constData(), "30", "60", "12,5", "7"});
             t += ligne(ouvrir(), 1).join(u" | "_s) + u'\n';
         }
         QCOMPARE_ATTENDU("recapitulatif/formes.txt", t);
     }
 
     void trou() {
-        appliquer(saisie("Rectangle", "70", "70", "35", "35"));
+        appliquer({"Rectangle", "70", "70", "35", "35"});
         elementSuivant();
-        appliquer(saisie("Rectangle", "50", "50", "35", "40", false));
+        appliquer({"Rectangle", "50", "50", "35", "40", false});
         QCOMPARE_ATTENDU("recapitulatif/trou.txt", tableau(ouvrir()));
     }
 
     // A slot within the count that was never applied shows its start-up record.
     void elementNonSaisi() {
-        appliquer(saisie("Disque", "10", "0", "4", "5", false));
+        appliquer({"Disque", "10", "0", "4", "5", false});
         QVERIFY(changerNombreElements(m_section, +1).accepte());
         QCOMPARE_ATTENDU("recapitulatif/non-saisi.txt", tableau(ouvrir()));
     }
@@ -155,7 +140,7 @@ private Q_SLOTS:
         QFETCH(QString, saisi);
         QFETCH(QString, affiche);
         const QByteArray t = saisi.toUtf8();
-        appliquer(saisie("Triangle", t.constData(), t.constData(), t.constData(), t.constData()));
+        appliquer({"Triangle", t.constData(), t.constData(), t.constData(), t.constData()});
         const QStringList cases = ligne(ouvrir(), 1);
         QCOMPARE(cases.mid(2, 4), (QStringList{affiche, affiche, affiche, affiche}));
     }
@@ -183,8 +168,8 @@ private Q_SLOTS:
             }
             const QByteArray d1 = QByteArray::number(10 * k);
             const QByteArray zg = QByteArray::number(k) + ",5";
-            appliquer(saisie(essai::formes.at(k - 1).toUtf8().constData(), d1.constData(), "20",
-                             zg.constData(), "-3,25", k % 2 == 1));
+            appliquer({essai::formes.at(k - 1).toUtf8().constData(), d1.constData(), "20", zg.constData(),
+                       "-3,25", k % 2 == 1});
         }
         QWidget* w = ouvrir();
         essai::capturer(w);
@@ -195,7 +180,7 @@ private Q_SLOTS:
     // coming from another window.
     void reconstructionALActivation() {
         QWidget* w = ouvrir();
-        appliquer(saisie("Disque", "10", "0", "-3", "4"));
+        appliquer({"Disque", "10", "0", "-3", "4"});
         QCOMPARE(ligne(w, 1)[1], u"Rectangle"_s);
 
         QVERIFY(essai::venirDUneAutreFenetre(w));

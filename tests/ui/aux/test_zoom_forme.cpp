@@ -10,6 +10,7 @@
 #include "ui/aux/zoom_forme.h"
 
 #include <QFile>
+#include <memory>
 
 using namespace modele;
 
@@ -35,7 +36,7 @@ class TestZoomForme : public QObject {
 
 private:
     Section m_section;
-    plateforme::Registre* m_fenetres = nullptr;
+    std::unique_ptr<plateforme::Registre> m_fenetres;
 
     QWidget* ouvrir() { return &m_fenetres->ouvrir<ZoomForme>(m_section); }
 
@@ -43,12 +44,9 @@ private Q_SLOTS:
     void initTestCase() { essai::localeFrancaise(); }
     void init() {
         m_section.Reinitialiser();
-        m_fenetres = new plateforme::Registre;
+        m_fenetres = std::make_unique<plateforme::Registre>();
     }
-    void cleanup() {
-        delete m_fenetres;
-        m_fenetres = nullptr;
-    }
+    void cleanup() { m_fenetres.reset(); }
 
     void fenetre() {
         const QWidget* w = ouvrir();

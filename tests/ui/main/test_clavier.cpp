@@ -78,10 +78,16 @@ class TestClavier : public QObject {
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f));
     }
+    // A key pressed where the focus is, `fois` times.
+    static void touche(Qt::Key k, int fois = 1) {
+        for (int i = 0; i < fois; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), k);
+        }
+    }
     // Moves the focus with Tab to the control of that name.
     void tabulerJusqua(const QString& nom) {
         for (int i = 0; i < 40 && focus() != nom; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            touche(Qt::Key_Tab);
         }
         QCOMPARE(focus(), nom);
     }
@@ -133,25 +139,18 @@ private Q_SLOTS:
     void ordreDeLaFenetreDonnee_data() {
         QTest::addColumn<QString>("forme");
         QTest::addColumn<QStringList>("ordre");
-        const QStringList haut{u"SpinButton1"_s,          u"AideBoutton"_s, u"SpinButton2"_s,
-                               u"BouttonRecapitulatif"_s, u"ListeForme"_s,  u"DimSection1"_s};
-        const QStringList bas{u"BouttonApercu"_s, u"AireTotaleBoutton"_s, u"ZgBoutton"_s,
-                              u"YgBoutton"_s,     u"IgzBoutton"_s,        u"IgyBoutton"_s};
+        const auto ordre = [](const QString& milieu) {
+            return (u"SpinButton1 AideBoutton SpinButton2 BouttonRecapitulatif ListeForme DimSection1 "_s +
+                    milieu + u" BouttonApercu AireTotaleBoutton ZgBoutton YgBoutton IgzBoutton IgyBoutton"_s)
+                .split(u' ');
+        };
         // Of the two option buttons, only the chosen one is a stop; the height field only when the
         // shape has one; the sketch of the chosen shape opens the zoom.
-        QTest::newRow("rectangle") << u"Rectangle"_s
-                                   << haut + QStringList{u"DimSection2"_s,
-                                                         u"ZG"_s,
-                                                         u"YG"_s,
-                                                         u"ButtonAdditionner"_s,
-                                                         u"BouttonAppliquer"_s,
-                                                         u"ImageRectangle"_s} +
-                                          bas;
+        QTest::newRow("rectangle")
+            << u"Rectangle"_s
+            << ordre(u"DimSection2 ZG YG ButtonAdditionner BouttonAppliquer ImageRectangle"_s);
         QTest::newRow("disc") << u"Disque"_s
-                              << haut +
-                                     QStringList{u"ZG"_s, u"YG"_s, u"ButtonAdditionner"_s,
-                                                 u"BouttonAppliquer"_s, u"ImageDisque"_s} +
-                                     bas;
+                              << ordre(u"ZG YG ButtonAdditionner BouttonAppliquer ImageDisque"_s);
     }
 
     void ordreDeLaFenetreDonnee() {
@@ -218,7 +217,7 @@ private Q_SLOTS:
     void entreeRefuseUnChampVide() {
         taper(u"DimSection1"_s, u"70"_s);
         taper(u"ZG"_s, u"-"_s); // a lone minus sign passes the keystroke check, not "Appliquer"
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        touche(Qt::Key_Return);
         QCOMPARE(m_p.messages->prendre().size(), 1);
         QCOMPARE(m_p.section->element(1).Aire, 0.0);
         QCOMPARE(essai::texte(m_p.w(), "AireTotaleValeur"), u"0"_s);
@@ -226,25 +225,22 @@ private Q_SLOTS:
 
     void toupiesAuClavier() {
         QCOMPARE(focus(), u"SpinButton1"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        touche(Qt::Key_Up, 2);
         QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"3"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        touche(Qt::Key_Down);
         QCOMPARE(essai::texte(m_p.w(), "NbrElementAffich"), u"2"_s);
         QCOMPARE(m_p.section->NbrElement, 2);
         tabulerJusqua(u"SpinButton2"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // stays at the count
+        touche(Qt::Key_Up, 2); // the second stays at the count
         QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"2"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        touche(Qt::Key_Down);
         QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"1"_s);
         QCOMPARE(m_p.section->ElementCourant, 1);
     }
 
     void listeAuClavier() {
         tabulerJusqua(u"ListeForme"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        touche(Qt::Key_Down, 2);
         QCOMPARE(m_p.ctl<QListWidget>("ListeForme")->currentItem()->text(), u"Disque"_s);
         QCOMPARE(QString::fromStdString(m_p.section->FormeSelectionnee), u"Disque"_s);
         QCOMPARE(essai::texte(m_p.w(), "DimSection1Texte"), u"Rayon ="_s);
@@ -254,31 +250,31 @@ private Q_SLOTS:
     // The help page's example, entered without the mouse: a solid 70 x 70 square with a 50 x 50
     // square hole; then "Détailler Igy" from the keyboard.
     void exempleSansSouris() {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        touche(Qt::Key_Up);
         taper(u"DimSection1"_s, u"70"_s);
         taper(u"DimSection2"_s, u"70"_s);
         taper(u"ZG"_s, u"35"_s);
         taper(u"YG"_s, u"35"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        touche(Qt::Key_Return);
         tabulerJusqua(u"SpinButton2"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        touche(Qt::Key_Up);
         QCOMPARE(essai::texte(m_p.w(), "NumElement"), u"2"_s);
         taper(u"DimSection1"_s, u"50"_s);
         taper(u"DimSection2"_s, u"50"_s);
         taper(u"ZG"_s, u"35"_s);
         taper(u"YG"_s, u"40"_s);
         tabulerJusqua(u"ButtonAdditionner"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // to "Soustraire" within the frame
+        touche(Qt::Key_Down); // to "Soustraire" within the frame
         QVERIFY(m_p.ctl<QRadioButton>("BouttonSoustraire")->isChecked());
         tabulerJusqua(u"BouttonAppliquer"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        touche(Qt::Key_Space);
         QCOMPARE(m_p.messages->prendre(), QStringList());
         QCOMPARE(m_p.panneau(), (QStringList{u"2400"_s, u"35"_s, u"29,79"_s, u"135,2 E4"_s, u"148 E4"_s,
                                              u"23,74"_s, u"24,83"_s}));
         QVERIFY(essai::capturer(m_p.w(), u"fenetre_donnee.png"_s));
 
         tabulerJusqua(u"IgyBoutton"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        touche(Qt::Key_Space);
         auto* detail = m_p.registre->trouver<DetailIGY>();
         QVERIFY(detail != nullptr);
         QVERIFY(detail->isVisible());
@@ -290,7 +286,7 @@ private Q_SLOTS:
 
     void imagesAuClavier() {
         tabulerJusqua(u"ImageRectangle"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        touche(Qt::Key_Space);
         auto* zoom = m_p.registre->trouver<ZoomForme>();
         QVERIFY(zoom != nullptr);
         QVERIFY(zoom->isVisible());
@@ -298,12 +294,12 @@ private Q_SLOTS:
         Exemple& exemple = m_p.registre->ouvrir<Exemple>(*m_p.registre);
         montrerActive(&exemple);
         exemple.findChild<QWidget*>(u"ImageDonnee"_s)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        touche(Qt::Key_Return);
         QVERIFY(m_p.registre->trouver<ExempleDonnee>() != nullptr);
         QVERIFY(m_p.registre->trouver<ExempleDetail>() == nullptr);
         montrerActive(&exemple);
         exemple.findChild<QWidget*>(u"Image1"_s)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        touche(Qt::Key_Space);
         QVERIFY(m_p.registre->trouver<ExempleDetail>() != nullptr);
     }
 
@@ -345,7 +341,7 @@ private Q_SLOTS:
 
     void echapNeFermePasLaFenetreDonnee() {
         tabulerJusqua(u"ZG"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        touche(Qt::Key_Escape);
         QVERIFY(m_p.w()->isVisible());
     }
 };

@@ -45,6 +45,12 @@ QString nombre(QString texteFrancais) {
     return texteFrancais.replace(u',', QLocale().decimalPoint());
 }
 
+// The window of the registry of type W[i], null when it was never opened.
+template <class... W> QWidget* parmi(plateforme::Registre& r, int i) {
+    QWidget* const trouvees[] = {r.trouver<W>()...};
+    return trouvees[i];
+}
+
 } // namespace
 
 class TestFenetreDonnee : public QObject {
@@ -396,39 +402,15 @@ private Q_SLOTS:
 
     // What each caption explains on a double-click, in a golden file; the last twelve explain nothing.
     void explications() {
-        const QStringList noms{u"NbrElementTexte"_s,
-                               u"ElementTexte"_s,
-                               u"Label1"_s,
-                               u"FormeTexte"_s,
-                               u"DimSection1Texte"_s,
-                               u"DimSection2Texte"_s,
-                               u"PositionSectionZTexte"_s,
-                               u"PositionSectionYTexte"_s,
-                               u"AdditionSoustractionTexte"_s,
-                               u"ButtonAdditionner"_s,
-                               u"BouttonSoustraire"_s,
-                               u"BouttonAppliquer"_s,
-                               u"AireTotaleTexte"_s,
-                               u"CdgTexte"_s,
-                               u"ZgTexte"_s,
-                               u"YgTexte"_s,
-                               u"MomentQuadratiqueTexte"_s,
-                               u"IgzTexte"_s,
-                               u"IgyTexte"_s,
-                               u"RGirationgzTexte"_s,
-                               u"RGirationgyTexte"_s,
-                               u"RayonGirationTexte"_s,
-                               u"NbrElementAffich"_s,
-                               u"NumElement"_s,
-                               u"UniteDimSection1"_s,
-                               u"AireTotaleValeur"_s,
-                               u"IgzValeur"_s,
-                               u"RGigyUnite"_s,
-                               u"AirePuissance"_s,
-                               u"ZoneResultats"_s,
-                               u"PleinTexte"_s,
-                               u"ImageRectangle"_s,
-                               u"AideBoutton"_s};
+        const QStringList noms = (u"NbrElementTexte ElementTexte Label1 FormeTexte DimSection1Texte "
+                                  u"DimSection2Texte PositionSectionZTexte PositionSectionYTexte "
+                                  u"AdditionSoustractionTexte ButtonAdditionner BouttonSoustraire "
+                                  u"BouttonAppliquer AireTotaleTexte CdgTexte ZgTexte YgTexte "
+                                  u"MomentQuadratiqueTexte IgzTexte IgyTexte RGirationgzTexte "
+                                  u"RGirationgyTexte RayonGirationTexte NbrElementAffich NumElement "
+                                  u"UniteDimSection1 AireTotaleValeur IgzValeur RGigyUnite AirePuissance "
+                                  u"ZoneResultats PleinTexte ImageRectangle AideBoutton"_s)
+                                     .split(u' ');
         QCOMPARE_ATTENDU("fenetre_donnee/explications.txt",
                          essai::explications(*m_p.messages, noms, [this](const QString& n) {
                              doubleCliquer(m_p.ctl(n.toUtf8().constData()));
@@ -552,23 +534,9 @@ private Q_SLOTS:
     void fenetresOuvertes() {
         QFETCH(QString, bouton);
         QFETCH(int, fenetre);
-        const auto trouvee = [this, fenetre]() -> QWidget* {
-            switch (fenetre) {
-            case 0:
-                return m_p.registre->trouver<Aide>();
-            case 1:
-                return m_p.registre->trouver<Recapitulatif>();
-            case 2:
-                return m_p.registre->trouver<DetailAire>();
-            case 3:
-                return m_p.registre->trouver<DetailZg>();
-            case 4:
-                return m_p.registre->trouver<DetailYg>();
-            case 5:
-                return m_p.registre->trouver<DetailIGZ>();
-            default:
-                return m_p.registre->trouver<DetailIGY>();
-            }
+        const auto trouvee = [this, fenetre] {
+            return parmi<Aide, Recapitulatif, DetailAire, DetailZg, DetailYg, DetailIGZ, DetailIGY>(
+                *m_p.registre, fenetre);
         };
         QCOMPARE(trouvee(), nullptr);
         m_p.cliquer(bouton.toUtf8().constData());

@@ -75,39 +75,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("touches");
-        QTest::newRow("ActionNouveau") << "MenuFichier"
-                                       << "&Nouveau"
-                                       << "Ctrl+N";
-        QTest::newRow("ActionOuvrir") << "MenuFichier"
-                                      << "&Ouvrir…"
-                                      << "Ctrl+O";
-        QTest::newRow("ActionEnregistrer") << "MenuFichier"
-                                           << "&Enregistrer"
-                                           << "Ctrl+S";
-        QTest::newRow("ActionEnregistrerSous") << "MenuFichier"
-                                               << "Enregistrer &sous…"
-                                               << "Ctrl+Shift+S";
-        QTest::newRow("ActionQuitter") << "MenuFichier"
-                                       << "&Quitter"
-                                       << "Ctrl+Q";
-        QTest::newRow("ActionAnnuler") << "MenuEdition"
-                                       << "&Annuler"
-                                       << "Ctrl+Z";
-        QTest::newRow("ActionRetablir") << "MenuEdition"
-                                        << "&Rétablir"
-                                        << "Ctrl+Shift+Z";
-        QTest::newRow("ActionExporterNote") << "MenuFichier"
-                                            << "E&xporter la note de calcul…"
-                                            << "";
-        QTest::newRow("ActionExporterDonnees") << "MenuFichier"
-                                               << "Exporter les &données (CSV)…"
-                                               << "";
-        QTest::newRow("ActionImprimer") << "MenuFichier"
-                                        << "&Imprimer…"
-                                        << "Ctrl+P";
-        QTest::newRow("ActionCopier") << "MenuEdition"
-                                      << "&Copier"
-                                      << "Ctrl+C";
+        QTest::newRow("ActionNouveau") << u"MenuFichier"_s << u"&Nouveau"_s << u"Ctrl+N"_s;
+        QTest::newRow("ActionOuvrir") << u"MenuFichier"_s << u"&Ouvrir…"_s << u"Ctrl+O"_s;
+        QTest::newRow("ActionEnregistrer") << u"MenuFichier"_s << u"&Enregistrer"_s << u"Ctrl+S"_s;
+        QTest::newRow("ActionEnregistrerSous")
+            << u"MenuFichier"_s << u"Enregistrer &sous…"_s << u"Ctrl+Shift+S"_s;
+        QTest::newRow("ActionQuitter") << u"MenuFichier"_s << u"&Quitter"_s << u"Ctrl+Q"_s;
+        QTest::newRow("ActionAnnuler") << u"MenuEdition"_s << u"&Annuler"_s << u"Ctrl+Z"_s;
+        QTest::newRow("ActionRetablir") << u"MenuEdition"_s << u"&Rétablir"_s << u"Ctrl+Shift+Z"_s;
+        QTest::newRow("ActionExporterNote") << u"MenuFichier"_s << u"E&xporter la note de calcul…"_s << u""_s;
+        QTest::newRow("ActionExporterDonnees")
+            << u"MenuFichier"_s << u"Exporter les &données (CSV)…"_s << u""_s;
+        QTest::newRow("ActionImprimer") << u"MenuFichier"_s << u"&Imprimer…"_s << u"Ctrl+P"_s;
+        QTest::newRow("ActionCopier") << u"MenuEdition"_s << u"&Copier"_s << u"Ctrl+C"_s;
     }
     void menus() {
         QFETCH(QString, menu);
@@ -352,18 +332,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tape");
         QTest::addColumn<QString>("fichier");
         QTest::addColumn<QByteArray>("debut");
-        QTest::newRow("note, PDF by default") << "ActionExporterNote"
-                                              << "note"
-                                              << "note.pdf" << QByteArray("%PDF-");
-        QTest::newRow("note, HTML") << "ActionExporterNote"
-                                    << "note.html"
-                                    << "note.html" << QByteArray("<!DOCTYPE html>");
-        QTest::newRow("data") << "ActionExporterDonnees"
-                              << "donnees"
-                              << "donnees.csv" << QByteArray("\xEF\xBB\xBFnum\xC3\xA9ro;forme;");
-        QTest::newRow("printed") << "ActionImprimer"
-                                 << ""
-                                 << "imprime.pdf" << QByteArray("%PDF-");
+        QTest::newRow("note, PDF by default")
+            << u"ActionExporterNote"_s << u"note"_s << u"note.pdf"_s << QByteArray("%PDF-");
+        QTest::newRow("note, HTML") << u"ActionExporterNote"_s << u"note.html"_s << u"note.html"_s
+                                    << QByteArray("<!DOCTYPE html>");
+        QTest::newRow("data") << u"ActionExporterDonnees"_s << u"donnees"_s << u"donnees.csv"_s
+                              << QByteArray("\xEF\xBB\xBFnum\xC3\xA9ro;forme;");
+        QTest::newRow("printed") << u"ActionImprimer"_s << u""_s << u"imprime.pdf"_s << QByteArray("%PDF-");
     }
     void exporter() {
         QFETCH(QString, action);

@@ -248,19 +248,12 @@ struct Axe {
     const char* valeur;
     const char* e;
     const char* puissance;
-    QString tableauImpossible;
-    QString coordonneeTropGrande;
-    QString changementImpossible;
-    QString axeZeroTropLoin;
+    const essai::FautesAxe& fautes; // what the window says when a value leaves the range of a double
 };
 
 const std::array<Axe, 2> Axes{{
-    {"DetailIGY", "IgyBoutton", "Z", "IyValeur", "EIy", "IyPuissance", essai::fautesIgy.tableauImpossible,
-     essai::fautesIgy.coordonneeTropGrande, essai::fautesIgy.changementImpossible,
-     essai::fautesIgy.axeZeroTropLoin},
-    {"DetailIGZ", "IgzBoutton", "Y", "IzValeur", "EIz", "IzPuissance", essai::fautesIgz.tableauImpossible,
-     essai::fautesIgz.coordonneeTropGrande, essai::fautesIgz.changementImpossible,
-     essai::fautesIgz.axeZeroTropLoin},
+    {"DetailIGY", "IgyBoutton", "Z", "IyValeur", "EIy", "IyPuissance", essai::fautesIgy},
+    {"DetailIGZ", "IgzBoutton", "Y", "IzValeur", "EIz", "IzPuissance", essai::fautesIgz},
 }};
 
 // The results panel: value, "E" and exponent labels of each total.
@@ -370,7 +363,7 @@ private:
             d.coordonnee = u"0"_s;
             calculDecale(a);
         } else if (!decale(a, *zo)) {
-            m_attendus << (*zo == 0.0 ? Axes[a].axeZeroTropLoin : Axes[a].coordonneeTropGrande);
+            m_attendus << (*zo == 0.0 ? Axes[a].fautes.axeZeroTropLoin : Axes[a].fautes.coordonneeTropGrande);
             if (*zo != 0.0) {
                 d.coordonnee = u"0"_s;
                 decale(a, 0.0);
@@ -396,11 +389,11 @@ private:
                 statique = k == 0 ? p : v(statique + p);
             }
         } catch (Faute) {
-            message = Axes[a].tableauImpossible;
+            message = Axes[a].fautes.tableauImpossible;
         }
         m_m.details[a].coordonnee = u"0"_s;
         if (!decale(a, 0.0) && message.isEmpty()) {
-            message = Axes[a].axeZeroTropLoin;
+            message = Axes[a].fautes.axeZeroTropLoin;
         }
         if (!message.isEmpty()) {
             m_attendus << message;
@@ -435,33 +428,27 @@ private:
     QString texteAuHasard() {
         std::uniform_int_distribution<int> genre(0, 19);
         const auto entier = [this](int a, int b) { return std::uniform_int_distribution<int>(a, b)(m_alea); };
-        switch (genre(m_alea)) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
+        const int g = genre(m_alea);
+        static const QStringList grands = {u"1E50"_s,   u"5,6E103"_s, u"-5,6E103"_s, u"1E80"_s,
+                                           u"1E154"_s,  u"1E200"_s,   u"-1E300"_s,   u"1,5E-3"_s,
+                                           u"1E-320"_s, u"1,7E308"_s};
+        static const QStringList autres = {u"-"_s,   u"abc"_s, u"1 000"_s, u"+"_s, u"E5"_s,
+                                           u"--1"_s, u"1E"_s,  u","_s,     u"x"_s, u"12,5,3"_s};
+        if (g < 4) {
             return QString::number(entier(-200, 200));
-        case 4:
-        case 5:
+        } else if (g < 6) {
             return QString::number(entier(-999, 999)) + u',' + QString::number(entier(0, 99));
-        case 6:
+        } else if (g == 6) {
             return u","_s + QString::number(entier(0, 999));
-        case 7:
+        } else if (g == 7) {
             return QString::number(entier(1, 99)) + u"."_s + QString::number(entier(0, 9));
-        case 8: {
-            static const QStringList grands = {u"1E50"_s,   u"5,6E103"_s, u"-5,6E103"_s, u"1E80"_s,
-                                               u"1E154"_s,  u"1E200"_s,   u"-1E300"_s,   u"1,5E-3"_s,
-                                               u"1E-320"_s, u"1,7E308"_s};
+        } else if (g == 8) {
             return grands[entier(0, int(grands.size()) - 1)];
-        }
-        case 9:
+        } else if (g == 9) {
             return u"1E999"_s;
-        case 10: {
-            static const QStringList autres = {u"-"_s,   u"abc"_s, u"1 000"_s, u"+"_s, u"E5"_s,
-                                               u"--1"_s, u"1E"_s,  u","_s,     u"x"_s, u"12,5,3"_s};
+        } else if (g == 10) {
             return autres[entier(0, int(autres.size()) - 1)];
-        }
-        case 11: {
+        } else if (g == 11) {
             QString chiffres = QString::number(entier(1, 9));
             const int longueur = entier(5, 30) * (entier(0, 9) == 0 ? 13 : 1);
             for (int i = 1; i < longueur; ++i) {
@@ -469,11 +456,7 @@ private:
             }
             return chiffres;
         }
-        case 12:
-            return u"-"_s + QString::number(entier(1, 500));
-        default:
-            return QString::number(entier(0, 100));
-        }
+        return g == 12 ? u"-"_s + QString::number(entier(1, 500)) : QString::number(entier(0, 100));
     }
 
     // Types `t` at the end of the field, one key at a time, each keystroke checked; `remplacer` types
@@ -640,7 +623,7 @@ private:
                 const double g = a == 0 ? m_m.totaux.zg : m_m.totaux.yg;
                 const double nouvelle = d.centre ? zo + g : zo - g;
                 if (!std::isfinite(nouvelle)) {
-                    m_attendus << Axes[a].changementImpossible;
+                    m_attendus << Axes[a].fautes.changementImpossible;
                 } else {
                     d.centre = !d.centre;
                     ecrireCoordonnee(a, texte(nouvelle));
@@ -675,6 +658,15 @@ private:
         return {};
     }
 
+    // A record for a failure message: the shape, then d1, d2, A, Yg, Zg, sign, Igz, Igy in exact digits.
+    static QString decrire(const QString& forme, std::initializer_list<double> valeurs) {
+        QStringList t{forme};
+        for (const double x : valeurs) {
+            t << QString::number(x, 'g', 17);
+        }
+        return t.join(u' ');
+    }
+
     QString verifier() const {
         const Section& s = *m_p.section;
         // The invariants, then the section against the reference.
@@ -695,20 +687,10 @@ private:
                 !memes(e.Dimension2, r.d2) || !memes(e.Aire, r.aire) || !memes(e.Yg, r.yg) ||
                 !memes(e.Zg, r.zg) || !memes(e.Signe, r.signe) || !memes(e.Igz, r.igz) ||
                 !memes(e.Igy, r.igy)) {
-                return u"record of element %1: %2 %3 %4 A=%5 Igz=%6 Igy=%7, expected %8 %9 %10 A=%11 Igz=%12 Igy=%13"_s
-                    .arg(k + 1)
-                    .arg(QString::fromStdString(e.Forme))
-                    .arg(e.Dimension1, 0, 'g', 17)
-                    .arg(e.Dimension2, 0, 'g', 17)
-                    .arg(e.Aire, 0, 'g', 17)
-                    .arg(e.Igz, 0, 'g', 17)
-                    .arg(e.Igy, 0, 'g', 17)
-                    .arg(r.forme)
-                    .arg(r.d1, 0, 'g', 17)
-                    .arg(r.d2, 0, 'g', 17)
-                    .arg(r.aire, 0, 'g', 17)
-                    .arg(r.igz, 0, 'g', 17)
-                    .arg(r.igy, 0, 'g', 17);
+                return u"record of element %1: %2, expected %3"_s.arg(k + 1).arg(
+                    decrire(QString::fromStdString(e.Forme),
+                            {e.Dimension1, e.Dimension2, e.Aire, e.Yg, e.Zg, e.Signe, e.Igz, e.Igy}),
+                    decrire(r.forme, {r.d1, r.d2, r.aire, r.yg, r.zg, r.signe, r.igz, r.igy}));
             }
         }
         const Totaux& t = m_m.totaux;
