@@ -1,6 +1,7 @@
 #include "dessin/contraintes.h"
 
 #include "dessin/dessin_section.h"
+#include "dessin/noyau.h"
 #include "model/analyse.h"
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
@@ -23,7 +24,6 @@ namespace {
 
 const QColor Traction(30, 100, 220);
 const QColor Compression(235, 130, 0);
-const QColor CouleurNoyau(0, 110, 60);
 
 constexpr double Marge = 12.0;       // px, inside the frame
 constexpr double HautLegende = 18.0; // px, the legend's line under the drawing
@@ -124,22 +124,22 @@ void ecrire(QPainter& p, QPointF q, const QString& texte, Qt::Alignment coin, co
 void dessinerLegende(QPainter& p, const QRectF& ligne, bool contraintes) {
     const QFontMetricsF fm(p.font());
     double x = ligne.left();
-    const auto article = [&](const QBrush& fond, const QColor& bord, const QString& texte) {
+    const auto article = [&](const QColor& fond, const QString& texte) {
         const QRectF carre(x, ligne.center().y() - 5.0, 14.0, 10.0);
-        p.fillRect(carre, Qt::white);
-        p.fillRect(carre, fond);
-        p.setPen(bord);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(carre);
+        if (fond.isValid()) {
+            p.fillRect(carre, fond);
+        } else {
+            symboleNoyau(p, carre);
+        }
         p.setPen(Qt::black);
         p.drawText(QPointF(x + 18.0, ligne.center().y() + fm.ascent() / 2.0 - 1.0), texte);
         x += 18.0 + fm.horizontalAdvance(texte) + 14.0;
     };
     if (contraintes) {
-        article(Traction, Traction, u"traction"_s);
-        article(Compression, Compression, u"compression"_s);
+        article(Traction, u"traction"_s);
+        article(Compression, u"compression"_s);
     }
-    article(QBrush(CouleurNoyau, Qt::BDiagPattern), CouleurNoyau, u"noyau central"_s);
+    article(QColor(), u"noyau central"_s);
     if (contraintes) {
         p.setPen(QPen(Qt::black, 2.0, Qt::DashDotLine));
         p.drawLine(QPointF(x, ligne.center().y()), QPointF(x + 20.0, ligne.center().y()));
@@ -235,14 +235,12 @@ void dessinerContraintes(QPainter& p, const QRectF& cadre, const Section& sectio
         ecrire(p, g + QPointF(3, 3), u"G"_s, Qt::AlignLeft | Qt::AlignTop, couleur(Couleur::Centraux));
     }
     // The central kern, hatched.
-    if (etude.noyau && etude.noyau->sommets.size() > 2) {
+    if (etude.noyau) {
         std::vector<QPointF> sommets;
         for (const PointZY& q : etude.noyau->sommets) {
             sommets.push_back(vers(q));
         }
-        const QPainterPath k = chemin(sommets, ecran);
-        p.fillPath(k, QBrush(CouleurNoyau, Qt::BDiagPattern));
-        p.strokePath(k, QPen(CouleurNoyau, 1.5));
+        dessinerNoyau(p, sommets, zone.center() + centre * echelle, echelle);
     }
 
     if (c && dg) {

@@ -494,6 +494,8 @@ void FenetreDonnee::ouvrirApercu() {
     auto& apercu = m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section), &m_document);
     connect(&apercu, &ApercuSection::masseVolumiqueSaisie, this, &FenetreDonnee::changerMasseVolumique,
             Qt::UniqueConnection);
+    connect(&apercu, &ApercuSection::contraintesDemandees, this, &FenetreDonnee::ouvrirContraintes,
+            Qt::UniqueConnection);
 }
 
 void FenetreDonnee::ouvrirContraintes() {

@@ -123,7 +123,8 @@ private Q_SLOTS:
         QCOMPARE(champ("MomentMz")->text(), u"12"_s);
     }
 
-    // Ctrl+K opens the preview even from a field of the main window, whose text stays.
+    // Ctrl+K opens the preview even from a field of the main window, whose text stays; the preview's
+    // button, the stresses.
     void raccourciApercu() {
         auto* zg = m_p.ctl<QLineEdit>("ZG");
         zg->setFocus();
@@ -131,6 +132,9 @@ private Q_SLOTS:
         QTest::keyClick(zg, Qt::Key_K, Qt::ControlModifier);
         QVERIFY(essai::fenetreNommee("ApercuSection", true) != nullptr);
         QCOMPARE(zg->text(), u"0"_s);
+        m_f->close(); // opened again from the preview's button
+        essai::clicSur(essai::fenetreNommee("ApercuSection", true), "BoutonContraintes");
+        QVERIFY(essai::fenetreNommee("Contraintes", true) != nullptr);
     }
 };
 
