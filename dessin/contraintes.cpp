@@ -22,7 +22,7 @@ namespace dessin {
 
 namespace {
 
-const QColor Traction(30, 100, 220);
+const QColor Traction(40, 150, 60); // apart from the material (red) and the kern (blue)
 const QColor Compression(235, 130, 0);
 
 constexpr double Marge = 12.0;       // px, inside the frame
@@ -226,12 +226,15 @@ void dessinerContraintes(QPainter& p, const QRectF& cadre, const Section& sectio
     if (f.aG) {
         const QPointF g = ecran(f.g);
         const double demi = taille * 0.6 * echelle;
+        // Across the section, inside the frame and above the legend.
+        const QRectF r = cadre.adjusted(Marge, Marge, -Marge, -Marge - HautLegende);
+        const double gauche = std::max(g.x() - demi, r.left()), haut = std::max(g.y() - demi, r.top());
         p.setPen(QPen(couleur(Couleur::Centraux), 1.0));
-        p.drawLine(g - QPointF(demi, 0), g + QPointF(demi, 0));
-        p.drawLine(g - QPointF(0, demi), g + QPointF(0, demi));
-        ecrire(p, g + QPointF(-demi, 0), u"z"_s, Qt::AlignRight | Qt::AlignBottom,
+        p.drawLine(QPointF(gauche, g.y()), QPointF(std::min(g.x() + demi, r.right()), g.y()));
+        p.drawLine(QPointF(g.x(), haut), QPointF(g.x(), std::min(g.y() + demi, r.bottom())));
+        ecrire(p, QPointF(gauche, g.y()), u"z"_s, Qt::AlignLeft | Qt::AlignBottom,
                couleur(Couleur::Centraux));
-        ecrire(p, g + QPointF(0, -demi), u"y"_s, Qt::AlignLeft | Qt::AlignTop, couleur(Couleur::Centraux));
+        ecrire(p, QPointF(g.x(), haut), u"y"_s, Qt::AlignLeft | Qt::AlignTop, couleur(Couleur::Centraux));
         ecrire(p, g + QPointF(3, 3), u"G"_s, Qt::AlignLeft | Qt::AlignTop, couleur(Couleur::Centraux));
     }
     // The central kern, hatched.
