@@ -1,6 +1,7 @@
 #include "dessin/contraintes.h"
 
 #include "dessin/dessin_section.h"
+#include "dessin/noyau.h"
 #include "model/analyse.h"
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
@@ -21,9 +22,8 @@ namespace dessin {
 
 namespace {
 
-const QColor Traction(30, 100, 220);
+const QColor Traction(40, 150, 60); // apart from the material (red) and the kern (blue)
 const QColor Compression(235, 130, 0);
-const QColor CouleurNoyau(0, 110, 60);
 
 constexpr double Marge = 12.0;       // px, inside the frame
 constexpr double HautLegende = 18.0; // px, the legend's line under the drawing
@@ -105,14 +105,14 @@ void ecrire(QPainter& p, QPointF q, const QString& texte, Qt::Alignment coin, co
     const QFontMetricsF fm(p.font());
     const QSizeF taille(fm.horizontalAdvance(texte) + 4.0, fm.height());
     QPointF hautGauche = q;
-    if (coin & Qt::AlignRight) {
+    if (coin.testFlag(Qt::AlignRight)) {
         hautGauche.rx() -= taille.width();
-    } else if (coin & Qt::AlignHCenter) {
+    } else if (coin.testFlag(Qt::AlignHCenter)) {
         hautGauche.rx() -= taille.width() / 2.0;
     }
-    if (coin & Qt::AlignBottom) {
+    if (coin.testFlag(Qt::AlignBottom)) {
         hautGauche.ry() -= taille.height();
-    } else if (coin & Qt::AlignVCenter) {
+    } else if (coin.testFlag(Qt::AlignVCenter)) {
         hautGauche.ry() -= taille.height() / 2.0;
     }
     const QRectF boite(hautGauche, taille);
@@ -124,22 +124,22 @@ void ecrire(QPainter& p, QPointF q, const QString& texte, Qt::Alignment coin, co
 void dessinerLegende(QPainter& p, const QRectF& ligne, bool contraintes) {
     const QFontMetricsF fm(p.font());
     double x = ligne.left();
-    const auto article = [&](const QBrush& fond, const QColor& bord, const QString& texte) {
+    const auto article = [&](const QColor& fond, const QString& texte) {
         const QRectF carre(x, ligne.center().y() - 5.0, 14.0, 10.0);
-        p.fillRect(carre, Qt::white);
-        p.fillRect(carre, fond);
-        p.setPen(bord);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(carre);
+        if (fond.isValid()) {
+            p.fillRect(carre, fond);
+        } else {
+            symboleNoyau(p, carre);
+        }
         p.setPen(Qt::black);
         p.drawText(QPointF(x + 18.0, ligne.center().y() + fm.ascent() / 2.0 - 1.0), texte);
         x += 18.0 + fm.horizontalAdvance(texte) + 14.0;
     };
     if (contraintes) {
-        article(Traction, Traction, u"traction"_s);
-        article(Compression, Compression, u"compression"_s);
+        article(Traction, u"traction"_s);
+        article(Compression, u"compression"_s);
     }
-    article(QBrush(CouleurNoyau, Qt::BDiagPattern), CouleurNoyau, u"noyau central"_s);
+    article(QColor(), u"noyau central"_s);
     if (contraintes) {
         p.setPen(QPen(Qt::black, 2.0, Qt::DashDotLine));
         p.drawLine(QPointF(x, ligne.center().y()), QPointF(x + 20.0, ligne.center().y()));
@@ -226,23 +226,24 @@ void dessinerContraintes(QPainter& p, const QRectF& cadre, const Section& sectio
     if (f.aG) {
         const QPointF g = ecran(f.g);
         const double demi = taille * 0.6 * echelle;
+        // Across the section, inside the frame and above the legend.
+        const QRectF r = cadre.adjusted(Marge, Marge, -Marge, -Marge - HautLegende);
+        const double gauche = std::max(g.x() - demi, r.left()), haut = std::max(g.y() - demi, r.top());
         p.setPen(QPen(couleur(Couleur::Centraux), 1.0));
-        p.drawLine(g - QPointF(demi, 0), g + QPointF(demi, 0));
-        p.drawLine(g - QPointF(0, demi), g + QPointF(0, demi));
-        ecrire(p, g + QPointF(-demi, 0), u"z"_s, Qt::AlignRight | Qt::AlignBottom,
+        p.drawLine(QPointF(gauche, g.y()), QPointF(std::min(g.x() + demi, r.right()), g.y()));
+        p.drawLine(QPointF(g.x(), haut), QPointF(g.x(), std::min(g.y() + demi, r.bottom())));
+        ecrire(p, QPointF(gauche, g.y()), u"z"_s, Qt::AlignLeft | Qt::AlignBottom,
                couleur(Couleur::Centraux));
-        ecrire(p, g + QPointF(0, -demi), u"y"_s, Qt::AlignLeft | Qt::AlignTop, couleur(Couleur::Centraux));
+        ecrire(p, QPointF(g.x(), haut), u"y"_s, Qt::AlignLeft | Qt::AlignTop, couleur(Couleur::Centraux));
         ecrire(p, g + QPointF(3, 3), u"G"_s, Qt::AlignLeft | Qt::AlignTop, couleur(Couleur::Centraux));
     }
     // The central kern, hatched.
-    if (etude.noyau && etude.noyau->sommets.size() > 2) {
+    if (etude.noyau) {
         std::vector<QPointF> sommets;
         for (const PointZY& q : etude.noyau->sommets) {
             sommets.push_back(vers(q));
         }
-        const QPainterPath k = chemin(sommets, ecran);
-        p.fillPath(k, QBrush(CouleurNoyau, Qt::BDiagPattern));
-        p.strokePath(k, QPen(CouleurNoyau, 1.5));
+        dessinerNoyau(p, sommets, zone.center() + centre * echelle, echelle);
     }
 
     if (c && dg) {
@@ -338,9 +339,10 @@ void dessinerConventions(QPainter& p, const QRectF& cadre) {
     p.drawRect(cadre.adjusted(0, 0, -1, -1));
     const QFontMetricsF fm(p.font());
     // A rectangle about G, its top fibres tensioned by Mz > 0 and its left ones by My > 0.
-    const double cote = std::min(cadre.height() - 2.0 * fm.height() - 8.0, cadre.width() * 0.3);
+    // The rectangle is `cote` high, the arrow of Y goes a quarter of it above, its letter above that.
+    const double cote = std::min((cadre.height() - fm.height() - 8.0) / 1.3, cadre.width() * 0.3);
     const QPointF g(cadre.left() + 8.0 + fm.horizontalAdvance(u"Z"_s) + cote * 0.9,
-                    cadre.top() + fm.height() + 4.0 + cote / 2.0);
+                    cadre.bottom() - 4.0 - cote / 2.0);
     const QRectF rect(g - QPointF(cote * 0.35, cote * 0.5), QSizeF(cote * 0.7, cote));
     QColor matiere = couleur(Couleur::Matiere);
     matiere.setAlpha(110);
@@ -370,6 +372,10 @@ void dessinerConventions(QPainter& p, const QRectF& cadre) {
     p.drawLine(rect.topLeft(), rect.topRight());
     p.setPen(QPen(Traction, 3.0, Qt::DotLine));
     p.drawLine(rect.topLeft(), rect.bottomLeft());
+    ecrire(p, rect.topRight() + QPointF(2.0, 0.0), u"Mz"_s, Qt::AlignLeft | Qt::AlignVCenter,
+           Traction.darker(130));
+    ecrire(p, rect.bottomLeft() + QPointF(0.0, 0.0), u"My"_s, Qt::AlignRight | Qt::AlignBottom,
+           Traction.darker(130));
     const double x = cadre.left() + cote * 1.5 + 2.0 * fm.horizontalAdvance(u"Z"_s) + 8.0;
     double y = cadre.top() + 4.0 + fm.ascent();
     p.setPen(Qt::black);

@@ -1,5 +1,7 @@
 #include "dessin/dessin_section.h"
 
+#include "dessin/noyau.h"
+
 #include "model/plastique.h"
 #include "model/signification.h"
 #include "model/verification.h"
@@ -314,6 +316,8 @@ QColor couleur(Couleur c) {
         return {150, 0, 170};
     case Couleur::Cisaillement:
         return {235, 120, 0};
+    case Couleur::Noyau:
+        return {0, 130, 200};
     case Couleur::Repere:
     case Couleur::Texte:
         break;
@@ -525,6 +529,7 @@ QPen stylo(Couleur c) {
     case Couleur::Repere:
     case Couleur::Texte:
     case Couleur::Cisaillement:
+    case Couleur::Noyau:
         break;
     }
     return {Qt::black, 1.2};
@@ -588,6 +593,7 @@ void dessinerSection(QPainter& p, const QRectF& cadre, const Figure& figure, con
         }
     }
     dessinerMaillage(p, figure.maillage, d.origine, d.echelle);
+    dessinerNoyau(p, figure.noyau, d.origine, d.echelle);
 
     // Every axis's halo first, then the plastic axes wide and light under the centroidal ones and the
     // principal ones: lines that coincide all show.
@@ -680,16 +686,34 @@ void dessinerLegende(QPainter& p, const QRectF& cadre, const Figure& figure, dou
     if (!figure.maillage.empty()) {
         entrees.push_back({u"maillage de la torsion"_s, Couleur::Repere, true});
     }
+    if (figure.noyau.size() > 2) {
+        entrees.push_back({u"noyau central"_s, Couleur::Noyau, false});
+    }
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF fm(p.font());
     const double pas = fm.height() + 2.0;
     const double symbole = 3.0 * fm.height();
-    double y = cadre.top();
-    for (const Entree& e : entrees) {
-        const QRectF place(cadre.left() + 1, y + 2, symbole, fm.height() - 4);
+    // Line k's top left corner: down the first column, then down the next ones when the height is short.
+    const std::size_t nombre = entrees.size() + (longueurEchelle > 0.0 ? 1 : 0);
+    const auto tiennent = static_cast<std::size_t>(std::max(1.0, std::floor((cadre.height() + 2.0) / pas)));
+    const std::size_t colonnes = (nombre + tiennent - 1) / tiennent; // at least 1: five lines always
+    const std::size_t parColonne = (nombre + colonnes - 1) / colonnes;
+    const auto coin = [&](std::size_t k) {
+        const std::size_t colonne = k / parColonne;
+        const std::size_t ligne = k % parColonne;
+        return QPointF(cadre.left() +
+                           static_cast<double>(colonne) * cadre.width() / static_cast<double>(colonnes),
+                       cadre.top() + static_cast<double>(ligne) * pas);
+    };
+    for (std::size_t k = 0; k < entrees.size(); ++k) {
+        const Entree& e = entrees[k];
+        const QPointF c = coin(k);
+        const QRectF place(c.x() + 1, c.y() + 2, symbole, fm.height() - 4);
         if (e.c == Couleur::Cisaillement) {
             dessinerCentre(p, place.center());
+        } else if (e.c == Couleur::Noyau) {
+            symboleNoyau(p, place);
         } else if (e.trait && e.c == Couleur::Repere) {
             p.setPen(QPen(Qt::gray, 0.5));
             p.drawLine(QPointF(place.left(), place.center().y()), QPointF(place.right(), place.center().y()));
@@ -706,13 +730,13 @@ void dessinerLegende(QPainter& p, const QRectF& cadre, const Figure& figure, dou
             p.drawRect(place);
         }
         p.setPen(Qt::black);
-        p.drawText(QPointF(place.right() + 6, y + fm.ascent()), e.texte);
-        y += pas;
+        p.drawText(QPointF(place.right() + 6, c.y() + fm.ascent()), e.texte);
     }
     if (longueurEchelle > 0.0) {
-        barreEchelle(p, QPointF(cadre.left() + 1, y + fm.height() / 2.0), symbole);
+        const QPointF c = coin(entrees.size());
+        barreEchelle(p, QPointF(c.x() + 1, c.y() + fm.height() / 2.0), symbole);
         p.setPen(Qt::black);
-        p.drawText(QPointF(cadre.left() + 1 + symbole + 6, y + fm.ascent()),
+        p.drawText(QPointF(c.x() + 1 + symbole + 6, c.y() + fm.ascent()),
                    u"échelle : barre de "_s + plateforme::texteNombre(longueurEchelle) + u" mm"_s);
     }
     p.restore();

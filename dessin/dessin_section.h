@@ -42,6 +42,7 @@ struct Figure {
     std::vector<std::vector<QPointF>> superpositions; // (Z, Y) in mm: two solids or two holes overlap
     std::optional<QPointF> c;                         // (Zc, Yc), the shear centre, when computed
     std::vector<QLineF> maillage;                     // (Z, Y) in mm: the torsion mesh's sides, if shown
+    std::vector<QPointF> noyau;                       // (Z, Y) in mm: the central kern's vertices, if shown
 };
 
 // The figure of the section with its analysis and plastic moduli already computed (none when they
@@ -77,7 +78,7 @@ struct Place {
 std::vector<Place> placerEtiquettes(const Scene& scene, const std::vector<Libelle>& libelles);
 
 // The drawing on a given frame: where everything falls on the screen, the labels placed.
-enum class Couleur { Matiere, Trou, Centraux, Principaux, Plastiques, Repere, Texte, Cisaillement };
+enum class Couleur { Matiere, Trou, Centraux, Principaux, Plastiques, Repere, Texte, Cisaillement, Noyau };
 QColor couleur(Couleur c);
 
 struct Etiquette {
@@ -117,8 +118,8 @@ void dessinerMaillage(QPainter& p, const std::vector<QLineF>& cotes, QPointF ori
 // The shear centre: a disc in its own colour on a white halo.
 void dessinerCentre(QPainter& p, QPointF c);
 
-// What the colours and lines of the drawing mean, one line each, inside `cadre`; the scale bar's
-// length in mm (0: no bar).
+// What the colours and lines of the drawing mean, one line each, inside `cadre`, in as many columns as
+// its height needs; the scale bar's length in mm (0: no bar).
 void dessinerLegende(QPainter& p, const QRectF& cadre, const Figure& figure, double longueurEchelle);
 
 } // namespace dessin

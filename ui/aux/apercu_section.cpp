@@ -29,8 +29,17 @@ using namespace plateforme::polices;
 
 namespace {
 
-constexpr double HautPremiereLigne = 4.0;
 constexpr double Pas = 6.4;
+
+// Two columns of values beside the drawing, each group under its title: « Inertie » then « Masse », the
+// stresses' button and « Torsion et gauchissement » on the left; « Modules » on the right; the legend
+// below them. Every value shows at once (no scrolling), and the window, 258 x 173 mm, fits a 1280 x 1024
+// screen at 100 % with room to spare.
+constexpr double LargeurFenetre = 258.0;
+constexpr double HautValeurs = 8.0;      // the first row of « Inertie » and of « Modules »
+constexpr double DecalageModules = 74.0; // from the left column of values to the right one
+constexpr std::size_t NombreInertie = 7; // the first rows of Lignes; « Modules » the others
+constexpr double HautTorsion = 93.0;
 
 // Columns of a result row, in mm from the window's left edge.
 constexpr double Legende = 124.0;
@@ -53,12 +62,11 @@ const plateforme::Colonne ColonnesResultat[] = {
     {u"%7"_s, u"%8"_s, PuissanceUnite, 0.0, 2.1, 4.2, Exposant},
 };
 
-// The torsion's rows, below the drawing: the same columns moved to the window's left edge.
-constexpr double HautTorsion = 133.0;
-const auto ColonnesTorsion = [] {
+// The right column of values: the same columns moved.
+const auto ColonnesModules = [] {
     auto c = std::to_array(ColonnesResultat);
     for (plateforme::Colonne& k : c) {
-        k.gauche -= Legende - 2.0;
+        k.gauche += DecalageModules;
     }
     return c;
 }();
@@ -79,6 +87,10 @@ template <double Analyse::*membre> std::optional<double> analyse(const ApercuSec
 // The plastic moduli, none when the total area is not above 0.
 template <double Plastique::*membre> std::optional<double> plastiques(const ApercuSection::Grandeurs& g) {
     return g.plastique ? std::optional(*g.plastique.*membre) : std::nullopt;
+}
+// The radii and moduli about the principal axes, none when the section gets no kern.
+template <double Noyau::*membre> std::optional<double> noyau(const ApercuSection::Grandeurs& g) {
+    return g.noyau ? std::optional(*g.noyau.*membre) : std::nullopt;
 }
 // Wpl / Wel, none when Wel is 0.
 template <double Plastique::*wpl, double Analyse::*wel>
@@ -112,6 +124,23 @@ const ApercuSection::Ligne ApercuSection::Lignes[] = {
      "Gy (Igy > Igz et Igzy = 0) ; "
      "alpha = 0° : c'est l'axe Gz.\r\n"
      "[tan(2*alpha)=-2*Igzy/(Igz-Igy)]"},
+    {"I1Rayon", std::nullopt, "i1 =", &noyau<&Noyau::i1>, 1,
+     "i1 : rayon de giration de la section par rapport à l'axe principal 1 (celui de I1), passant par le "
+     "centre de gravité.\r\n"
+     "[i1=(I1/A)^0,5]\r\n"
+     "Il sert au flambement : l'élancement d'une barre qui flambe autour de l'axe 1 vaut sa longueur de "
+     "flambement divisée par i1."},
+    {"I2Rayon", std::nullopt, "i2 =", &noyau<&Noyau::i2>, 1,
+     "i2 : rayon de giration minimal de la section, par rapport à l'axe principal 2 (celui de I2), "
+     "passant par le centre de gravité.\r\n"
+     "[i2=(I2/A)^0,5]\r\n"
+     "Une barre comprimée flambe autour de l'axe de plus petit rayon de giration : pour une cornière, "
+     "i2, autour de l'axe principal incliné (45° pour une cornière à ailes égales), est plus petit que "
+     "igz et igy et gouverne son flambement."},
+    {"Ip", Quantite::Ip, "Ip =", &analyse<&Analyse::Ip>, 4,
+     "Ip : moment quadratique polaire par rapport au centre de gravité de la section totale.\r\n"
+     "[Ip=Igz+Igy]"},
+    // « Modules »: the rows after the first NombreInertie.
     {"Vsup", Quantite::Vsup, "v sup =", &analyse<&Analyse::Vsup>, 1,
      "v sup : distance verticale entre le centre de gravité de la section et le point de matière le plus "
      "haut."},
@@ -132,9 +161,22 @@ const ApercuSection::Ligne ApercuSection::Lignes[] = {
     {"Wely", Quantite::Wely, "Wel,y =", &analyse<&Analyse::Wely>, 3,
      "Wel,y : module de flexion élastique par rapport à l'axe Gy ; la contrainte maximale vaut M/Wel,y.\r\n"
      "[Wel,y=Igy/v avec v=max(v gauche ; v droite)]"},
-    {"Ip", Quantite::Ip, "Ip =", &analyse<&Analyse::Ip>, 4,
-     "Ip : moment quadratique polaire par rapport au centre de gravité de la section totale.\r\n"
-     "[Ip=Igz+Igy]"},
+    {"W1", std::nullopt, "W1 =", &noyau<&Noyau::W1>, 3,
+     "W1 : module de flexion élastique par rapport à l'axe principal 1 ; sous un moment M autour de cet "
+     "axe, la contrainte maximale vaut M/W1.\r\n"
+     "[W1=I1/v1, v1 : distance à l'axe principal 1 du point du contour de la matière qui en est le plus "
+     "éloigné]\r\n"
+     "Il sert quand les axes principaux ne sont pas Gz et Gy (cornière, section sans symétrie) : un moment "
+     "autour d'un axe principal fléchit la barre dans son propre plan, et c'est W1 ou W2, non Wel,z ou "
+     "Wel,y, qui en donne la contrainte maximale."},
+    {"W2", std::nullopt, "W2 =", &noyau<&Noyau::W2>, 3,
+     "W2 : module de flexion élastique par rapport à l'axe principal 2 ; sous un moment M autour de cet "
+     "axe, la contrainte maximale vaut M/W2.\r\n"
+     "[W2=I2/v2, v2 : distance à l'axe principal 2 du point du contour de la matière qui en est le plus "
+     "éloigné]\r\n"
+     "Il sert quand les axes principaux ne sont pas Gz et Gy (cornière, section sans symétrie) : un moment "
+     "autour d'un axe principal fléchit la barre dans son propre plan, et c'est W1 ou W2, non Wel,z ou "
+     "Wel,y, qui en donne la contrainte maximale."},
     {"Wplz", Quantite::Wplz, "Wpl,z =", &plastiques<&Plastique::Wplz>, 3,
      "Wpl,z : module de flexion plastique par rapport à l'axe neutre plastique parallèle à Gz, qui partage "
      "l'aire de la section en deux moitiés égales ; le moment plastique vaut fy*Wpl,z.\r\n"
@@ -203,12 +245,13 @@ QString precision(const std::optional<torsion::Torsion>& t) {
 } // namespace
 
 ApercuSection::ApercuSection(const Section& section, const Document* document)
-    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, 196.0, 200.0, true),
+    : plateforme::FenetreSecondaire(u"ApercuSection"_s, u"Aperçu de la section"_s, LargeurFenetre, 173.0,
+                                    true),
       m_section(section), m_document(document), m_plan(this), m_dessin(new DessinSection(this)),
       m_maillage(new QCheckBox(this)) {
     m_dessin->setObjectName(u"Dessin"_s);
     m_dessin->setAccessibleName(u"Dessin de la section à l'échelle"_s);
-    m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 123.0}));
+    m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 118.0, 142.0}));
 
     const auto valeursDe = [](std::span<const Ligne> lignes) {
         std::vector<QStringList> valeurs;
@@ -234,41 +277,71 @@ ApercuSection::ApercuSection(const Section& section, const Document* document)
         return valeurs;
     };
     const std::vector<QStringList> valeurs = valeursDe(Lignes);
+    const std::span<const QStringList> inertie(valeurs.data(), NombreInertie);
+    const std::span<const QStringList> modules = std::span(valeurs).subspan(NombreInertie);
     const std::vector<QStringList> valeursTorsion = valeursDe(LignesTorsion);
-    std::vector<Controle> controles =
-        plateforme::Famille{ColonnesResultat, HautPremiereLigne, Pas, static_cast<int>(std::size(Lignes)), {},
-                            valeurs}
-            .controles();
-    const std::vector<Controle> torsion =
-        plateforme::Famille{ColonnesTorsion, HautTorsion, Pas, static_cast<int>(std::size(LignesTorsion)), {},
-                            valeursTorsion}
-            .controles();
-    controles.insert(controles.end(), torsion.begin(), torsion.end());
-    controles.push_back({Genre::Etiquette,
-                         u"TitreTorsion"_s,
-                         u"Torsion et gauchissement"_s,
-                         {2.0, 127.0, 60.0, 5.0},
-                         Grasse});
-    controles.push_back({Genre::Etiquette, u"TorsionMessage"_s, {}, {2.0, 159.0, 118.0, 9.0}, Normale});
-    controles.push_back({Genre::Etiquette, u"Verification"_s, {}, {2.0, 168.0, 192.0, 18.0}, Normale});
-    // The profile, its axes and the mass per metre of the material whose density is typed.
-    controles.push_back({Genre::Etiquette, u"Profil"_s, {}, {2.0, 187.0, 192.0, 4.6}, Grasse});
+    const auto titre = [](const char16_t* nom, const char16_t* texte, double gauche, double haut) {
+        return Controle{Genre::Etiquette,
+                        QString::fromUtf16(nom),
+                        QString::fromUtf16(texte),
+                        {gauche, haut, 60.0, 5.0},
+                        Grasse};
+    };
+    const auto ajouter = [](std::vector<Controle>& a, const std::vector<Controle>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+    };
+    std::vector<Controle> controles{titre(u"TitreInertie", u"Inertie", Legende, 2.0)};
+    ajouter(
+        controles,
+        plateforme::Famille{ColonnesResultat, HautValeurs, Pas, static_cast<int>(inertie.size()), {}, inertie}
+            .controles());
+    controles.push_back(titre(u"TitreModules", u"Modules", Legende + DecalageModules, 2.0));
+    ajouter(
+        controles,
+        plateforme::Famille{ColonnesModules, HautValeurs, Pas, static_cast<int>(modules.size()), {}, modules}
+            .controles());
+    // The mass per metre of the material whose density is typed.
+    controles.push_back(titre(u"TitreMasse", u"Masse", Legende, 55.0));
     controles.push_back({Genre::Etiquette,
                          u"MasseVolumiqueTexte"_s,
                          u"Masse volumique :"_s,
-                         {2.0, 193.6, 27.0, 4.2},
+                         {Legende, 61.6, 27.0, 4.2},
                          Normale});
-    controles.push_back({Genre::Champ, u"MasseVolumique"_s, {}, {29.0, 192.8, 18.0, 5.6}, Normale});
+    controles.push_back({Genre::Champ, u"MasseVolumique"_s, {}, {Legende + 27.0, 60.8, 18.0, 5.6}, Normale});
     controles.push_back(
-        {Genre::Etiquette, u"MasseVolumiqueUnite"_s, u"kg/m³"_s, {48.0, 193.6, 10.0, 4.2}, Normale});
-    controles.push_back({Genre::Etiquette, u"MasseLineique"_s, {}, {62.0, 193.6, 132.0, 4.2}, Normale});
+        {Genre::Etiquette, u"MasseVolumiqueUnite"_s, u"kg/m³"_s, {Legende + 46.0, 61.6, 10.0, 4.2}, Normale});
+    controles.push_back({Genre::Etiquette, u"MasseLineique"_s, {}, {Legende, 68.0, 70.0, 4.2}, Normale});
+    controles.push_back({Genre::Bouton,
+                         u"BoutonContraintes"_s,
+                         u"Contraintes normales…"_s,
+                         {Legende, 75.5, 48.0, 7.0},
+                         Normale});
+    controles.push_back(titre(u"TitreTorsion", u"Torsion et gauchissement", Legende, 87.0));
+    ajouter(controles, plateforme::Famille{ColonnesResultat,
+                                           HautTorsion,
+                                           Pas,
+                                           static_cast<int>(std::size(LignesTorsion)),
+                                           {},
+                                           valeursTorsion}
+                           .controles());
+    controles.push_back({Genre::Etiquette,
+                         u"TorsionMessage"_s,
+                         {},
+                         {Legende + DecalageModules, HautTorsion, 58.0, 23.0},
+                         Normale});
+    controles.push_back(
+        {Genre::Etiquette, u"Verification"_s, {}, {2.0, 147.0, LargeurFenetre - 4.0, 18.0}, Normale});
+    // The profile and its axes.
+    controles.push_back({Genre::Etiquette, u"Profil"_s, {}, {2.0, 166.0, LargeurFenetre - 4.0, 4.6}, Grasse});
     m_plan.ajouter(controles);
+    connect(m_plan.get<plateforme::Bouton>(u"BoutonContraintes"_s), &QPushButton::clicked, this,
+            &ApercuSection::contraintesDemandees);
     m_plan.get<Etiquette>(u"TorsionMessage"_s)
         ->setAccessibleName(u"Maillage de la torsion et erreur estimée"_s);
     m_maillage->setObjectName(u"AfficherMaillage"_s);
     m_maillage->setText(u"Afficher le maillage"_s);
     m_maillage->setFont(plateforme::police());
-    m_maillage->setGeometry(plateforme::rectangle({64.0, 126.5, 56.0, 5.5}));
+    m_maillage->setGeometry(plateforme::rectangle({Legende + DecalageModules, 86.5, 56.0, 5.5}));
     connect(m_maillage, &QCheckBox::toggled, this, [this] { afficherTorsion(); });
     connect(&m_calcul, &QFutureWatcher<torsion::Torsion>::finished, this, [this] {
         m_grandeurs.torsion = m_calcul.result();
@@ -301,7 +374,7 @@ ApercuSection::ApercuSection(const Section& section, const Document* document)
     auto* legende = new LegendeSection(m_dessin, this);
     legende->setObjectName(u"Legende"_s);
     legende->setAccessibleName(u"Légende du dessin"_s);
-    legende->setGeometry(plateforme::rectangle({Legende, 99.0, 70.0, 38.0}));
+    legende->setGeometry(plateforme::rectangle({Legende, 120.0, LargeurFenetre - Legende - 2.0, 24.0}));
 
     for (const Ligne& l : std::span(LignesTorsion)) {
         plateforme::surDoubleClic(m_plan.get<Etiquette>(QString::fromUtf8(l.nom) + u"Texte"_s), this,
@@ -345,6 +418,7 @@ void ApercuSection::activer() {
     }
     m_grandeurs.plastique = plastique(m_section);
     m_grandeurs.signification = signification(m_section);
+    m_grandeurs.noyau = etudier(m_section, Efforts{}).noyau;
     for (const Ligne& l : Lignes) {
         afficher(l, false);
     }
@@ -373,6 +447,13 @@ void ApercuSection::activer() {
             plateforme::texteNombre(plateforme::arrondir(rapport::masseLineique(m_section, document), 2)) +
             u" kg/m"_s);
     m_dessin->dessiner(m_section, m_grandeurs.analyse, m_grandeurs.plastique);
+    std::vector<QPointF> noyau;
+    if (m_grandeurs.noyau) {
+        for (const PointZY& q : m_grandeurs.noyau->sommets) {
+            noyau.emplace_back(q.z, q.y);
+        }
+    }
+    m_dessin->montrerNoyau(std::move(noyau));
     lancerTorsion();
 }
 
@@ -467,7 +548,11 @@ void ApercuSection::montrerUnites(const Ligne& l) const {
                 // convert
     }
     const double v = valeur.value_or(0.0);
-    const QString premier = QString::fromUtf8(l.nom) + u" = "_s;
+    // The row's symbol: its name, or for a radius of gyration its caption's (i1, i2).
+    const QString premier =
+        (std::string_view(l.nom).ends_with("Rayon") ? QString::fromUtf8(l.legende).chopped(2)
+                                                    : QString::fromUtf8(l.nom)) +
+        u" = "_s;
     const QString suite = QString(premier.size() - 2, u' ') + u"= "_s; // "=" under "="
     plateforme::afficherMessage(const_cast<ApercuSection*>(this),
                                 affichage::troisUnites(premier, suite, v, l.puissanceUnite));

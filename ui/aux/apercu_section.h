@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/analyse.h"
+#include "model/contraintes.h"
 #include "model/document.h"
 #include "model/plastique.h"
 #include "model/section.h"
@@ -22,10 +23,12 @@ class Defilement;
 class Etiquette;
 } // namespace plateforme
 
-// "Aperçu de la section": the drawing, the product of inertia, the principal moments and axes, the
-// extreme fibres, the elastic section moduli, the polar moment and a check of the section's
-// consistency, then the torsion and warping by finite elements (It, Iw, the shear centre), computed on a
-// worker thread, the rows reading « calcul… » meanwhile, a change of the section superseding it.
+// "Aperçu de la section": the drawing with the central kern, then in titled groups the inertia (product
+// of inertia, principal moments, axes and radii of gyration, polar moment), the moduli (extreme fibres,
+// elastic moduli about Gz, Gy and the principal axes, plastic moduli, shape factors), the mass, the
+// torsion and warping by finite elements (It, Iw, the shear centre), computed on a worker thread, the
+// rows reading « calcul… » meanwhile, a change of the section superseding it; a check of the section's
+// consistency below. Two columns of values beside the drawing, so that every figure shows at once.
 // Rebuilt at each activation, and by the main window after each change while it is open.
 class ApercuSection final : public plateforme::FenetreSecondaire {
     Q_OBJECT
@@ -45,6 +48,8 @@ public:
 Q_SIGNALS:
     // A density typed in its field (kg/m³, a number above 0), for the owner of the document to keep.
     void masseVolumiqueSaisie(double masseVolumique);
+    // The button « Contraintes normales… » pressed: the owner opens the stresses' window.
+    void contraintesDemandees();
 
 public:
     // What the rows show: the analysis, none when it could not be computed; the plastic moduli, none
@@ -54,6 +59,7 @@ public:
         std::optional<modele::Plastique> plastique;
         modele::Signification signification;
         std::optional<torsion::Torsion> torsion; // none while it is computed
+        std::optional<modele::Noyau> noyau;      // none when the section gets no kern (the check says why)
     };
 
 private:

@@ -21,6 +21,11 @@ void DessinSection::montrerTorsion(std::optional<QPointF> c, std::vector<QLineF>
     update();
 }
 
+void DessinSection::montrerNoyau(std::vector<QPointF> sommets) {
+    m_figure.noyau = std::move(sommets);
+    update();
+}
+
 void DessinSection::disposer() {
     m_disposition = dessin::disposer(m_figure, rect(), QFontMetricsF(plateforme::police()));
 }

@@ -16,6 +16,8 @@ public:
                   const std::optional<modele::Plastique>& plastique);
     // The torsion's shear centre and mesh over the drawing (none: not shown).
     void montrerTorsion(std::optional<QPointF> c, std::vector<QLineF> maillage);
+    // The central kern's vertices (Z, Y) over the drawing (none: not shown).
+    void montrerNoyau(std::vector<QPointF> sommets);
     const dessin::Figure& figure() const { return m_figure; }
     // The drawing laid out at the widget's size: the labels placed once per figure and size.
     const dessin::Disposition& disposition() const { return m_disposition; }

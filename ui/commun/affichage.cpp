@@ -33,6 +33,10 @@ QString troisLignes(const QString& premier, const QString& suite, const Notation
 
 } // namespace
 
+QString messageSaisieNonNumerique() {
+    return u"Vous devez saisir une valeur et non du texte"_s;
+}
+
 void notation(QLabel* mantisse, QWidget* e, QLabel* puissance, double x) {
     const Notation n = noter(x);
     mantisse->setText(plateforme::texteNombre(n.mantisse));

@@ -14,6 +14,9 @@ class QLabel;
 
 namespace affichage {
 
+// What every field that takes a number answers to a text that is none.
+QString messageSaisieNonNumerique();
+
 // Writes Mantisse(x) and Exposant(x) into the labels; shows `e` and `puissance` only when the
 // exponent is not 0 (the exponent label keeps its caption while hidden).
 void notation(QLabel* mantisse, QWidget* e, QLabel* puissance, double x);

@@ -17,6 +17,7 @@
 #include "ui/aux/aide.h"
 #include "ui/aux/apercu_section.h"
 #include "ui/aux/choix_profil.h"
+#include "ui/aux/contraintes.h"
 #include "ui/aux/recapitulatif.h"
 #include "ui/aux/zoom_forme.h"
 #include "ui/commun/affichage.h"
@@ -169,6 +170,8 @@ void FenetreDonnee::construireMenus() {
     connect(action(u"ActionExporterDonnees"), &QAction::triggered, this, &FenetreDonnee::exporterDonnees);
     connect(action(u"ActionImprimer"), &QAction::triggered, this, &FenetreDonnee::imprimer);
     connect(action(u"ActionCopier"), &QAction::triggered, this, &FenetreDonnee::copier);
+    connect(action(u"ActionApercu"), &QAction::triggered, this, &FenetreDonnee::ouvrirApercu);
+    connect(action(u"ActionContraintes"), &QAction::triggered, this, &FenetreDonnee::ouvrirContraintes);
     connect(action(u"ActionQuitter"), &QAction::triggered, this, &QWidget::close);
     m_recents = findChild<QMenu*>(u"MenuRecents"_s);
     m_recents->setToolTipsVisible(true);
@@ -491,6 +494,25 @@ void FenetreDonnee::ouvrirApercu() {
     auto& apercu = m_fenetres.ouvrir<ApercuSection>(std::as_const(m_section), &m_document);
     connect(&apercu, &ApercuSection::masseVolumiqueSaisie, this, &FenetreDonnee::changerMasseVolumique,
             Qt::UniqueConnection);
+    connect(&apercu, &ApercuSection::contraintesDemandees, this, &FenetreDonnee::ouvrirContraintes,
+            Qt::UniqueConnection);
+}
+
+void FenetreDonnee::ouvrirContraintes() {
+    auto& contraintes = m_fenetres.ouvrir<::Contraintes>(std::as_const(m_section), &m_document);
+    connect(&contraintes, &::Contraintes::effortsSaisis, this, &FenetreDonnee::changerEfforts,
+            Qt::UniqueConnection);
+}
+
+void FenetreDonnee::changerEfforts(const Efforts& efforts) {
+    if (m_document.efforts.value_or(Efforts{}) == efforts) {
+        return;
+    }
+    const Document avant = m_document;
+    m_document.efforts = efforts;
+    m_historique.push(new Etape({m_section, avant}, {m_section, m_document},
+                                [this](const Etat& etat) { remettre(etat.section, etat.document); }));
+    actualiserApercu();
 }
 
 void FenetreDonnee::changerMasseVolumique(double masseVolumique) {
@@ -641,6 +663,10 @@ void FenetreDonnee::actualiserApercu() {
     if (ApercuSection* apercu = m_fenetres.trouver<ApercuSection>();
         apercu != nullptr && apercu->isVisible()) {
         apercu->activer();
+    }
+    if (::Contraintes* contraintes = m_fenetres.trouver<::Contraintes>();
+        contraintes != nullptr && contraintes->isVisible()) {
+        contraintes->activer();
     }
 }
 

@@ -45,6 +45,10 @@ public:
     // saved, unchanged, with an empty history. True when the profile took the section's place.
     bool nouveauProfil(const modele::Profil& profil);
 
+public Q_SLOTS:
+    // « Contraintes normales »: the stresses window, its loads kept in the document.
+    void ouvrirContraintes();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -88,6 +92,8 @@ private:
     void montrerTitre();
     void ouvrirApercu();
     void changerMasseVolumique(double masseVolumique);
+    // The loads typed in the stresses window, one step of the history.
+    void changerEfforts(const modele::Efforts& efforts);
     void montrerSection();
 
     void changerNombreElements(int sens);

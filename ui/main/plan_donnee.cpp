@@ -376,9 +376,16 @@ constexpr EntreeMenu EntreesEdition[] = {
     {u"ActionCopier", u"&Copier", u"Ctrl+C"},
 };
 
+// Ctrl+K and Ctrl+Shift+K: free, and the fields let them through (they take no Ctrl+K).
+constexpr EntreeMenu EntreesCalculs[] = {
+    {u"ActionApercu", u"&Aperçu de la section", u"Ctrl+K"},
+    {u"ActionContraintes", u"&Contraintes normales…", u"Ctrl+Shift+K"},
+};
+
 constexpr Menu Menus[] = {
     {u"MenuFichier", u"&Fichier", EntreesFichier},
     {u"MenuEdition", u"É&dition", EntreesEdition},
+    {u"MenuCalculs", u"&Calculs", EntreesCalculs},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/qt/locale.h"
 #include "platform/qt/message.h"
+#include "ui/commun/affichage.h"
 
 using namespace modele;
 
@@ -180,7 +181,7 @@ QList<plateforme::Filtre> filtresDonnees() {
 }
 
 QString messageSaisieNonNumerique() {
-    return u"Vous devez saisir une valeur et non du texte"_s;
+    return affichage::messageSaisieNonNumerique();
 }
 
 QString messageValeursNonNumeriques() {

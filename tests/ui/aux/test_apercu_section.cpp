@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <string>
 
@@ -30,6 +31,13 @@ void construire(Section& s, const std::vector<essai::Element>& elements) {
     for (std::size_t i = 0; i < elements.size(); ++i) {
         QVERIFY(essai::saisir(s, int(i) + 1, elements[i]));
     }
+}
+
+// A row's value as shown, mantissa times its power of ten.
+double valeur(const QWidget* f, const QString& nom) {
+    const bool e = essai::visible(f, u"E"_s + nom);
+    return QLocale().toDouble(essai::texte(f, nom + u"Valeur"_s)) *
+           std::pow(10.0, e ? QLocale().toDouble(essai::texte(f, nom + u"Puissance"_s)) : 0.0);
 }
 
 } // namespace
@@ -171,13 +179,24 @@ private Q_SLOTS:
         QVERIFY(t.first().startsWith(u"alpha : angle, en degrés"_s));
         QVERIFY(t.first().contains(u"alpha = 90° : l'axe principal 1 est l'axe Gy"_s));
         // Every caption explains itself, and no value label does.
-        for (const char* nom : {"IgzyTexte", "I1Texte", "I2Texte", "VsupTexte", "VinfTexte", "VgaucheTexte",
-                                "VdroiteTexte", "WelzTexte", "WelyTexte", "IpTexte"}) {
+        for (const char* nom :
+             {"IgzyTexte", "I1Texte", "I2Texte", "VsupTexte", "VinfTexte", "VgaucheTexte", "VdroiteTexte",
+              "WelzTexte", "WelyTexte", "IpTexte", "I1RayonTexte", "W1Texte", "W2Texte"}) {
             QTest::mouseDClick(essai::controle<QWidget>(&f, nom), Qt::LeftButton);
             QCOMPARE(messages.prendre().size(), 1);
         }
         QTest::mouseDClick(essai::controle<QWidget>(&f, "I1Valeur"), Qt::LeftButton);
         QCOMPARE(messages.nombre(), 0);
+        QTest::mouseDClick(essai::controle<QWidget>(&f, "I2RayonTexte"), Qt::LeftButton);
+        QVERIFY(messages.prendre().first().contains(u"pour une cornière"_s)); // what i2 serves for
+        // The 30 x 60 triangle: Igz = 30 x 60³/36 = 180 000, Igy = 60 x 30³/36 = 45 000, Igzy = -45 000,
+        // I2 = 112 500 - (67 500² + 45 000²)^0,5 = 31 375,1, A = 900: i2 = 5,904 mm.
+        QTest::mouseClick(essai::controle<QWidget>(&f, "I2RayonUnite"), Qt::LeftButton);
+        QCOMPARE(messages.prendre(),
+                 QStringList{u"i2 = 5,904 E0 [mm]\r\n   = 5,904 E-1 [cm]\r\n   = 5,904 E-3 [m]"_s});
+        QSignalSpy demandes(&f, &ApercuSection::contraintesDemandees);
+        QTest::mouseClick(essai::controle<QWidget>(&f, "BoutonContraintes"), Qt::LeftButton);
+        QCOMPARE(demandes.count(), 1);
         essai::capturer(&f, f.objectName() + u"_triangle.png"_s);
     }
 
@@ -265,6 +284,20 @@ private Q_SLOTS:
         QVERIFY(verification.top() > dessin.bottom());
         QVERIFY(!legende.intersects(dessin));
         QVERIFY(f.rect().contains(verification));
+        // The window within a 1280 x 1024 screen with its frame; every title, caption and value in it, none
+        // over another.
+        QVERIFY(f.width() < 1240 && f.height() < 960);
+        QList<QRect> vues;
+        for (const QLabel* l : f.findChildren<QLabel*>()) {
+            const QString n = l->objectName();
+            if (n.startsWith(u"Titre"_s) || n.endsWith(u"Texte"_s) || n.endsWith(u"Valeur"_s)) {
+                QVERIFY2(f.rect().contains(l->geometry()), qPrintable(n));
+                QVERIFY2(
+                    std::ranges::none_of(vues, [l](const QRect& r) { return r.intersects(l->geometry()); }),
+                    qPrintable(n));
+                vues << l->geometry();
+            }
+        }
         // The degree sign in the unit column, each exponent right after its unit's text.
         const auto gauche = [&f](const char* nom) { return essai::controle<QWidget>(&f, nom)->x(); };
         QCOMPARE(gauche("AlphaUnite"), gauche("IgzyUnite"));
@@ -284,11 +317,6 @@ private Q_SLOTS:
     // two separate rectangles 100 x 50: It = 2 x 2,858521 E6 (Saint-Venant's series) and the sentence;
     // the IPE 200: It and Iw of EN 10365 (6,846 cm⁴, 12 746 cm⁶), C at G, the mesh on demand.
     void torsion() {
-        const auto valeur = [](const QWidget* f, const QString& nom) {
-            const bool e = essai::visible(f, u"E"_s + nom);
-            return QLocale().toDouble(essai::texte(f, nom + u"Valeur"_s)) *
-                   std::pow(10.0, e ? QLocale().toDouble(essai::texte(f, nom + u"Puissance"_s)) : 0.0);
-        };
         construire(m_section, essai::ipe200);
         auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
         QCOMPARE(essai::texte(&f, "ItValeur"), u"calcul…"_s);
@@ -311,6 +339,47 @@ private Q_SLOTS:
         essai::controle<QCheckBox>(&f, "AfficherMaillage")->setChecked(true);
         QVERIFY(!figure.maillage.empty());
         essai::capturer(&f, f.objectName() + u"_torsion.png"_s);
+    }
+
+    // i1, i2, W1, W2 and the kern drawn: the IPE 200 against the rolled-section tables (iy = 82,6 mm,
+    // iz = 22,4 mm, Wel,y = 194,3 cm³, Wel,z = 28,47 cm³), the number of the kern's vertices that of its
+    // hull's sides (a rectangle's 4, the angle's 5); blank and no kern for an incoherent section.
+    // L 100 x 100 x 10 of two rectangles, by hand: A = 1000 + 900 = 1900; Zg = Yg = (1000 x 5 + 900 x 55)
+    // / 1900 = 28,684; Igz = Igy = 10 x 100³/12 + 1000 x 21,316² + 90 x 10³/12 + 900 x 23,684² = 1 800 044;
+    // |Igzy| = 1000 x 23,684 x 21,316 + 900 x 26,316 x 23,684 = 1 065 789; I1, I2 = Igz ± |Igzy| =
+    // 2 865 833, 734 254; i1 = 38,837, i2 = 19,658 (19,7 with the rolled angle's fillets); axes at 45°: v1
+    // = 100/√2 = 70,711 (the leg's tips), v2 = √2 x 28,684 = 40,566 (the heel): W1 = 40 529, W2 = 18 100.
+    void axesPrincipauxEtNoyau_data() {
+        QTest::addColumn<std::vector<essai::Element>>("elements");
+        QTest::addColumn<QList<double>>("attendu"); // i1, i2, W1, W2; none: the rows blank
+        QTest::addColumn<double>("ecart");          // relative
+        QTest::addColumn<qsizetype>("sommets");
+        QTest::newRow("ipe200") << essai::ipe200 << QList<double>{82.6, 22.4, 194.3e3, 28.47e3} << 2.5e-3
+                                << qsizetype(4);
+        QTest::newRow("cornière") << std::vector<essai::Element>{{"Rectangle", "10", "100", "5", "50"},
+                                                                 {"Rectangle", "90", "10", "55", "5"}}
+                                  << QList<double>{38.837, 19.658, 40529, 18100} << 2e-4 << qsizetype(5);
+        QTest::newRow("incohérente") << std::vector<essai::Element>{{"Rectangle", "10", "10", "0", "0"},
+                                                                    {"Rectangle", "10", "10", "6", "0"}}
+                                     << QList<double>{} << 0.0 << qsizetype(0);
+    }
+    void axesPrincipauxEtNoyau() {
+        QFETCH(std::vector<essai::Element>, elements);
+        QFETCH(QList<double>, attendu);
+        QFETCH(double, ecart);
+        QFETCH(qsizetype, sommets);
+        construire(m_section, elements);
+        auto& f = m_fenetres.ouvrir<ApercuSection>(m_section);
+        f.activer();
+        const QStringList noms{u"I1Rayon"_s, u"I2Rayon"_s, u"W1"_s, u"W2"_s};
+        for (qsizetype k = 0; k < noms.size(); ++k) {
+            if (attendu.isEmpty()) {
+                QCOMPARE(essai::cellule(&f, {noms[k] + u"Valeur"_s}), QString());
+            } else {
+                QCOMPARE_LT(std::abs(valeur(&f, noms[k]) / attendu[k] - 1.0), ecart);
+            }
+        }
+        QCOMPARE(qsizetype(essai::controle<DessinSection>(&f, "Dessin")->figure().noyau.size()), sommets);
     }
 
     void suitLaSectionAChaqueActivation() {

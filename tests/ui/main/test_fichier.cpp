@@ -88,6 +88,9 @@ private Q_SLOTS:
             << u"MenuFichier"_s << u"Exporter les &données (CSV)…"_s << u""_s;
         QTest::newRow("ActionImprimer") << u"MenuFichier"_s << u"&Imprimer…"_s << u"Ctrl+P"_s;
         QTest::newRow("ActionCopier") << u"MenuEdition"_s << u"&Copier"_s << u"Ctrl+C"_s;
+        QTest::newRow("ActionApercu") << u"MenuCalculs"_s << u"&Aperçu de la section"_s << u"Ctrl+K"_s;
+        QTest::newRow("ActionContraintes")
+            << u"MenuCalculs"_s << u"&Contraintes normales…"_s << u"Ctrl+Shift+K"_s;
     }
     void menus() {
         QFETCH(QString, menu);
@@ -101,9 +104,10 @@ private Q_SLOTS:
     void barreAuDessusDeLaZone() {
         auto* barre = m_p.ctl<QMenuBar>("BarreMenus");
         auto* zone = m_p.ctl("ZoneClient");
-        QCOMPARE(barre->actions().size(), 2);
+        QCOMPARE(barre->actions().size(), 3);
         QCOMPARE(barre->actions().at(0)->text(), u"&Fichier"_s);
         QCOMPARE(barre->actions().at(1)->text(), u"É&dition"_s);
+        QCOMPARE(barre->actions().at(2)->text(), u"&Calculs"_s);
         QCOMPARE(m_p.ctl<QMenu>("MenuRecents")->title(), u"Fichiers &récents"_s);
         QCOMPARE(zone->geometry().top(), barre->geometry().bottom() + 1);
         QCOMPARE(m_p.w()->height(), barre->height() + zone->height());

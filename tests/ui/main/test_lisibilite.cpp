@@ -10,6 +10,7 @@
 #include "platform/qt/locale.h"
 #include "sections.h"
 #include "ui/aux/aide.h"
+#include "ui/aux/apercu_section.h"
 #include "ui/aux/exemple.h"
 #include "ui/aux/recapitulatif.h"
 #include "ui/detail/detail_aire.h"
@@ -83,6 +84,7 @@ class TestLisibilite : public QObject {
             {u"Recapitulatif"_s, [this] { return &m_fenetres->ouvrir<Recapitulatif>(m_section); }},
             {u"Aide"_s, [this] { return &m_fenetres->ouvrir<Aide>(*m_fenetres); }},
             {u"Exemple"_s, [this] { return &m_fenetres->ouvrir<Exemple>(*m_fenetres); }},
+            {u"ApercuSection"_s, [this] { return &m_fenetres->ouvrir<ApercuSection>(m_section); }},
         };
         return fenetres.at(nom)();
     }
@@ -104,7 +106,7 @@ private Q_SLOTS:
     void glyphesEntiers_data() {
         QTest::addColumn<QString>("fenetre");
         for (const char* f : {"FenetreDonnee", "DetailAire", "DetailZg", "DetailYg", "DetailIGY", "DetailIGZ",
-                              "Recapitulatif", "Aide", "Exemple"}) {
+                              "Recapitulatif", "Aide", "Exemple", "ApercuSection"}) {
             QTest::newRow(f) << QString::fromUtf8(f);
         }
     }

@@ -1,0 +1,425 @@
+#include "ui/aux/contraintes.h"
+
+#include "dessin/contraintes.h"
+#include "model/analyse.h"
+#include "platform/arithmetique.h"
+#include "platform/arrondi.h"
+#include "platform/qt/controles.h"
+#include "platform/qt/geometrie.h"
+#include "platform/qt/locale.h"
+#include "platform/qt/message.h"
+#include "platform/qt/mise_en_page.h"
+#include "platform/qt/police.h"
+#include "ui/aux/textes_contraintes.h"
+#include "ui/commun/affichage.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+using modele::Efforts;
+using modele::PointZY;
+using plateforme::Controle;
+using plateforme::Etiquette;
+using plateforme::Genre;
+using namespace plateforme::polices;
+
+namespace {
+
+constexpr double Largeur = 250.0;
+constexpr double Hauteur = 212.0;
+constexpr double Droite = 136.0; // the left edge of the fields and the results, mm
+
+// The fields' rows.
+constexpr double HautChamps = 8.0;
+constexpr double PasChamps = 6.4;
+struct ChampEffort {
+    const char16_t* nom;
+    const char16_t* legende;
+    const char16_t* unite;
+    const char16_t* accessible;
+    const char16_t* explication; // on a double-click of its caption
+};
+constexpr ChampEffort Champs[] = {
+    {u"EffortN", u"N =", u"kN", u"Effort normal N en kN, positif en traction",
+     u"N : effort normal, en kN, positif en traction, appliqué en G (ou en (ez ; ey) depuis G si ces "
+     u"excentricités sont données). Il donne la contrainte uniforme σG = N/A."},
+    {u"MomentMz", u"Mz =", u"kN·m", u"Moment Mz en kN·m, positif s'il tend les fibres du haut",
+     u"Mz : moment de flexion, en kN·m, défini par les contraintes qu'il équilibre : Mz = somme(σ·y·dA), "
+     u"y mesuré depuis G vers le haut. Positif, il tend les fibres au-dessus de Gz."},
+    {u"MomentMy", u"My =", u"kN·m", u"Moment My en kN·m, positif s'il tend les fibres de gauche",
+     u"My : moment de flexion, en kN·m, défini par les contraintes qu'il équilibre : My = somme(σ·z·dA), "
+     u"z mesuré depuis G vers la gauche. Positif, il tend les fibres à gauche de Gy."},
+    {u"ExcentriciteZ", u"ez =", u"mm", u"Excentricité ez de N, en mm depuis G, facultative",
+     u"ez : abscisse, depuis G et vers la gauche, du point d'application de N (facultative ; vide, elle "
+     u"vaut 0 si ey est donnée). Elle fixe My = N·ez ; Mz et My ne se saisissent plus, ils se calculent."},
+    {u"ExcentriciteY", u"ey =", u"mm", u"Excentricité ey de N, en mm depuis G, facultative",
+     u"ey : ordonnée, depuis G et vers le haut, du point d'application de N (facultative ; vide, elle "
+     u"vaut 0 si ez est donnée). Elle fixe Mz = N·ey ; Mz et My ne se saisissent plus, ils se calculent."},
+};
+
+// The result rows, in the preview's pattern.
+constexpr double HautResultats = 72.0;
+constexpr double Pas = 6.4;
+constexpr double Legende = Droite;
+constexpr double Valeur = Droite + 24.0;
+constexpr double LettreE = Valeur + 11.2;
+constexpr double Puissance = LettreE + 2.3;
+constexpr double Unite = Puissance + 8.5;
+const plateforme::Colonne ColonnesResultat[] = {
+    {u"%1Texte"_s, u"%2"_s, Legende, 0.0, Valeur - Legende - 1.0, 4.2, Grasse},
+    {u"%1Valeur"_s, u"0"_s, Valeur, 0.0, 11.0, 4.2, Normale},
+    {u"%3"_s, u"E"_s, LettreE, 0.7, 2.1, 2.8, Petite},
+    {u"%4"_s, u"0"_s, Puissance, 0.0, 8.0, 4.2, Normale},
+    {u"%1Unite"_s, u"%5"_s, Unite, 0.0, 9.0, 4.2, Normale},
+    {u"%6"_s, {}, Unite + 9.0, 0.0, Largeur - Unite - 11.0, 4.2, Normale},
+};
+
+// The step table, under the drawing.
+constexpr double HautEtapes = 140.0;
+const plateforme::Colonne ColonnesEtape[] = {
+    {u"Etape%1Nom"_s, {}, 2.0, 0.0, 17.0, 9.6, Grasse},
+    {u"Etape%1Formule"_s, {}, 19.5, 0.0, 52.0, 9.6, Petite},
+    {u"Etape%1Valeurs"_s, {}, 72.0, 0.0, 72.0, 9.6, Petite},
+    {u"Etape%1Termes"_s, {}, 144.5, 0.0, 64.0, 9.6, Petite},
+    {u"Etape%1Resultat"_s, {}, 209.0, 0.0, 39.0, 9.6, Grasse},
+};
+
+} // namespace
+
+// The drawing of the stresses, repainted from the window's study.
+class Contraintes::Dessin final : public QWidget {
+public:
+    explicit Dessin(const Contraintes* fenetre, QWidget* parent) : QWidget(parent), m_fenetre(fenetre) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setFont(font());
+        dessin::dessinerContraintes(p, rect(), m_fenetre->m_section, m_fenetre->m_etude, m_fenetre->m_pointN);
+    }
+
+private:
+    const Contraintes* m_fenetre;
+};
+
+namespace {
+
+class Conventions final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setFont(font());
+        dessin::dessinerConventions(p, rect());
+    }
+};
+
+} // namespace
+
+namespace {
+
+using Sigma = std::optional<double> (*)(const modele::Contraintes&);
+template <double modele::Contraintes::*membre> std::optional<double> sigma(const modele::Contraintes& c) {
+    return c.*membre;
+}
+template <auto membre> std::optional<double> axe(const modele::Contraintes& c) {
+    return c.axe ? std::optional<double>((*c.axe).*membre) : std::nullopt;
+}
+
+} // namespace
+
+struct Contraintes::Ligne {
+    const char16_t* nom;
+    const char16_t* legende;
+    const char16_t* unite;                                        // MPa, mm or °
+    int etape;                                                    // the step whose figures explain it
+    const char16_t* explication;                                  // before the step's formula and figures
+    Sigma valeur;                                                 // none for a blank row
+    std::optional<PointZY> modele::Contraintes::*point = nullptr; // where, shown in <nom>Point
+};
+
+const Contraintes::Ligne Contraintes::Lignes[] = {
+    {u"SigmaG", u"σG =", u"MPa", 0,
+     u"σG : contrainte normale au centre de gravité G, due à l'effort normal seul.",
+     &sigma<&modele::Contraintes::sigmaG>},
+    {u"SigmaMax", u"σmax =", u"MPa", 3,
+     u"σmax : contrainte la plus grande (la traction la plus forte) sur le contour de la matière, au point "
+     u"(Z ; Y) indiqué. σ = σG + a·z + b·y, avec a·Igzy + b·Igz = Mz et a·Igy + b·Igzy = My ; si Igzy = 0, "
+     u"σ = N/A + Mz·y/Igz + My·z/Igy.",
+     &sigma<&modele::Contraintes::sigmaMax>, &modele::Contraintes::pointMax},
+    {u"SigmaMin", u"σmin =", u"MPa", 4,
+     u"σmin : contrainte la plus petite (la compression la plus forte) sur le contour de la matière, au "
+     u"point (Z ; Y) indiqué. σ = σG + a·z + b·y, avec a·Igzy + b·Igz = Mz et a·Igy + b·Igzy = My ; si "
+     u"Igzy = 0, σ = N/A + Mz·y/Igz + My·z/Igy.",
+     &sigma<&modele::Contraintes::sigmaMin>, &modele::Contraintes::pointMin},
+    {u"AngleAxe", u"axe neutre :", u"°", 5,
+     u"Axe neutre : la droite où σ = 0, d'équation σG + a·z + b·y = 0 ; son angle depuis l'axe Gz, compté "
+     u"de Z vers Y, entre -90° (exclu) et 90°.",
+     &axe<&modele::AxeNeutre::angle>},
+    {u"AxeSurGz", u"coupe Gz en Z =", u"mm", 5,
+     u"Abscisse, dans le repère (O, Z, Y), du point où l'axe neutre coupe l'axe Gz : Z = Zg - σG / a.",
+     &axe<&modele::AxeNeutre::surGz>},
+    {u"AxeSurGy", u"coupe Gy en Y =", u"mm", 5,
+     u"Ordonnée, dans le repère (O, Z, Y), du point où l'axe neutre coupe l'axe Gy : Y = Yg - σG / b.",
+     &axe<&modele::AxeNeutre::surGy>},
+};
+
+Contraintes::Contraintes(const modele::Section& section, const modele::Document* document)
+    : plateforme::FenetreSecondaire(u"Contraintes"_s, u"Contraintes normales"_s, Largeur, Hauteur, true),
+      m_section(section), m_document(document), m_plan(this), m_dessin(new Dessin(this, this)) {
+    m_dessin->setObjectName(u"Dessin"_s);
+    m_dessin->setAccessibleName(u"Dessin des contraintes et du noyau central"_s);
+    m_dessin->setGeometry(plateforme::rectangle({2.0, 2.0, 130.0, 134.0}));
+    m_dessin->setFont(plateforme::police(Petite));
+
+    std::vector<Controle> controles;
+    controles.push_back(
+        {Genre::Etiquette, u"TitreEfforts"_s, u"Efforts"_s, {Droite, 2.0, 60.0, 4.6}, Grasse});
+    for (int i = 0; i < NombreChamps; ++i) {
+        const ChampEffort& c = Champs[i];
+        const QString nom = QString::fromUtf16(c.nom);
+        const double haut = HautChamps + i * PasChamps + (i >= Ez ? 2.0 : 0.0);
+        controles.push_back({Genre::Etiquette,
+                             nom + u"Texte"_s,
+                             QString::fromUtf16(c.legende),
+                             {Droite, haut + 0.8, 10.0, 4.2},
+                             Grasse});
+        controles.push_back({Genre::Champ, nom, u"0"_s, {Droite + 10.0, haut, 24.0, 5.6}, Normale});
+        controles.push_back({Genre::Etiquette,
+                             nom + u"Unite"_s,
+                             QString::fromUtf16(c.unite),
+                             {Droite + 35.0, haut + 0.8, 10.0, 4.2},
+                             Normale});
+    }
+    controles.push_back({Genre::Etiquette,
+                         u"ExcentriciteTexte"_s,
+                         u"Facultatif : N appliqué en (ez ; ey) depuis G donne Mz = N·ey et My = N·ez."_s,
+                         {Droite + 47.0, HautChamps + 3 * PasChamps + 2.0, Largeur - Droite - 49.0, 11.0},
+                         Petite});
+    controles.push_back(
+        {Genre::Etiquette, u"Message"_s, {}, {Droite, HautResultats + 6 * Pas, 112.0, 18.0}, Normale});
+    m_plan.ajouter(controles);
+
+    std::vector<QStringList> valeurs;
+    for (const Ligne& l : Lignes) {
+        const QString nom = QString::fromUtf16(l.nom);
+        const bool degres = QStringView(l.unite) == u"°";
+        valeurs.push_back({nom, QString::fromUtf16(l.legende), degres ? QString() : u"E"_s + nom,
+                           degres ? QString() : nom + u"Puissance"_s, QString::fromUtf16(l.unite),
+                           l.point != nullptr ? nom + u"Point"_s : QString()});
+    }
+    m_plan.ajouter(plateforme::Famille{
+        ColonnesResultat, HautResultats, Pas, static_cast<int>(std::size(Lignes)), {}, valeurs});
+    m_plan.ajouter(plateforme::Famille{ColonnesEtape, HautEtapes + 5.0, 11.0, NombreEtapes});
+    const std::vector<Controle> entetes = {
+        {Genre::Etiquette, u"EnteteEtape"_s, u"Étape"_s, {2.0, HautEtapes, 17.0, 4.2}, Grasse},
+        {Genre::Etiquette, u"EnteteFormule"_s, u"Formule"_s, {19.5, HautEtapes, 52.0, 4.2}, Grasse},
+        {Genre::Etiquette, u"EnteteValeurs"_s, u"Avec les valeurs"_s, {72.0, HautEtapes, 72.0, 4.2}, Grasse},
+        {Genre::Etiquette, u"EnteteTermes"_s, u"Termes"_s, {144.5, HautEtapes, 64.0, 4.2}, Grasse},
+        {Genre::Etiquette, u"EnteteResultat"_s, u"Résultat"_s, {209.0, HautEtapes, 39.0, 4.2}, Grasse},
+    };
+    m_plan.ajouter(entetes);
+    for (int k = 1; k <= NombreEtapes; ++k) {
+        for (const QString& colonne : {u"Nom"_s, u"Formule"_s, u"Valeurs"_s, u"Termes"_s, u"Resultat"_s}) {
+            m_plan.get<Etiquette>(u"Etape%1"_s.arg(k) + colonne)->setWordWrap(true);
+        }
+    }
+    auto* message = m_plan.get<Etiquette>(u"Message"_s);
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_plan.get<Etiquette>(u"ExcentriciteTexte"_s)->setWordWrap(true);
+
+    auto* conventions = new Conventions(this);
+    conventions->setObjectName(u"Conventions"_s);
+    conventions->setAccessibleName(u"Conventions de signe"_s);
+    conventions->setFont(plateforme::police(Petite));
+    conventions->setGeometry(plateforme::rectangle({Droite, 43.0, Largeur - Droite - 2.0, 26.0}));
+
+    for (int i = 0; i < NombreChamps; ++i) {
+        QLineEdit* champ = m_plan.get<QLineEdit>(QString::fromUtf16(Champs[i].nom));
+        champ->setAccessibleName(QString::fromUtf16(Champs[i].accessible));
+        m_champs[static_cast<std::size_t>(i)] = champ;
+        connect(champ, &QLineEdit::textChanged, this, [this, i] { saisieChangee(static_cast<Champ>(i)); });
+        connect(champ, &QLineEdit::editingFinished, this, &Contraintes::saisieTerminee);
+    }
+    m_champs[Ez]->clear();
+    m_champs[Ey]->clear();
+    for (int i = 0; i < NombreChamps; ++i) {
+        m_derniers[static_cast<std::size_t>(i)] = m_champs[static_cast<std::size_t>(i)]->text();
+    }
+    for (const ChampEffort& c : Champs) {
+        plateforme::surDoubleClic(
+            m_plan.get<Etiquette>(QString::fromUtf16(c.nom) + u"Texte"_s), this,
+            [this, &c] { plateforme::afficherMessage(this, QString::fromUtf16(c.explication)); });
+    }
+    for (const Ligne& l : Lignes) {
+        plateforme::surDoubleClic(
+            m_plan.get<Etiquette>(QString::fromUtf16(l.nom) + u"Texte"_s), this, [this, &l] {
+                QString texte = QString::fromUtf16(l.explication);
+                if (m_etude.contraintes) {
+                    const contraintes::Etape e =
+                        contraintes::etapes(m_section, m_igzy, m_efforts,
+                                            *m_etude.contraintes)[static_cast<std::size_t>(l.etape)];
+                    texte += plateforme::FinDeLigne + u"["_s + e.formule + u"]"_s + plateforme::FinDeLigne +
+                             e.valeurs + plateforme::FinDeLigne + e.termes + plateforme::FinDeLigne + e.nom +
+                             u" : "_s + e.resultat;
+                }
+                plateforme::afficherMessage(this, texte);
+            });
+    }
+}
+
+Contraintes::~Contraintes() {
+    // Hidden after this, in ~QWidget: a field losing its focus then would call saisieTerminee on
+    // members already destroyed.
+    for (QLineEdit* champ : m_champs) {
+        champ->blockSignals(true);
+    }
+}
+
+bool Contraintes::avecExcentricite() const {
+    return !m_champs[Ez]->text().isEmpty() || !m_champs[Ey]->text().isEmpty();
+}
+
+Efforts Contraintes::effortsTapes() const {
+    const auto lu = [this](Champ c) {
+        return plateforme::lireCoordonneeEnFrappe(m_champs[c]->text()).value_or(0.0);
+    };
+    Efforts e{lu(N), lu(Mz), lu(My)};
+    if (avecExcentricite()) {
+        e.Mz = e.N * lu(Ey) / 1000.0;
+        e.My = e.N * lu(Ez) / 1000.0;
+    }
+    return e;
+}
+
+void Contraintes::ecrire(Champ champ, double valeur) {
+    QLineEdit* c = m_champs[champ];
+    const std::optional<double> lu = plateforme::lireCoordonneeEnFrappe(c->text());
+    if (!lu || *lu != valeur) {
+        const bool avant = std::exchange(m_enEcriture, true);
+        c->setText(plateforme::texteNombre(valeur));
+        m_derniers[champ] = c->text();
+        m_enEcriture = avant;
+    }
+}
+
+void Contraintes::activer() {
+    const Efforts e = m_document != nullptr ? m_document->efforts.value_or(Efforts{}) : Efforts{};
+    ecrire(N, e.N);
+    if (avecExcentricite() && !(effortsTapes() == e)) {
+        const bool avant = std::exchange(m_enEcriture, true);
+        m_champs[Ez]->clear();
+        m_champs[Ey]->clear();
+        m_enEcriture = avant;
+    }
+    ecrire(Mz, e.Mz);
+    ecrire(My, e.My);
+    calculer();
+}
+
+void Contraintes::saisieChangee(Champ champ) {
+    if (m_enEcriture) {
+        return;
+    }
+    QLineEdit* c = m_champs[champ];
+    const QString t = c->text();
+    if (!t.isEmpty() && !plateforme::lireCoordonneeEnFrappe(t)) {
+        plateforme::afficherMessage(this, affichage::messageSaisieNonNumerique());
+        const bool avant = std::exchange(m_enEcriture, true);
+        c->setText(m_derniers[champ]); // nothing changed
+        m_enEcriture = avant;
+        return;
+    }
+    m_derniers[champ] = t;
+    calculer();
+}
+
+void Contraintes::saisieTerminee() {
+    const Efforts e = effortsTapes();
+    const Efforts actuels = m_document != nullptr ? m_document->efforts.value_or(Efforts{}) : Efforts{};
+    if (std::isfinite(e.Mz) && std::isfinite(e.My) && !(e == actuels)) {
+        Q_EMIT effortsSaisis(e);
+    }
+}
+
+void Contraintes::calculer() {
+    const bool excentricite = avecExcentricite();
+    m_efforts = effortsTapes();
+    m_pointN.reset();
+    for (const Champ c : {Mz, My}) {
+        m_champs[c]->setReadOnly(excentricite);
+    }
+    if (excentricite) {
+        const bool avant = std::exchange(m_enEcriture, true);
+        m_champs[Mz]->setText(std::isfinite(m_efforts.Mz) ? plateforme::texteNombre(m_efforts.Mz)
+                                                          : QString());
+        m_champs[My]->setText(std::isfinite(m_efforts.My) ? plateforme::texteNombre(m_efforts.My)
+                                                          : QString());
+        m_enEcriture = avant;
+        const auto lu = [this](Champ c) {
+            return plateforme::lireCoordonneeEnFrappe(m_champs[c]->text()).value_or(0.0);
+        };
+        m_pointN = PointZY{m_section.Zg + lu(Ez), m_section.Yg + lu(Ey)};
+    }
+    m_etude = modele::etudier(m_section, m_efforts);
+    m_igzy = 0.0;
+    try {
+        m_igzy = modele::analyser(m_section).Igzy;
+    } catch (const plateforme::FauteArithmetique&) {
+    }
+    for (const Ligne& l : Lignes) {
+        montrer(l);
+    }
+    const std::optional<modele::Contraintes>& c = m_etude.contraintes;
+    QString message = QString::fromStdString(m_etude.raison);
+    if (c && !c->axe) {
+        message = contraintes::sansAxe(*c);
+    }
+    m_plan.get<Etiquette>(u"Message"_s)->setText(message);
+    const std::vector<contraintes::Etape> etapes =
+        c ? contraintes::etapes(m_section, m_igzy, m_efforts, *c) : std::vector<contraintes::Etape>{};
+    for (int k = 1; k <= NombreEtapes; ++k) {
+        const contraintes::Etape e = k <= static_cast<int>(etapes.size())
+                                         ? etapes[static_cast<std::size_t>(k - 1)]
+                                         : contraintes::Etape{};
+        const QString prefixe = u"Etape%1"_s.arg(k);
+        m_plan.get<Etiquette>(prefixe + u"Nom"_s)->setText(e.nom);
+        m_plan.get<Etiquette>(prefixe + u"Formule"_s)->setText(e.formule);
+        m_plan.get<Etiquette>(prefixe + u"Valeurs"_s)->setText(e.valeurs);
+        m_plan.get<Etiquette>(prefixe + u"Termes"_s)->setText(e.termes);
+        m_plan.get<Etiquette>(prefixe + u"Resultat"_s)->setText(e.resultat);
+    }
+    m_dessin->update();
+}
+
+void Contraintes::montrer(const Ligne& l) {
+    const QString nom = QString::fromUtf16(l.nom);
+    const std::optional<modele::Contraintes>& c = m_etude.contraintes;
+    std::optional<double> v;
+    if (c) {
+        v = l.valeur(*c);
+    }
+    auto* valeur = m_plan.get<Etiquette>(nom + u"Valeur"_s);
+    const bool degres = QStringView(l.unite) == u"°";
+    m_plan.get<Etiquette>(nom + u"Unite"_s)->setVisible(v.has_value());
+    if (degres) {
+        valeur->setText(v ? plateforme::texteNombre(plateforme::arrondir(*v, 2)) : QString());
+    } else if (v) {
+        affichage::notation(valeur, m_plan.get<Etiquette>(u"E"_s + nom),
+                            m_plan.get<Etiquette>(nom + u"Puissance"_s), *v);
+    } else {
+        valeur->clear();
+        m_plan.get<Etiquette>(u"E"_s + nom)->hide();
+        m_plan.get<Etiquette>(nom + u"Puissance"_s)->hide();
+    }
+    if (l.point != nullptr) {
+        const std::optional<PointZY> point = c ? *c.*l.point : std::nullopt;
+        m_plan.get<Etiquette>(nom + u"Point"_s)
+            ->setText(point ? u"en "_s + contraintes::point(*point) + u" mm"_s : QString());
+    }
+}
