@@ -246,7 +246,8 @@ QString html(const Note& n, const Dessins& d, Coupures coupures = {}) {
     h +=
         partie(u"Dessin de la section à l'échelle"_s,
                u"Repère de saisie (O, Z, Y) : Z vers la gauche, Y vers le haut ; G est le centre de gravité, "
-               u"la barre donne l'échelle."_s) +
+               u"la barre donne l'échelle."_s +
+                   (n.etude.noyau ? u" Le noyau central y est hachuré."_s : QString())) +
         u"<p>"_s + d.section + u"</p>\n"_s;
     if (!d.legende.isEmpty()) {
         h += u"<p>"_s + enHtml(d.legende) + u"</p>\n"_s;
@@ -302,11 +303,17 @@ QString html(const Note& n, const Dessins& d, Coupures coupures = {}) {
 }
 
 // The figure of the note's drawing, and its caption put under it as text (in the HTML the drawing's own
-// text would run past its frame with a wider font than the one it was laid out with).
-dessin::Figure figureNote(const Section& s, QString& legende) {
+// text would run past its frame with a wider font than the one it was laid out with). The central kern
+// in it, as the preview draws it, when `n` has one.
+dessin::Figure figureNote(const Section& s, QString& legende, const Note* n = nullptr) {
     dessin::Figure f = dessin::figure(s, analyseOuRien(s));
     legende = f.axesConfondus && !f.elements.empty() ? dessin::NoteAxesConfondus : QString();
     f.axesConfondus = false;
+    if (n != nullptr && n->etude.noyau) {
+        for (const PointZY& q : n->etude.noyau->sommets) {
+            f.noyau.emplace_back(q.z, q.y);
+        }
+    }
     return f;
 }
 
@@ -488,9 +495,9 @@ void espacer(QTextDocument& doc, double hauteurPage) {
 
 QByteArray noteHtml(const Section& section, const QString& nomFichier, const QDate& date,
                     const Document& document) {
-    QString legende;
-    const dessin::Figure f = figureNote(section, legende);
     const Note n = construireNote(section, nomFichier, date, document);
+    QString legende;
+    const dessin::Figure f = figureNote(section, legende, &n);
     const Dessins d{QString::fromUtf8(svg(peintre(f), u"Dessin de la section"_s)), legende,
                     QString::fromUtf8(svg(peintre(figureMaillage(section, n)), u"Maillage de la section"_s)),
                     n.etude.contraintes
@@ -515,7 +522,7 @@ void imprimerNote(QPagedPaintDevice& sortie, const Section& section, const QStri
     doc.setDefaultFont(plateforme::police({9.0}));
     doc.setDocumentMargin(0);
     QString legende;
-    ObjetDessin objet(peintre(figureNote(section, legende)));
+    ObjetDessin objet(peintre(figureNote(section, legende, &note)));
     doc.documentLayout()->registerHandler(TypeDessin, &objet);
     ObjetDessin objetMaillage(peintre(figureMaillage(section, note)));
     doc.documentLayout()->registerHandler(TypeMaillage, &objetMaillage);
