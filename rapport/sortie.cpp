@@ -445,7 +445,9 @@ std::optional<int> rangeeCoupee(QTextDocument& doc, double hauteurPage) {
     while (avant.isValid() && avant.length() <= 1 && QTextCursor(avant).currentTable() == nullptr) {
         avant = avant.previous();
     }
+    // A paragraph holding a drawing is a figure of its own (espacer keeps it whole): it may stand alone.
     if (n > 0 && avant.isValid() && QTextCursor(avant).currentTable() != nullptr &&
+        !dernier.text().contains(QChar::ObjectReplacementCharacter) &&
         page(mise.blockBoundingRect(dernier).top()) != page(basDuDernier - 1.0)) {
         return n - 1;
     }
