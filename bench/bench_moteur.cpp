@@ -1,9 +1,11 @@
 // Engine benchmarks: totals for 1 and 10 elements, the notation, the plain number text, the number
-// parser and one capture; and the opening of a 10-element section file from disk.
+// parser and one capture; the opening of a 10-element section file from disk; the stresses and the
+// central kern of ten mixed elements.
 
 #include "document/fichier_section.h"
 #include "model/calcul.h"
 #include "model/catalogue.h"
+#include "model/contraintes.h"
 #include "model/notation.h"
 #include "platform/nombre.h"
 
@@ -94,6 +96,29 @@ void BM_OuvrirFichier(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OuvrirFichier)->Unit(benchmark::kMicrosecond);
+
+// The stresses and the central kern of ten mixed elements in one part: the IPE 200 of the examples
+// (rectangles, holes, quarter discs) with a 150 x 10 plate on its top flange.
+void BM_Noyau(benchmark::State& state) {
+    const document::Lecture ipe = document::ouvrir(QStringLiteral("examples/ipe200.brivane"));
+    if (!ipe.section) {
+        state.SkipWithError("examples/ipe200.brivane is not read (run from the repository)");
+        return;
+    }
+    Section s = *ipe.section;
+    s.NbrElement = 10;
+    s.element(10) = MemoriseDonnees("Rectangle", 150, 10, 0, 105, true);
+    Calcul(s);
+    for (auto _ : state) {
+        const Etude e = etudier(s, {-200.0, 30.0, 5.0});
+        if (!e.noyau) {
+            state.SkipWithError("no kern");
+            break;
+        }
+        benchmark::DoNotOptimize(e.noyau->sommets.data());
+    }
+}
+BENCHMARK(BM_Noyau)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
