@@ -24,16 +24,19 @@ struct Options {
         u"exporter"_s,
         u"Écrit, sans ouvrir de fenêtre, la note de calcul du FICHIER (SORTIE en .pdf ou .html) "
         u"ou ses données (SORTIE en .csv) dans le fichier SORTIE donné après lui."_s};
-    QCommandLineOption n{u"N"_s, u"Avec --calculer : l'effort normal N (kN, positif en traction)."_s,
-                         u"VALEUR"_s};
-    QCommandLineOption mz{u"Mz"_s,
-                          u"Avec --calculer : le moment Mz (kN·m, positif quand il tend "
-                          u"les fibres au-dessus de Gz)."_s,
-                          u"VALEUR"_s};
-    QCommandLineOption my{u"My"_s,
-                          u"Avec --calculer : le moment My (kN·m, positif quand il tend "
-                          u"les fibres à gauche de Gy)."_s,
-                          u"VALEUR"_s};
+    QCommandLineOption n{
+        u"N"_s, u"Avec --calculer ou une note de --exporter : l'effort normal N (kN, positif en traction)."_s,
+        u"VALEUR"_s};
+    QCommandLineOption mz{
+        u"Mz"_s,
+        u"Avec --calculer ou une note de --exporter : le moment Mz (kN·m, positif quand il tend "
+        u"les fibres au-dessus de Gz)."_s,
+        u"VALEUR"_s};
+    QCommandLineOption my{
+        u"My"_s,
+        u"Avec --calculer ou une note de --exporter : le moment My (kN·m, positif quand il tend "
+        u"les fibres à gauche de Gy)."_s,
+        u"VALEUR"_s};
     QCommandLineOption profil{u"profil"_s,
                               u"Avec --calculer ou --exporter : le profilé NOM du catalogue (« IPE 200 ») au "
                               u"lieu d'un FICHIER."_s,
@@ -114,6 +117,11 @@ Demande exporter(QStringList arguments, const QString& profil) {
     d.format = *format;
     d.profil = profil;
     return d;
+}
+
+QString sansCharges() {
+    return u"Les options --N, --Mz et --My ne s'emploient qu'avec --calculer ou --exporter vers une note "
+           u"(.pdf ou .html)."_s;
 }
 
 // The loads given by --N, --Mz and --My, or the reason they are refused.
@@ -211,10 +219,12 @@ Demande lire(const QStringList& arguments) {
         if (calculer || json) {
             return erreur(u"L'option --exporter ne s'emploie ni avec --calculer ni avec --json."_s);
         }
-        if (charges) {
-            return erreur(u"Les options --N, --Mz et --My ne s'emploient qu'avec --calculer."_s);
+        Demande d = exporter(fichiers, profil);
+        if (charges && d.action == Action::Exporter && d.format == FormatSortie::Csv) {
+            return erreur(sansCharges()); // the data have no stresses
         }
-        return exporter(fichiers, profil);
+        d.efforts = charges;
+        return d;
     }
     if (!profil.isEmpty() && !fichiers.isEmpty()) {
         return erreur(u"Avec --profil, aucun FICHIER n'est donné."_s);
@@ -230,7 +240,7 @@ Demande lire(const QStringList& arguments) {
         return erreur(u"L'option --calculer demande un FICHIER."_s);
     }
     if (charges && !calculer) {
-        return erreur(u"Les options --N, --Mz et --My ne s'emploient qu'avec --calculer."_s);
+        return erreur(sansCharges());
     }
     Demande d = pour(calculer ? Action::Calculer : Action::Fenetre);
     d.fichier = fichier;

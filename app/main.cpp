@@ -140,11 +140,16 @@ int exporter(int argc, char* argv[], const commande::Demande& demande) {
         faute = rapport::exporterDonnees(demande.sortie, *lu->section, demande.fichier);
         break;
     case commande::FormatSortie::Pdf:
-    case commande::FormatSortie::Html:
+    case commande::FormatSortie::Html: {
+        modele::Document document = lu->document;
+        if (demande.efforts) {
+            document.efforts = demande.efforts;
+        }
         faute = rapport::exporterNote(demande.sortie, *lu->section,
                                       QFileInfo(QDir::cleanPath(demande.fichier)).fileName(), demande.fichier,
-                                      lu->document);
+                                      document);
         break;
+    }
     }
     if (faute) {
         ecrire(stderr, *faute + u'\n');
