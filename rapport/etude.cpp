@@ -1,13 +1,13 @@
 // The study in the note: the radii of gyration and elastic moduli about the principal axes, the central
 // kern, and the normal stresses under the loads laid out step by step as the detail windows do (the
-// formula, the same with the figures, each term's value, the result). Every figure comes from the
-// engine (model/contraintes.h); a term is computed here only to be shown, in the engine's order.
+// formula, the same with the figures, each term's value, the result: rapport/etapes_contraintes.h).
 
 #include "model/huygens.h"
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
 #include "platform/reel.h"
 #include "rapport/cellules.h"
+#include "rapport/etapes_contraintes.h"
 
 using namespace modele;
 using namespace Qt::StringLiterals;
@@ -18,70 +18,9 @@ namespace rapport {
 
 namespace {
 
-// A factor of a product written out: in brackets when negative.
-QString facteur(double x) {
-    return x < 0.0 ? u"("_s + texteNombre(x) + u")"_s : texteNombre(x);
-}
-
-QString point(const PointZY& p) {
-    return u"("_s + texteNombre(p.z) + u" ; "_s + texteNombre(p.y) + u")"_s;
-}
-
-// « nom = valeur » of a term computed for the table, or the words for one that leaves the range.
-template <class Calcul> QString terme(const QString& nom, Calcul calcul) {
-    try {
-        return nom + u" = "_s + texteNombre(static_cast<double>(calcul()));
-    } catch (const plateforme::FauteArithmetique&) {
-        return nom + u" : trop grand"_s;
-    }
-}
-
 // A kern's coordinate as the tables write a distance; never « -0 ».
 Cellule coordonnee(double x) {
     return nombre(arrondirDistance(x) + 0.0);
-}
-
-// The row of σmax or σmin: σG + a × z + b × y at its point, z and y from G.
-std::vector<Cellule> extreme(const QString& nom, double sigma, const PointZY& p, const Section& s,
-                             const Contraintes& c) {
-    const double z = static_cast<double>(Reel(p.z) - s.Zg);
-    const double y = static_cast<double>(Reel(p.y) - s.Yg);
-    return {texte(nom),
-            texte(nom + u" = σG + a × z + b × y au point (Z ; Y) = "_s + point(p) +
-                  u", z = Z - Zg, y = Y - Yg"_s),
-            texte(u"z = "_s + texteNombre(z) + u", y = "_s + texteNombre(y) + u" : "_s +
-                  texteNombre(c.sigmaG) + u" + "_s + facteur(c.a) + u" × "_s + facteur(z) + u" + "_s +
-                  facteur(c.b) + u" × "_s + facteur(y)),
-            texte(terme(u"a × z"_s, [&] { return Reel(c.a) * z; }) + u" ; "_s +
-                  terme(u"b × y"_s, [&] { return Reel(c.b) * y; })),
-            notee(sigma),
-            texte(u"MPa"_s)};
-}
-
-// Where the neutral axis crosses Gz (the abscissa Z, where y = 0) or Gy (the ordinate Y, where z = 0).
-std::vector<Cellule> croisement(bool gz, const Section& s, const Contraintes& c, const AxeNeutre& axe) {
-    const QString axeG = gz ? u"Gz"_s : u"Gy"_s;
-    const QString coord = gz ? u"Z"_s : u"Y"_s;
-    const QString pente = gz ? u"a"_s : u"b"_s;
-    const std::optional<double> sur = gz ? axe.surGz : axe.surGy;
-    const QString formule =
-        coord + u" = "_s + coord + u"g - σG / "_s + pente + u", où l'axe neutre coupe "_s + axeG;
-    if (!sur) {
-        return {texte(coord + u" sur "_s + axeG),
-                texte(formule),
-                texte(pente + u" = 0 : l'axe neutre est parallèle à "_s + axeG +
-                      (c.sigmaG == 0.0 ? u", confondu avec lui"_s : u" et ne le coupe pas"_s)),
-                texte({}),
-                texte({}),
-                texte({})};
-    }
-    return {texte(coord + u" sur "_s + axeG),
-            texte(formule),
-            texte(texteNombre(gz ? s.Zg : s.Yg) + u" - "_s + facteur(c.sigmaG) + u" / "_s +
-                  facteur(gz ? c.a : c.b)),
-            texte(terme(u"σG / "_s + pente, [&] { return Reel(c.sigmaG) / (gz ? c.a : c.b); })),
-            notee(*sur),
-            texte(u"mm"_s)};
 }
 
 // A load in its unit, then in N or N·mm as the formulas take it (when that stays in the range).
@@ -209,66 +148,30 @@ Tableau tableauContraintes(const Section& s, double igzy, const Efforts& e, cons
         return t;
     }
     const Contraintes& c = *etude.contraintes;
-    const double my = e.My * 1.0E6, mz = e.Mz * 1.0E6; // N·mm, finite: the engine computed them
-    t.lignes.push_back({texte(u"σG"_s), texte(u"σG = N / A"_s),
-                        texte(texteNombre(e.N * 1000.0) + u" / "_s + texteNombre(s.Atotale)), texte({}),
-                        notee(c.sigmaG), texte(u"MPa"_s)});
-    const QString determinant = u"Igz × Igy - Igzy²"_s;
-    const QString valeursDet =
-        texteNombre(s.Igz) + u" × "_s + texteNombre(s.Igy) + u" - "_s + facteur(igzy) + u"²"_s;
-    const auto termeDet = [&] {
-        return terme(determinant, [&] { return Reel(s.Igz) * s.Igy - Reel(igzy) * igzy; });
-    };
-    if (reduite) {
-        t.lignes.push_back({texte(u"a"_s), texte(u"a = My / Igy"_s),
-                            texte(texteNombre(my) + u" / "_s + texteNombre(s.Igy)), texte({}), notee(c.a),
-                            texte(u"MPa/mm"_s)});
-        t.lignes.push_back({texte(u"b"_s), texte(u"b = Mz / Igz"_s),
-                            texte(texteNombre(mz) + u" / "_s + texteNombre(s.Igz)), texte({}), notee(c.b),
-                            texte(u"MPa/mm"_s)});
-    } else {
-        t.lignes.push_back(
-            {texte(u"a"_s), texte(u"a = (My × Igz - Mz × Igzy) / ("_s + determinant + u")"_s),
-             texte(u"("_s + facteur(my) + u" × "_s + texteNombre(s.Igz) + u" - "_s + facteur(mz) + u" × "_s +
-                   facteur(igzy) + u") / ("_s + valeursDet + u")"_s),
-             texte(terme(u"My × Igz"_s, [&] { return Reel(my) * s.Igz; }) + u" ; "_s +
-                   terme(u"Mz × Igzy"_s, [&] { return Reel(mz) * igzy; }) + u" ; "_s + termeDet()),
-             notee(c.a), texte(u"MPa/mm"_s)});
-        t.lignes.push_back(
-            {texte(u"b"_s), texte(u"b = (Mz × Igy - My × Igzy) / ("_s + determinant + u")"_s),
-             texte(u"("_s + facteur(mz) + u" × "_s + texteNombre(s.Igy) + u" - "_s + facteur(my) + u" × "_s +
-                   facteur(igzy) + u") / ("_s + valeursDet + u")"_s),
-             texte(terme(u"Mz × Igy"_s, [&] { return Reel(mz) * s.Igy; }) + u" ; "_s +
-                   terme(u"My × Igzy"_s, [&] { return Reel(my) * igzy; }) + u" ; "_s + termeDet()),
-             notee(c.b), texte(u"MPa/mm"_s)});
+    for (const Etape& etape : etapesContraintes(s, igzy, e, c, EcritureNote)) {
+        const Cellule resultat = !etape.resultat         ? texte({})
+                                 : etape.unite == u"°"_s ? nombre(*etape.resultat)
+                                                         : notee(*etape.resultat);
+        t.lignes.push_back({texte(etape.nom), texte(etape.formule), texte(etape.valeurs), texte(etape.termes),
+                            resultat, texte(etape.unite)});
     }
-    QString lignesFinales = u"σG = "_s + texteNombre(c.sigmaG) + u" MPa"_s;
+    const auto point = [](const PointZY& p) {
+        return u"("_s + texteNombre(p.z) + u" ; "_s + texteNombre(p.y) + u")"_s;
+    };
+    const QString lignesFinales = u"σG = "_s + texteNombre(c.sigmaG) + u" MPa"_s;
     if (c.pointMax && c.pointMin) {
-        t.lignes.push_back(extreme(u"σmax"_s, c.sigmaMax, *c.pointMax, s, c));
-        t.lignes.push_back(extreme(u"σmin"_s, c.sigmaMin, *c.pointMin, s, c));
         t.notes.append(lignesFinales + u" ; σmax = "_s + texteNombre(c.sigmaMax) + u" MPa en "_s +
                        point(*c.pointMax) + u" ; σmin = "_s + texteNombre(c.sigmaMin) + u" MPa en "_s +
                        point(*c.pointMin) + u"."_s);
     } else {
-        t.lignes.push_back({texte(u"σ"_s), texte(u"σmax = σmin = σG"_s), texte(u"contrainte uniforme"_s),
-                            texte({}), notee(c.sigmaG), texte(u"MPa"_s)});
         t.notes.append(lignesFinales + u" dans toute la section."_s);
     }
     if (!c.axe) {
-        t.notes.append(c.sigmaG == 0.0 ? u"Pas d'axe neutre : contrainte nulle dans toute la section."_s
-                                       : u"Pas d'axe neutre : contrainte uniforme."_s);
+        t.notes.append(sansAxe(c));
         return t;
     }
-    const AxeNeutre& axe = *c.axe;
-    t.lignes.push_back({texte(u"θ"_s),
-                        texte(u"θ = arctan(-a / b), angle de Gz à l'axe neutre, de Z vers Y"_s),
-                        texte(c.b == 0.0 ? u"b = 0 : l'axe neutre est parallèle à Gy"_s
-                                         : u"arctan("_s + facteur(-c.a) + u" / "_s + facteur(c.b) + u")"_s),
-                        texte({}), nombre(plateforme::arrondir(axe.angle, 2)), texte(u"°"_s)});
-    t.lignes.push_back(croisement(true, s, c, axe));
-    t.lignes.push_back(croisement(false, s, c, axe));
-    t.notes.append(u"Axe neutre : "_s + texteNombre(axe.angle) + u" ° depuis Gz, passant par "_s +
-                   point(axe.point) + u", son point le plus proche de G."_s);
+    t.notes.append(u"Axe neutre : "_s + texteNombre(c.axe->angle) + u" ° depuis Gz, passant par "_s +
+                   point(c.axe->point) + u", son point le plus proche de G."_s);
     return t;
 }
 
