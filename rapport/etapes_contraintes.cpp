@@ -38,6 +38,7 @@ struct Plume {
         return u"("_s + chiffre(p.z, e) + u" ; "_s + chiffre(p.y, e) + u")"_s;
     }
     QString fois() const { return e.fois.toString(); }
+    QString par() const { return e.par.toString(); }
     // « nom = valeur » of a term computed for the table, or the words for one that leaves the range.
     template <class Calcul> QString terme(const QString& nom, Calcul calcul) const {
         try {
@@ -53,14 +54,14 @@ Etape extreme(const QString& nom, double sigma, const PointZY& p, const Section&
               const Plume& w) {
     const double z = static_cast<double>(Reel(p.z) - s.Zg);
     const double y = static_cast<double>(Reel(p.y) - s.Yg);
-    const QString x = w.fois();
+    const QString x = w.fois(), par = w.par();
     return {nom,
-            nom + u" = σG + a"_s + x + u"z + b"_s + x + u"y au point (Z ; Y) = "_s + w.point(p) +
+            nom + u" = σG + a"_s + par + u"z + b"_s + par + u"y au point (Z ; Y) = "_s + w.point(p) +
                 u", z = Z - Zg, y = Y - Yg"_s,
             u"z = "_s + w(z) + u", y = "_s + w(y) + u" : "_s + w(c.sigmaG) + u" + "_s + w.facteur(c.a) + x +
                 w.facteur(z) + u" + "_s + w.facteur(c.b) + x + w.facteur(y),
-            w.terme(u"a"_s + x + u"z"_s, [&] { return Reel(c.a) * z; }) + u" ; "_s +
-                w.terme(u"b"_s + x + u"y"_s, [&] { return Reel(c.b) * y; }),
+            w.terme(u"a"_s + par + u"z"_s, [&] { return Reel(c.a) * z; }) + u" ; "_s +
+                w.terme(u"b"_s + par + u"y"_s, [&] { return Reel(c.b) * y; }),
             sigma,
             u"MPa"_s};
 }
@@ -92,7 +93,7 @@ Etape croisement(bool gz, const Section& s, const Contraintes& c, const AxeNeutr
 std::vector<Etape> etapesContraintes(const Section& s, double igzy, const Efforts& e, const Contraintes& c,
                                      Ecriture ecriture) {
     const Plume w{ecriture};
-    const QString x = w.fois();
+    const QString x = w.fois(), par = w.par();
     const double my = e.My * 1.0E6, mz = e.Mz * 1.0E6; // N·mm, finite: the engine computed them
     std::vector<Etape> t;
     t.push_back(
@@ -101,7 +102,7 @@ std::vector<Etape> etapesContraintes(const Section& s, double igzy, const Effort
         t.push_back({u"a"_s, u"a = My / Igy"_s, w(my) + u" / "_s + w(s.Igy), {}, c.a, u"MPa/mm"_s});
         t.push_back({u"b"_s, u"b = Mz / Igz"_s, w(mz) + u" / "_s + w(s.Igz), {}, c.b, u"MPa/mm"_s});
     } else {
-        const QString determinant = u"Igz"_s + x + u"Igy - Igzy²"_s;
+        const QString determinant = u"Igz"_s + par + u"Igy - Igzy²"_s;
         const QString valeursDet = w(s.Igz) + x + w(s.Igy) + u" - "_s + w.facteur(igzy) + u"²"_s;
         const QString termeDet =
             w.terme(determinant, [&] { return Reel(s.Igz) * s.Igy - Reel(igzy) * igzy; });
@@ -110,11 +111,11 @@ std::vector<Etape> etapesContraintes(const Section& s, double igzy, const Effort
                                const QString& m2, double v2, double resultat) {
             return Etape{
                 nom,
-                nom + u" = ("_s + m1 + x + i1 + u" - "_s + m2 + x + u"Igzy) / ("_s + determinant + u")"_s,
+                nom + u" = ("_s + m1 + par + i1 + u" - "_s + m2 + par + u"Igzy) / ("_s + determinant + u")"_s,
                 u"("_s + w.facteur(v1) + x + w(j1) + u" - "_s + w.facteur(v2) + x + w.facteur(igzy) +
                     u") / ("_s + valeursDet + u")"_s,
-                w.terme(m1 + x + i1, [&] { return Reel(v1) * j1; }) + u" ; "_s +
-                    w.terme(m2 + x + u"Igzy"_s, [&] { return Reel(v2) * igzy; }) + u" ; "_s + termeDet,
+                w.terme(m1 + par + i1, [&] { return Reel(v1) * j1; }) + u" ; "_s +
+                    w.terme(m2 + par + u"Igzy"_s, [&] { return Reel(v2) * igzy; }) + u" ; "_s + termeDet,
                 resultat,
                 u"MPa/mm"_s};
         };

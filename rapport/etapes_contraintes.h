@@ -2,9 +2,9 @@
 
 // The steps of the normal stresses, written once for the note and for the stresses window: each row the
 // formula, the same with the section's figures and the loads, each term's value and the result. The two
-// differ only in how they write: the note's × and every figure in full, the window's x and the program's
-// notation. Every figure comes from the engine (model/contraintes.h); a term is computed here only to be
-// shown, in the engine's order.
+// differ only in how they write: the note's × and every figure in full; the window's x between figures,
+// · between symbols and the program's notation. Every figure comes from the engine
+// (model/contraintes.h); a term is computed here only to be shown, in the engine's order.
 
 #include "model/contraintes.h"
 #include "model/section.h"
@@ -17,11 +17,12 @@
 namespace rapport {
 
 struct Ecriture {
-    QStringView fois; // the multiplication sign, with its spaces
+    QStringView fois; // the multiplication sign between figures, with its spaces
+    QStringView par;  // the same between symbols (a·z)
     bool notation;    // a figure in the program's notation (« 1,8 E-1 ») rather than in full
 };
-inline constexpr Ecriture EcritureNote{u" × ", false};
-inline constexpr Ecriture EcritureFenetre{u" x ", true};
+inline constexpr Ecriture EcritureNote{u" × ", u" × ", false};
+inline constexpr Ecriture EcritureFenetre{u" x ", u"·", true};
 
 struct Etape {
     QString nom; // σG, a, b, σmax, σmin (or σ when it is uniform), θ, Z sur Gz, Y sur Gy

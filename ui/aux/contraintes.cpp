@@ -10,6 +10,7 @@
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
 #include "platform/qt/police.h"
+#include "rapport/etapes_contraintes.h"
 #include "ui/aux/textes_contraintes.h"
 #include "ui/commun/affichage.h"
 
@@ -28,36 +29,12 @@ using namespace plateforme::polices;
 namespace {
 
 constexpr double Largeur = 250.0;
-constexpr double Hauteur = 212.0;
+constexpr double Hauteur = 226.0;
 constexpr double Droite = 136.0; // the left edge of the fields and the results, mm
 
 // The fields' rows.
 constexpr double HautChamps = 8.0;
 constexpr double PasChamps = 6.4;
-struct ChampEffort {
-    const char16_t* nom;
-    const char16_t* legende;
-    const char16_t* unite;
-    const char16_t* accessible;
-    const char16_t* explication; // on a double-click of its caption
-};
-constexpr ChampEffort Champs[] = {
-    {u"EffortN", u"N =", u"kN", u"Effort normal N en kN, positif en traction",
-     u"N : effort normal, en kN, positif en traction, appliqué en G (ou en (ez ; ey) depuis G si ces "
-     u"excentricités sont données). Il donne la contrainte uniforme σG = N/A."},
-    {u"MomentMz", u"Mz =", u"kN·m", u"Moment Mz en kN·m, positif s'il tend les fibres du haut",
-     u"Mz : moment de flexion, en kN·m, défini par les contraintes qu'il équilibre : Mz = somme(σ·y·dA), "
-     u"y mesuré depuis G vers le haut. Positif, il tend les fibres au-dessus de Gz."},
-    {u"MomentMy", u"My =", u"kN·m", u"Moment My en kN·m, positif s'il tend les fibres de gauche",
-     u"My : moment de flexion, en kN·m, défini par les contraintes qu'il équilibre : My = somme(σ·z·dA), "
-     u"z mesuré depuis G vers la gauche. Positif, il tend les fibres à gauche de Gy."},
-    {u"ExcentriciteZ", u"ez =", u"mm", u"Excentricité ez de N, en mm depuis G, facultative",
-     u"ez : abscisse, depuis G et vers la gauche, du point d'application de N (facultative ; vide, elle "
-     u"vaut 0 si ey est donnée). Elle fixe My = N·ez ; Mz et My ne se saisissent plus, ils se calculent."},
-    {u"ExcentriciteY", u"ey =", u"mm", u"Excentricité ey de N, en mm depuis G, facultative",
-     u"ey : ordonnée, depuis G et vers le haut, du point d'application de N (facultative ; vide, elle "
-     u"vaut 0 si ez est donnée). Elle fixe Mz = N·ey ; Mz et My ne se saisissent plus, ils se calculent."},
-};
 
 // The result rows, in the preview's pattern.
 constexpr double HautResultats = 72.0;
@@ -120,54 +97,6 @@ protected:
 
 } // namespace
 
-namespace {
-
-using Sigma = std::optional<double> (*)(const modele::Contraintes&);
-template <double modele::Contraintes::*membre> std::optional<double> sigma(const modele::Contraintes& c) {
-    return c.*membre;
-}
-template <auto membre> std::optional<double> axe(const modele::Contraintes& c) {
-    return c.axe ? std::optional<double>((*c.axe).*membre) : std::nullopt;
-}
-
-} // namespace
-
-struct Contraintes::Ligne {
-    const char16_t* nom;
-    const char16_t* legende;
-    const char16_t* unite;                                        // MPa, mm or °
-    int etape;                                                    // the step whose figures explain it
-    const char16_t* explication;                                  // before the step's formula and figures
-    Sigma valeur;                                                 // none for a blank row
-    std::optional<PointZY> modele::Contraintes::*point = nullptr; // where, shown in <nom>Point
-};
-
-const Contraintes::Ligne Contraintes::Lignes[] = {
-    {u"SigmaG", u"σG =", u"MPa", 0,
-     u"σG : contrainte normale au centre de gravité G, due à l'effort normal seul.",
-     &sigma<&modele::Contraintes::sigmaG>},
-    {u"SigmaMax", u"σmax =", u"MPa", 3,
-     u"σmax : contrainte la plus grande (la traction la plus forte) sur le contour de la matière, au point "
-     u"(Z ; Y) indiqué. σ = σG + a·z + b·y, avec a·Igzy + b·Igz = Mz et a·Igy + b·Igzy = My ; si Igzy = 0, "
-     u"σ = N/A + Mz·y/Igz + My·z/Igy.",
-     &sigma<&modele::Contraintes::sigmaMax>, &modele::Contraintes::pointMax},
-    {u"SigmaMin", u"σmin =", u"MPa", 4,
-     u"σmin : contrainte la plus petite (la compression la plus forte) sur le contour de la matière, au "
-     u"point (Z ; Y) indiqué. σ = σG + a·z + b·y, avec a·Igzy + b·Igz = Mz et a·Igy + b·Igzy = My ; si "
-     u"Igzy = 0, σ = N/A + Mz·y/Igz + My·z/Igy.",
-     &sigma<&modele::Contraintes::sigmaMin>, &modele::Contraintes::pointMin},
-    {u"AngleAxe", u"axe neutre :", u"°", 5,
-     u"Axe neutre : la droite où σ = 0, d'équation σG + a·z + b·y = 0 ; son angle depuis l'axe Gz, compté "
-     u"de Z vers Y, entre -90° (exclu) et 90°.",
-     &axe<&modele::AxeNeutre::angle>},
-    {u"AxeSurGz", u"coupe Gz en Z =", u"mm", 5,
-     u"Abscisse, dans le repère (O, Z, Y), du point où l'axe neutre coupe l'axe Gz : Z = Zg - σG / a.",
-     &axe<&modele::AxeNeutre::surGz>},
-    {u"AxeSurGy", u"coupe Gy en Y =", u"mm", 5,
-     u"Ordonnée, dans le repère (O, Z, Y), du point où l'axe neutre coupe l'axe Gy : Y = Yg - σG / b.",
-     &axe<&modele::AxeNeutre::surGy>},
-};
-
 Contraintes::Contraintes(const modele::Section& section, const modele::Document* document)
     : plateforme::FenetreSecondaire(u"Contraintes"_s, u"Contraintes normales"_s, Largeur, Hauteur, true),
       m_section(section), m_document(document), m_plan(this), m_dessin(new Dessin(this, this)) {
@@ -180,7 +109,7 @@ Contraintes::Contraintes(const modele::Section& section, const modele::Document*
     controles.push_back(
         {Genre::Etiquette, u"TitreEfforts"_s, u"Efforts"_s, {Droite, 2.0, 60.0, 4.6}, Grasse});
     for (int i = 0; i < NombreChamps; ++i) {
-        const ChampEffort& c = Champs[i];
+        const contraintes::ChampEffort& c = contraintes::Champs[i];
         const QString nom = QString::fromUtf16(c.nom);
         const double haut = HautChamps + i * PasChamps + (i >= Ez ? 2.0 : 0.0);
         controles.push_back({Genre::Etiquette,
@@ -205,7 +134,7 @@ Contraintes::Contraintes(const modele::Section& section, const modele::Document*
     m_plan.ajouter(controles);
 
     std::vector<QStringList> valeurs;
-    for (const Ligne& l : Lignes) {
+    for (const contraintes::Ligne& l : contraintes::Lignes) {
         const QString nom = QString::fromUtf16(l.nom);
         const bool degres = QStringView(l.unite) == u"°";
         valeurs.push_back({nom, QString::fromUtf16(l.legende), degres ? QString() : u"E"_s + nom,
@@ -213,8 +142,8 @@ Contraintes::Contraintes(const modele::Section& section, const modele::Document*
                            l.point != nullptr ? nom + u"Point"_s : QString()});
     }
     m_plan.ajouter(plateforme::Famille{
-        ColonnesResultat, HautResultats, Pas, static_cast<int>(std::size(Lignes)), {}, valeurs});
-    m_plan.ajouter(plateforme::Famille{ColonnesEtape, HautEtapes + 5.0, 11.0, NombreEtapes});
+        ColonnesResultat, HautResultats, Pas, static_cast<int>(std::size(contraintes::Lignes)), {}, valeurs});
+    m_plan.ajouter(plateforme::Famille{ColonnesEtape, HautEtapes + 5.0, 10.0, NombreEtapes});
     const std::vector<Controle> entetes = {
         {Genre::Etiquette, u"EnteteEtape"_s, u"Étape"_s, {2.0, HautEtapes, 17.0, 4.2}, Grasse},
         {Genre::Etiquette, u"EnteteFormule"_s, u"Formule"_s, {19.5, HautEtapes, 52.0, 4.2}, Grasse},
@@ -240,8 +169,8 @@ Contraintes::Contraintes(const modele::Section& section, const modele::Document*
     conventions->setGeometry(plateforme::rectangle({Droite, 43.0, Largeur - Droite - 2.0, 26.0}));
 
     for (int i = 0; i < NombreChamps; ++i) {
-        QLineEdit* champ = m_plan.get<QLineEdit>(QString::fromUtf16(Champs[i].nom));
-        champ->setAccessibleName(QString::fromUtf16(Champs[i].accessible));
+        QLineEdit* champ = m_plan.get<QLineEdit>(QString::fromUtf16(contraintes::Champs[i].nom));
+        champ->setAccessibleName(QString::fromUtf16(contraintes::Champs[i].accessible));
         m_champs[static_cast<std::size_t>(i)] = champ;
         connect(champ, &QLineEdit::textChanged, this, [this, i] { saisieChangee(static_cast<Champ>(i)); });
         connect(champ, &QLineEdit::editingFinished, this, &Contraintes::saisieTerminee);
@@ -251,22 +180,24 @@ Contraintes::Contraintes(const modele::Section& section, const modele::Document*
     for (int i = 0; i < NombreChamps; ++i) {
         m_derniers[static_cast<std::size_t>(i)] = m_champs[static_cast<std::size_t>(i)]->text();
     }
-    for (const ChampEffort& c : Champs) {
+    for (const contraintes::ChampEffort& c : contraintes::Champs) {
         plateforme::surDoubleClic(
             m_plan.get<Etiquette>(QString::fromUtf16(c.nom) + u"Texte"_s), this,
             [this, &c] { plateforme::afficherMessage(this, QString::fromUtf16(c.explication)); });
     }
-    for (const Ligne& l : Lignes) {
+    for (const contraintes::Ligne& l : contraintes::Lignes) {
         plateforme::surDoubleClic(
             m_plan.get<Etiquette>(QString::fromUtf16(l.nom) + u"Texte"_s), this, [this, &l] {
                 QString texte = QString::fromUtf16(l.explication);
-                if (m_etude.contraintes) {
-                    const contraintes::Etape e =
-                        contraintes::etapes(m_section, m_igzy, m_efforts,
-                                            *m_etude.contraintes)[static_cast<std::size_t>(l.etape)];
-                    texte += plateforme::FinDeLigne + u"["_s + e.formule + u"]"_s + plateforme::FinDeLigne +
-                             e.valeurs + plateforme::FinDeLigne + e.termes + plateforme::FinDeLigne + e.nom +
-                             u" : "_s + e.resultat;
+                for (const rapport::Etape& e : etapes()) {
+                    // σmax and σmin explained by the one row of a uniform stress
+                    if (e.nom == l.etape || (e.nom == u"σ"_s && QStringView(l.etape).startsWith(u"σm"))) {
+                        texte += plateforme::FinDeLigne + u"["_s + e.formule + u"]"_s +
+                                 plateforme::FinDeLigne + e.valeurs + plateforme::FinDeLigne +
+                                 (e.termes.isEmpty() ? QString() : e.termes + plateforme::FinDeLigne) +
+                                 e.nom + u" : "_s + contraintes::resultat(e);
+                        break;
+                    }
                 }
                 plateforme::afficherMessage(this, texte);
             });
@@ -372,32 +303,36 @@ void Contraintes::calculer() {
         m_igzy = modele::analyser(m_section).Igzy;
     } catch (const plateforme::FauteArithmetique&) {
     }
-    for (const Ligne& l : Lignes) {
+    for (const contraintes::Ligne& l : contraintes::Lignes) {
         montrer(l);
     }
     const std::optional<modele::Contraintes>& c = m_etude.contraintes;
     QString message = QString::fromStdString(m_etude.raison);
     if (c && !c->axe) {
-        message = contraintes::sansAxe(*c);
+        message = rapport::sansAxe(*c);
     }
     m_plan.get<Etiquette>(u"Message"_s)->setText(message);
-    const std::vector<contraintes::Etape> etapes =
-        c ? contraintes::etapes(m_section, m_igzy, m_efforts, *c) : std::vector<contraintes::Etape>{};
+    const std::vector<rapport::Etape> lignes = etapes();
     for (int k = 1; k <= NombreEtapes; ++k) {
-        const contraintes::Etape e = k <= static_cast<int>(etapes.size())
-                                         ? etapes[static_cast<std::size_t>(k - 1)]
-                                         : contraintes::Etape{};
+        const rapport::Etape e =
+            k <= static_cast<int>(lignes.size()) ? lignes[static_cast<std::size_t>(k - 1)] : rapport::Etape{};
         const QString prefixe = u"Etape%1"_s.arg(k);
         m_plan.get<Etiquette>(prefixe + u"Nom"_s)->setText(e.nom);
         m_plan.get<Etiquette>(prefixe + u"Formule"_s)->setText(e.formule);
         m_plan.get<Etiquette>(prefixe + u"Valeurs"_s)->setText(e.valeurs);
         m_plan.get<Etiquette>(prefixe + u"Termes"_s)->setText(e.termes);
-        m_plan.get<Etiquette>(prefixe + u"Resultat"_s)->setText(e.resultat);
+        m_plan.get<Etiquette>(prefixe + u"Resultat"_s)->setText(contraintes::resultat(e));
     }
     m_dessin->update();
 }
 
-void Contraintes::montrer(const Ligne& l) {
+std::vector<rapport::Etape> Contraintes::etapes() const {
+    return m_etude.contraintes ? rapport::etapesContraintes(m_section, m_igzy, m_efforts,
+                                                            *m_etude.contraintes, rapport::EcritureFenetre)
+                               : std::vector<rapport::Etape>{};
+}
+
+void Contraintes::montrer(const contraintes::Ligne& l) {
     const QString nom = QString::fromUtf16(l.nom);
     const std::optional<modele::Contraintes>& c = m_etude.contraintes;
     std::optional<double> v;

@@ -8,8 +8,15 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QLineEdit;
+namespace contraintes {
+struct Ligne;
+}
+namespace rapport {
+struct Etape;
+}
 
 // « Contraintes normales »: the loads N, Mz and My (or N and its eccentricities, which set the moments),
 // a sketch of their signs, the stresses at G and at the extreme fibres with their points, the neutral
@@ -33,7 +40,7 @@ public:
     void activer() override;
 
     // The rows of the step table.
-    static constexpr int NombreEtapes = 6;
+    static constexpr int NombreEtapes = 8;
 
 Q_SIGNALS:
     // The loads typed, when they differ from the document's, for the owner of the document to keep.
@@ -41,8 +48,6 @@ Q_SIGNALS:
 
 private:
     enum Champ { N, Mz, My, Ez, Ey, NombreChamps };
-    struct Ligne;
-    static const Ligne Lignes[];
 
     // A field's text changed: a text that is no number (nor a lone "-") is answered by the main
     // window's message and the field's last number put back; then the stresses of the typed loads.
@@ -52,7 +57,9 @@ private:
     modele::Efforts effortsTapes() const;
     bool avecExcentricite() const;
     void calculer();
-    void montrer(const Ligne& ligne);
+    void montrer(const contraintes::Ligne& ligne);
+    // The step rows of the stresses now shown (none when the section has none).
+    std::vector<rapport::Etape> etapes() const;
     void ecrire(Champ champ, double valeur);
 
     const modele::Section& m_section;

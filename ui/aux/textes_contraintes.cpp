@@ -1,6 +1,5 @@
 #include "ui/aux/textes_contraintes.h"
 
-#include "model/notation.h"
 #include "platform/arrondi.h"
 #include "platform/qt/locale.h"
 
@@ -8,96 +7,73 @@ using namespace Qt::StringLiterals;
 
 namespace contraintes {
 
-QString nombre(double x) {
-    const modele::Notation n = modele::noter(x);
-    const QString m = plateforme::texteNombre(n.mantisse);
-    return n.exposant == 0.0 ? m : m + u" E"_s + plateforme::texteNombre(n.exposant);
+const ChampEffort Champs[5] = {
+    {u"EffortN", u"N =", u"kN", u"Effort normal N en kN, positif en traction",
+     u"N : effort normal, en kN, positif en traction, appliqué en G (ou en (ez ; ey) depuis G si ces "
+     u"excentricités sont données). Il donne la contrainte uniforme σG = N/A."},
+    {u"MomentMz", u"Mz =", u"kN·m", u"Moment Mz en kN·m, positif s'il tend les fibres du haut",
+     u"Mz : moment de flexion, en kN·m, défini par les contraintes qu'il équilibre : Mz = somme(σ·y·dA), "
+     u"y mesuré depuis G vers le haut. Positif, il tend les fibres au-dessus de Gz."},
+    {u"MomentMy", u"My =", u"kN·m", u"Moment My en kN·m, positif s'il tend les fibres de gauche",
+     u"My : moment de flexion, en kN·m, défini par les contraintes qu'il équilibre : My = somme(σ·z·dA), "
+     u"z mesuré depuis G vers la gauche. Positif, il tend les fibres à gauche de Gy."},
+    {u"ExcentriciteZ", u"ez =", u"mm", u"Excentricité ez de N, en mm depuis G, facultative",
+     u"ez : abscisse, depuis G et vers la gauche, du point d'application de N (facultative ; vide, elle "
+     u"vaut 0 si ey est donnée). Elle fixe My = N·ez ; Mz et My ne se saisissent plus, ils se calculent."},
+    {u"ExcentriciteY", u"ey =", u"mm", u"Excentricité ey de N, en mm depuis G, facultative",
+     u"ey : ordonnée, depuis G et vers le haut, du point d'application de N (facultative ; vide, elle "
+     u"vaut 0 si ez est donnée). Elle fixe Mz = N·ey ; Mz et My ne se saisissent plus, ils se calculent."},
+};
+
+namespace {
+
+template <double modele::Contraintes::*membre> std::optional<double> sigma(const modele::Contraintes& c) {
+    return c.*membre;
 }
+template <auto membre> std::optional<double> axe(const modele::Contraintes& c) {
+    return c.axe ? std::optional<double>((*c.axe).*membre) : std::nullopt;
+}
+
+} // namespace
+
+const Ligne Lignes[6] = {
+    {u"SigmaG", u"σG =", u"MPa", u"σG",
+     u"σG : contrainte normale au centre de gravité G, due à l'effort normal seul.",
+     &sigma<&modele::Contraintes::sigmaG>},
+    {u"SigmaMax", u"σmax =", u"MPa", u"σmax",
+     u"σmax : contrainte la plus grande (la traction la plus forte) sur le contour de la matière, au point "
+     u"(Z ; Y) indiqué. σ = σG + a·z + b·y, avec a·Igzy + b·Igz = Mz et a·Igy + b·Igzy = My ; si Igzy = 0, "
+     u"σ = N/A + Mz·y/Igz + My·z/Igy.",
+     &sigma<&modele::Contraintes::sigmaMax>, &modele::Contraintes::pointMax},
+    {u"SigmaMin", u"σmin =", u"MPa", u"σmin",
+     u"σmin : contrainte la plus petite (la compression la plus forte) sur le contour de la matière, au "
+     u"point (Z ; Y) indiqué. σ = σG + a·z + b·y, avec a·Igzy + b·Igz = Mz et a·Igy + b·Igzy = My ; si "
+     u"Igzy = 0, σ = N/A + Mz·y/Igz + My·z/Igy.",
+     &sigma<&modele::Contraintes::sigmaMin>, &modele::Contraintes::pointMin},
+    {u"AngleAxe", u"axe neutre :", u"°", u"θ",
+     u"Axe neutre : la droite où σ = 0, d'équation σG + a·z + b·y = 0 ; son angle depuis l'axe Gz, compté "
+     u"de Z vers Y, entre -90° (exclu) et 90°.",
+     &axe<&modele::AxeNeutre::angle>},
+    {u"AxeSurGz", u"coupe Gz en Z =", u"mm", u"Z sur Gz",
+     u"Abscisse, dans le repère (O, Z, Y), du point où l'axe neutre coupe l'axe Gz : Z = Zg - σG / a.",
+     &axe<&modele::AxeNeutre::surGz>},
+    {u"AxeSurGy", u"coupe Gy en Y =", u"mm", u"Y sur Gy",
+     u"Ordonnée, dans le repère (O, Z, Y), du point où l'axe neutre coupe l'axe Gy : Y = Yg - σG / b.",
+     &axe<&modele::AxeNeutre::surGy>},
+};
 
 QString point(const modele::PointZY& p) {
     return u"("_s + plateforme::texteNombre(plateforme::arrondir(p.z, 2)) + u" ; "_s +
            plateforme::texteNombre(plateforme::arrondir(p.y, 2)) + u")"_s;
 }
 
-QString sansAxe(const modele::Contraintes& c) {
-    return c.sigmaG == 0.0 ? u"Pas d'axe neutre : contrainte nulle dans toute la section."_s
-                           : u"Pas d'axe neutre : contrainte uniforme."_s;
-}
-
-namespace {
-
-// A factor written in a product: in brackets when it is negative.
-QString facteur(double x) {
-    return x < 0.0 ? u"("_s + nombre(x) + u")"_s : nombre(x);
-}
-
-} // namespace
-
-std::vector<Etape> etapes(const modele::Section& s, double igzy, const modele::Efforts& ef,
-                          const modele::Contraintes& c) {
-    std::vector<Etape> t;
-    const double n = ef.N * 1000.0;  // N
-    const double mz = ef.Mz * 1.0E6; // N·mm
-    const double my = ef.My * 1.0E6;
-    t.push_back({u"σG"_s, u"σG = N / A"_s, u"σG = "_s + facteur(n) + u" / "_s + nombre(s.Atotale),
-                 u"N = "_s + nombre(n) + u" N ; A = "_s + nombre(s.Atotale) + u" mm²"_s,
-                 nombre(c.sigmaG) + u" MPa"_s});
-    if (igzy == 0.0) {
-        t.push_back({u"a"_s, u"a = My / Igy"_s, u"a = "_s + facteur(my) + u" / "_s + nombre(s.Igy),
-                     u"My = "_s + nombre(my) + u" N·mm ; Igy = "_s + nombre(s.Igy) + u" mm⁴"_s,
-                     nombre(c.a) + u" MPa/mm"_s});
-        t.push_back({u"b"_s, u"b = Mz / Igz"_s, u"b = "_s + facteur(mz) + u" / "_s + nombre(s.Igz),
-                     u"Mz = "_s + nombre(mz) + u" N·mm ; Igz = "_s + nombre(s.Igz) + u" mm⁴"_s,
-                     nombre(c.b) + u" MPa/mm"_s});
-    } else {
-        const double d = s.Igz * s.Igy - igzy * igzy;
-        const QString det =
-            u"("_s + nombre(s.Igz) + u" x "_s + nombre(s.Igy) + u" - "_s + facteur(igzy) + u"²)"_s;
-        t.push_back({u"a"_s, u"a = (My·Igz - Mz·Igzy) / (Igz·Igy - Igzy²)"_s,
-                     u"a = ("_s + facteur(my) + u" x "_s + nombre(s.Igz) + u" - "_s + facteur(mz) + u" x "_s +
-                         facteur(igzy) + u") / "_s + det,
-                     u"My·Igz = "_s + nombre(my * s.Igz) + u" ; Mz·Igzy = "_s + nombre(mz * igzy) +
-                         u" ; Igz·Igy - Igzy² = "_s + nombre(d),
-                     nombre(c.a) + u" MPa/mm"_s});
-        t.push_back({u"b"_s, u"b = (Mz·Igy - My·Igzy) / (Igz·Igy - Igzy²)"_s,
-                     u"b = ("_s + facteur(mz) + u" x "_s + nombre(s.Igy) + u" - "_s + facteur(my) + u" x "_s +
-                         facteur(igzy) + u") / "_s + det,
-                     u"Mz·Igy = "_s + nombre(mz * s.Igy) + u" ; My·Igzy = "_s + nombre(my * igzy) +
-                         u" ; Igz·Igy - Igzy² = "_s + nombre(d),
-                     nombre(c.b) + u" MPa/mm"_s});
+QString resultat(const rapport::Etape& e) {
+    if (!e.resultat) {
+        return {};
     }
-    const auto extreme = [&](const QString& nom, double sigma, const std::optional<modele::PointZY>& p) {
-        if (!p) {
-            t.push_back({nom, nom + u" = σG"_s, nom + u" = "_s + nombre(c.sigmaG), sansAxe(c),
-                         nombre(sigma) + u" MPa"_s});
-            return;
-        }
-        const double z = p->z - s.Zg, y = p->y - s.Yg;
-        t.push_back({nom, nom + u" = σG + a·z + b·y, z = Z - Zg, y = Y - Yg"_s,
-                     nom + u" = "_s + nombre(c.sigmaG) + u" + "_s + facteur(c.a) + u" x "_s + facteur(z) +
-                         u" + "_s + facteur(c.b) + u" x "_s + facteur(y),
-                     u"a·z = "_s + nombre(c.a * z) + u" ; b·y = "_s + nombre(c.b * y) + u" (z = "_s +
-                         nombre(z) + u", y = "_s + nombre(y) + u" mm)"_s,
-                     nombre(sigma) + u" MPa en "_s + point(*p)});
-    };
-    extreme(u"σmax"_s, c.sigmaMax, c.pointMax);
-    extreme(u"σmin"_s, c.sigmaMin, c.pointMin);
-    if (c.axe) {
-        QString termes;
-        if (c.axe->surGz) {
-            termes += u"coupe Gz en Z = Zg - σG/a = "_s + nombre(*c.axe->surGz) + u" mm"_s;
-        }
-        if (c.axe->surGy) {
-            termes += (termes.isEmpty() ? QString() : u" ; "_s) + u"coupe Gy en Y = Yg - σG/b = "_s +
-                      nombre(*c.axe->surGy) + u" mm"_s;
-        }
-        t.push_back({u"axe neutre"_s, u"σG + a·z + b·y = 0, tan(angle) = -a / b, angle depuis Gz"_s,
-                     u"tan(angle) = -"_s + facteur(c.a) + u" / "_s + facteur(c.b), termes,
-                     plateforme::texteNombre(plateforme::arrondir(c.axe->angle, 2)) + u" °"_s});
-    } else {
-        t.push_back({u"axe neutre"_s, u"a = b = 0"_s, {}, {}, sansAxe(c)});
-    }
-    return t;
+    return (e.unite == u"°"_s ? plateforme::texteNombre(*e.resultat)
+                              : rapport::chiffre(*e.resultat, rapport::EcritureFenetre)) +
+           u" "_s + e.unite;
 }
 
 } // namespace contraintes

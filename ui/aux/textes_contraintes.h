@@ -1,34 +1,42 @@
 #pragma once
 
-// The texts of the stresses window: each step of the computation written out (the formula, the same
-// with the section's figures, each term's value, the result) and the explanation of each result row.
+// The texts of the stresses window: its fields and result rows with the explanation of each, and a
+// step of the computation (rapport/etapes_contraintes.h) written as the window shows it.
 
 #include "model/contraintes.h"
-#include "model/section.h"
+#include "rapport/etapes_contraintes.h"
 
 #include <QString>
-#include <vector>
+#include <optional>
 
 namespace contraintes {
 
-struct Etape {
-    QString nom;      // σG, a, b, σmax, σmin, axe neutre
-    QString formule;  // as written, then as computed
-    QString valeurs;  // the same with the section's figures and the loads
-    QString termes;   // the value of each term
-    QString resultat; // with its unit
+struct ChampEffort {
+    const char16_t* nom;
+    const char16_t* legende;
+    const char16_t* unite;
+    const char16_t* accessible;
+    const char16_t* explication; // on a double-click of its caption
 };
+// N, Mz, My, ez, ey.
+extern const ChampEffort Champs[5];
 
-// The steps of `c`, computed for `section` (its product of inertia Igzy) under `efforts`.
-std::vector<Etape> etapes(const modele::Section& section, double igzy, const modele::Efforts& efforts,
-                          const modele::Contraintes& c);
+using Sigma = std::optional<double> (*)(const modele::Contraintes&);
+struct Ligne {
+    const char16_t* nom;
+    const char16_t* legende;
+    const char16_t* unite;       // MPa, mm or °
+    const char16_t* etape;       // the step whose figures explain it
+    const char16_t* explication; // before the step's formula and figures
+    Sigma valeur;                // none for a blank row
+    std::optional<modele::PointZY> modele::Contraintes::*point = nullptr; // where, shown in <nom>Point
+};
+// σG, σmax, σmin, the neutral axis's angle and where it crosses Gz and Gy.
+extern const Ligne Lignes[6];
 
-// A number in the program's notation, the " E" and the exponent written only when it is not 0.
-QString nombre(double x);
 // (Z ; Y) rounded to 2 decimals.
 QString point(const modele::PointZY& p);
-
-// What is shown instead of the neutral axis: both moments are 0.
-QString sansAxe(const modele::Contraintes& c);
+// A step's result with its unit.
+QString resultat(const rapport::Etape& e);
 
 } // namespace contraintes
