@@ -26,19 +26,19 @@ QString sansAxe(const Contraintes& c) {
                            : u"Pas d'axe neutre : contrainte uniforme."_s;
 }
 
+QString point(const PointZY& p, Ecriture e) {
+    return u"("_s + chiffre(p.z, e) + u" ; "_s + chiffre(p.y, e) + u")"_s;
+}
+
 namespace {
 
-// How the rows are written: a figure, a factor of a product (in brackets when negative), a point, a
-// product's sign.
+// How the rows are written: a figure, a factor of a product (in brackets when negative), the signs of
+// a product between figures (x) and between symbols (par).
 struct Plume {
     Ecriture e;
-    QString operator()(double x) const { return chiffre(x, e); }
-    QString facteur(double x) const { return x < 0.0 ? u"("_s + chiffre(x, e) + u")"_s : chiffre(x, e); }
-    QString point(const PointZY& p) const {
-        return u"("_s + chiffre(p.z, e) + u" ; "_s + chiffre(p.y, e) + u")"_s;
-    }
-    QString fois() const { return e.fois.toString(); }
-    QString par() const { return e.par.toString(); }
+    QString x = e.fois.toString(), par = e.par.toString();
+    QString operator()(double v) const { return chiffre(v, e); }
+    QString facteur(double v) const { return v < 0.0 ? u"("_s + chiffre(v, e) + u")"_s : chiffre(v, e); }
     // « nom = valeur » of a term computed for the table, or the words for one that leaves the range.
     template <class Calcul> QString terme(const QString& nom, Calcul calcul) const {
         try {
@@ -49,51 +49,12 @@ struct Plume {
     }
 };
 
-// The row of σmax or σmin: σG + a × z + b × y at its point, z and y from G.
-Etape extreme(const QString& nom, double sigma, const PointZY& p, const Section& s, const Contraintes& c,
-              const Plume& w) {
-    const double z = static_cast<double>(Reel(p.z) - s.Zg);
-    const double y = static_cast<double>(Reel(p.y) - s.Yg);
-    const QString x = w.fois(), par = w.par();
-    return {nom,
-            nom + u" = σG + a"_s + par + u"z + b"_s + par + u"y au point (Z ; Y) = "_s + w.point(p) +
-                u", z = Z - Zg, y = Y - Yg"_s,
-            u"z = "_s + w(z) + u", y = "_s + w(y) + u" : "_s + w(c.sigmaG) + u" + "_s + w.facteur(c.a) + x +
-                w.facteur(z) + u" + "_s + w.facteur(c.b) + x + w.facteur(y),
-            w.terme(u"a"_s + par + u"z"_s, [&] { return Reel(c.a) * z; }) + u" ; "_s +
-                w.terme(u"b"_s + par + u"y"_s, [&] { return Reel(c.b) * y; }),
-            sigma,
-            u"MPa"_s};
-}
-
-// Where the neutral axis crosses Gz (the abscissa Z, where y = 0) or Gy (the ordinate Y, where z = 0).
-Etape croisement(bool gz, const Section& s, const Contraintes& c, const AxeNeutre& axe, const Plume& w) {
-    const QString axeG = gz ? u"Gz"_s : u"Gy"_s;
-    const QString coord = gz ? u"Z"_s : u"Y"_s;
-    const QString pente = gz ? u"a"_s : u"b"_s;
-    const std::optional<double> sur = gz ? axe.surGz : axe.surGy;
-    Etape t{coord + u" sur "_s + axeG,
-            coord + u" = "_s + coord + u"g - σG / "_s + pente + u", où l'axe neutre coupe "_s + axeG,
-            {},
-            {},
-            sur,
-            sur ? u"mm"_s : QString()};
-    if (!sur) {
-        t.valeurs = pente + u" = 0 : l'axe neutre est parallèle à "_s + axeG +
-                    (c.sigmaG == 0.0 ? u", confondu avec lui"_s : u" et ne le coupe pas"_s);
-        return t;
-    }
-    t.valeurs = w(gz ? s.Zg : s.Yg) + u" - "_s + w.facteur(c.sigmaG) + u" / "_s + w.facteur(gz ? c.a : c.b);
-    t.termes = w.terme(u"σG / "_s + pente, [&] { return Reel(c.sigmaG) / (gz ? c.a : c.b); });
-    return t;
-}
-
 } // namespace
 
 std::vector<Etape> etapesContraintes(const Section& s, double igzy, const Efforts& e, const Contraintes& c,
                                      Ecriture ecriture) {
     const Plume w{ecriture};
-    const QString x = w.fois(), par = w.par();
+    const QString &x = w.x, &par = w.par;
     const double my = e.My * 1.0E6, mz = e.Mz * 1.0E6; // N·mm, finite: the engine computed them
     std::vector<Etape> t;
     t.push_back(
@@ -122,25 +83,55 @@ std::vector<Etape> etapesContraintes(const Section& s, double igzy, const Effort
         t.push_back(pente(u"a"_s, u"My"_s, my, u"Igz"_s, s.Igz, u"Mz"_s, mz, c.a));
         t.push_back(pente(u"b"_s, u"Mz"_s, mz, u"Igy"_s, s.Igy, u"My"_s, my, c.b));
     }
+    // σmax or σmin: σG + a × z + b × y at its point, z and y from G.
+    const auto extreme = [&](const QString& nom, double sigma, const PointZY& p) {
+        const double z = static_cast<double>(Reel(p.z) - s.Zg);
+        const double y = static_cast<double>(Reel(p.y) - s.Yg);
+        t.push_back({nom,
+                     nom + u" = σG + a"_s + par + u"z + b"_s + par + u"y au point (Z ; Y) = "_s +
+                         point(p, ecriture) + u", z = Z - Zg, y = Y - Yg"_s,
+                     u"z = "_s + w(z) + u", y = "_s + w(y) + u" : "_s + w(c.sigmaG) + u" + "_s +
+                         w.facteur(c.a) + x + w.facteur(z) + u" + "_s + w.facteur(c.b) + x + w.facteur(y),
+                     w.terme(u"a"_s + par + u"z"_s, [&] { return Reel(c.a) * z; }) + u" ; "_s +
+                         w.terme(u"b"_s + par + u"y"_s, [&] { return Reel(c.b) * y; }),
+                     sigma, u"MPa"_s});
+    };
     if (c.pointMax && c.pointMin) {
-        t.push_back(extreme(u"σmax"_s, c.sigmaMax, *c.pointMax, s, c, w));
-        t.push_back(extreme(u"σmin"_s, c.sigmaMin, *c.pointMin, s, c, w));
+        extreme(u"σmax"_s, c.sigmaMax, *c.pointMax);
+        extreme(u"σmin"_s, c.sigmaMin, *c.pointMin);
     } else {
         t.push_back({u"σ"_s, u"σmax = σmin = σG"_s, u"contrainte uniforme"_s, {}, c.sigmaG, u"MPa"_s});
     }
     if (!c.axe) {
         return t;
     }
-    const AxeNeutre& axe = *c.axe;
     t.push_back({u"θ"_s,
                  u"θ = arctan(-a / b), angle de Gz à l'axe neutre, de Z vers Y"_s,
                  c.b == 0.0 ? u"b = 0 : l'axe neutre est parallèle à Gy"_s
                             : u"arctan("_s + w.facteur(-c.a) + u" / "_s + w.facteur(c.b) + u")"_s,
                  {},
-                 plateforme::arrondir(axe.angle, 2),
+                 plateforme::arrondir(c.axe->angle, 2),
                  u"°"_s});
-    t.push_back(croisement(true, s, c, axe, w));
-    t.push_back(croisement(false, s, c, axe, w));
+    // Where the neutral axis crosses Gz (the abscissa Z, where y = 0) or Gy (the ordinate Y, where z = 0).
+    for (const bool gz : {true, false}) {
+        const QString axeG = gz ? u"Gz"_s : u"Gy"_s, coord = gz ? u"Z"_s : u"Y"_s,
+                      pente = gz ? u"a"_s : u"b"_s;
+        const std::optional<double> sur = gz ? c.axe->surGz : c.axe->surGy;
+        // Parallel to the axis, no figure: the words say why.
+        Etape& r = t.emplace_back(
+            Etape{coord + u" sur "_s + axeG,
+                  coord + u" = "_s + coord + u"g - σG / "_s + pente + u", où l'axe neutre coupe "_s + axeG,
+                  pente + u" = 0 : l'axe neutre est parallèle à "_s + axeG +
+                      (c.sigmaG == 0.0 ? u", confondu avec lui"_s : u" et ne le coupe pas"_s),
+                  {},
+                  sur,
+                  sur ? u"mm"_s : QString()});
+        if (sur) {
+            r.valeurs =
+                w(gz ? s.Zg : s.Yg) + u" - "_s + w.facteur(c.sigmaG) + u" / "_s + w.facteur(gz ? c.a : c.b);
+            r.termes = w.terme(u"σG / "_s + pente, [&] { return Reel(c.sigmaG) / (gz ? c.a : c.b); });
+        }
+    }
     return t;
 }
 

@@ -39,8 +39,9 @@ std::vector<Etape> etapesContraintes(const modele::Section& section, double igzy
                                      const modele::Efforts& efforts, const modele::Contraintes& c,
                                      Ecriture ecriture);
 
-// A figure as `ecriture` writes it.
+// A figure, a point (Z ; Y), as `ecriture` writes them.
 QString chiffre(double x, Ecriture ecriture);
+QString point(const modele::PointZY& p, Ecriture ecriture);
 
 // What is said instead of the neutral axis: both moments are 0.
 QString sansAxe(const modele::Contraintes& c);

@@ -4,7 +4,6 @@
 
 #include "model/huygens.h"
 #include "platform/arithmetique.h"
-#include "platform/arrondi.h"
 #include "platform/reel.h"
 #include "rapport/cellules.h"
 #include "rapport/etapes_contraintes.h"
@@ -155,14 +154,11 @@ Tableau tableauContraintes(const Section& s, double igzy, const Efforts& e, cons
         t.lignes.push_back({texte(etape.nom), texte(etape.formule), texte(etape.valeurs), texte(etape.termes),
                             resultat, texte(etape.unite)});
     }
-    const auto point = [](const PointZY& p) {
-        return u"("_s + texteNombre(p.z) + u" ; "_s + texteNombre(p.y) + u")"_s;
-    };
     const QString lignesFinales = u"σG = "_s + texteNombre(c.sigmaG) + u" MPa"_s;
     if (c.pointMax && c.pointMin) {
         t.notes.append(lignesFinales + u" ; σmax = "_s + texteNombre(c.sigmaMax) + u" MPa en "_s +
-                       point(*c.pointMax) + u" ; σmin = "_s + texteNombre(c.sigmaMin) + u" MPa en "_s +
-                       point(*c.pointMin) + u"."_s);
+                       point(*c.pointMax, EcritureNote) + u" ; σmin = "_s + texteNombre(c.sigmaMin) +
+                       u" MPa en "_s + point(*c.pointMin, EcritureNote) + u"."_s);
     } else {
         t.notes.append(lignesFinales + u" dans toute la section."_s);
     }
@@ -171,7 +167,7 @@ Tableau tableauContraintes(const Section& s, double igzy, const Efforts& e, cons
         return t;
     }
     t.notes.append(u"Axe neutre : "_s + texteNombre(c.axe->angle) + u" ° depuis Gz, passant par "_s +
-                   point(c.axe->point) + u", son point le plus proche de G."_s);
+                   point(c.axe->point, EcritureNote) + u", son point le plus proche de G."_s);
     return t;
 }
 

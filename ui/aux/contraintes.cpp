@@ -10,8 +10,6 @@
 #include "platform/qt/message.h"
 #include "platform/qt/mise_en_page.h"
 #include "platform/qt/police.h"
-#include "rapport/etapes_contraintes.h"
-#include "ui/aux/textes_contraintes.h"
 #include "ui/commun/affichage.h"
 
 #include <QLineEdit>

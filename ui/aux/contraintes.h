@@ -5,18 +5,12 @@
 #include "model/section.h"
 #include "platform/qt/fenetres.h"
 #include "platform/qt/plan.h"
+#include "ui/aux/textes_contraintes.h"
 
 #include <array>
 #include <optional>
-#include <vector>
 
 class QLineEdit;
-namespace contraintes {
-struct Ligne;
-}
-namespace rapport {
-struct Etape;
-}
 
 // « Contraintes normales »: the loads N, Mz and My (or N and its eccentricities, which set the moments),
 // a sketch of their signs, the stresses at G and at the extreme fibres with their points, the neutral
