@@ -100,6 +100,8 @@ TEST(LigneDeCommande, OutputsThatCannotBeWrittenAreErrors) {
         // arguments and redirections; exit status and standard error
         {"--calculer " + ipe + " >/dev/full", plein},
         {"--calculer --json " + ipe + " >/dev/full", plein},
+        {"--help >/dev/full", plein},
+        {"--version >/dev/full", plein},
         {"--calculer " + ipe + " >&-",
          "1 impossible d'écrire les résultats : la sortie standard est fermée.\n"},
         {"--calculer latin1_\xe9t\xe9.brivane", illisible},
