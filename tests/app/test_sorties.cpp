@@ -76,11 +76,13 @@ TEST(Enregistrement, RefusesWhatIsNotARegularFileAndTheSectionsOwnFile) {
                   "0 " + type + (type.empty() ? "" : "\n") + "section\n");
     }
     // Saving onto the section's own file is "Enregistrer"; it keeps its permissions (read-only as root,
-    // who may write over it).
-    const std::string droits = getuid() == 0 ? "444" : "640";
-    ASSERT_EQ(shell(d, "chmod " + droits + " s.brivane"), "0 ");
+    // who may write over it) and, as root, its owner.
+    const std::string droits = getuid() == 0 ? "444 65534" : "640 " + std::to_string(getuid());
+    ASSERT_EQ(shell(d, "chmod " + droits.substr(0, 3) + " s.brivane" +
+                           (getuid() == 0 ? " && chown 65534 s.brivane" : "")),
+              "0 ");
     EXPECT_EQ(document::enregistrerFichier(d.filePath(QStringLiteral("s.brivane")), "nouveau"), std::nullopt);
-    EXPECT_EQ(shell(d, "stat -c %a s.brivane >&2; cat s.brivane >&2"), "0 " + droits + "\nnouveau");
+    EXPECT_EQ(shell(d, "stat -c '%a %u' s.brivane >&2; cat s.brivane >&2"), "0 " + droits + "\nnouveau");
 }
 
 TEST(LigneDeCommande, OutputsThatCannotBeWrittenAreErrors) {
