@@ -170,11 +170,11 @@ int console(int argc, char* argv[], commande::Demande demande, bool sortieFermee
     }
     switch (demande.action) {
     case commande::Action::Aide:
-        ecrire(stdout, commande::texteAide());
-        return 0;
-    case commande::Action::Version:
-        ecrire(stdout, commande::texteVersion() + u'\n');
-        return 0;
+    case commande::Action::Version: {
+        const QString texte = demande.action == commande::Action::Aide ? commande::texteAide()
+                                                                       : commande::texteVersion() + u'\n';
+        return ecrireResultats(texte.toUtf8(), sortieFermee) ? 0 : commande::SortieSortieImpossible;
+    }
     case commande::Action::Erreur:
         ecrire(stderr, demande.erreur + u'\n');
         return commande::SortieLigneIncorrecte;

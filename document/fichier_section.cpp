@@ -552,6 +552,13 @@ std::optional<QString> enregistrerFichier(const QString& chemin, const QByteArra
     // whose blocks are not yet on the disk, in the place of the previous one.
     const int fd = fichier.handle();
     int faute = ecrireTout(fd, contenu);
+    // The previous file's owner kept where the writer may give it (root, or a group of its own); else
+    // the writer owns the new file, as any editor leaves it. Before the mode, which a change of owner
+    // may clear.
+    if (faute == 0 && avant && (avant->st_uid != ::geteuid() || avant->st_gid != ::getegid()) &&
+        ::fchown(fd, avant->st_uid, avant->st_gid) != 0 && errno != EPERM) {
+        faute = errno;
+    }
     if (faute == 0 && avant && ::fchmod(fd, avant->st_mode & 07777) != 0) {
         faute = errno;
     }

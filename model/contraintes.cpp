@@ -1,14 +1,12 @@
 #include "model/contraintes.h"
 
 #include "model/analyse.h"
+#include "model/polygones.h"
 #include "model/signification.h"
 #include "platform/reel.h"
 
 #include <algorithm>
 #include <array>
-#include <boost/geometry.hpp>
-#include <boost/geometry/geometries/point_xy.hpp>
-#include <boost/geometry/geometries/polygon.hpp>
 #include <cmath>
 #include <exception>
 #include <numbers>
@@ -17,12 +15,11 @@ namespace modele {
 
 namespace bg = boost::geometry;
 using plateforme::Reel;
+using polygones::Multi;
+using polygones::Point;
+using polygones::Polygone;
 
 namespace {
-
-using Point = bg::model::d2::point_xy<double>; // x = Z, y = Y
-using Polygone = bg::model::polygon<Point>;
-using Multi = bg::model::multi_polygon<Polygone>;
 
 const std::string SansAire = "La section n'a pas d'aire positive : ni contraintes ni noyau central.";
 const std::string Incoherente = "La vérification trouve une incohérence dans la section : ni contraintes "

@@ -2,11 +2,9 @@
 
 #include "model/analyse.h"
 #include "model/catalogue.h"
+#include "model/polygones.h"
 #include "platform/reel.h"
 
-#include <boost/geometry.hpp>
-#include <boost/geometry/geometries/point_xy.hpp>
-#include <boost/geometry/geometries/polygon.hpp>
 #include <cmath>
 #include <exception>
 #include <numbers>
@@ -16,12 +14,11 @@ namespace modele {
 
 namespace bg = boost::geometry;
 using plateforme::Reel;
+using polygones::Multi;
+using polygones::Point;
+using polygones::Polygone;
 
 namespace {
-
-using Point = bg::model::d2::point_xy<double>; // x = Z, y = Y
-using Polygone = bg::model::polygon<Point>;
-using Multi = bg::model::multi_polygon<Polygone>;
 
 constexpr double Seuil = 0.001; // 0.1 %
 

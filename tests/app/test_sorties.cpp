@@ -76,11 +76,13 @@ TEST(Enregistrement, RefusesWhatIsNotARegularFileAndTheSectionsOwnFile) {
                   "0 " + type + (type.empty() ? "" : "\n") + "section\n");
     }
     // Saving onto the section's own file is "Enregistrer"; it keeps its permissions (read-only as root,
-    // who may write over it).
-    const std::string droits = getuid() == 0 ? "444" : "640";
-    ASSERT_EQ(shell(d, "chmod " + droits + " s.brivane"), "0 ");
+    // who may write over it) and, as root, its owner.
+    const std::string droits = getuid() == 0 ? "444 65534" : "640 " + std::to_string(getuid());
+    ASSERT_EQ(shell(d, "chmod " + droits.substr(0, 3) + " s.brivane" +
+                           (getuid() == 0 ? " && chown 65534 s.brivane" : "")),
+              "0 ");
     EXPECT_EQ(document::enregistrerFichier(d.filePath(QStringLiteral("s.brivane")), "nouveau"), std::nullopt);
-    EXPECT_EQ(shell(d, "stat -c %a s.brivane >&2; cat s.brivane >&2"), "0 " + droits + "\nnouveau");
+    EXPECT_EQ(shell(d, "stat -c '%a %u' s.brivane >&2; cat s.brivane >&2"), "0 " + droits + "\nnouveau");
 }
 
 TEST(LigneDeCommande, OutputsThatCannotBeWrittenAreErrors) {
@@ -100,6 +102,8 @@ TEST(LigneDeCommande, OutputsThatCannotBeWrittenAreErrors) {
         // arguments and redirections; exit status and standard error
         {"--calculer " + ipe + " >/dev/full", plein},
         {"--calculer --json " + ipe + " >/dev/full", plein},
+        {"--help >/dev/full", plein},
+        {"--version >/dev/full", plein},
         {"--calculer " + ipe + " >&-",
          "1 impossible d'écrire les résultats : la sortie standard est fermée.\n"},
         {"--calculer latin1_\xe9t\xe9.brivane", illisible},
