@@ -1,10 +1,9 @@
 #include "rapport/etapes_contraintes.h"
 
-#include "model/notation.h"
 #include "platform/arithmetique.h"
 #include "platform/arrondi.h"
-#include "platform/qt/locale.h"
 #include "platform/reel.h"
+#include "rapport/cellules.h"
 
 using namespace modele;
 using namespace Qt::StringLiterals;
@@ -13,12 +12,10 @@ using plateforme::Reel;
 namespace rapport {
 
 QString chiffre(double x, Ecriture e) {
-    if (!e.notation) {
-        return plateforme::texteNombre(x);
-    }
-    const Notation n = noter(x);
-    const QString m = plateforme::texteNombre(n.mantisse);
-    return n.exposant == 0.0 ? m : m + u" E"_s + plateforme::texteNombre(n.exposant);
+    const Cellule c = notee(x);
+    return !e.notation            ? plateforme::texteNombre(x)
+           : c.exposant.isEmpty() ? c.texte
+                                  : c.texte + u" E"_s + c.exposant;
 }
 
 QString sansAxe(const Contraintes& c) {

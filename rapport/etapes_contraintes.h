@@ -10,7 +10,6 @@
 #include "model/section.h"
 
 #include <QString>
-#include <QStringView>
 #include <optional>
 #include <vector>
 

@@ -187,7 +187,7 @@ Contraintes::Contraintes(const modele::Section& section, const modele::Document*
         plateforme::surDoubleClic(
             m_plan.get<Etiquette>(QString::fromUtf16(l.nom) + u"Texte"_s), this, [this, &l] {
                 QString texte = QString::fromUtf16(l.explication);
-                for (const rapport::Etape& e : etapes()) {
+                for (const rapport::Etape& e : m_etapes) {
                     // σmax and σmin explained by the one row of a uniform stress
                     if (e.nom == l.etape || (e.nom == u"σ"_s && QStringView(l.etape).startsWith(u"σm"))) {
                         texte += plateforme::FinDeLigne + u"["_s + e.formule + u"]"_s +
@@ -296,11 +296,6 @@ void Contraintes::calculer() {
         m_pointN = PointZY{m_section.Zg + lu(Ez), m_section.Yg + lu(Ey)};
     }
     m_etude = modele::etudier(m_section, m_efforts);
-    m_igzy = 0.0;
-    try {
-        m_igzy = modele::analyser(m_section).Igzy;
-    } catch (const plateforme::FauteArithmetique&) {
-    }
     for (const contraintes::Ligne& l : contraintes::Lignes) {
         montrer(l);
     }
@@ -310,10 +305,17 @@ void Contraintes::calculer() {
         message = rapport::sansAxe(*c);
     }
     m_plan.get<Etiquette>(u"Message"_s)->setText(message);
-    const std::vector<rapport::Etape> lignes = etapes();
+    double igzy = 0.0;
+    try {
+        igzy = modele::analyser(m_section).Igzy;
+    } catch (const plateforme::FauteArithmetique&) {
+    }
+    m_etapes = c ? rapport::etapesContraintes(m_section, igzy, m_efforts, *c, rapport::EcritureFenetre)
+                 : std::vector<rapport::Etape>{};
     for (int k = 1; k <= NombreEtapes; ++k) {
-        const rapport::Etape e =
-            k <= static_cast<int>(lignes.size()) ? lignes[static_cast<std::size_t>(k - 1)] : rapport::Etape{};
+        const rapport::Etape e = k <= static_cast<int>(m_etapes.size())
+                                     ? m_etapes[static_cast<std::size_t>(k - 1)]
+                                     : rapport::Etape{};
         const QString prefixe = u"Etape%1"_s.arg(k);
         m_plan.get<Etiquette>(prefixe + u"Nom"_s)->setText(e.nom);
         m_plan.get<Etiquette>(prefixe + u"Formule"_s)->setText(e.formule);
@@ -322,12 +324,6 @@ void Contraintes::calculer() {
         m_plan.get<Etiquette>(prefixe + u"Resultat"_s)->setText(contraintes::resultat(e));
     }
     m_dessin->update();
-}
-
-std::vector<rapport::Etape> Contraintes::etapes() const {
-    return m_etude.contraintes ? rapport::etapesContraintes(m_section, m_igzy, m_efforts,
-                                                            *m_etude.contraintes, rapport::EcritureFenetre)
-                               : std::vector<rapport::Etape>{};
 }
 
 void Contraintes::montrer(const contraintes::Ligne& l) {

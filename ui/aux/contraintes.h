@@ -52,8 +52,6 @@ private:
     bool avecExcentricite() const;
     void calculer();
     void montrer(const contraintes::Ligne& ligne);
-    // The step rows of the stresses now shown (none when the section has none).
-    std::vector<rapport::Etape> etapes() const;
     void ecrire(Champ champ, double valeur);
 
     const modele::Section& m_section;
@@ -63,7 +61,7 @@ private:
     std::array<QString, NombreChamps> m_derniers; // each field's last text that was a number
     modele::Efforts m_efforts;
     modele::Etude m_etude;
-    double m_igzy = 0.0;
+    std::vector<rapport::Etape> m_etapes; // the steps shown (none when the section has no stresses)
     std::optional<modele::PointZY> m_pointN;
     bool m_enEcriture = false; // the program writes the fields
     class Dessin;
