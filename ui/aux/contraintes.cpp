@@ -258,10 +258,12 @@ void Contraintes::saisieChangee(Champ champ) {
     QLineEdit* c = m_champs[champ];
     const QString t = c->text();
     if (!t.isEmpty() && !plateforme::lireCoordonneeEnFrappe(t)) {
-        plateforme::afficherMessage(this, affichage::messageSaisieNonNumerique());
+        // The last number back before the message: its box takes the focus, and the field's
+        // editingFinished would otherwise keep the wrong text as a load of 0.
         const bool avant = std::exchange(m_enEcriture, true);
         c->setText(m_derniers[champ]); // nothing changed
         m_enEcriture = avant;
+        plateforme::afficherMessage(this, affichage::messageSaisieNonNumerique());
         return;
     }
     m_derniers[champ] = t;
@@ -269,6 +271,11 @@ void Contraintes::saisieChangee(Champ champ) {
 }
 
 void Contraintes::saisieTerminee() {
+    for (const QLineEdit* c : m_champs) {
+        if (!c->text().isEmpty() && !plateforme::lireCoordonneeEnFrappe(c->text())) {
+            return; // a text that is no number is never kept
+        }
+    }
     const Efforts e = effortsTapes();
     const Efforts actuels = m_document != nullptr ? m_document->efforts.value_or(Efforts{}) : Efforts{};
     if (std::isfinite(e.Mz) && std::isfinite(e.My) && !(e == actuels)) {

@@ -104,6 +104,20 @@ private Q_SLOTS:
         QCOMPARE(essai::texte(m_f, "SigmaMaxValeur"), u"0"_s);
     }
 
+    // The same over a load already kept, the message box taking the focus as on a desktop (the field's
+    // editingFinished while it shows): the load stays, no step is added.
+    void saisieFautivePendantLeMessage() {
+        QLineEdit* n = champ("EffortN");
+        essai::taper(n, u"-200"_s);
+        QTest::keyClick(n, Qt::Key_Return);
+        plateforme::definirIntercepteur([n](const QString&) { Q_EMIT n->editingFinished(); });
+        essai::taper(n, u"-200x"_s);
+        m_p.messages.emplace(); // its interceptor back
+        QCOMPARE(n->text(), u"-200"_s);
+        action("ActionAnnuler"); // the one step undone: the load typed first
+        QCOMPARE(n->text(), u"0"_s);
+    }
+
     // The loads kept on leaving the field: one step of the main window's history, the title marked.
     void etapeAnnulable() {
         const QStringList panneau = m_p.panneau();
