@@ -3,6 +3,7 @@
 // shown, the menu bar with its menus and shortcuts), with the same Tahoma and Qt's translations; shown,
 // then quit once painted. What the program pays beyond this is the price of its own machinery.
 
+#include "bench/apres_peinture.h"
 #include "model/catalogue.h"
 #include "ui/commun/croquis.h"
 #include "ui/main/plan_donnee.h"
@@ -23,7 +24,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSvgWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -69,23 +69,6 @@ QWidget* fleches(QWidget* parent, const QRect& r) {
     bas->setGeometry(0, r.height() / 2, r.width(), r.height() - r.height() / 2);
     return w;
 }
-
-class ApresPeinture final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* objet, QEvent* e) override {
-        if (e->type() == QEvent::Paint && !m_vue) {
-            m_vue = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(objet, e);
-    }
-
-private:
-    bool m_vue = false;
-};
 
 } // namespace
 

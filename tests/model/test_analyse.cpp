@@ -7,6 +7,8 @@
 #include "model/signification.h"
 #include "model/verification.h"
 
+#include "pieces.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,33 +22,8 @@ using namespace modele;
 
 namespace {
 
-struct Piece {
-    std::string forme;
-    double d1;
-    double d2;
-    double zg;
-    double yg;
-    bool solide = true;
-};
-
-Section construire(const std::vector<Piece>& pieces) {
-    const plateforme::FormatNombre point{"."};
-    Section s;
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (i > 0) {
-            EXPECT_TRUE(changerNombreElements(s, +1).accepte());
-        }
-        s.ElementCourant = static_cast<std::int16_t>(i + 1);
-        const Piece& p = pieces[i];
-        const auto t = [](double x) {
-            char b[64];
-            return std::string(b, std::to_chars(b, b + sizeof b, x).ptr);
-        };
-        const SaisieElement saisie{p.forme, t(p.d1), t(p.d2), t(p.zg), t(p.yg), p.solide};
-        EXPECT_TRUE(appliquer(s, saisie, point).accepte()) << p.forme;
-    }
-    return s;
-}
+using essai::construire;
+using essai::Piece;
 
 // The second moment about an axis through G at angle theta from Gz, straight from its definition.
 double momentSelonAxe(const Section& s, double igzy, double theta) {

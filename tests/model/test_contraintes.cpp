@@ -4,6 +4,8 @@
 #include "model/calcul.h"
 #include "model/contraintes.h"
 
+#include "pieces.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,25 +17,8 @@ using namespace modele;
 
 namespace {
 
-struct Piece {
-    std::string forme;
-    double d1, d2, zg, yg;
-    bool solide = true;
-};
-
-Section construire(const std::vector<Piece>& pieces) {
-    Section s;
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (i > 0) {
-            EXPECT_TRUE(changerNombreElements(s, +1).accepte());
-        }
-        s.ElementCourant = static_cast<std::int16_t>(i + 1);
-        const Piece& p = pieces[i];
-        const auto t = [](double x) { return std::to_string(x); };
-        EXPECT_TRUE(appliquer(s, {p.forme, t(p.d1), t(p.d2), t(p.zg), t(p.yg), p.solide}, {"."}).accepte());
-    }
-    return s;
-}
+using essai::construire;
+using essai::Piece;
 
 const Section Rectangle = construire({{"Rectangle", 100, 200, 0, 0}});
 // L 100 × 100 × 10, its corner at O: the leg along Y and the rest of the leg along Z.
